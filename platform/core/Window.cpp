@@ -1,0 +1,101 @@
+#include "platform/core/Window.h"
+
+#include <SDL2/SDL.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace platform {
+namespace {
+
+bool IsInputEvent(Uint32 type) {
+  switch (type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    case SDL_TEXTINPUT:
+    case SDL_TEXTEDITING:
+    case SDL_MOUSEMOTION:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_MOUSEWHEEL:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The event subsystem is what delivers SIGINT and SIGTERM as the quit message, so it is started
+// even when no video driver can be had.
+bool InitEvents() {
+  if (SDL_WasInit(SDL_INIT_EVENTS)) return true;
+  return SDL_InitSubSystem(SDL_INIT_EVENTS) == 0;
+}
+
+}  // namespace
+
+Window::Window() { eventsReady_ = InitEvents(); }
+
+Window::~Window() {
+  if (window_) SDL_DestroyWindow(window_);
+}
+
+bool Window::Create(const std::string& title, int width, int height) {
+  if (window_) return true;
+  if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  window_ = SDL_CreateWindow(title.c_str(), 0, 0, width, height,
+                             SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+  return window_ != nullptr;
+}
+
+PumpResult Window::PumpOne() {
+  if (!eventsReady_) return PumpResult::Empty;
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) {
+    if (IsInputEvent(e.type)) {
+      if (input_) input_(e);
+      continue;
+    }
+    if (e.type == SDL_QUIT) return PumpResult::Quit;
+    if (e.type == SDL_WINDOWEVENT) {
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+          // Closing the window destroys it, and a destroyed window posts the quit message.
+          PostQuit();
+          break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          if (focus_) focus_(true);
+          break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          if (focus_) focus_(false);
+          break;
+        default:
+          break;
+      }
+    }
+    return PumpResult::Handled;
+  }
+  return PumpResult::Empty;
+}
+
+void Window::PostQuit() {
+  if (!InitEvents()) return;
+  SDL_Event quit;
+  std::memset(&quit, 0, sizeof quit);
+  quit.type = SDL_QUIT;
+  SDL_PushEvent(&quit);
+}
+
+bool HasRealDisplay() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver) return false;
+  return std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
+}
+
+void ShowMessageBox(const std::string& text, const std::string& caption, SDL_Window* owner) {
+  if (HasRealDisplay() &&
+      SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), owner) == 0)
+    return;
+  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+}
+
+}  // namespace platform
