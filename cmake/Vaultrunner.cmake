@@ -36,6 +36,10 @@ function(vr_test name)
   add_executable(${name} ${srcs})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} vr_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
+  # Where tests find the committed demo data and what the generators made of it.
+  target_compile_definitions(${name} PRIVATE VR_DATA_DIR="${PROJECT_SOURCE_DIR}/data"
+                             VR_GENERATED_DIR="${CMAKE_BINARY_DIR}/generated"
+                             VR_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
 endfunction()
 
@@ -50,3 +54,6 @@ endfunction()
 find_package(GTest REQUIRED)
 find_package(benchmark REQUIRED)
 find_package(PkgConfig REQUIRED)
+
+# Generated demo data goes here; tools/make-data-tree.sh copies it beside the committed data.
+set(VR_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
