@@ -1,0 +1,176 @@
+#include "map/BspReader.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "map/BspValidate.h"
+#include "platform/core/Files.h"
+
+namespace {
+
+constexpr std::array<const char*, kBspLumpCount> kLumpNames = {
+    "entities", "textures", "planes", "nodes", "leaves", "leaf faces", "leaf brushes",
+    "models", "brushes", "brush sides", "vertices", "mesh vertices", "effects", "faces",
+    "lightmaps", "light volumes", "visibility"};
+
+[[noreturn]] void Refuse(const std::string& detail) { throw BspError(kBspNotValid, detail); }
+
+std::string LumpLabel(int lump) {
+  return "lump " + std::to_string(lump) + " (" + kLumpNames[lump] + ")";
+}
+
+// Every lump must lie inside the file, after the header, and apart from every other lump.
+void CheckLumpTable(const BspHeader& header, size_t fileSize) {
+  std::vector<int> used;
+  for (int i = 0; i < kBspLumpCount; ++i) {
+    const BspLumpEntry& e = header.lumps[i];
+    if (e.offset < 0 || e.length < 0) Refuse(LumpLabel(i) + " has a negative offset or length");
+    if (e.length == 0) continue;
+    if (e.offset < kBspHeaderSize) Refuse(LumpLabel(i) + " overlaps the header");
+    if (int64_t(e.offset) + e.length > int64_t(fileSize))
+      Refuse(LumpLabel(i) + " runs past the end of the file");
+    used.push_back(i);
+  }
+  std::sort(used.begin(), used.end(),
+            [&](int a, int b) { return header.lumps[a].offset < header.lumps[b].offset; });
+  for (size_t k = 1; k < used.size(); ++k) {
+    const BspLumpEntry& prev = header.lumps[used[k - 1]];
+    if (int64_t(prev.offset) + prev.length > header.lumps[used[k]].offset)
+      Refuse(LumpLabel(used[k - 1]) + " overlaps " + LumpLabel(used[k]));
+  }
+}
+
+class LumpCopier {
+ public:
+  LumpCopier(std::span<const uint8_t> file, const BspHeader& header)
+      : file_(file), header_(header) {}
+
+  // Whole records only: a lump whose length is not a multiple of the record size loses the
+  // trailing partial record.
+  template <class T>
+  void Copy(int lump, std::vector<T>& out) const {
+    std::span<const uint8_t> bytes = Bytes(lump);
+    out.resize(bytes.size() / sizeof(T));
+    if (!out.empty()) std::memcpy(out.data(), bytes.data(), out.size() * sizeof(T));
+  }
+
+  std::span<const uint8_t> Bytes(int lump) const {
+    const BspLumpEntry& e = header_.lumps[lump];
+    return file_.subspan(size_t(e.offset), size_t(e.length));
+  }
+
+ private:
+  std::span<const uint8_t> file_;
+  const BspHeader& header_;
+};
+
+float HalfSize(int32_t min, int32_t max) { return float(int64_t(max) - min) * 0.5f; }
+
+void ReadNodes(const LumpCopier& lumps, BspData& out) {
+  std::vector<BspFileNode> raw;
+  lumps.Copy(kLumpNodes, raw);
+  out.nodes.reserve(raw.size());
+  for (const BspFileNode& n : raw) {
+    BspNode node{n.plane, {n.children[0], n.children[1]}, {}, {}};
+    for (int a = 0; a < 3; ++a) {
+      node.halfSize[a] = HalfSize(n.mins[a], n.maxs[a]);
+      node.center[a] = float(n.mins[a]) + node.halfSize[a];
+    }
+    node.center[1] = -node.center[1];  // node boxes are kept in the world frame
+    out.nodes.push_back(node);
+  }
+}
+
+void ReadLeaves(const LumpCopier& lumps, BspData& out) {
+  std::vector<BspFileLeaf> raw;
+  lumps.Copy(kLumpLeaves, raw);
+  out.leaves.reserve(raw.size());
+  for (const BspFileLeaf& l : raw) {
+    BspLeaf leaf{l.cluster, l.area, {}, {}, l.firstLeafFace, l.leafFaceCount,
+                 l.firstLeafBrush, l.leafBrushCount};
+    for (int a = 0; a < 3; ++a) {
+      leaf.halfSize[a] = HalfSize(l.mins[a], l.maxs[a]);
+      leaf.center[a] = float(l.maxs[a]) - leaf.halfSize[a];
+    }
+    out.leaves.push_back(leaf);
+  }
+}
+
+void ReadVisData(const LumpCopier& lumps, BspData& out) {
+  std::span<const uint8_t> bytes = lumps.Bytes(kLumpVisibility);
+  if (bytes.empty()) return;
+  if (bytes.size() < 8) Refuse(LumpLabel(kLumpVisibility) + " is shorter than its header");
+  int32_t count, rowBytes;
+  std::memcpy(&count, bytes.data(), 4);
+  std::memcpy(&rowBytes, bytes.data() + 4, 4);
+  if (count < 0 || rowBytes < 0) Refuse("negative visibility cluster count or row size");
+  if (int64_t(count) * rowBytes > int64_t(bytes.size()) - 8)
+    Refuse("visibility rows of " + std::to_string(count) + " x " + std::to_string(rowBytes) +
+           " bytes do not fit the lump");
+  if (int64_t(rowBytes) * 8 < count) Refuse("visibility rows are too short for the clusters");
+  out.clusterCount = count;
+  out.bytesPerCluster = rowBytes;
+  out.visBits.assign(bytes.begin() + 8, bytes.begin() + 8 + int64_t(count) * rowBytes);
+}
+
+void ReadEntityText(const LumpCopier& lumps, BspData& out) {
+  std::span<const uint8_t> bytes = lumps.Bytes(kLumpEntities);
+  EntityLump lump = ParseEntityText(
+      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  out.entityKeyValues = std::move(lump.entities);
+  out.entityProblems = std::move(lump.problems);
+}
+
+void ReadAll(std::span<const uint8_t> file, BspData& out) {
+  if (file.size() < size_t(kBspHeaderSize)) Refuse("the file is shorter than its header");
+  BspHeader header;
+  std::memcpy(&header, file.data(), sizeof header);
+  if (std::memcmp(header.magic, "IBSP", 4) != 0) Refuse("the file does not start with IBSP");
+  if (header.version != kBspVersion)
+    throw BspError("Unsupported version", "version " + std::to_string(header.version));
+  CheckLumpTable(header, file.size());
+
+  LumpCopier lumps(file, header);
+  ReadEntityText(lumps, out);
+  lumps.Copy(kLumpTextures, out.textures);
+  lumps.Copy(kLumpPlanes, out.planes);
+  ReadNodes(lumps, out);
+  ReadLeaves(lumps, out);
+  lumps.Copy(kLumpLeafFaces, out.leafFaces);
+  lumps.Copy(kLumpLeafBrushes, out.leafBrushes);
+  lumps.Copy(kLumpModels, out.models);
+  lumps.Copy(kLumpBrushes, out.brushes);
+  lumps.Copy(kLumpBrushSides, out.brushSides);
+  lumps.Copy(kLumpVertices, out.vertices);
+  lumps.Copy(kLumpMeshVertices, out.meshVertices);
+  lumps.Copy(kLumpEffects, out.effects);
+  lumps.Copy(kLumpFaces, out.faces);
+  lumps.Copy(kLumpLightmaps, out.lightmaps);
+  lumps.Copy(kLumpLightVolumes, out.lightVolumes);
+  ReadVisData(lumps, out);
+  ValidateBsp(out);
+}
+
+}  // namespace
+
+std::string_view BspName(const char (&name)[kBspNameLength]) {
+  return std::string_view(name, strnlen(name, kBspNameLength));
+}
+
+void BspReader::Parse(std::span<const uint8_t> file, BspData& out) {
+  out.Clear();
+  try {
+    ReadAll(file, out);
+  } catch (...) {
+    out.Clear();
+    throw;
+  }
+}
+
+void BspReader::Read(const std::string& path, BspData& out) {
+  out.Clear();
+  auto bytes = platform::ReadFileBytes(path);
+  if (!bytes) throw BspError("Could not open file", path);
+  Parse(*bytes, out);
+}
