@@ -1,0 +1,53 @@
+#pragma once
+// The device's insides, shared by the render layer's own files (effects, sprites, targets).
+#include <SDL2/SDL.h>
+
+#include <memory>
+
+#include "platform/render/FixedFunction.h"
+#include "platform/render/GLApi.h"
+#include "platform/render/RenderDevice.h"
+#include "platform/render/TextureObject.h"
+
+namespace platform {
+
+struct RenderDevice::Impl {
+  SDL_Window* window = nullptr;
+  SDL_GLContext context = nullptr;
+  int width = 0;
+  int height = 0;
+  bool compressedTextures = false;
+
+  GLuint vao = 0;
+  GLuint streamBuffer = 0;  // vertices drawn from memory
+  GLuint backFramebuffer = 0;
+  GLuint backColor = 0;
+  GLuint depthStencil = 0;  // shared by the back buffer and render targets made with it
+  int depthWidth = 0;
+  int depthHeight = 0;
+
+  RenderTarget* target = nullptr;
+  Viewport viewport;
+  RenderState state;
+  RenderState applied;
+  bool stateDirty = true;
+  float transforms[3][16] = {};
+  std::shared_ptr<TextureObject> stage0;
+
+  FixedFunction fixed;
+  // The program of the open effect pass; null draws through the fixed-function emulation.
+  const GpuProgram* effectProgram = nullptr;
+
+  ~Impl();
+
+  GLuint TargetFramebuffer() const;
+  // Grows the shared depth-stencil buffer so that a target of this size can use it.
+  void EnsureDepthSize(int width, int height);
+  void ApplyState();
+  void ApplyViewport();
+  // Everything a draw needs before the GL call: state, program, uniforms and vertex arrays
+  // read from `base` (a buffer offset, or a pointer into the stream buffer).
+  void PrepareDraw(const VertexLayout& layout, const void* base);
+};
+
+}  // namespace platform

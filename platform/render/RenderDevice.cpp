@@ -1,0 +1,418 @@
+#include "platform/render/RenderDevice.h"
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/core/Window.h"
+#include "platform/render/Buffers.h"
+#include "platform/render/DeviceImpl.h"
+#include "platform/render/MatrixOps.h"
+#include "platform/render/PngFile.h"
+#include "platform/render/RenderTarget.h"
+#include "platform/render/Texture.h"
+#include "platform/render/VertexLayout.h"
+
+namespace platform {
+namespace {
+
+// With the upper-left clip origin a triangle that runs clockwise on screen comes out as GL's
+// clockwise winding: faces the game calls front are GL_CW ones.
+constexpr GLenum kFrontWinding = GL_CW;
+
+GLenum ToGL(CompareFunc f) {
+  static const GLenum table[] = {GL_NEVER,   GL_LESS,     GL_EQUAL,  GL_LEQUAL,
+                                 GL_GREATER, GL_NOTEQUAL, GL_GEQUAL, GL_ALWAYS};
+  return table[static_cast<int>(f)];
+}
+
+GLenum ToGL(BlendFactor f) {
+  static const GLenum table[] = {GL_ZERO,      GL_ONE,           GL_SRC_COLOR,
+                                 GL_ONE_MINUS_SRC_COLOR, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA,
+                                 GL_DST_ALPHA, GL_ONE_MINUS_DST_ALPHA, GL_DST_COLOR,
+                                 GL_ONE_MINUS_DST_COLOR};
+  return table[static_cast<int>(f)];
+}
+
+GLenum ToGL(PrimitiveType t) {
+  static const GLenum table[] = {GL_POINTS,    GL_LINES,          GL_LINE_STRIP,
+                                 GL_TRIANGLES, GL_TRIANGLE_STRIP, GL_TRIANGLE_FAN};
+  return table[static_cast<int>(t)];
+}
+
+void SetEnabled(GLenum cap, bool on) { on ? glEnable(cap) : glDisable(cap); }
+
+bool HasExtension(const char* name) {
+  GLint count = 0;
+  glGetIntegerv(GL_NUM_EXTENSIONS, &count);
+  for (GLint i = 0; i < count; ++i) {
+    const char* e = reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, static_cast<GLuint>(i)));
+    if (e && std::strcmp(e, name) == 0) return true;
+  }
+  return false;
+}
+
+void BindAttributes(const VertexLayout& layout, const uint8_t* base) {
+  for (GLuint slot = 0; slot < 8; ++slot) glDisableVertexAttribArray(slot);
+  const auto stride = static_cast<GLsizei>(layout.Stride());
+  for (const VertexElement& e : layout.Elements()) {
+    GLuint slot = AttributeSlot(static_cast<int>(e.semantic));
+    const void* at = base + e.offset;
+    glEnableVertexAttribArray(slot);
+    switch (e.format) {
+      case VertexFormat::Float1:
+      case VertexFormat::Float2:
+      case VertexFormat::Float3:
+      case VertexFormat::Float4:
+        glVertexAttribPointer(slot, static_cast<int>(e.format) + 1, GL_FLOAT, GL_FALSE, stride, at);
+        break;
+      case VertexFormat::ColorArgb:
+        // A little-endian ARGB word is the bytes B, G, R, A.
+        glVertexAttribPointer(slot, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, stride, at);
+        break;
+      case VertexFormat::UByte4:
+        glVertexAttribPointer(slot, 4, GL_UNSIGNED_BYTE, GL_FALSE, stride, at);
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+RenderDevice::Impl::~Impl() {
+  if (!context) return;
+  stage0.reset();
+  glDeleteBuffers(1, &streamBuffer);
+  glDeleteVertexArrays(1, &vao);
+  glDeleteFramebuffers(1, &backFramebuffer);
+  glDeleteRenderbuffers(1, &backColor);
+  glDeleteRenderbuffers(1, &depthStencil);
+  SDL_GL_DeleteContext(context);
+}
+
+GLuint RenderDevice::Impl::TargetFramebuffer() const {
+  return target ? target->Framebuffer() : backFramebuffer;
+}
+
+void RenderDevice::Impl::EnsureDepthSize(int w, int h) {
+  if (w <= depthWidth && h <= depthHeight) return;
+  depthWidth = std::max(w, depthWidth);
+  depthHeight = std::max(h, depthHeight);
+  glBindRenderbuffer(GL_RENDERBUFFER, depthStencil);
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, depthWidth, depthHeight);
+}
+
+void RenderDevice::Impl::ApplyViewport() {
+  glViewport(viewport.x, viewport.y, viewport.width, viewport.height);
+  glDepthRange(viewport.minZ, viewport.maxZ);
+}
+
+void RenderDevice::Impl::ApplyState() {
+  if (!stateDirty) return;
+  const RenderState& s = state;
+  SetEnabled(GL_DEPTH_TEST, s.zEnable);
+  glDepthMask(s.zWrite ? GL_TRUE : GL_FALSE);
+  glDepthFunc(ToGL(s.zFunc));
+  SetEnabled(GL_CULL_FACE, s.cull != CullMode::None);
+  // Culling counter-clockwise faces keeps the clockwise ones as front faces, and the reverse.
+  const GLenum other = kFrontWinding == GL_CW ? GL_CCW : GL_CW;
+  glFrontFace(s.cull == CullMode::Clockwise ? other : kFrontWinding);
+  glCullFace(GL_BACK);
+  SetEnabled(GL_BLEND, s.alphaBlend);
+  glBlendFunc(ToGL(s.srcBlend), ToGL(s.destBlend));
+  glPolygonMode(GL_FRONT_AND_BACK, s.fill == FillMode::Wireframe ? GL_LINE : GL_FILL);
+  SetEnabled(GL_SCISSOR_TEST, s.scissorTest);
+  glScissor(s.scissor.left, s.scissor.top, std::max(0, s.scissor.Width()),
+            std::max(0, s.scissor.Height()));
+  applied = state;
+  stateDirty = false;
+}
+
+void RenderDevice::Impl::PrepareDraw(const VertexLayout& layout, const void* base) {
+  ApplyState();
+  const GpuProgram* program = effectProgram;
+  if (program)
+    glUseProgram(program->id);
+  else {
+    fixed.Prepare(layout, state, transforms, stage0.get());
+    program = &fixed.Program();
+  }
+  glUniform4f(program->viewport, static_cast<float>(viewport.x), static_cast<float>(viewport.y),
+              static_cast<float>(viewport.width), static_cast<float>(viewport.height));
+  const CompareFunc func = state.alphaTest ? state.alphaFunc : CompareFunc::Always;
+  glUniform1i(program->alphaFunc, static_cast<int>(func));
+  glUniform1f(program->alphaRef, static_cast<float>(state.alphaRef));
+  BindAttributes(layout, static_cast<const uint8_t*>(base));
+}
+
+RenderDevice::RenderDevice() = default;
+RenderDevice::~RenderDevice() = default;
+
+bool RenderDevice::Create(Window& window, const DeviceSettings& settings, std::string* error) {
+  auto fail = [&](const std::string& why) {
+    if (error) *error = why;
+    impl_.reset();
+    return false;
+  };
+  if (impl_) return true;
+  if (!window.Handle()) return fail("no window to draw into");
+  impl_ = std::make_unique<Impl>();
+  Impl& d = *impl_;
+  d.window = window.Handle();
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  d.context = SDL_GL_CreateContext(d.window);
+  if (!d.context) return fail(std::string("cannot create an OpenGL 3.3 context: ") + SDL_GetError());
+  SDL_GL_MakeCurrent(d.window, d.context);
+  SDL_GL_SetSwapInterval(settings.vsync ? 1 : 0);
+  GLint major = 0, minor = 0;
+  glGetIntegerv(GL_MAJOR_VERSION, &major);
+  glGetIntegerv(GL_MINOR_VERSION, &minor);
+  if (major * 10 + minor < 45 && !HasExtension("GL_ARB_clip_control"))
+    return fail("the OpenGL driver lacks clip control (GL_ARB_clip_control)");
+  d.compressedTextures = HasExtension("GL_EXT_texture_compression_s3tc");
+  SDL_GetWindowSize(d.window, &d.width, &d.height);
+
+  // Screen rows top first and depth 0..1, as the game's maths expects.
+  glClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE);
+  glEnable(GL_PROGRAM_POINT_SIZE);
+  // Rows run top-down, so the sprite's top edge is at lower window y.
+  glPointParameteri(GL_POINT_SPRITE_COORD_ORIGIN, GL_LOWER_LEFT);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+
+  glGenVertexArrays(1, &d.vao);
+  glBindVertexArray(d.vao);
+  glGenBuffers(1, &d.streamBuffer);
+  glGenRenderbuffers(1, &d.backColor);
+  glBindRenderbuffer(GL_RENDERBUFFER, d.backColor);
+  // The window's back buffer has no alpha of its own: blending reads destination alpha as 1.
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, d.width, d.height);
+  glGenRenderbuffers(1, &d.depthStencil);
+  d.EnsureDepthSize(d.width, d.height);
+  glGenFramebuffers(1, &d.backFramebuffer);
+  glBindFramebuffer(GL_FRAMEBUFFER, d.backFramebuffer);
+  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, d.backColor);
+  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                            d.depthStencil);
+  if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
+    return fail("cannot create the back buffer");
+
+  std::string why;
+  if (!d.fixed.Build(&why)) return fail("built-in shader failed: " + why);
+  for (auto& m : d.transforms) SetIdentity(m);
+  d.viewport = Viewport{0, 0, d.width, d.height, 0.0f, 1.0f};
+  d.ApplyViewport();
+  d.stateDirty = true;
+  d.ApplyState();
+  return true;
+}
+
+bool RenderDevice::IsCreated() const { return impl_ != nullptr; }
+int RenderDevice::BackBufferWidth() const { return impl_->width; }
+int RenderDevice::BackBufferHeight() const { return impl_->height; }
+bool RenderDevice::HasCompressedTextures() const { return impl_->compressedTextures; }
+
+std::string RenderDevice::RendererName() const {
+  const char* r = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+  const char* v = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+  return std::string(r ? r : "?") + " (" + (v ? v : "?") + ")";
+}
+
+void RenderDevice::Clear(unsigned flags, uint32_t argb, float depth, int stencil) {
+  Impl& d = *impl_;
+  d.ApplyState();
+  // Clear covers the viewport only, and ignores the write masks that drawing uses.
+  const Viewport& v = d.viewport;
+  IntRect area{v.x, v.y, v.x + v.width, v.y + v.height};
+  if (d.state.scissorTest) {
+    const IntRect& s = d.state.scissor;
+    area = IntRect{std::max(area.left, s.left), std::max(area.top, s.top),
+                   std::min(area.right, s.right), std::min(area.bottom, s.bottom)};
+  }
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(area.left, area.top, std::max(0, area.Width()), std::max(0, area.Height()));
+  GLbitfield mask = 0;
+  if (flags & ClearTarget) {
+    glClearColor(((argb >> 16) & 0xFF) / 255.0f, ((argb >> 8) & 0xFF) / 255.0f,
+                 (argb & 0xFF) / 255.0f, ((argb >> 24) & 0xFF) / 255.0f);
+    mask |= GL_COLOR_BUFFER_BIT;
+  }
+  if (flags & ClearDepth) {
+    glDepthMask(GL_TRUE);
+    glClearDepth(depth);
+    mask |= GL_DEPTH_BUFFER_BIT;
+  }
+  if (flags & ClearStencil) {
+    glStencilMask(0xFF);
+    glClearStencil(stencil);
+    mask |= GL_STENCIL_BUFFER_BIT;
+  }
+  glClear(mask);
+  d.stateDirty = true;
+}
+
+void RenderDevice::Present() {
+  Impl& d = *impl_;
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, d.backFramebuffer);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+  glDisable(GL_SCISSOR_TEST);
+  // The window's rows run bottom-up: turn the image over on the way.
+  glBlitFramebuffer(0, 0, d.width, d.height, 0, d.height, d.width, 0, GL_COLOR_BUFFER_BIT,
+                    GL_NEAREST);
+  SDL_GL_SwapWindow(d.window);
+  glBindFramebuffer(GL_FRAMEBUFFER, d.TargetFramebuffer());
+  d.stateDirty = true;
+}
+
+void RenderDevice::SetRenderTarget(RenderTarget* target) {
+  Impl& d = *impl_;
+  d.target = target;
+  glBindFramebuffer(GL_FRAMEBUFFER, d.TargetFramebuffer());
+  d.viewport = Viewport{0, 0, TargetWidth(), TargetHeight(), 0.0f, 1.0f};
+  d.ApplyViewport();
+}
+
+RenderTarget* RenderDevice::GetRenderTarget() const { return impl_->target; }
+int RenderDevice::TargetWidth() const {
+  return impl_->target ? impl_->target->Width() : impl_->width;
+}
+int RenderDevice::TargetHeight() const {
+  return impl_->target ? impl_->target->Height() : impl_->height;
+}
+
+void RenderDevice::SetViewport(const Viewport& viewport) {
+  impl_->viewport = viewport;
+  impl_->ApplyViewport();
+}
+
+const Viewport& RenderDevice::GetViewport() const { return impl_->viewport; }
+
+const RenderState& RenderDevice::GetState() const { return impl_->state; }
+
+void RenderDevice::SetState(const RenderState& state) {
+  impl_->state = state;
+  impl_->stateDirty = !(state == impl_->applied);
+}
+
+void RenderDevice::SetZEnable(bool on) {
+  RenderState s = GetState();
+  s.zEnable = on;
+  SetState(s);
+}
+
+void RenderDevice::SetZWrite(bool on) {
+  RenderState s = GetState();
+  s.zWrite = on;
+  SetState(s);
+}
+
+void RenderDevice::SetCullMode(CullMode mode) {
+  RenderState s = GetState();
+  s.cull = mode;
+  SetState(s);
+}
+
+void RenderDevice::SetAlphaBlend(bool on) {
+  RenderState s = GetState();
+  s.alphaBlend = on;
+  SetState(s);
+}
+
+void RenderDevice::SetBlendFactors(BlendFactor src, BlendFactor dest) {
+  RenderState s = GetState();
+  s.srcBlend = src;
+  s.destBlend = dest;
+  SetState(s);
+}
+
+void RenderDevice::SetAlphaTest(bool on, CompareFunc func, uint8_t ref) {
+  RenderState s = GetState();
+  s.alphaTest = on;
+  s.alphaFunc = func;
+  s.alphaRef = ref;
+  SetState(s);
+}
+
+void RenderDevice::SetFillMode(FillMode mode) {
+  RenderState s = GetState();
+  s.fill = mode;
+  SetState(s);
+}
+
+void RenderDevice::SetScissor(bool on, const IntRect& rect) {
+  RenderState s = GetState();
+  s.scissorTest = on;
+  s.scissor = rect;
+  SetState(s);
+}
+
+void RenderDevice::SetTransform(TransformKind kind, const float* matrix) {
+  std::memcpy(impl_->transforms[static_cast<int>(kind)], matrix, sizeof(float) * 16);
+}
+
+const float* RenderDevice::GetTransform(TransformKind kind) const {
+  return impl_->transforms[static_cast<int>(kind)];
+}
+
+void RenderDevice::SetTexture(const Texture* texture) {
+  impl_->stage0 = texture ? texture->Object() : nullptr;
+}
+
+void RenderDevice::DrawPrimitive(PrimitiveType type, const VertexBuffer& vertices,
+                                 const VertexLayout& layout, uint32_t startVertex,
+                                 uint32_t primitiveCount) {
+  const uint32_t count = VertexCountFor(type, primitiveCount);
+  if (count == 0 || uint64_t(startVertex) + count > vertices.Size() / layout.Stride()) return;
+  glBindBuffer(GL_ARRAY_BUFFER, vertices.Name());
+  impl_->PrepareDraw(layout, nullptr);
+  glDrawArrays(ToGL(type), static_cast<GLint>(startVertex), static_cast<GLsizei>(count));
+}
+
+void RenderDevice::DrawIndexedPrimitive(PrimitiveType type, const VertexBuffer& vertices,
+                                        const IndexBuffer& indices, const VertexLayout& layout,
+                                        int32_t baseVertex, uint32_t startIndex,
+                                        uint32_t primitiveCount) {
+  const uint32_t count = VertexCountFor(type, primitiveCount);
+  if (count == 0 || uint64_t(startIndex) + count > indices.Count()) return;
+  glBindBuffer(GL_ARRAY_BUFFER, vertices.Name());
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indices.Name());
+  impl_->PrepareDraw(layout, nullptr);
+  const size_t indexSize = indices.Is32Bit() ? 4 : 2;
+  glDrawElementsBaseVertex(ToGL(type), static_cast<GLsizei>(count),
+                           indices.Is32Bit() ? GL_UNSIGNED_INT : GL_UNSIGNED_SHORT,
+                           reinterpret_cast<const void*>(startIndex * indexSize), baseVertex);
+}
+
+void RenderDevice::DrawPrimitiveUP(PrimitiveType type, const VertexLayout& layout,
+                                   const void* vertices, uint32_t primitiveCount) {
+  const uint32_t count = VertexCountFor(type, primitiveCount);
+  if (count == 0 || !vertices) return;
+  glBindBuffer(GL_ARRAY_BUFFER, impl_->streamBuffer);
+  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count) * layout.Stride(), vertices,
+               GL_STREAM_DRAW);
+  impl_->PrepareDraw(layout, nullptr);
+  glDrawArrays(ToGL(type), 0, static_cast<GLsizei>(count));
+}
+
+std::vector<uint8_t> RenderDevice::ReadPixels(const IntRect& rect) const {
+  IntRect r{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, TargetWidth()),
+            std::min(rect.bottom, TargetHeight())};
+  if (r.Width() <= 0 || r.Height() <= 0) return {};
+  std::vector<uint8_t> pixels(static_cast<size_t>(r.Width()) * r.Height() * 4);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, impl_->TargetFramebuffer());
+  glReadPixels(r.left, r.top, r.Width(), r.Height(), GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+  return pixels;
+}
+
+bool RenderDevice::SaveScreenshot(const std::string& path) const {
+  const int w = TargetWidth(), h = TargetHeight();
+  std::vector<uint8_t> pixels = ReadPixels(IntRect{0, 0, w, h});
+  if (pixels.empty()) return false;
+  return WritePng(path, w, h, pixels, /*withAlpha=*/impl_->target != nullptr);
+}
+
+}  // namespace platform

@@ -1,0 +1,58 @@
+#include "platform/render/RenderTarget.h"
+
+#include "platform/render/DeviceImpl.h"
+#include "platform/render/ImageData.h"
+
+namespace platform {
+
+std::unique_ptr<RenderTarget> RenderTarget::Create(RenderDevice& device, int width, int height,
+                                                   TargetDepth depth, std::string* error) {
+  if (width <= 0 || height <= 0 || width > kMaxTextureSize || height > kMaxTextureSize) {
+    if (error) *error = "impossible render target size";
+    return nullptr;
+  }
+  RenderDevice::Impl& d = *device.Internals();
+  auto object = std::make_shared<TextureObject>();
+  object->width = width;
+  object->height = height;
+  glBindTexture(GL_TEXTURE_2D, object->id);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+
+  std::unique_ptr<RenderTarget> target(new RenderTarget);
+  target->texture_ = std::make_unique<Texture>(object);
+  glGenFramebuffers(1, &target->framebuffer_);
+  glBindFramebuffer(GL_FRAMEBUFFER, target->framebuffer_);
+  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, object->id, 0);
+  GLuint depthBuffer = 0;
+  if (depth == TargetDepth::Shared) {
+    d.EnsureDepthSize(width, height);
+    depthBuffer = d.depthStencil;
+  } else if (depth == TargetDepth::Own) {
+    glGenRenderbuffers(1, &target->ownDepth_);
+    glBindRenderbuffer(GL_RENDERBUFFER, target->ownDepth_);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
+    depthBuffer = target->ownDepth_;
+  }
+  if (depthBuffer)
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                              depthBuffer);
+  const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+  glBindFramebuffer(GL_FRAMEBUFFER, d.TargetFramebuffer());
+  if (!complete) {
+    if (error) *error = "render target is not usable by the driver";
+    return nullptr;
+  }
+  return target;
+}
+
+RenderTarget::~RenderTarget() {
+  glDeleteFramebuffers(1, &framebuffer_);
+  if (ownDepth_) glDeleteRenderbuffers(1, &ownDepth_);
+}
+
+}  // namespace platform

@@ -1,0 +1,20 @@
+#pragma once
+#include "platform/render/GLApi.h"
+
+namespace platform {
+
+// One GL texture. Shared between the Texture that owns it and any sprite batch or effect that
+// still has to draw with it, so it outlives a Texture released in mid-batch.
+struct TextureObject {
+  GLuint id = 0;
+  int width = 0;
+  int height = 0;
+  int levels = 1;
+
+  TextureObject();
+  ~TextureObject();
+  TextureObject(const TextureObject&) = delete;
+  TextureObject& operator=(const TextureObject&) = delete;
+};
+
+}  // namespace platform

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include "platform/render/Buffers.h"
+#include "platform/render/RenderTarget.h"
+#include "platform/render/VertexLayout.h"
+#include "tests/platform/render/DeviceFixture.h"
+#include "tests/support/TempDir.h"
+
+using namespace platform;
+
+namespace {
+
+struct ColorVertex {
+  float x, y, z;
+  uint32_t argb;
+};
+
+constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
+
+}  // namespace
+
+TEST_F(DeviceTest, ClearFillsTheTargetAndReadsBackTopRowFirst) {
+  device_.Clear(ClearTarget | ClearDepth, 0xFF102030, 1.0f, 0);
+  EXPECT_EQ(PixelAt(0, 0), Rgba(0x10, 0x20, 0x30));
+  EXPECT_EQ(PixelAt(kWidth - 1, kHeight - 1), Rgba(0x10, 0x20, 0x30));
+  // A clear limited by the viewport leaves the rest alone, whatever the depth-write state.
+  device_.SetZWrite(false);
+  device_.SetViewport(Viewport{0, 0, kWidth, 8});
+  device_.Clear(ClearTarget, kRed, 1.0f, 0);
+  EXPECT_EQ(PixelAt(5, 0), Rgba(255, 0, 0));
+  EXPECT_EQ(PixelAt(5, 7), Rgba(255, 0, 0));
+  EXPECT_EQ(PixelAt(5, 8), Rgba(0x10, 0x20, 0x30));
+}
+
+// A screen-space triangle in the top-left corner lands in the first rows read back.
+TEST_F(DeviceTest, ScreenPixelsCountFromTheTopLeft) {
+  device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
+  device_.SetCullMode(CullMode::None);
+  const ScreenVertex tri[3] = {{0, 0, 0.5f, 1, kRed, 0, 0},
+                               {20, 0, 0.5f, 1, kRed, 0, 0},
+                               {0, 20, 0.5f, 1, kRed, 0, 0}};
+  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), tri, 1);
+  EXPECT_EQ(PixelAt(2, 2), Rgba(255, 0, 0));
+  EXPECT_EQ(PixelAt(kWidth - 2, kHeight - 2), Rgba(0, 0, 0));
+  EXPECT_EQ(PixelAt(2, kHeight - 2), Rgba(0, 0, 0));
+}
+
+// The original device keeps clockwise-on-screen faces when culling counter-clockwise ones.
+TEST_F(DeviceTest, ClockwiseOnScreenIsFrontFacing) {
+  device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
+  device_.SetCullMode(CullMode::CounterClockwise);
+  // Left half: clockwise on screen (right, then down-left); right half: counter-clockwise.
+  const ScreenVertex cw[3] = {{0, 0, 0.5f, 1, kRed, 0, 0},
+                              {30, 0, 0.5f, 1, kRed, 0, 0},
+                              {0, 40, 0.5f, 1, kRed, 0, 0}};
+  const ScreenVertex ccw[3] = {{34, 0, 0.5f, 1, kGreen, 0, 0},
+                               {34, 40, 0.5f, 1, kGreen, 0, 0},
+                               {63, 0, 0.5f, 1, kGreen, 0, 0}};
+  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), cw, 1);
+  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), ccw, 1);
+  EXPECT_EQ(PixelAt(3, 3), Rgba(255, 0, 0));
+  EXPECT_EQ(PixelAt(37, 3), Rgba(0, 0, 0));
+  // Culling clockwise faces turns that round.
+  device_.SetCullMode(CullMode::Clockwise);
+  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), ccw, 1);
+  EXPECT_EQ(PixelAt(37, 3), Rgba(0, 255, 0));
+}
+
+// A world triangle seen through left-handed look-at and perspective matrices: +y is up on
+// screen, +x right, and the camera looks along +z.
+TEST_F(DeviceTest, RowVectorLeftHandedMatricesPlaceGeometryAsTheGameExpects) {
+  device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
+  const float eye[3] = {0, 0, -10}, at[3] = {0, 0, 0}, up[3] = {0, 1, 0};
+  TestMatrix view = TestMatrix::LookAtLH(eye, at, up);
+  TestMatrix proj = TestMatrix::PerspectiveFovLH(3.14159265f / 4, float(kWidth) / kHeight, 1, 100);
+  device_.SetTransform(TransformKind::World, TestMatrix::Translation(-2, 2, 0).m);
+  device_.SetTransform(TransformKind::View, view.m);
+  device_.SetTransform(TransformKind::Projection, proj.m);
+  // Wound clockwise as seen from the camera (+y up): up-left corner, right, down.
+  const ColorVertex tri[3] = {{-1, 1, 0, kRed}, {1, 1, 0, kRed}, {-1, -1, 0, kRed}};
+  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::PositionColor(), tri, 1);
+  // The triangle sits up and left of the centre: top-left quadrant of the image.
+  int top = 0, bottom = 0, left = 0, right = 0;
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x)
+      if (PixelAt(x, y) == Rgba(255, 0, 0)) {
+        (y < kHeight / 2 ? top : bottom)++;
+        (x < kWidth / 2 ? left : right)++;
+      }
+  EXPECT_GT(top, 20);
+  EXPECT_EQ(bottom, 0);
+  EXPECT_GT(left, 20);
+  EXPECT_EQ(right, 0);
+}
+
+TEST_F(DeviceTest, NearerDepthWinsWithLessEqual) {
+  device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
+  device_.SetCullMode(CullMode::None);
+  auto quad = [&](float z, uint32_t colour) {
+    const ScreenVertex v[4] = {{0, 0, z, 1, colour, 0, 0},
+                               {64, 0, z, 1, colour, 0, 0},
+                               {0, 48, z, 1, colour, 0, 0},
+                               {64, 48, z, 1, colour, 0, 0}};
+    device_.DrawPrimitiveUP(PrimitiveType::TriangleStrip, VertexLayout::ScreenColorTexture(), v, 2);
+  };
+  quad(0.3f, kRed);
+  quad(0.6f, kGreen);  // behind: hidden
+  EXPECT_EQ(PixelAt(10, 10), Rgba(255, 0, 0));
+  quad(0.3f, kBlue);  // equal depth passes LESSEQUAL
+  EXPECT_EQ(PixelAt(10, 10), Rgba(0, 0, 255));
+  device_.SetZEnable(false);
+  quad(0.9f, kGreen);
+  EXPECT_EQ(PixelAt(10, 10), Rgba(0, 255, 0));
+}
+
+TEST_F(DeviceTest, AlphaBlendAndAlphaTestFollowTheStates) {
+  device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
+  device_.SetCullMode(CullMode::None);
+  device_.SetZEnable(false);
+  const ScreenVertex half[3] = {{0, 0, 0, 1, 0x80FF0000, 0, 0},
+                                {64, 0, 0, 1, 0x80FF0000, 0, 0},
+                                {0, 48, 0, 1, 0x80FF0000, 0, 0}};
+  device_.SetAlphaBlend(true);
+  device_.SetBlendFactors(BlendFactor::SrcAlpha, BlendFactor::InvSrcAlpha);
+  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), half, 1);
+  EXPECT_NEAR(PixelAt(2, 2) >> 24, 128, 1);
+  // Alpha 0x80 fails "greater than 0x80": nothing more is drawn.
+  device_.SetAlphaBlend(false);
+  device_.SetAlphaTest(true, CompareFunc::Greater, 0x80);
+  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), half, 1);
+  EXPECT_NEAR(PixelAt(2, 2) >> 24, 128, 1);
+  device_.SetAlphaTest(true, CompareFunc::GreaterEqual, 0x80);
+  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), half, 1);
+  EXPECT_EQ(PixelAt(2, 2) >> 24, 255u);
+}
+
+TEST_F(DeviceTest, BuffersDrawAndRefuseWritesOutOfRange) {
+  device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
+  device_.SetCullMode(CullMode::None);
+  const ScreenVertex v[4] = {{0, 0, 0, 1, kGreen, 0, 0},
+                             {64, 0, 0, 1, kGreen, 0, 0},
+                             {0, 48, 0, 1, kGreen, 0, 0},
+                             {64, 48, 0, 1, kGreen, 0, 0}};
+  VertexBuffer vb(device_, sizeof v, BufferUsage::Dynamic);
+  EXPECT_TRUE(vb.Write(0, v, sizeof v, true));
+  EXPECT_FALSE(vb.Write(8, v, sizeof v));
+  const uint16_t idx[6] = {0, 1, 2, 2, 1, 3};
+  IndexBuffer ib(device_, 6, false, BufferUsage::Static, idx);
+  EXPECT_FALSE(ib.Write(4, idx, 3));
+  device_.DrawIndexedPrimitive(PrimitiveType::TriangleList, vb, ib, VertexLayout::ScreenColorTexture(),
+                               0, 0, 2);
+  EXPECT_EQ(PixelAt(60, 44), Rgba(0, 255, 0));
+  // Too many primitives for the buffer: nothing is drawn rather than reading past its end.
+  device_.Clear(ClearTarget, 0xFF000000, 1.0f, 0);
+  device_.DrawPrimitive(PrimitiveType::TriangleStrip, vb, VertexLayout::ScreenColorTexture(), 0, 3);
+  EXPECT_EQ(PixelAt(60, 44), Rgba(0, 0, 0));
+  device_.DrawPrimitive(PrimitiveType::TriangleStrip, vb, VertexLayout::ScreenColorTexture(), 0, 2);
+  EXPECT_EQ(PixelAt(60, 44), Rgba(0, 255, 0));
+}
+
+TEST_F(DeviceTest, RenderTargetsAreDrawnIntoAndKeepTopRowFirst) {
+  std::string error;
+  auto target = RenderTarget::Create(device_, 32, 16, TargetDepth::Shared, &error);
+  ASSERT_TRUE(target) << error;
+  device_.SetRenderTarget(target.get());
+  EXPECT_EQ(device_.GetViewport().width, 32);
+  device_.Clear(ClearTarget | ClearDepth, kBlue, 1.0f, 0);
+  device_.SetViewport(Viewport{0, 0, 32, 4});
+  device_.Clear(ClearTarget, kRed, 1.0f, 0);
+  EXPECT_EQ(PixelAt(0, 0), Rgba(255, 0, 0));
+  EXPECT_EQ(PixelAt(0, 15), Rgba(0, 0, 255));
+  device_.SetRenderTarget(nullptr);
+  // The target's texture samples top row at v = 0.
+  device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
+  device_.SetCullMode(CullMode::None);
+  device_.SetTexture(&target->GetTexture());
+  const ScreenVertex q[4] = {{0, 0, 0, 1, 0xFFFFFFFF, 0, 0},
+                             {64, 0, 0, 1, 0xFFFFFFFF, 1, 0},
+                             {0, 48, 0, 1, 0xFFFFFFFF, 0, 1},
+                             {64, 48, 0, 1, 0xFFFFFFFF, 1, 1}};
+  device_.DrawPrimitiveUP(PrimitiveType::TriangleStrip, VertexLayout::ScreenColorTexture(), q, 2);
+  EXPECT_EQ(PixelAt(30, 1), Rgba(255, 0, 0));
+  EXPECT_EQ(PixelAt(30, 46), Rgba(0, 0, 255));
+  device_.SetTexture(nullptr);
+  EXPECT_FALSE(RenderTarget::Create(device_, 0, 16, TargetDepth::Own, &error));
+}
+
+TEST_F(DeviceTest, ScreenshotIsAPngOfTheWholeTarget) {
+  TempDir dir;
+  device_.Clear(ClearTarget | ClearDepth, kGreen, 1.0f, 0);
+  ASSERT_TRUE(device_.SaveScreenshot("shot.png"));
+  const std::string png = TempDir::Read("shot.png");
+  ASSERT_GT(png.size(), 24u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+  auto be32 = [&](size_t at) {
+    return uint32_t(uint8_t(png[at])) << 24 | uint32_t(uint8_t(png[at + 1])) << 16 |
+           uint32_t(uint8_t(png[at + 2])) << 8 | uint8_t(png[at + 3]);
+  };
+  EXPECT_EQ(be32(16), uint32_t(kWidth));
+  EXPECT_EQ(be32(20), uint32_t(kHeight));
+  EXPECT_FALSE(device_.SaveScreenshot("missing/dir/shot.png"));
+  device_.Present();  // nothing to see offscreen, but it must not disturb the back buffer
+  EXPECT_EQ(PixelAt(0, 0), Rgba(0, 255, 0));
+}
