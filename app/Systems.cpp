@@ -1,0 +1,15 @@
+#include "app/Systems.h"
+
+#include "ai/AI.h"
+#include "graphics/Graphics.h"
+#include "input/Input.h"
+#include "logic/Logic.h"
+#include "physics/Physics.h"
+#include "sound/Sound.h"
+
+SystemFactories GameSystems() {
+  return SystemFactories{
+      [] { return new AI(); },      [] { return new Sound(); },   [] { return new Graphics(); },
+      [] { return new Input(); },   [] { return new Physics(); }, [] { return new Logic(); },
+  };
+}

@@ -1,0 +1,13 @@
+#include "app/Systems.h"
+#include "engine/Engine.h"
+#include "engine/MainWindow.h"
+
+// The program runs in its data tree and takes no command line.
+int main() {
+  Engine* engine = Engine::Instance();
+  engine->Init(GameSystems());
+  engine->Run();
+  engine->Shutdown();
+  MainWindow::Destroy();
+  return 0;
+}

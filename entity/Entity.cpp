@@ -1,0 +1,24 @@
+#include "entity/Entity.h"
+
+#include "engine/Engine.h"
+
+uint32_t Entity::nextId_ = 1;
+
+Entity::Entity(ClassNameGetter className) : id_(nextId_++), className_(className) {}
+
+Entity::~Entity() {
+  // No channel may keep a pointer to a dead entity.
+  if (Engine* engine = Engine::Current()) engine->UnsubscribeAll(this);
+}
+
+void Entity::SendMessage(const std::string& name) {
+  MessageArgs none;
+  HandleMessage(name, &none);
+}
+
+void Entity::SendMessageWithArgs(const std::string& name, MessageArgs* args) { HandleMessage(name, args); }
+
+void Entity::SetUp(Entity* entity) {
+  entity->InitComponents();
+  entity->OnCreate();
+}

@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "entity/KeyValueMap.h"
+#include "entity/MessageArgs.h"
+
+class Component;
+class XmlReader;
+class XmlWriter;
+class FgdWriter;
+
+// The base of every game object and message handler. What an entity answers to and which
+// components it embeds is fixed per class, in the class's message table (see EntityClass).
+class Entity {
+ public:
+  using ClassNameGetter = const char* (*)();
+
+  explicit Entity(ClassNameGetter className);
+  virtual ~Entity();
+  Entity(const Entity&) = delete;
+  Entity& operator=(const Entity&) = delete;
+
+  // Field passes: from a map's key/value pairs, the two editor exports, save and load.
+  virtual void ReadKeys(KeyValueMap& keys) = 0;
+  virtual void WriteEntKeys(XmlWriter& writer) = 0;
+  virtual void WriteFgdKeys(FgdWriter& writer) = 0;
+  virtual void Save(XmlWriter& writer) = 0;
+  virtual void Load(XmlReader& reader) = 0;
+
+  virtual Component* GetComponent(const std::string& name) = 0;
+  // Delivers a named message; a name the class does not know is ignored.
+  virtual void HandleMessage(const std::string& name, MessageArgs* args) = 0;
+  virtual void InitComponents() = 0;
+  // Class-specific start-up, run once after InitComponents.
+  virtual void OnCreate() = 0;
+
+  uint32_t GetId() const { return id_; }
+  std::string GetClassName() const { return className_(); }
+
+  void SendMessage(const std::string& name);
+  // The caller keeps ownership of args.
+  void SendMessageWithArgs(const std::string& name, MessageArgs* args);
+
+  // For entities made without EntityManager::Create: InitComponents, then OnCreate.
+  static void SetUp(Entity* entity);
+
+  // Ids are unique for the life of the process, never reused; 0 means no entity.
+  static uint32_t PeekNextId() { return nextId_; }
+
+ private:
+  static uint32_t nextId_;
+  uint32_t id_;
+  ClassNameGetter className_;
+};

@@ -1,0 +1,44 @@
+#include "entity/MessageQueue.h"
+
+#include "engine/Engine.h"
+#include "entity/Entity.h"
+
+void MessageQueue::RegisterUpdate(Entity* entity) { updateList_.emplace_back(entity); }
+
+void MessageQueue::PostDelayed(Entity* entity, const std::string& name, float delay) {
+  PostDelayedWithArgs(entity, name, delay, MessageArgs());
+}
+
+void MessageQueue::PostDelayedWithArgs(Entity* entity, const std::string& name, float delay,
+                                       const MessageArgs& args) {
+  double now = Engine::Get()->GetTimer()->GetTime();
+  delayed_.push_back(DelayedMessage{EntityHandle(entity), name, args, now + delay});
+}
+
+void MessageQueue::Update() {
+  static const std::string kOnUpdate = "OnUpdate";
+  for (auto it = updateList_.begin(); it != updateList_.end();) {
+    Entity* entity = it->Get();
+    if (!entity) {
+      it = updateList_.erase(it);
+      continue;
+    }
+    entity->SendMessage(kOnUpdate);
+    ++it;
+  }
+
+  Timer* timer = Engine::Get()->GetTimer();
+  for (auto it = delayed_.begin(); it != delayed_.end();) {
+    Entity* target = it->target.Get();
+    if (!target) {
+      it = delayed_.erase(it);
+      continue;
+    }
+    if (timer->GetTime() >= it->due) {
+      target->SendMessageWithArgs(it->name, &it->args);
+      it = delayed_.erase(it);
+      continue;
+    }
+    ++it;
+  }
+}

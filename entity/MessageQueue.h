@@ -1,0 +1,36 @@
+#pragma once
+#include <list>
+#include <string>
+
+#include "entity/EntityManager.h"
+#include "entity/MessageArgs.h"
+
+class Entity;
+
+// The two per-frame queues: entities that get "OnUpdate" every frame, and messages that fall
+// due on the engine timer. Both hold entities by id, so a deleted entity simply drops out.
+class MessageQueue {
+ public:
+  struct DelayedMessage {
+    EntityHandle target;
+    std::string name;
+    MessageArgs args;
+    double due;  // seconds on the engine timer
+  };
+
+  // No duplicate check: an entity registered twice is updated twice a frame.
+  void RegisterUpdate(Entity* entity);
+  void PostDelayed(Entity* entity, const std::string& name, float delay);
+  void PostDelayedWithArgs(Entity* entity, const std::string& name, float delay, const MessageArgs& args);
+
+  // "OnUpdate" to the update list in registration order, then every delayed message whose
+  // time has come, in posting order. Entries appended meanwhile are reached in the same pass.
+  void Update();
+
+  size_t UpdateListSize() const { return updateList_.size(); }
+  size_t DelayedCount() const { return delayed_.size(); }
+
+ private:
+  std::list<EntityHandle> updateList_;
+  std::list<DelayedMessage> delayed_;
+};

@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+#include "entity/Component.h"
+
+inline constexpr const char* kRadiantConfigComponent = "RadiantConfig";
+
+// How an entity class looks in the level editor. Optional: classes without it are exported
+// with a default box and colour.
+class RadiantConfig : public Component {
+ public:
+  void Activate() override {}
+
+  std::string color;  // three numbers
+  std::string size;   // the bounding box as six numbers
+  std::string model;  // a model path
+};

@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+#include "engine/EngineSystem.h"
+
+class Sound : public EngineSystem {
+ public:
+  void RegisterTypes() override;
+  void Init() override;
+  void Shutdown() override;
+  void Update() override;
+  std::string GetName() override { return "Sound"; }
+};
