@@ -1,0 +1,31 @@
+#pragma once
+#include <vector>
+
+#include "platform/sound/System.h"
+
+// A sound system mixing into memory, and measures of what it mixed.
+namespace soundtest {
+
+constexpr int kRate = 44100;
+
+struct Stereo {
+  std::vector<float> left, right;
+};
+
+class Loopback {
+ public:
+  explicit Loopback(int voices = 100);
+  platform::sound::System& System() { return system_; }
+  // Mixes `seconds` of sound, calling Update every `frameGap` seconds as the game's frames would.
+  Stereo Render(double seconds, double frameGap = 0.1);
+
+ private:
+  platform::sound::System system_;
+};
+
+// Root mean square of a stretch of samples [begin, end) (in seconds).
+double Rms(const std::vector<float>& samples, double begin, double end);
+// Frequency from the rising zero crossings of [begin, end).
+double Frequency(const std::vector<float>& samples, double begin, double end);
+
+}  // namespace soundtest
