@@ -9,20 +9,17 @@ namespace platform {
 
 struct Color {
   float r = 0, g = 0, b = 0, a = 0;
-
-  constexpr Color& operator+=(const Color& c) { r += c.r; g += c.g; b += c.b; a += c.a; return *this; }
-  constexpr Color& operator-=(const Color& c) { r -= c.r; g -= c.g; b -= c.b; a -= c.a; return *this; }
-  constexpr Color& operator*=(float s) { r *= s; g *= s; b *= s; a *= s; return *this; }
-  constexpr Color& operator/=(float s) { r /= s; g /= s; b /= s; a /= s; return *this; }
   constexpr bool operator==(const Color&) const = default;
 };
 
-template <> inline constexpr bool kIsFloatTuple<Color> = true;
+template <>
+inline constexpr FloatMembers<&Color::r, &Color::g, &Color::b, &Color::a>
+    kFloatTupleMembers<Color>{};
 
 // Each byte becomes byte / 255.
 constexpr Color ColorFromArgb(uint32_t argb) {
-  return {static_cast<float>((argb >> 16) & 0xFF) / 255.0f, static_cast<float>((argb >> 8) & 0xFF) / 255.0f,
-          static_cast<float>(argb & 0xFF) / 255.0f, static_cast<float>(argb >> 24) / 255.0f};
+  auto channel = [argb](int shift) { return static_cast<float>((argb >> shift) & 0xFF) / 255.0f; };
+  return {channel(16), channel(8), channel(0), channel(24)};
 }
 
 namespace detail {
@@ -36,8 +33,8 @@ constexpr uint32_t ColorByte(float c) {
 
 // Packs as 0xAARRGGBB, each component clamped to [0, 1].
 constexpr uint32_t ColorToArgb(const Color& c) {
-  return detail::ColorByte(c.a) << 24 | detail::ColorByte(c.r) << 16 |
-         detail::ColorByte(c.g) << 8 | detail::ColorByte(c.b);
+  return detail::ColorByte(c.a) << 24 | detail::ColorByte(c.r) << 16 | detail::ColorByte(c.g) << 8 |
+         detail::ColorByte(c.b);
 }
 
 // Linear blend of all four components: t = 0 gives a, t = 1 gives b.

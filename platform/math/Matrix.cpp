@@ -126,7 +126,8 @@ Matrix MatrixOrthoOffCenterLH(float left, float right, float bottom, float top, 
   return {2.0f / (right - left), 0, 0, 0,
           0, 2.0f / (top - bottom), 0, 0,
           0, 0, 1.0f / (zFar - zNear), 0,
-          (left + right) / (left - right), (top + bottom) / (bottom - top), zNear / (zNear - zFar), 1};
+          (left + right) / (left - right), (top + bottom) / (bottom - top),
+          zNear / (zNear - zFar), 1};
 }
 
 }  // namespace platform

@@ -15,15 +15,12 @@ struct Matrix;
 
 struct Quaternion {
   float x = 0, y = 0, z = 0, w = 0;
-
-  constexpr Quaternion& operator+=(const Quaternion& q) { x += q.x; y += q.y; z += q.z; w += q.w; return *this; }
-  constexpr Quaternion& operator-=(const Quaternion& q) { x -= q.x; y -= q.y; z -= q.z; w -= q.w; return *this; }
-  constexpr Quaternion& operator*=(float s) { x *= s; y *= s; z *= s; w *= s; return *this; }
-  constexpr Quaternion& operator/=(float s) { x /= s; y /= s; z /= s; w /= s; return *this; }
   constexpr bool operator==(const Quaternion&) const = default;
 };
 
-template <> inline constexpr bool kIsFloatTuple<Quaternion> = true;
+template <>
+inline constexpr FloatMembers<&Quaternion::x, &Quaternion::y, &Quaternion::z, &Quaternion::w>
+    kFloatTupleMembers<Quaternion>{};
 
 // (0, 0, 0, 1): no rotation.
 constexpr Quaternion QuaternionIdentity() { return {0, 0, 0, 1}; }
@@ -50,10 +47,11 @@ constexpr Quaternion QuaternionInverse(const Quaternion& q) {
 
 // The rotation a followed by the rotation b: the Hamilton product b a.
 constexpr Quaternion QuaternionMultiply(const Quaternion& a, const Quaternion& b) {
-  return {b.w * a.x + b.x * a.w + b.y * a.z - b.z * a.y,
-          b.w * a.y - b.x * a.z + b.y * a.w + b.z * a.x,
-          b.w * a.z + b.x * a.y - b.y * a.x + b.z * a.w,
-          b.w * a.w - b.x * a.x - b.y * a.y - b.z * a.z};
+  const float x = b.w * a.x + b.x * a.w + b.y * a.z - b.z * a.y;
+  const float y = b.w * a.y - b.x * a.z + b.y * a.w + b.z * a.x;
+  const float z = b.w * a.z + b.x * a.y - b.y * a.x + b.z * a.w;
+  const float w = b.w * a.w - b.x * a.x - b.y * a.y - b.z * a.z;
+  return {x, y, z, w};
 }
 
 // Rotation by `angle` radians about `axis`, which is normalised first; a zero axis gives the

@@ -10,42 +10,35 @@ namespace platform {
 
 struct Vector2 {
   float x = 0, y = 0;
-
-  constexpr Vector2& operator+=(const Vector2& v) { x += v.x; y += v.y; return *this; }
-  constexpr Vector2& operator-=(const Vector2& v) { x -= v.x; y -= v.y; return *this; }
-  constexpr Vector2& operator*=(float s) { x *= s; y *= s; return *this; }
-  constexpr Vector2& operator/=(float s) { x /= s; y /= s; return *this; }
   constexpr bool operator==(const Vector2&) const = default;
 };
 
 struct Vector3 {
   float x = 0, y = 0, z = 0;
-
-  constexpr Vector3& operator+=(const Vector3& v) { x += v.x; y += v.y; z += v.z; return *this; }
-  constexpr Vector3& operator-=(const Vector3& v) { x -= v.x; y -= v.y; z -= v.z; return *this; }
-  constexpr Vector3& operator*=(float s) { x *= s; y *= s; z *= s; return *this; }
-  constexpr Vector3& operator/=(float s) { x /= s; y /= s; z /= s; return *this; }
   constexpr bool operator==(const Vector3&) const = default;
 };
 
 struct Vector4 {
   float x = 0, y = 0, z = 0, w = 0;
-
-  constexpr Vector4& operator+=(const Vector4& v) { x += v.x; y += v.y; z += v.z; w += v.w; return *this; }
-  constexpr Vector4& operator-=(const Vector4& v) { x -= v.x; y -= v.y; z -= v.z; w -= v.w; return *this; }
-  constexpr Vector4& operator*=(float s) { x *= s; y *= s; z *= s; w *= s; return *this; }
-  constexpr Vector4& operator/=(float s) { x /= s; y /= s; z /= s; w /= s; return *this; }
   constexpr bool operator==(const Vector4&) const = default;
 };
 
-template <> inline constexpr bool kIsFloatTuple<Vector2> = true;
-template <> inline constexpr bool kIsFloatTuple<Vector3> = true;
-template <> inline constexpr bool kIsFloatTuple<Vector4> = true;
+template <>
+inline constexpr FloatMembers<&Vector2::x, &Vector2::y> kFloatTupleMembers<Vector2>{};
+template <>
+inline constexpr FloatMembers<&Vector3::x, &Vector3::y, &Vector3::z> kFloatTupleMembers<Vector3>{};
+template <>
+inline constexpr FloatMembers<&Vector4::x, &Vector4::y, &Vector4::z, &Vector4::w>
+    kFloatTupleMembers<Vector4>{};
 
 // Dot products.
 constexpr float Vec2Dot(const Vector2& a, const Vector2& b) { return a.x * b.x + a.y * b.y; }
-constexpr float Vec3Dot(const Vector3& a, const Vector3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-constexpr float Vec4Dot(const Vector4& a, const Vector4& b) { return a.x * b.x + a.y * b.y + a.z * b.z + a.w * b.w; }
+constexpr float Vec3Dot(const Vector3& a, const Vector3& b) {
+  return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+constexpr float Vec4Dot(const Vector4& a, const Vector4& b) {
+  return a.x * b.x + a.y * b.y + a.z * b.z + a.w * b.w;
+}
 
 // Lengths and squared lengths.
 constexpr float Vec2LengthSq(const Vector2& v) { return Vec2Dot(v, v); }
@@ -67,9 +60,15 @@ constexpr Vector3 Vec3Cross(const Vector3& a, const Vector3& b) {
 }
 
 // Linear blends: t = 0 gives a, t = 1 gives b.
-constexpr Vector2 Vec2Lerp(const Vector2& a, const Vector2& b, float t) { return detail::Lerp(a, b, t); }
-constexpr Vector3 Vec3Lerp(const Vector3& a, const Vector3& b, float t) { return detail::Lerp(a, b, t); }
-constexpr Vector4 Vec4Lerp(const Vector4& a, const Vector4& b, float t) { return detail::Lerp(a, b, t); }
+constexpr Vector2 Vec2Lerp(const Vector2& a, const Vector2& b, float t) {
+  return detail::Lerp(a, b, t);
+}
+constexpr Vector3 Vec3Lerp(const Vector3& a, const Vector3& b, float t) {
+  return detail::Lerp(a, b, t);
+}
+constexpr Vector4 Vec4Lerp(const Vector4& a, const Vector4& b, float t) {
+  return detail::Lerp(a, b, t);
+}
 
 // The uniform Catmull-Rom spline through p1 (t = 0) and p2 (t = 1), shaped by p0 and p3:
 // 0.5 (2 p1 + (p2 - p0) t + (2 p0 - 5 p1 + 4 p2 - p3) t^2 + (3 p1 - p0 - 3 p2 + p3) t^3).

@@ -62,7 +62,8 @@ void BM_TransformCoord(benchmark::State& state) {
 BENCHMARK(BM_TransformCoord);
 
 void BM_QuaternionSlerp(benchmark::State& state) {
-  Quaternion a = QuaternionRotationAxis({1, 0, 0}, 0.3f), b = QuaternionRotationAxis({0, 1, 1}, 2.0f);
+  Quaternion a = QuaternionRotationAxis({1, 0, 0}, 0.3f),
+             b = QuaternionRotationAxis({0, 1, 1}, 2.0f);
   float t = 0.37f;
   for (auto _ : state) {
     benchmark::DoNotOptimize(t);
@@ -72,7 +73,8 @@ void BM_QuaternionSlerp(benchmark::State& state) {
 BENCHMARK(BM_QuaternionSlerp);
 
 void BM_MatrixDecompose(benchmark::State& state) {
-  Matrix m = MatrixScaling(2, 3, 4) * MatrixRotationYawPitchRoll(0.1f, 0.2f, 0.3f) * MatrixTranslation(5, 6, 7);
+  Matrix m = MatrixScaling(2, 3, 4) * MatrixRotationYawPitchRoll(0.1f, 0.2f, 0.3f) *
+             MatrixTranslation(5, 6, 7);
   Vector3 scale, translation;
   Quaternion rotation;
   for (auto _ : state) {

@@ -1,9 +1,8 @@
-#include "platform/math/Matrix.h"
-
 #include <gtest/gtest.h>
 
 #include <numbers>
 
+#include "platform/math/Matrix.h"
 #include "tests/platform/math/Near.h"
 
 using namespace platform;
@@ -85,7 +84,8 @@ TEST(Matrix, InverseOfARigidTransform) {
   ASSERT_TRUE(inverse.has_value());
   EXPECT_TRUE(Near(*inverse, Matrix(0, -1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, -2, 1, -3, 1)));
   EXPECT_NEAR(det, 1.0f, 1e-6f);
-  EXPECT_TRUE(Near(Vec3TransformCoord(Vec3TransformCoord({7, 8, 9}, m), *inverse), Vector3{7, 8, 9}));
+  EXPECT_TRUE(
+      Near(Vec3TransformCoord(Vec3TransformCoord({7, 8, 9}, m), *inverse), Vector3{7, 8, 9}));
 }
 
 TEST(Matrix, InverseOfAGeneralMatrixAndOfASingularOne) {
@@ -107,7 +107,8 @@ TEST(Matrix, InverseOfAGeneralMatrixAndOfASingularOne) {
 TEST(Matrix, DecomposeRecoversScaleRotationAndTranslation) {
   // S x R x T with R = 90 deg about z: rows 2 (0 1 0), 3 (-1 0 0), 4 (0 0 1), (5 6 7).
   const Quaternion r{0, 0, std::numbers::sqrt2_v<float> / 2, std::numbers::sqrt2_v<float> / 2};
-  const Matrix m = MatrixScaling(2, 3, 4) * MatrixRotationQuaternion(r) * MatrixTranslation(5, 6, 7);
+  const Matrix m =
+      MatrixScaling(2, 3, 4) * MatrixRotationQuaternion(r) * MatrixTranslation(5, 6, 7);
   Vector3 scale, translation;
   Quaternion rotation;
   ASSERT_TRUE(MatrixDecompose(m, &scale, &rotation, &translation));

@@ -22,7 +22,8 @@ inline std::ostream& operator<<(std::ostream& o, const Plane& p) {
   return o << "(" << p.a << ", " << p.b << ", " << p.c << ", " << p.d << ")";
 }
 inline std::ostream& operator<<(std::ostream& o, const Matrix& m) {
-  for (int i = 0; i < 4; ++i) o << "[" << m(i, 0) << " " << m(i, 1) << " " << m(i, 2) << " " << m(i, 3) << "]";
+  for (int i = 0; i < 4; ++i)
+    o << "[" << m(i, 0) << " " << m(i, 1) << " " << m(i, 2) << " " << m(i, 3) << "]";
   return o;
 }
 
@@ -42,9 +43,10 @@ template <typename T>
 ::testing::AssertionResult Near(const T& actual, const T& expected, float eps = near_detail::kEps) {
   static_assert(sizeof(T) % sizeof(float) == 0);
   if (near_detail::Close(reinterpret_cast<const float*>(&actual),
-                         reinterpret_cast<const float*>(&expected), sizeof(T) / sizeof(float), eps)) {
+                         reinterpret_cast<const float*>(&expected), sizeof(T) / sizeof(float),
+                         eps)) {
     return ::testing::AssertionSuccess();
   }
-  return ::testing::AssertionFailure() << "got " << ::testing::PrintToString(actual) << ", expected "
-                                       << ::testing::PrintToString(expected);
+  return ::testing::AssertionFailure() << "got " << ::testing::PrintToString(actual)
+                                       << ", expected " << ::testing::PrintToString(expected);
 }

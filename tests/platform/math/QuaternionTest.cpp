@@ -1,10 +1,9 @@
-#include "platform/math/Quaternion.h"
-
 #include <gtest/gtest.h>
 
 #include <numbers>
 
 #include "platform/math/Matrix.h"
+#include "platform/math/Quaternion.h"
 #include "tests/platform/math/Near.h"
 
 using namespace platform;
@@ -21,8 +20,10 @@ constexpr float kRootHalf = std::numbers::sqrt2_v<float> / 2;
 
 TEST(Quaternion, RotationAxisNormalisesItsAxis) {
   // 90 deg about z: (0, 0, sin 45, cos 45), whatever the axis length.
-  EXPECT_TRUE(Near(QuaternionRotationAxis({0, 0, 2}, kHalfPi), Quaternion{0, 0, kRootHalf, kRootHalf}));
-  EXPECT_TRUE(Near(QuaternionRotationAxis({0, 0, 0.01f}, kHalfPi), Quaternion{0, 0, kRootHalf, kRootHalf}));
+  EXPECT_TRUE(
+      Near(QuaternionRotationAxis({0, 0, 2}, kHalfPi), Quaternion{0, 0, kRootHalf, kRootHalf}));
+  EXPECT_TRUE(
+      Near(QuaternionRotationAxis({0, 0, 0.01f}, kHalfPi), Quaternion{0, 0, kRootHalf, kRootHalf}));
   // A zero axis is no rotation, not NaN.
   EXPECT_EQ(QuaternionRotationAxis({}, 1.0f), QuaternionIdentity());
   // It turns the way the matrix of the same axis and angle does.
@@ -38,10 +39,12 @@ TEST(Quaternion, MultiplyIsTheFirstRotationFollowedByTheSecond) {
   const Quaternion zThenX = QuaternionMultiply(aboutZ, aboutX);
   EXPECT_TRUE(Near(zThenX, Quaternion{0.5f, -0.5f, 0.5f, 0.5f}));
   // (1, 0, 0) -> about z -> (0, 1, 0) -> about x -> (0, 0, 1).
-  EXPECT_TRUE(Near(Vec3TransformNormal({1, 0, 0}, MatrixRotationQuaternion(zThenX)), Vector3{0, 0, 1}));
+  EXPECT_TRUE(
+      Near(Vec3TransformNormal({1, 0, 0}, MatrixRotationQuaternion(zThenX)), Vector3{0, 0, 1}));
   // The reverse order leaves x alone first, then turns it to (0, 1, 0).
-  EXPECT_TRUE(Near(Vec3TransformNormal({1, 0, 0}, MatrixRotationQuaternion(QuaternionMultiply(aboutX, aboutZ))),
-                   Vector3{0, 1, 0}));
+  EXPECT_TRUE(Near(
+      Vec3TransformNormal({1, 0, 0}, MatrixRotationQuaternion(QuaternionMultiply(aboutX, aboutZ))),
+      Vector3{0, 1, 0}));
   // Same order as the matrix product.
   EXPECT_TRUE(Near(MatrixRotationQuaternion(zThenX),
                    MatrixRotationQuaternion(aboutZ) * MatrixRotationQuaternion(aboutX)));
@@ -61,7 +64,8 @@ TEST(Quaternion, NormalizeConjugateAndInverse) {
 
 TEST(Quaternion, MatrixRoundTrip) {
   // 90 deg about x by hand: rows (1 0 0)(0 0 1)(0 -1 0), the same as RotationX.
-  EXPECT_TRUE(Near(MatrixRotationQuaternion({kRootHalf, 0, 0, kRootHalf}), MatrixRotationX(kHalfPi)));
+  EXPECT_TRUE(
+      Near(MatrixRotationQuaternion({kRootHalf, 0, 0, kRootHalf}), MatrixRotationX(kHalfPi)));
   // Half turns have w = 0 and take the other branches of the matrix-to-quaternion conversion.
   const Quaternion cases[] = {QuaternionIdentity(),
                               {1, 0, 0, 0},

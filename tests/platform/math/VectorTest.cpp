@@ -1,7 +1,6 @@
-#include "platform/math/Vector.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/math/Vector.h"
 #include "tests/platform/math/Near.h"
 
 using namespace platform;
