@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <random>
 
 #include "platform/math/Matrix.h"
 #include "tests/platform/math/Near.h"
@@ -133,6 +134,27 @@ TEST(Matrix, DecomposeOfAMirrorKeepsARealRotation) {
   scale = {9, 9, 9};
   EXPECT_FALSE(MatrixDecompose(MatrixScaling(1, 0, 1), &scale, &rotation, nullptr));
   EXPECT_EQ(scale, (Vector3{9, 9, 9}));
+}
+
+TEST(Matrix, DecomposeUndoesAnyScaleRotationTranslation) {
+  std::mt19937 random(46);
+  std::uniform_real_distribution<float> unit(-1, 1), size(0.1f, 10);
+  for (int i = 0; i < 500; ++i) {
+    const Vector3 s{size(random), size(random), size(random)};
+    const Quaternion r =
+        QuaternionRotationAxis({unit(random), unit(random), unit(random)}, 4 * unit(random));
+    const Vector3 t = Vector3{unit(random), unit(random), unit(random)} * 1000.0f;
+    const Matrix m =
+        MatrixScaling(s.x, s.y, s.z) * MatrixRotationQuaternion(r) * MatrixTranslation(t);
+    Vector3 scale, translation;
+    Quaternion rotation;
+    ASSERT_TRUE(MatrixDecompose(m, &scale, &rotation, &translation));
+    EXPECT_TRUE(Near(scale, s, 1e-4f)) << i;
+    EXPECT_TRUE(Near(MatrixRotationQuaternion(rotation), MatrixRotationQuaternion(r), 1e-4f)) << i;
+    EXPECT_TRUE(Near(translation, t, 1e-3f)) << i;
+    // Float rounding of translations near 1000 is about 1e-4.
+    EXPECT_TRUE(Near(*MatrixInverse(m) * m, MatrixIdentity(), 1e-3f)) << i;
+  }
 }
 
 TEST(Matrix, AffineTransformationScalesThenTurnsAboutTheCentreThenMoves) {

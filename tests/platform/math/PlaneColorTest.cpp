@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/math/Color.h"
 #include "platform/math/Plane.h"
 #include "tests/platform/math/Near.h"
@@ -35,6 +37,8 @@ TEST(Color, PacksToArgbWithClampingAndRounding) {
   // Out of range clamps; 0.25 * 255 + 0.5 = 64.25 -> 0x40; a 0.5 -> 0x80.
   EXPECT_EQ(ColorToArgb({2, -1, 0.25f, 0.5f}), 0x80FF0040u);
   EXPECT_EQ(ColorFromArgb(0xFF00FF00u), (Color{0, 1, 0, 1}));
+  // A NaN component packs as 0 rather than an undefined conversion.
+  EXPECT_EQ(ColorToArgb({std::nanf(""), 1, 1, 1}), 0xFF00FFFFu);
   // Every byte survives the round trip.
   for (uint32_t v = 0; v < 256; ++v) {
     const uint32_t argb = v << 24 | (255 - v) << 16 | (v ^ 0x5A) << 8 | v;
