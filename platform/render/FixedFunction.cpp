@@ -13,7 +13,6 @@ const char* const kVertexMain = R"(
 uniform mat4 uWorldViewProj;
 uniform mat4 uWorldView;
 uniform bool uScreenSpace;
-uniform bool uHasColor;
 uniform bool uPointScale;
 uniform vec4 uPointParams;  // A, B, C, minimum size
 out vec4 vColor;
@@ -21,7 +20,7 @@ out vec2 vTexCoord;
 void main() {
   vec4 p = vec4(inPosition.xyz, 1.0);
   gl_Position = uScreenSpace ? vr_ScreenToClip(inPosition) : uWorldViewProj * p;
-  vColor = uHasColor ? inColor : vec4(1.0);
+  vColor = inColor;
   vTexCoord = inTexCoord0;
   float size = inPointSize;
   if (uPointScale) {
@@ -59,7 +58,6 @@ bool FixedFunction::Build(std::string* error) {
   worldViewProj_ = glGetUniformLocation(id, "uWorldViewProj");
   worldView_ = glGetUniformLocation(id, "uWorldView");
   screenSpace_ = glGetUniformLocation(id, "uScreenSpace");
-  hasColor_ = glGetUniformLocation(id, "uHasColor");
   hasTexture_ = glGetUniformLocation(id, "uHasTexture");
   pointSprite_ = glGetUniformLocation(id, "uPointSprite");
   pointScale_ = glGetUniformLocation(id, "uPointScale");
@@ -78,7 +76,6 @@ void FixedFunction::Prepare(const VertexLayout& layout, const RenderState& state
   glUniformMatrix4fv(worldViewProj_, 1, GL_FALSE, worldViewProj);
   glUniformMatrix4fv(worldView_, 1, GL_FALSE, worldView);
   glUniform1i(screenSpace_, layout.Has(VertexSemantic::ScreenPosition));
-  glUniform1i(hasColor_, layout.Has(VertexSemantic::Color));
   glUniform1i(hasTexture_, texture != nullptr);
   glUniform1i(pointSprite_, state.pointSprite);
   glUniform1i(pointScale_, state.pointScale);

@@ -22,7 +22,7 @@ class FixedFunction {
 
  private:
   GpuProgram program_;
-  GLint worldViewProj_ = -1, worldView_ = -1, screenSpace_ = -1, hasColor_ = -1;
+  GLint worldViewProj_ = -1, worldView_ = -1, screenSpace_ = -1;
   GLint hasTexture_ = -1, pointSprite_ = -1, pointScale_ = -1, pointParams_ = -1, texture_ = -1;
 };
 

@@ -55,6 +55,8 @@ bool HasExtension(const char* name) {
 
 void BindAttributes(const VertexLayout& layout, const uint8_t* base) {
   for (GLuint slot = 0; slot < 8; ++slot) glDisableVertexAttribArray(slot);
+  // A vertex without a colour is white, as the game's vertex formats assume.
+  glVertexAttrib4f(AttributeSlot(static_cast<int>(VertexSemantic::Color)), 1, 1, 1, 1);
   const auto stride = static_cast<GLsizei>(layout.Stride());
   for (const VertexElement& e : layout.Elements()) {
     GLuint slot = AttributeSlot(static_cast<int>(e.semantic));
@@ -298,56 +300,32 @@ void RenderDevice::SetState(const RenderState& state) {
   impl_->stateDirty = !(state == impl_->applied);
 }
 
-void RenderDevice::SetZEnable(bool on) {
-  RenderState s = GetState();
-  s.zEnable = on;
-  SetState(s);
-}
-
-void RenderDevice::SetZWrite(bool on) {
-  RenderState s = GetState();
-  s.zWrite = on;
-  SetState(s);
-}
-
-void RenderDevice::SetCullMode(CullMode mode) {
-  RenderState s = GetState();
-  s.cull = mode;
-  SetState(s);
-}
-
-void RenderDevice::SetAlphaBlend(bool on) {
-  RenderState s = GetState();
-  s.alphaBlend = on;
-  SetState(s);
-}
+void RenderDevice::SetZEnable(bool on) { Change([&](RenderState& s) { s.zEnable = on; }); }
+void RenderDevice::SetZWrite(bool on) { Change([&](RenderState& s) { s.zWrite = on; }); }
+void RenderDevice::SetCullMode(CullMode mode) { Change([&](RenderState& s) { s.cull = mode; }); }
+void RenderDevice::SetAlphaBlend(bool on) { Change([&](RenderState& s) { s.alphaBlend = on; }); }
+void RenderDevice::SetFillMode(FillMode mode) { Change([&](RenderState& s) { s.fill = mode; }); }
 
 void RenderDevice::SetBlendFactors(BlendFactor src, BlendFactor dest) {
-  RenderState s = GetState();
-  s.srcBlend = src;
-  s.destBlend = dest;
-  SetState(s);
+  Change([&](RenderState& s) {
+    s.srcBlend = src;
+    s.destBlend = dest;
+  });
 }
 
 void RenderDevice::SetAlphaTest(bool on, CompareFunc func, uint8_t ref) {
-  RenderState s = GetState();
-  s.alphaTest = on;
-  s.alphaFunc = func;
-  s.alphaRef = ref;
-  SetState(s);
-}
-
-void RenderDevice::SetFillMode(FillMode mode) {
-  RenderState s = GetState();
-  s.fill = mode;
-  SetState(s);
+  Change([&](RenderState& s) {
+    s.alphaTest = on;
+    s.alphaFunc = func;
+    s.alphaRef = ref;
+  });
 }
 
 void RenderDevice::SetScissor(bool on, const IntRect& rect) {
-  RenderState s = GetState();
-  s.scissorTest = on;
-  s.scissor = rect;
-  SetState(s);
+  Change([&](RenderState& s) {
+    s.scissorTest = on;
+    s.scissor = rect;
+  });
 }
 
 void RenderDevice::SetTransform(TransformKind kind, const float* matrix) {

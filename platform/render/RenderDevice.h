@@ -107,6 +107,13 @@ class RenderDevice {
   Impl* Internals() const { return impl_.get(); }
 
  private:
+  template <class Edit>
+  void Change(Edit edit) {
+    RenderState s = GetState();
+    edit(s);
+    SetState(s);
+  }
+
   std::unique_ptr<Impl> impl_;
 };
 
