@@ -1,5 +1,6 @@
 #include "entity/XmlReader.h"
 
+#include <exception>
 #include <limits>
 
 #include "entity/SerException.h"
@@ -64,7 +65,12 @@ void XmlReader::TagStack::Clear() {
 }
 
 void XmlReader::Open(const std::string& path) {
-  auto bytes = platform::ReadFileBytes(path);
+  std::optional<std::vector<uint8_t>> bytes;
+  try {
+    bytes = platform::ReadFileBytes(path);
+  } catch (const std::exception&) {
+    // The stream library reports some unreadable paths (a folder) by throwing.
+  }
   if (!bytes) throw SerException("could not open file", SerException::kCouldNotOpen);
   OpenBuffer(std::string(bytes->begin(), bytes->end()));
 }

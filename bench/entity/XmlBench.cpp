@@ -10,8 +10,9 @@
 // Reading speed of a settings-shaped document: a list of records of named bool, float, int and
 // string fields, one line as the writer puts it out (about 1 MB).
 //
-// Measured (RelWithDebInfo, one core of the shared build machine): about 290 MB/s from
-// memory, 250 MB/s from a file; the goal is at least 50 MB/s.
+// Measured (RelWithDebInfo, one core of the shared build machine): about 185 MB/s from
+// memory, 90 MB/s from a file (reading the file costs as much as scanning it); the goal is at
+// least 50 MB/s.
 namespace {
 
 const int kRecords = 6000;

@@ -150,6 +150,7 @@ TEST(XmlReaderTest, ByteOrderMarkBeforeDeclarationIsSkipped) {
 TEST(XmlReaderTest, ErrorTextsAndCodes) {
   XmlReader reader;
   ExpectSerException([&] { reader.Open("no/such/file.xml"); }, "could not open file", 0);
+  ExpectSerException([&] { reader.Open(VR_SOURCE_DIR "/entity"); }, "could not open file", 0);
   ExpectSerException([&] { reader.OpenBuffer("  <?xml version"); }, "error reading XML header tag", 1);
   ExpectSerException([&] { reader.OpenBuffer(""); }, "error reading XML header tag", 1);
   auto readThree = [&](const std::string& body) {
