@@ -35,7 +35,7 @@ inline constexpr uint32_t kMouseX1 = 0x0F;
 inline constexpr int kWheelStep = 120;
 
 // A buffer size asks for this many records at most; larger sizes are cut down to it, so a
-// settings file asking for 2^31-1 records costs 80 KB, not 40 GB.
+// settings file asking for 2^31-1 records costs 64 KB, not 32 GB.
 inline constexpr int kMaxBufferRecords = 4096;
 
 enum class InputResult {
@@ -98,7 +98,7 @@ class InputDevice {
 
   // Moves the oldest buffered records, at most out.size(), into `out` and sets `count`.
   // When records were dropped because the buffer was full, the read returns the records that
-  // were kept (the oldest ones) and reports BufferOverflow once. Any other result but Ok sets
+  // were kept (the oldest ones) and reports BufferOverflow once. Any other result but these sets
   // `count` to 0.
   virtual InputResult Read(std::span<InputRecord> out, std::size_t& count) = 0;
 
