@@ -33,6 +33,7 @@ struct RenderDevice::Impl {
   bool stateDirty = true;
   float transforms[3][16] = {};
   std::shared_ptr<TextureObject> stage0;
+  GLuint stage0Sampler = 0;  // 0: the texture's own filtering and wrapping
 
   FixedFunction fixed;
   // The program of the open effect pass; null draws through the fixed-function emulation.

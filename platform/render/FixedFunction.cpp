@@ -67,7 +67,7 @@ bool FixedFunction::Build(std::string* error) {
 }
 
 void FixedFunction::Prepare(const VertexLayout& layout, const RenderState& state,
-                            const float (*transforms)[16], const TextureObject* texture) {
+                            const float (*transforms)[16], const TextureObject* texture, GLuint sampler) {
   glUseProgram(program_.id);
   float worldView[16], worldViewProj[16];
   MultiplyMatrices(transforms[0], transforms[1], worldView);
@@ -83,7 +83,7 @@ void FixedFunction::Prepare(const VertexLayout& layout, const RenderState& state
               state.pointSizeMin);
   glUniform1i(texture_, 0);
   glActiveTexture(GL_TEXTURE0);
-  glBindSampler(0, 0);
+  glBindSampler(0, sampler);
   glBindTexture(GL_TEXTURE_2D, texture ? texture->id : 0);
 }
 

@@ -17,7 +17,7 @@ class FixedFunction {
   bool Build(std::string* error);
   // Binds the program and feeds it for a draw with this layout.
   void Prepare(const VertexLayout& layout, const RenderState& state, const float (*transforms)[16],
-               const TextureObject* texture);
+               const TextureObject* texture, GLuint sampler);
   const GpuProgram& Program() const { return program_; }
 
  private:

@@ -137,7 +137,7 @@ void RenderDevice::Impl::PrepareDraw(const VertexLayout& layout, const void* bas
   if (program)
     glUseProgram(program->id);
   else {
-    fixed.Prepare(layout, state, transforms, stage0.get());
+    fixed.Prepare(layout, state, transforms, stage0.get(), stage0Sampler);
     program = &fixed.Program();
   }
   glUniform4f(program->viewport, static_cast<float>(viewport.x), static_cast<float>(viewport.y),

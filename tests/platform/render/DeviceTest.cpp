@@ -2,6 +2,7 @@
 
 #include "platform/render/Buffers.h"
 #include "platform/render/RenderTarget.h"
+#include "platform/render/Texture.h"
 #include "platform/render/VertexLayout.h"
 #include "tests/platform/render/DeviceFixture.h"
 #include "tests/support/TempDir.h"
@@ -201,4 +202,42 @@ TEST_F(DeviceTest, ScreenshotIsAPngOfTheWholeTarget) {
   EXPECT_FALSE(device_.SaveScreenshot("missing/dir/shot.png"));
   device_.Present();  // nothing to see offscreen, but it must not disturb the back buffer
   EXPECT_EQ(PixelAt(0, 0), Rgba(0, 255, 0));
+}
+
+TEST_F(DeviceTest, LinesAndScaledPointSpritesDrawLikeTheParticlePass) {
+  device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
+  const float eye[3] = {0, 0, -5}, at[3] = {0, 0, 0}, up[3] = {0, 1, 0};
+  device_.SetTransform(TransformKind::View, TestMatrix::LookAtLH(eye, at, up).m);
+  device_.SetTransform(TransformKind::Projection,
+                       TestMatrix::PerspectiveFovLH(3.14159265f / 2, float(kWidth) / kHeight, 1, 100).m);
+  // A horizontal debug line through the centre.
+  const ColorVertex line[2] = {{-100, 0, 0, kGreen}, {100, 0, 0, kGreen}};
+  device_.DrawPrimitiveUP(PrimitiveType::LineList, VertexLayout::PositionColor(), line, 1);
+  EXPECT_EQ(PixelAt(5, kHeight / 2) & 0x00FF0000, 0x00FF0000u);
+
+  // A point of size 1 at distance 5: viewport height * 1 / 5 = 9.6 pixels across, textured
+  // with the texture's top (red) at the top.
+  const uint8_t texels[2 * 2 * 4] = {255, 0, 0, 255, 255, 0, 0, 255, 0, 0, 255, 255, 0, 0, 255, 255};
+  auto texture = Texture::FromPixels(device_, 2, 2, texels);
+  RenderState s = device_.GetState();
+  s.pointSprite = s.pointScale = true;
+  s.pointScaleA = s.pointScaleB = 0.0f;
+  s.pointScaleC = 1.0f;
+  device_.SetState(s);
+  device_.SetTexture(texture.get());
+  struct PointVertex {
+    float x, y, z, size;
+    uint32_t argb;
+  };
+  const PointVertex point = {0, 0, 0, 1.0f, 0xFFFFFFFF};
+  device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
+  device_.DrawPrimitiveUP(PrimitiveType::PointList, VertexLayout::PointSprite(), &point, 1);
+  device_.SetTexture(nullptr);
+  int lit = 0;
+  for (int x = 0; x < kWidth; ++x) lit += PixelAt(x, kHeight / 2 + 2) != Rgba(0, 0, 0);
+  EXPECT_NEAR(lit, 10, 1);
+  // Filtering blends the two rows near the middle; each half keeps its own colour's majority.
+  const uint32_t upper = PixelAt(kWidth / 2, kHeight / 2 - 3), lower = PixelAt(kWidth / 2, kHeight / 2 + 3);
+  EXPECT_GT(upper >> 24, (upper >> 8) & 0xFF);
+  EXPECT_LT(lower >> 24, (lower >> 8) & 0xFF);
 }
