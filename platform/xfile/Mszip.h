@@ -7,7 +7,7 @@
 namespace platform::xfile {
 
 // The largest body a compressed model may unpack to; the game's models are far smaller.
-constexpr size_t kMaxUnpackedSize = 64u << 20;
+constexpr size_t kMaxUnpackedSize = 32u << 20;
 
 // Unpacks the body of a compressed model (the bytes after the 16-byte header): a 32-bit total
 // size (header included), then blocks of {16-bit unpacked size, 16-bit packed size, "CK",

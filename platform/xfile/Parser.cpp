@@ -12,6 +12,9 @@ namespace {
 
 // Deeper frame trees than this are damage, not models; the cap keeps recursion bounded.
 constexpr int kMaxFrameDepth = 256;
+// Counts are bounded by the bytes left, but a file of nothing but tiny objects ("Frame{}")
+// would still cost far more memory than its size; no model of the game comes near this.
+constexpr size_t kMaxObjects = 1 << 18;
 
 bool Is(std::string_view type, const char* name) {
   return type.size() == std::strlen(name) && strncasecmp(type.data(), name, type.size()) == 0;
@@ -97,6 +100,7 @@ bool Parser::NextChild(Header& header) {
 }
 
 Parser::Header Parser::ReadHeader(std::string_view type) {
+  if (++objects_ > kMaxObjects) throw ParseError("too many data objects");
   Header h{type, {}};
   Token t = tokens_.Next();
   if (t.kind == TokenKind::Name || t.kind == TokenKind::Number) {
@@ -285,7 +289,8 @@ void Parser::ParseVertexColors(RawMesh& raw) {
 }
 
 void Parser::ParseMaterialList(RawMesh& raw) {
-  const uint32_t count = ReadCount("material", 1);
+  // Every declared material takes at least three bytes further on, even as a reference.
+  const uint32_t count = ReadCount("material", 3);
   const uint32_t indexCount = ReadCount("material index", 1);
   std::vector<uint32_t> indices(indexCount);
   for (uint32_t& m : indices) {

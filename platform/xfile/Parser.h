@@ -60,6 +60,7 @@ class Parser {
   std::optional<double> ticksPerSecond_;   // the last rate read so far
   std::vector<bool> setHasRate_;          // per set in file order
   std::optional<double> firstRate_;
+  size_t objects_ = 0;
 };
 
 }  // namespace platform::xfile

@@ -200,15 +200,13 @@ std::string Compress(const std::string& file, size_t blockSize) {
   const uint32_t total = uint32_t(file.size());
   out.append(reinterpret_cast<const char*>(&total), 4);
   const std::string body = file.substr(16);
+  z_stream s{};
+  if (deflateInit2(&s, 6, Z_DEFLATED, -MAX_WBITS, 1, Z_DEFAULT_STRATEGY) != Z_OK)
+    throw std::runtime_error("deflateInit2");
   for (size_t at = 0; at < body.size(); at += blockSize) {
     const size_t size = std::min(blockSize, body.size() - at);
-    z_stream s{};
-    if (deflateInit2(&s, 9, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-      throw std::runtime_error("deflateInit2");
-    if (at > 0) {
-      const size_t previous = std::min(blockSize, at);
-      deflateSetDictionary(&s, reinterpret_cast<const Bytef*>(body.data() + at - previous), uInt(previous));
-    }
+    deflateReset(&s);
+    if (at > 0) deflateSetDictionary(&s, reinterpret_cast<const Bytef*>(body.data() + at - blockSize), uInt(blockSize));
     std::string packed(deflateBound(&s, uLong(size)) + 16, '\0');
     s.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(body.data() + at));
     s.avail_in = uInt(size);
@@ -216,11 +214,11 @@ std::string Compress(const std::string& file, size_t blockSize) {
     s.avail_out = uInt(packed.size());
     if (deflate(&s, Z_FINISH) != Z_STREAM_END) throw std::runtime_error("deflate");
     packed.resize(s.total_out);
-    deflateEnd(&s);
     const uint16_t sizes[2] = {uint16_t(size), uint16_t(packed.size() + 2)};
     out.append(reinterpret_cast<const char*>(sizes), 4);
     out += "CK" + packed;
   }
+  deflateEnd(&s);
   return out;
 }
 

@@ -155,6 +155,26 @@ Mesh M {
   EXPECT_EQ(mesh.bones[0].weights, (std::vector<float>{0.25f, 0.25f}));
 }
 
+TEST(ReadModel, TakesNormalsAndColoursFromADeclaredVertexLayout) {
+  // Elements: normal as three floats, colour as packed ARGB; 4 words per vertex.
+  const Model m = Read(R"(xof 0303txt 0032
+Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;;
+ DeclData { 2; 2;0;3;0;, 4;0;10;0;;
+  12; 0,0,1065353216,4279246896, 0,0,1065353216,4279246896, 0,1065353216,0,0;
+ }
+}
+)");
+  const MeshContainer& mesh = m.meshes[0];
+  ASSERT_EQ(mesh.normals.size(), 3u);
+  EXPECT_FLOAT_EQ(mesh.normals[0].z, 1);
+  EXPECT_FLOAT_EQ(mesh.normals[2].y, 1);
+  ASSERT_EQ(mesh.colors.size(), 3u);
+  EXPECT_FLOAT_EQ(mesh.colors[0][0], 0x10 / 255.f);
+  EXPECT_FLOAT_EQ(mesh.colors[0][2], 0x30 / 255.f);
+  EXPECT_FLOAT_EQ(mesh.colors[0][3], 1);
+  EXPECT_TRUE(mesh.texCoords.empty());
+}
+
 TEST(ReadModel, ReadsMatrixKeysAndDefaultRate) {
   const Model m = Read(R"(xof 0303txt 0032
 Frame F { }
@@ -195,6 +215,9 @@ TEST(ReadModel, NamesWhatIsWrongWithADamagedFile) {
   std::string deep = head;
   for (int i = 0; i < 300; ++i) deep += "Frame {";
   EXPECT_EQ(ErrorOf(deep), "frames nested too deeply");
+  std::string wide = head + "Frame {";
+  for (int i = 0; i < (1 << 18); ++i) wide += "F{}";
+  EXPECT_EQ(ErrorOf(wide), "too many data objects");
   // Binary: a list that claims more than the file holds.
   xfixtures::BinaryWriter w;
   w.Object("Mesh").Token(6).Raw(std::string("\xff\xff\xff\x0f", 4));
