@@ -16,10 +16,21 @@ namespace platform::sound {
 
 class System;
 
+// What a Sound or Channel handle holds: its system, and a table slot with the generation the
+// slot had when the handle was made.
+class Handle {
+ protected:
+  Handle() = default;
+  Handle(System* system, uint32_t index, uint32_t generation)
+      : system_(system), index_(index), generation_(generation) {}
+  System* system_ = nullptr;
+  uint32_t index_ = 0, generation_ = 0;
+};
+
 // A loaded sound file. A sample is decoded whole when it is created and may play on any number
 // of channels at once. A stream is decoded while it plays, a few buffers ahead, and plays on one
 // channel at a time: playing it again stops its earlier play.
-class Sound {
+class Sound : private Handle {
  public:
   Sound() = default;
   bool IsValid() const;
@@ -33,14 +44,11 @@ class Sound {
 
  private:
   friend class System;
-  Sound(System* system, uint32_t index, uint32_t generation)
-      : system_(system), index_(index), generation_(generation) {}
-  System* system_ = nullptr;
-  uint32_t index_ = 0, generation_ = 0;
+  using Handle::Handle;
 };
 
 // One play of a sound on one voice of the fixed voice pool.
-class Channel {
+class Channel : private Handle {
  public:
   Channel() = default;
   // True while the play holds its voice, paused or not; false once it is dead.
@@ -63,10 +71,7 @@ class Channel {
 
  private:
   friend class System;
-  Channel(System* system, uint32_t index, uint32_t generation)
-      : system_(system), index_(index), generation_(generation) {}
-  System* system_ = nullptr;
-  uint32_t index_ = 0, generation_ = 0;
+  using Handle::Handle;
 };
 
 // The master channel group: one volume over every channel.

@@ -6,16 +6,10 @@
 
 #include "tests/platform/sound/Loopback.h"
 #include "tests/platform/sound/SoundFiles.h"
-#include "tests/support/TempDir.h"
 
 // Damaged files and a missing device: clear errors, silence, never a crash.
+namespace soundtest {
 namespace {
-
-using platform::sound::Channel;
-using platform::sound::Dim;
-using platform::sound::Result;
-using platform::sound::Sound;
-using soundtest::Format;
 
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -26,9 +20,8 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-class BadInput : public ::testing::Test {
+class BadInput : public LoopbackTest {
  protected:
-  platform::sound::System& System() { return loopback_.System(); }
   // Opens `path` both ways and expects `result` with an error naming the file.
   void ExpectRefused(const std::string& path, Result result) {
     for (bool stream : {false, true}) {
@@ -40,8 +33,6 @@ class BadInput : public ::testing::Test {
       EXPECT_EQ(System().LastError().rfind(path + ": ", 0), 0u) << System().LastError();
     }
   }
-  TempDir dir_;
-  soundtest::Loopback loopback_{8};
 };
 
 TEST_F(BadInput, MissingEmptyAndCorruptFilesAreRefusedWithTheirName) {
@@ -51,14 +42,14 @@ TEST_F(BadInput, MissingEmptyAndCorruptFilesAreRefusedWithTheirName) {
   WriteBytes("noise.ogg", std::string(5000, '\x5a'));
   ExpectRefused("noise.ogg", Result::kBadFile);
   // A header and nothing after it.
-  ASSERT_TRUE(soundtest::WriteTone("tone.wav", {}));
+  ASSERT_TRUE(WriteTone("tone.wav", {}));
   WriteBytes("header.wav", ReadBytes("tone.wav").substr(0, 44));
   ExpectRefused("header.wav", Result::kBadFile);
 }
 
 TEST_F(BadInput, TruncatedFilesPlayWhatTheyHoldOrAreRefused) {
   // A WAV cut in half plays its first half, as a sample and as a stream.
-  ASSERT_TRUE(soundtest::WriteTone("whole.wav", {.seconds = 1.0}));
+  ASSERT_TRUE(WriteTone("whole.wav", {.seconds = 1.0}));
   std::string bytes = ReadBytes("whole.wav");
   WriteBytes("cut.wav", bytes.substr(0, bytes.size() / 2));
   Sound sample, stream;
@@ -67,30 +58,30 @@ TEST_F(BadInput, TruncatedFilesPlayWhatTheyHoldOrAreRefused) {
   Channel a, b;
   ASSERT_EQ(System().PlaySound(sample, false, &a), Result::kOk);
   ASSERT_EQ(System().PlaySound(stream, false, &b), Result::kOk);
-  soundtest::Stereo out = loopback_.Render(1.0);
-  EXPECT_GT(soundtest::Rms(out.left, 0.05, 0.45), 0.2);
-  EXPECT_LT(soundtest::Rms(out.left, 0.6, 1.0), 1e-3);
+  Stereo out = loopback_.Render(1.0);
+  EXPECT_GT(Rms(out.left, 0.05, 0.45), 0.2);
+  EXPECT_LT(Rms(out.left, 0.6, 1.0), 1e-3);
   EXPECT_FALSE(a.IsPlaying());
   EXPECT_FALSE(b.IsPlaying());
   // An OGG cut short has lost its last page, which the decoder needs to open it.
-  ASSERT_TRUE(soundtest::WriteTone("whole.ogg", {.seconds = 1.0, .format = Format::kOgg}));
+  ASSERT_TRUE(WriteTone("whole.ogg", {.seconds = 1.0, .format = Format::kOgg}));
   bytes = ReadBytes("whole.ogg");
   WriteBytes("cut.ogg", bytes.substr(0, bytes.size() / 2));
   ExpectRefused("cut.ogg", Result::kBadFile);
 }
 
 TEST_F(BadInput, PathsAreFoundIgnoringCaseAndBackslashes) {
-  ASSERT_TRUE(soundtest::WriteTone("Click.WAV", {}));
+  ASSERT_TRUE(WriteTone("Click.WAV", {}));
   Sound sound;
   EXPECT_EQ(System().CreateSample("click.wav", Dim::k2D, &sound), Result::kOk);
   ::mkdir("Audio Files", 0755);
-  ASSERT_TRUE(soundtest::WriteTone("Audio Files/Money.wav", {}));
+  ASSERT_TRUE(WriteTone("Audio Files/Money.wav", {}));
   EXPECT_EQ(System().CreateStream("audio files\\money.wav", Dim::k2D, &sound), Result::kOk);
 }
 
 TEST_F(BadInput, MutatedFilesNeverCrash) {
-  ASSERT_TRUE(soundtest::WriteTone("seed.wav", {.seconds = 0.1, .amplitudes = {0.5, 0.3}}));
-  ASSERT_TRUE(soundtest::WriteTone("seed.ogg", {.seconds = 0.3, .format = Format::kOgg}));
+  ASSERT_TRUE(WriteTone("seed.wav", {.seconds = 0.1, .amplitudes = {0.5, 0.3}}));
+  ASSERT_TRUE(WriteTone("seed.ogg", {.seconds = 0.3, .format = Format::kOgg}));
   std::mt19937 random(1234);
   for (const char* seed : {"seed.wav", "seed.ogg"}) {
     const std::string original = ReadBytes(seed);
@@ -117,7 +108,7 @@ TEST_F(BadInput, MutatedFilesNeverCrash) {
 
 TEST(NoDevice, FailsOnceThenEveryCallIsAQuietNoOp) {
   TempDir dir;
-  ASSERT_TRUE(soundtest::WriteTone("tone.wav", {}));
+  ASSERT_TRUE(WriteTone("tone.wav", {}));
   platform::sound::System system;
   EXPECT_EQ(system.Init({.maxVoices = 100, .deviceName = "No Such Sound Device"}), Result::kNoDevice);
   EXPECT_NE(system.LastError().find("No Such Sound Device"), std::string::npos);
@@ -139,8 +130,8 @@ TEST(NoDevice, FailsOnceThenEveryCallIsAQuietNoOp) {
 
 TEST(NoDevice, HandlesOfAClosedSystemAreQuietNoOps) {
   TempDir dir;
-  ASSERT_TRUE(soundtest::WriteTone("tone.wav", {}));
-  soundtest::Loopback loopback(4);
+  ASSERT_TRUE(WriteTone("tone.wav", {}));
+  Loopback loopback(4);
   Sound sound;
   ASSERT_EQ(loopback.System().CreateSample("tone.wav", Dim::k2D, &sound), Result::kOk);
   Channel channel;
@@ -151,7 +142,7 @@ TEST(NoDevice, HandlesOfAClosedSystemAreQuietNoOps) {
   EXPECT_EQ(channel.Stop(), Result::kNotRunning);
   EXPECT_EQ(sound.Release(), Result::kNotRunning);
   // A restarted system does not mistake the old handles for its new sounds.
-  ASSERT_EQ(loopback.System().InitLoopback(4, soundtest::kRate), Result::kOk);
+  ASSERT_EQ(loopback.System().InitLoopback(4, kRate), Result::kOk);
   Sound fresh;
   ASSERT_EQ(loopback.System().CreateSample("tone.wav", Dim::k2D, &fresh), Result::kOk);
   EXPECT_FALSE(sound.IsValid());
@@ -159,7 +150,7 @@ TEST(NoDevice, HandlesOfAClosedSystemAreQuietNoOps) {
 }
 
 TEST(Listener, DegenerateFacingKeepsThePreviousOne) {
-  soundtest::Loopback loopback(4);
+  Loopback loopback(4);
   auto& system = loopback.System();
   EXPECT_EQ(system.Set3DListenerAttributes({0, 0, 0}, {2, 0, 0}, {0, 0.5f, 3}), Result::kOk);
   EXPECT_EQ(system.Set3DListenerAttributes({0, 0, 0}, {0, 0, 0}, {0, 0, 1}), Result::kInvalidParam);
@@ -167,3 +158,4 @@ TEST(Listener, DegenerateFacingKeepsThePreviousOne) {
 }
 
 }  // namespace
+}  // namespace soundtest

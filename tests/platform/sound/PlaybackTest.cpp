@@ -2,29 +2,19 @@
 
 #include "tests/platform/sound/Loopback.h"
 #include "tests/platform/sound/SoundFiles.h"
-#include "tests/support/TempDir.h"
 
 // Samples on channels: looping, pausing, rates, volumes and what becomes of finished plays.
+namespace soundtest {
 namespace {
 
-using platform::sound::Channel;
-using platform::sound::Dim;
-using platform::sound::Result;
-using platform::sound::Sound;
-using soundtest::Format;
-using soundtest::Rms;
-
-class Playback : public ::testing::Test {
+class Playback : public LoopbackTest {
  protected:
-  platform::sound::System& System() { return loopback_.System(); }
-  Sound Load(const soundtest::Tone& tone, Dim dim = Dim::k2D) {
-    EXPECT_TRUE(soundtest::WriteTone("tone.wav", tone));
+  Sound Load(const Tone& tone, Dim dim = Dim::k2D) {
+    EXPECT_TRUE(WriteTone("tone.wav", tone));
     Sound sound;
     EXPECT_EQ(System().CreateSample("tone.wav", dim, &sound), Result::kOk) << System().LastError();
     return sound;
   }
-  TempDir dir_;
-  soundtest::Loopback loopback_{8};
 };
 
 TEST_F(Playback, ALoopingSoundLoopsAndAOneShotEnds) {
@@ -35,7 +25,7 @@ TEST_F(Playback, ALoopingSoundLoopsAndAOneShotEnds) {
   ASSERT_EQ(System().PlaySound(sound, true, &looping), Result::kOk);
   looping.SetVolume(0.5f);
   looping.SetPaused(false);
-  soundtest::Stereo out = loopback_.Render(1.0);
+  Stereo out = loopback_.Render(1.0);
   // Both play at first; after the quarter second only the looping one (at half volume) is left.
   double both = Rms(out.left, 0.05, 0.2), loopOnly = Rms(out.left, 0.5, 1.0);
   EXPECT_NEAR(loopOnly / both, 0.5 / 1.5, 0.03);
@@ -57,7 +47,7 @@ TEST_F(Playback, PauseAndResumeKeepThePlayPosition) {
   uint32_t paused = 0;
   ASSERT_EQ(channel.GetPositionMs(&paused), Result::kOk);
   EXPECT_NEAR(paused, 500, 20);
-  soundtest::Stereo out = loopback_.Render(1.0);
+  Stereo out = loopback_.Render(1.0);
   EXPECT_LT(Rms(out.left, 0.05, 1.0), 1e-4);  // silent while paused
   uint32_t still = 0;
   channel.GetPositionMs(&still);
@@ -87,8 +77,8 @@ TEST_F(Playback, EightBitAnd22kHzFilesPlayAtTheirOwnRate) {
   for (Format format : {Format::kWav8, Format::kWav16}) {
     Sound sound = Load({.rate = 22050, .frequency = 1000.0, .format = format});
     ASSERT_EQ(System().PlaySound(sound, false, nullptr), Result::kOk);
-    soundtest::Stereo out = loopback_.Render(0.6);
-    EXPECT_NEAR(soundtest::Frequency(out.left, 0.1, 0.6), 1000.0, 10.0);
+    Stereo out = loopback_.Render(0.6);
+    EXPECT_NEAR(Frequency(out.left, 0.1, 0.6), 1000.0, 10.0);
     EXPECT_GT(Rms(out.left, 0.1, 0.6), 0.2);
     sound.Release();
   }
@@ -127,7 +117,7 @@ TEST_F(Playback, StoppingOrReleasingEndsPlaysAtOnce) {
   EXPECT_FALSE(sound.IsValid());
   EXPECT_EQ(System().PlaySound(sound, false, nullptr), Result::kInvalidHandle);
   EXPECT_EQ(sound.Release(), Result::kInvalidHandle);
-  soundtest::Stereo out = loopback_.Render(0.2);
+  Stereo out = loopback_.Render(0.2);
   EXPECT_LT(Rms(out.left, 0.0, 0.2), 1e-4);
 }
 
@@ -159,14 +149,15 @@ TEST_F(Playback, AFullPoolStealsTheOldestOneShotButNeverALoopOrAPause) {
 TEST_F(Playback, MasterVolumeScalesEveryChannel) {
   Sound sound = Load({});
   System().PlaySound(sound, false, nullptr);
-  soundtest::Stereo full = loopback_.Render(0.3);
+  Stereo full = loopback_.Render(0.3);
   platform::sound::ChannelGroup master = System().GetMasterChannelGroup();
   ASSERT_EQ(master.SetVolume(0.25f), Result::kOk);
   float volume = 0.0f;
   master.GetVolume(&volume);
   EXPECT_FLOAT_EQ(volume, 0.25f);
-  soundtest::Stereo quiet = loopback_.Render(0.3);
+  Stereo quiet = loopback_.Render(0.3);
   EXPECT_NEAR(Rms(quiet.left, 0.1, 0.3) / Rms(full.left, 0.1, 0.3), 0.25, 0.01);
 }
 
 }  // namespace
+}  // namespace soundtest

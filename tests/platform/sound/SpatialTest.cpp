@@ -2,32 +2,23 @@
 
 #include "tests/platform/sound/Loopback.h"
 #include "tests/platform/sound/SoundFiles.h"
-#include "tests/support/TempDir.h"
 
 // Where 3D sounds are heard from, in the game's frame (z up, left-handed: facing +x, +y is on
 // the right, as the game's cameras see it).
+namespace soundtest {
 namespace {
-
-using platform::sound::Channel;
-using platform::sound::Dim;
-using platform::sound::Result;
-using platform::sound::Sound;
-using platform::sound::Vec3;
-using soundtest::Rms;
 
 struct Heard {
   double left, right;
 };
 
-class Spatial : public ::testing::Test {
+class Spatial : public LoopbackTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(soundtest::WriteTone("tone.wav", {}));
+    ASSERT_TRUE(WriteTone("tone.wav", {}));
     // The listener stands at (100, 200, 50) facing +x with z up.
     System().Set3DListenerAttributes({100, 200, 50}, {1, 0, 0}, {0, 0, 1});
   }
-  platform::sound::System& System() { return loopback_.System(); }
-
   // Plays `file` in 3D at `position` with the given minimum distance and measures it.
   Heard Play(const std::string& file, const Vec3& position, float minDistance = 10.0f) {
     Sound sound;
@@ -37,14 +28,11 @@ class Spatial : public ::testing::Test {
     channel.Set3DMinMaxDistance(minDistance, 10000.0f);
     channel.Set3DAttributes(position);
     channel.SetPaused(false);
-    soundtest::Stereo out = loopback_.Render(0.5);
+    Stereo out = loopback_.Render(0.5);
     sound.Release();
     // Skip the first stretch, where the library fades the gain in.
     return {Rms(out.left, 0.1, 0.5), Rms(out.right, 0.1, 0.5)};
   }
-
-  TempDir dir_;
-  soundtest::Loopback loopback_;
 };
 
 TEST_F(Spatial, ASoundOnTheListenersRightIsLouderOnTheRight) {
@@ -76,19 +64,20 @@ TEST_F(Spatial, MinimumDistanceZeroStillRollsOff) {
 
 TEST_F(Spatial, StereoFilesAreMixedDownToBePlacedIn3D) {
   // A file that is loud on its left only still comes from the right when placed there.
-  ASSERT_TRUE(soundtest::WriteTone("stereo.wav", {.amplitudes = {0.8, 0.0}}));
+  ASSERT_TRUE(WriteTone("stereo.wav", {.amplitudes = {0.8, 0.0}}));
   Heard right = Play("stereo.wav", {100, 230, 50});
   EXPECT_GT(right.right, 2.0 * right.left);
 }
 
 TEST_F(Spatial, TwoDimensionalStereoKeepsItsChannels) {
-  ASSERT_TRUE(soundtest::WriteTone("stereo.wav", {.amplitudes = {0.8, 0.0}}));
+  ASSERT_TRUE(WriteTone("stereo.wav", {.amplitudes = {0.8, 0.0}}));
   Sound sound;
   ASSERT_EQ(System().CreateSample("stereo.wav", Dim::k2D, &sound), Result::kOk);
   ASSERT_EQ(System().PlaySound(sound, false, nullptr), Result::kOk);
-  soundtest::Stereo out = loopback_.Render(0.3);
+  Stereo out = loopback_.Render(0.3);
   EXPECT_GT(Rms(out.left, 0.1, 0.3), 0.3);
   EXPECT_LT(Rms(out.right, 0.1, 0.3), 0.01);
 }
 
 }  // namespace
+}  // namespace soundtest

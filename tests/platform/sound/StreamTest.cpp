@@ -4,23 +4,15 @@
 
 #include "tests/platform/sound/Loopback.h"
 #include "tests/platform/sound/SoundFiles.h"
-#include "tests/support/TempDir.h"
 
 // Streams: decoded while they play, refilled by Update.
+namespace soundtest {
 namespace {
 
-using platform::sound::Channel;
-using platform::sound::Dim;
-using platform::sound::Result;
-using platform::sound::Sound;
-using soundtest::Format;
-using soundtest::Rms;
-
-class Stream : public ::testing::Test {
+class Stream : public LoopbackTest {
  protected:
-  platform::sound::System& System() { return loopback_.System(); }
-  Sound Open(const std::string& name, const soundtest::Tone& tone) {
-    EXPECT_TRUE(soundtest::WriteTone(name, tone));
+  Sound Open(const std::string& name, const Tone& tone) {
+    EXPECT_TRUE(WriteTone(name, tone));
     Sound sound;
     EXPECT_EQ(System().CreateStream(name, Dim::k2D, &sound), Result::kOk) << System().LastError();
     return sound;
@@ -31,8 +23,6 @@ class Stream : public ::testing::Test {
     for (double t = begin; t + 0.02 <= end; t += 0.01) quietest = std::min(quietest, Rms(samples, t, t + 0.02));
     return quietest;
   }
-  TempDir dir_;
-  soundtest::Loopback loopback_{8};
 };
 
 TEST_F(Stream, PlaysThroughAFileLongerThanItsBuffersWithoutGaps) {
@@ -41,7 +31,7 @@ TEST_F(Stream, PlaysThroughAFileLongerThanItsBuffersWithoutGaps) {
     Channel channel;
     ASSERT_EQ(System().PlaySound(sound, false, &channel), Result::kOk);
     // Frames 0.1 s apart: the longest the game's timer lets a frame be.
-    soundtest::Stereo out = loopback_.Render(2.5, 0.1);
+    Stereo out = loopback_.Render(2.5, 0.1);
     EXPECT_GT(QuietestStretch(out.left, 0.05, 1.95), 0.2);
     EXPECT_LT(Rms(out.left, 2.1, 2.5), 1e-3);
     EXPECT_FALSE(channel.IsPlaying());
@@ -49,12 +39,34 @@ TEST_F(Stream, PlaysThroughAFileLongerThanItsBuffersWithoutGaps) {
   }
 }
 
+TEST_F(Stream, OutlastsAFrameThreeTimesTheLongest) {
+  Sound sound = Open("long.ogg", {.seconds = 3.0, .format = Format::kOgg});
+  ASSERT_EQ(System().PlaySound(sound, false, nullptr), Result::kOk);
+  Stereo out = loopback_.Render(2.5, 0.3);
+  EXPECT_GT(QuietestStretch(out.left, 0.05, 2.5), 0.2);
+}
+
+TEST_F(Stream, RecoversFromRunningDry) {
+  // A stall longer than the buffers (a debugger, a slow disk): the stream goes quiet, then
+  // carries on from where it stopped at the next Update.
+  Sound sound = Open("long.wav", {.seconds = 3.0});
+  Channel channel;
+  ASSERT_EQ(System().PlaySound(sound, false, &channel), Result::kOk);
+  loopback_.Render(1.0, 1.0);
+  EXPECT_TRUE(channel.IsPlaying());
+  Stereo out = loopback_.Render(0.5, 0.1);
+  EXPECT_GT(QuietestStretch(out.left, 0.05, 0.5), 0.2);
+  uint32_t ms = 0;
+  channel.GetPositionMs(&ms);
+  EXPECT_NEAR(ms, 900, 30);
+}
+
 TEST_F(Stream, LoopsBySeekingBackToTheStart) {
   Sound sound = Open("short.ogg", {.seconds = 0.15, .format = Format::kOgg});
   ASSERT_EQ(sound.SetLoop(true), Result::kOk);
   Channel channel;
   ASSERT_EQ(System().PlaySound(sound, false, &channel), Result::kOk);
-  soundtest::Stereo out = loopback_.Render(1.5, 0.1);
+  Stereo out = loopback_.Render(1.5, 0.1);
   EXPECT_GT(QuietestStretch(out.left, 0.05, 1.5), 0.1);
   uint32_t ms = 0;
   ASSERT_EQ(channel.GetPositionMs(&ms), Result::kOk);
@@ -74,7 +86,7 @@ TEST_F(Stream, PausesSeeksAndResumes) {
   uint32_t paused = 0;
   channel.GetPositionMs(&paused);
   EXPECT_NEAR(paused, 1000, 20);
-  soundtest::Stereo out = loopback_.Render(1.0, 0.1);
+  Stereo out = loopback_.Render(1.0, 0.1);
   EXPECT_LT(Rms(out.left, 0.05, 1.0), 1e-4);
   channel.SetPaused(false);
   loopback_.Render(0.5, 0.1);
@@ -102,7 +114,7 @@ TEST_F(Stream, PlayingAStreamAgainEndsItsEarlierPlay) {
 }
 
 TEST_F(Stream, ThreeDStreamsAreMono) {
-  ASSERT_TRUE(soundtest::WriteTone("stereo.ogg", {.amplitudes = {0.8, 0.0}, .format = Format::kOgg}));
+  ASSERT_TRUE(WriteTone("stereo.ogg", {.amplitudes = {0.8, 0.0}, .format = Format::kOgg}));
   System().Set3DListenerAttributes({0, 0, 0}, {1, 0, 0}, {0, 0, 1});
   Sound sound;
   ASSERT_EQ(System().CreateStream("stereo.ogg", Dim::k3D, &sound), Result::kOk);
@@ -110,8 +122,9 @@ TEST_F(Stream, ThreeDStreamsAreMono) {
   ASSERT_EQ(System().PlaySound(sound, true, &channel), Result::kOk);
   channel.Set3DAttributes({0, 5, 0});  // on the right
   channel.SetPaused(false);
-  soundtest::Stereo out = loopback_.Render(0.5, 0.1);
+  Stereo out = loopback_.Render(0.5, 0.1);
   EXPECT_GT(Rms(out.right, 0.1, 0.5), 2.0 * Rms(out.left, 0.1, 0.5));
 }
 
 }  // namespace
+}  // namespace soundtest
