@@ -47,29 +47,6 @@ void ConvertToWorldFrame(BspData& map) {
   ComputeFacePlanes(map);
 }
 
-int32_t FindLeafIndex(const BspData& map, const float point[3]) {
-  if (map.nodes.empty()) return -1;
-  Vec p = Load(point);
-  int32_t index = 0;
-  // A checked map is a tree, so the walk ends within nodes.size() steps; the bound keeps a
-  // hand-built map from looping.
-  for (size_t steps = 0; index >= 0; ++steps) {
-    if (steps > map.nodes.size()) return -1;
-    const BspNode& node = map.nodes[index];
-    const BspPlane& plane = map.planes[node.plane];
-    Vec n = Load(plane.normal);
-    float length = std::sqrt(Dot(n, n));
-    float d = (length != 0.0f ? Dot(p, n) / length : Dot(p, n)) - plane.distance;
-    index = node.children[d < 0.0f ? 1 : 0];  // NaN goes to the front
-  }
-  return -(index + 1);
-}
-
-const BspLeaf* FindLeaf(const BspData& map, const float point[3]) {
-  int32_t leaf = FindLeafIndex(map, point);
-  return leaf < 0 ? nullptr : &map.leaves[leaf];
-}
-
 bool IsClusterVisible(const BspData& map, int32_t from, int32_t to) {
   if (from < 0 || to < 0 || from == to || from >= map.clusterCount || to >= map.clusterCount)
     return true;

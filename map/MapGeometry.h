@@ -4,8 +4,8 @@
 #include "map/BspData.h"
 
 // The pure parts of a loaded map: the change from the file's frame to the world frame
-// (every y negated), the face normals, the leaf lookup and the visibility test. All of them
-// rely on a map that BspReader has checked.
+// (every y negated), the face normals and the visibility test (the leaf lookup is
+// LeafFinder). All of them rely on a map that BspReader has checked.
 
 // Negates y of every plane normal, vertex position and vertex normal, then recomputes the
 // face normals (ComputeFacePlanes). Node box centres are already in the world frame.
@@ -15,11 +15,6 @@ void ConvertToWorldFrame(BspData& map);
 // (P1 - P0) x (Pk - P0) over its mesh vertices. A face with no such triangle (patches,
 // billboards, degenerate polygons) keeps the normal the file gave it, in the world frame.
 void ComputeFacePlanes(BspData& map);
-
-// Index of the leaf holding `point` (world frame): the walk from node 0 goes to the front
-// child when the point lies on or in front of the node's plane. -1 when the map has no nodes.
-int32_t FindLeafIndex(const BspData& map, const float point[3]);
-const BspLeaf* FindLeaf(const BspData& map, const float point[3]);
 
 // The potentially visible set: true when `from` may see `to`. A negative cluster, a cluster
 // seeing itself, a map without visibility data and a cluster outside the visibility data all

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "map/BspReader.h"
+#include "map/LeafFinder.h"
 #include "map/MapGeometry.h"
 #include "tests/map/TestMaps.h"
 #include "tools/mapgen/MuseumMapBuilder.h"
@@ -41,6 +42,7 @@ TEST(DemoMaps, LoadWithEntitiesInsideTheirAreas) {
     ASSERT_EQ(map.entityKeyValues.size(), plan.entities.size());
     EXPECT_EQ(map.clusterCount, int(plan.areas.size()));
     ConvertToWorldFrame(map);
+    LeafFinder finder(map);
     for (const KeyValueMap& e : map.entityKeyValues) {
       const std::string& classname = e.at("classname");
       classes.insert(classname);
@@ -50,9 +52,9 @@ TEST(DemoMaps, LoadWithEntitiesInsideTheirAreas) {
       float p[3];
       ASSERT_EQ(ReadVectorKey(e.at("origin"), p), 3);
       p[1] = -p[1];
-      const BspLeaf* leaf = FindLeaf(map, p);
-      ASSERT_NE(leaf, nullptr);
-      EXPECT_GE(leaf->cluster, 0) << plan.fileName << " " << classname << " " << e.at("origin");
+      int32_t leaf = finder.FindLeafIndex(p);
+      ASSERT_GE(leaf, 0);
+      EXPECT_GE(map.leaves[size_t(leaf)].cluster, 0) << plan.fileName << " " << classname << " " << e.at("origin");
     }
   }
   EXPECT_EQ(playerStarts, 4);

@@ -1,3 +1,4 @@
+#include "map/LeafFinder.h"
 #include "map/MapGeometry.h"
 
 #include <gtest/gtest.h>
@@ -35,11 +36,13 @@ TEST(MapGeometry, FindsLeavesFrontOnThePlane) {
   const float behind[3] = {0, 0, 0};
   const float backOfRoot[3] = {-1, -20, 0};
   const float nan[3] = {std::nanf(""), 0, 0};
-  EXPECT_EQ(FindLeafIndex(map, inFront), 0);  // x = 0 lies on the root plane: front
-  EXPECT_EQ(FindLeafIndex(map, behind), 1);
-  EXPECT_EQ(FindLeafIndex(map, backOfRoot), 2);
-  EXPECT_EQ(FindLeaf(map, nan)->cluster, 0);
-  EXPECT_EQ(FindLeaf(BspData(), inFront), nullptr);
+  LeafFinder finder(map);
+  EXPECT_EQ(finder.FindLeafIndex(inFront), 0);  // x = 0 lies on the root plane: front
+  EXPECT_EQ(finder.FindLeafIndex(behind), 1);
+  EXPECT_EQ(finder.FindLeafIndex(backOfRoot), 2);
+  EXPECT_EQ(finder.FindLeafIndex(nan), 0);
+  EXPECT_EQ(LeafFinder().FindLeafIndex(inFront), -1);
+  EXPECT_EQ(LeafFinder(BspData()).FindLeafIndex(inFront), -1);
 }
 
 TEST(MapGeometry, NormalisesPlaneNormalsOnTheWay) {
@@ -47,10 +50,10 @@ TEST(MapGeometry, NormalisesPlaneNormalsOnTheWay) {
   c.planes[1] = {{0, 4, 0}, 5};  // unit normal (0, -1, 0) after the flip, distance unchanged
   BspData map = LoadedMinimalMap(c);
   const float p[3] = {1, -2, 0};  // 2 - 5 < 0 once normalised, 8 - 5 > 0 if not
-  EXPECT_EQ(FindLeafIndex(map, p), 1);
+  EXPECT_EQ(LeafFinder(map).FindLeafIndex(p), 1);
   c.planes[1] = {{0, 0, 0}, -1};  // a zero normal is used as it is: 0 - (-1) >= 0
   map = LoadedMinimalMap(c);
-  EXPECT_EQ(FindLeafIndex(map, p), 0);
+  EXPECT_EQ(LeafFinder(map).FindLeafIndex(p), 0);
 }
 
 TEST(MapGeometry, ComputesFaceNormalsFromTheFlippedTriangles) {

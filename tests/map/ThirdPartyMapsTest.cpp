@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "map/BspReader.h"
+#include "map/LeafFinder.h"
 #include "map/MapGeometry.h"
 #include "tests/map/ZipArchive.h"
 
@@ -29,13 +30,14 @@ TEST(ThirdPartyMaps, AllFiftyLoad) {
     withPatches += patches;
     withoutLightmaps += map.lightmaps.empty();
     ConvertToWorldFrame(map);
+    LeafFinder finder(map);
     for (const KeyValueMap& e : map.entityKeyValues) {
       auto origin = e.find("origin");
       if (origin == e.end()) continue;
       float p[3];
       ReadVectorKey(origin->second, p);
       p[1] = -p[1];
-      EXPECT_NE(FindLeaf(map, p), nullptr) << entry.name;
+      EXPECT_GE(finder.FindLeafIndex(p), 0) << entry.name;
     }
   }
   EXPECT_EQ(maps, 50);
