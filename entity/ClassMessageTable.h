@@ -2,6 +2,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "entity/HandlerBinder.h"
@@ -42,7 +43,7 @@ class ClassMessageTable {
 
  private:
   const char* logChannel_;
-  std::map<std::string, std::unique_ptr<HandlerBinder>> messages_;
+  std::unordered_map<std::string, std::unique_ptr<HandlerBinder>> messages_;
   std::map<std::string, std::unique_ptr<ComponentSlot>> components_;
   std::vector<std::unique_ptr<EntityField>> fields_;
 };

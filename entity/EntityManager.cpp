@@ -1,6 +1,8 @@
 #include "entity/EntityManager.h"
 
+#include <algorithm>
 #include <exception>
+#include <vector>
 
 #include "engine/Engine.h"
 #include "entity/Entity.h"
@@ -103,13 +105,21 @@ void EntityManager::DeleteGroup(const std::string& name) {
 }
 
 void EntityManager::DeleteAll() {
-  // Each entity is taken out of the tables before it is destroyed, as in ProcessDeletions.
+  // In ascending id order; each entity is taken out of the tables before it is destroyed, as in
+  // ProcessDeletions. Entities that destructors create are deleted in a further round.
   while (!entities_.empty()) {
-    auto it = entities_.begin();
-    Entity* entity = it->second;
-    entities_.erase(it);
-    for (auto& [name, members] : groups_) members.erase(entity->GetId());
-    delete entity;
+    std::vector<uint32_t> ids;
+    ids.reserve(entities_.size());
+    for (const auto& [id, entity] : entities_) ids.push_back(id);
+    std::sort(ids.begin(), ids.end());
+    for (uint32_t id : ids) {
+      auto it = entities_.find(id);
+      if (it == entities_.end()) continue;
+      Entity* entity = it->second;
+      entities_.erase(it);
+      for (auto& [name, members] : groups_) members.erase(id);
+      delete entity;
+    }
   }
   groups_.clear();
   deletionQueue_.clear();

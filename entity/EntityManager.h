@@ -3,6 +3,7 @@
 #include <list>
 #include <map>
 #include <string>
+#include <unordered_map>
 
 class Entity;
 class XmlReader;
@@ -51,11 +52,12 @@ class EntityManager {
   void ExportFgd();
   static void WritePoint(XmlWriter& writer, Entity* entity, const std::string& className);
 
-  const std::map<uint32_t, Entity*>& Entities() const { return entities_; }
+  size_t Count() const { return entities_.size(); }
 
  private:
   std::map<std::string, Factory> factories_;
-  std::map<uint32_t, Entity*> entities_;
+  // Looked up by id many times a frame; ordered walks sort the ids first.
+  std::unordered_map<uint32_t, Entity*> entities_;
   std::map<std::string, std::map<uint32_t, Entity*>> groups_;
   std::list<uint32_t> deletionQueue_;
 };
