@@ -63,10 +63,20 @@ std::string ResolvePath(const std::string& path) {
 }
 
 std::optional<std::vector<uint8_t>> ReadFileBytes(const std::string& path) {
-  std::ifstream in(ResolvePath(path), std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  std::string resolved = ResolvePath(path);
+  struct stat st;
+  if (::stat(resolved.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  FILE* f = std::fopen(resolved.c_str(), "rb");
+  if (!f) return std::nullopt;
+  std::vector<uint8_t> bytes(static_cast<size_t>(st.st_size));
+  size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), f);
+  // A file that grew since the stat is read to its end; one that shrank is cut to what came.
+  bytes.resize(got);
+  uint8_t more[4096];
+  while (size_t n = std::fread(more, 1, sizeof more, f)) bytes.insert(bytes.end(), more, more + n);
+  bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  if (failed) return std::nullopt;
   return bytes;
 }
 

@@ -34,6 +34,10 @@ TEST(WriteFileAtomic, ReplacesWholeOrNotAtAll) {
   ASSERT_TRUE(bytes.has_value());
   EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "second");
   EXPECT_FALSE(platform::ReadFileBytes("nothing.bin").has_value());
+  ::mkdir("folder", 0755);
+  EXPECT_FALSE(platform::ReadFileBytes("folder").has_value());
+  TempDir::Write("empty.bin", "");
+  EXPECT_TRUE(platform::ReadFileBytes("empty.bin")->empty());
 }
 
 TEST(Random, HasTheClassicRangeAndRepeatsPerSeed) {
