@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -35,3 +36,7 @@ struct BspData {
 
 // A 64-byte name field up to its NUL, or all 64 bytes when the file left out the NUL.
 std::string_view BspName(const char (&name)[kBspNameLength]);
+
+// The counts the game prints after "Successfully loaded map": "Textures:" n, " Lightmaps:" n,
+// ... up to " Models:" n, clusters being the visibility data's.
+std::string BspLoadSummary(const BspData& map);

@@ -154,10 +154,6 @@ void ReadAll(std::span<const uint8_t> file, BspData& out) {
 
 }  // namespace
 
-std::string_view BspName(const char (&name)[kBspNameLength]) {
-  return std::string_view(name, strnlen(name, kBspNameLength));
-}
-
 void BspReader::Parse(std::span<const uint8_t> file, BspData& out) {
   out.Clear();
   try {

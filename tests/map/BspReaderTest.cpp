@@ -44,6 +44,8 @@ TEST(BspReader, ConvertsNodeAndLeafBoxes) {
   EXPECT_EQ(map.bytesPerCluster, 1);
   ASSERT_EQ(map.entityKeyValues.size(), 1u);
   EXPECT_EQ(map.entityKeyValues[0].at("classname"), "worldspawn");
+  EXPECT_EQ(BspLoadSummary(map),
+            "Textures:1 Lightmaps:1 Vertices:3 Faces:1 Nodes:2 Leaves:3 Clusters:2 Brushes:1 Models:1");
 }
 
 TEST(BspReader, TakesWholeRecordsAndEmptyLumps) {

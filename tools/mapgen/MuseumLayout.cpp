@@ -83,7 +83,7 @@ MapPlan Lobby() {
       Post(384, 320), Post(1536, 448),
       Cover(64, 448), Cover(1728, 64), Cover(64, 1472), Cover(704, 1088), Cover(1728, 448),
       Relay(384, 256), Relay(1024, 256), Relay(384, 768), Relay(384, 1280), Relay(1536, 256),
-      Music(384, 256, "lobby music")};
+      Music(384, 256, "museum1 music")};
   return m;
 }
 
@@ -110,7 +110,7 @@ MapPlan Gallery() {
       Post(512, 480), Post(1792, 160),
       Cover(64, 576), Cover(960, 64), Cover(1984, 576), Cover(320, 1600), Cover(704, 1216),
       Relay(512, 320), Relay(1280, 320), Relay(1792, 320), Relay(512, 896), Relay(512, 1408),
-      Music(512, 320, "gallery music")};
+      Music(512, 320, "museum2 music")};
   return m;
 }
 
@@ -134,7 +134,7 @@ MapPlan Vault() {
       Post(1280, 128),
       Cover(448, 64), Cover(1088, 448), Cover(1472, 1472), Cover(1088, 1088),
       Relay(256, 256), Relay(768, 256), Relay(1280, 256), Relay(1280, 768), Relay(1280, 1280),
-      Music(256, 256, "vault music")};
+      Music(256, 256, "museum3 music")};
   return m;
 }
 
