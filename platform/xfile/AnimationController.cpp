@@ -32,7 +32,7 @@ Matrix EvaluateAnimation(const Animation& a, double ticks) {
   return ScaleRotateTranslate(scale, rotation, position);
 }
 
-AnimationController::AnimationController(const Model& model) : sets_(&model.animationSets) {
+AnimationController::AnimationController(const Model& model) : sets_(model.animationSets) {
   for (const AnimationSet& set : model.animationSets) {
     std::vector<int32_t>& targets = targets_.emplace_back();
     for (const Animation& a : set.animations) targets.push_back(model.FindFrame(a.frameName));
@@ -40,15 +40,15 @@ AnimationController::AnimationController(const Model& model) : sets_(&model.anim
 }
 
 bool AnimationController::SetAnimationSet(uint32_t index) {
-  if (index >= sets_->size()) return false;
+  if (index >= sets_.size()) return false;
   set_ = index;
   return true;
 }
 
 void AnimationController::AdvanceTime(double seconds, std::vector<Frame>& frames) {
   time_ += seconds;
-  if (set_ >= sets_->size()) return;
-  const AnimationSet& set = (*sets_)[set_];
+  if (set_ >= sets_.size()) return;
+  const AnimationSet& set = sets_[set_];
   const double length = set.LengthInTicks();
   double ticks = time_ * set.ticksPerSecond;
   ticks = length > 0 && std::isfinite(ticks) ? std::fmod(ticks, length) : 0;

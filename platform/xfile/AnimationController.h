@@ -1,14 +1,16 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "platform/xfile/Model.h"
 
 namespace platform::xfile {
 
-// Plays one animation set of a model on its single track and writes the animated frames'
-// matrices. Copying a controller gives an independent clone (one per model user); the model
-// whose sets it plays must outlive it.
+// Plays one animation set of a model on its single track (the game only ever uses track 0)
+// and writes the animated frames' matrices. Copying a controller gives an independent clone,
+// one per model user. It reads the model's animation sets in place: they must outlive it and
+// stay unchanged (moving the Model is fine).
 //
 // Time is kept in seconds; a set's local time is time x ticksPerSecond, wrapped over the set's
 // length in ticks. Per animation: matrix keys, when present, give the matrix (interpolated
@@ -19,7 +21,7 @@ class AnimationController {
  public:
   explicit AnimationController(const Model& model);
 
-  uint32_t NumAnimationSets() const { return static_cast<uint32_t>(sets_->size()); }
+  uint32_t NumAnimationSets() const { return static_cast<uint32_t>(sets_.size()); }
   // Puts a set on the track; the track keeps its time. An index out of range changes nothing
   // and returns false.
   bool SetAnimationSet(uint32_t index);
@@ -31,7 +33,7 @@ class AnimationController {
   void AdvanceTime(double seconds, std::vector<Frame>& frames);
 
  private:
-  const std::vector<AnimationSet>* sets_;
+  std::span<const AnimationSet> sets_;
   std::vector<std::vector<int32_t>> targets_;  // per set, per animation: frame index or -1
   uint32_t set_ = 0;
   double time_ = 0;

@@ -42,7 +42,8 @@ std::vector<uint32_t> SplitByNormal(const RawMesh& raw, MeshContainer& mesh,
 void CopyWeightsToRepeats(const std::vector<uint32_t>& source, size_t fileVertices,
                           std::vector<Bone>& bones) {
   std::vector<std::pair<uint32_t, uint32_t>> repeats;  // (file vertex, copy)
-  for (size_t v = fileVertices; v < source.size(); ++v) repeats.emplace_back(source[v], uint32_t(v));
+  for (size_t v = fileVertices; v < source.size(); ++v)
+    repeats.emplace_back(source[v], uint32_t(v));
   std::sort(repeats.begin(), repeats.end());
   for (Bone& bone : bones) {
     const size_t count = bone.vertices.size();
@@ -71,8 +72,10 @@ MeshContainer BuildMesh(RawMesh raw) {
   for (size_t v = 0; v < fileVertices; ++v) source[v] = uint32_t(v);
 
   std::vector<uint32_t> cornerVertex = raw.corners;
-  if (!raw.normalCorners.empty()) cornerVertex = SplitByNormal(raw, mesh, source);
-  else if (!raw.vertexNormals.empty()) mesh.normals = std::move(raw.vertexNormals);
+  if (!raw.normalCorners.empty())
+    cornerVertex = SplitByNormal(raw, mesh, source);
+  else if (!raw.vertexNormals.empty())
+    mesh.normals = std::move(raw.vertexNormals);
 
   size_t first = 0;
   for (size_t f = 0; f < raw.faceSizes.size(); ++f) {
@@ -90,7 +93,8 @@ MeshContainer BuildMesh(RawMesh raw) {
   CopyWeightsToRepeats(source, fileVertices, mesh.bones);
   std::vector<uint32_t> influences(mesh.positions.size(), 0);
   for (const Bone& bone : mesh.bones)
-    for (uint32_t v : bone.vertices) mesh.maxVertexInfluences = std::max(mesh.maxVertexInfluences, ++influences[v]);
+    for (uint32_t v : bone.vertices)
+      mesh.maxVertexInfluences = std::max(mesh.maxVertexInfluences, ++influences[v]);
   return mesh;
 }
 

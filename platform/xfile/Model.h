@@ -35,20 +35,20 @@ struct Bone {
 struct MeshContainer {
   std::string name;
   std::vector<Vec3> positions;
-  std::vector<Vec3> normals;                     // empty when the file has none
-  std::vector<std::array<float, 2>> texCoords;   // empty when none
-  std::vector<std::array<float, 4>> colors;      // RGBA, empty when none
-  std::vector<uint32_t> indices;                 // three per triangle; polygons are fanned
-  std::vector<uint32_t> triangleMaterials;       // one per triangle, indexes materials
-  std::vector<Material> materials;               // at least one
-  std::vector<Bone> bones;                       // empty for a mesh without skin
-  uint32_t maxVertexInfluences = 0;              // most bones acting on one vertex
+  std::vector<Vec3> normals;                    // empty when the file has none
+  std::vector<std::array<float, 2>> texCoords;  // empty when none
+  std::vector<std::array<float, 4>> colors;     // RGBA, empty when none
+  std::vector<uint32_t> indices;                // three per triangle; polygons are fanned
+  std::vector<uint32_t> triangleMaterials;      // one per triangle, indexes materials
+  std::vector<Material> materials;              // at least one
+  std::vector<Bone> bones;                      // empty for a mesh without skin
+  uint32_t maxVertexInfluences = 0;             // most bones acting on one vertex
 
   size_t TriangleCount() const { return indices.size() / 3; }
 };
 
 struct Frame {
-  std::string name;  // empty for a frame without a name
+  std::string name;                     // empty for a frame without a name
   Matrix transform = IdentityMatrix();  // relative to the parent frame
   int32_t parent = -1;                  // -1 for the root
   std::vector<uint32_t> children;       // frame indices, in file order

@@ -1,11 +1,12 @@
 #include "platform/xfile/Parser.h"
 
+#include <strings.h>
+
 #include <algorithm>
 #include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstring>
-#include <strings.h>
 
 namespace platform::xfile {
 namespace {
@@ -39,14 +40,18 @@ Model Parser::Run() {
     }
     if (t.kind != TokenKind::Name) continue;  // stray values between objects
     Header h = ReadHeader(t.text);
-    if (Is(h.type, "Frame")) ParseFrame(0, std::move(h.name), 1);
-    else if (Is(h.type, "Mesh")) ParseMesh(0, std::move(h.name));
-    else if (Is(h.type, "Material")) {
-      std::string name = std::move(h.name);
-      namedMaterials_[name] = ParseMaterial();
-    } else if (Is(h.type, "AnimationSet")) ParseAnimationSet(std::move(h.name));
-    else if (Is(h.type, "AnimTicksPerSecond")) ParseTicksPerSecond();
-    else SkipBody();
+    if (Is(h.type, "Frame"))
+      ParseFrame(0, std::move(h.name), 1);
+    else if (Is(h.type, "Mesh"))
+      ParseMesh(0, std::move(h.name));
+    else if (Is(h.type, "Material"))
+      namedMaterials_[h.name] = ParseMaterial();
+    else if (Is(h.type, "AnimationSet"))
+      ParseAnimationSet(std::move(h.name));
+    else if (Is(h.type, "AnimTicksPerSecond"))
+      ParseTicksPerSecond();
+    else
+      SkipBody();
   }
   FinishTree();
   // A set read before any rate takes the file's first rate; without one the default stands.
@@ -205,18 +210,22 @@ void Parser::ParseMesh(uint32_t frame, std::string name) {
   raw.positions.reserve(vertices);
   for (uint32_t i = 0; i < vertices; ++i) raw.positions.push_back(ReadVec3("vertex"));
   ParseFaces(raw);
-  bool haveTexCoords = false;
   Header h;
   while (NextChild(h)) {
-    if (Is(h.type, "MeshNormals")) ParseNormals(raw);
-    else if (Is(h.type, "MeshTextureCoords") && !haveTexCoords) {
+    if (Is(h.type, "MeshNormals"))
+      ParseNormals(raw);
+    else if (Is(h.type, "MeshTextureCoords"))
       ParseTexCoords(raw);
-      haveTexCoords = true;
-    } else if (Is(h.type, "MeshVertexColors")) ParseVertexColors(raw);
-    else if (Is(h.type, "MeshMaterialList")) ParseMaterialList(raw);
-    else if (Is(h.type, "SkinWeights")) ParseSkinWeights(raw);
-    else if (Is(h.type, "DeclData")) ParseDeclData(raw);
-    else if (!h.type.empty()) SkipBody();
+    else if (Is(h.type, "MeshVertexColors"))
+      ParseVertexColors(raw);
+    else if (Is(h.type, "MeshMaterialList"))
+      ParseMaterialList(raw);
+    else if (Is(h.type, "SkinWeights"))
+      ParseSkinWeights(raw);
+    else if (Is(h.type, "DeclData"))
+      ParseDeclData(raw);
+    else if (!h.type.empty())
+      SkipBody();
   }
   if (raw.materials.empty()) {
     raw.materials.push_back(Material{});
@@ -257,14 +266,18 @@ void Parser::ParseNormals(RawMesh& raw) {
       throw ParseError("a MeshNormals face differs in size from its mesh face");
     for (uint32_t i = 0; i < raw.faceSizes[f]; ++i) {
       const uint32_t n = ReadUInt("normal index");
-      if (n >= count) throw ParseError("a face uses normal " + std::to_string(n) + " of " + std::to_string(count));
+      if (n >= count)
+        throw ParseError("a face uses normal " + std::to_string(n) + " of " +
+                         std::to_string(count));
       raw.normalCorners.push_back(n);
     }
   }
   SkipBody();
 }
 
+// The first set of texture coordinates is the one drawn with; later sets are skipped.
 void Parser::ParseTexCoords(RawMesh& raw) {
+  if (!raw.texCoords.empty()) return SkipBody();
   const uint32_t count = ReadCount("texture coordinate", 2);
   if (count != raw.positions.size())
     throw ParseError(std::to_string(count) + " texture coordinates for " +
@@ -282,7 +295,9 @@ void Parser::ParseVertexColors(RawMesh& raw) {
   raw.colors.assign(raw.positions.size(), {1, 1, 1, 1});
   for (uint32_t i = 0; i < count; ++i) {
     const uint32_t v = ReadUInt("vertex colour index");
-    if (v >= raw.positions.size()) throw ParseError("a colour for vertex " + std::to_string(v) + " of " + std::to_string(raw.positions.size()));
+    if (v >= raw.positions.size())
+      throw ParseError("a colour for vertex " + std::to_string(v) + " of " +
+                       std::to_string(raw.positions.size()));
     for (float& c : raw.colors[v]) c = ReadFloat("vertex colour");
   }
   SkipBody();
@@ -295,7 +310,9 @@ void Parser::ParseMaterialList(RawMesh& raw) {
   std::vector<uint32_t> indices(indexCount);
   for (uint32_t& m : indices) {
     m = ReadUInt("material index");
-    if (m >= count) throw ParseError("a face uses material " + std::to_string(m) + " of " + std::to_string(count));
+    if (m >= count)
+      throw ParseError("a face uses material " + std::to_string(m) + " of " +
+                       std::to_string(count));
   }
   // Exporters shorten the list when faces share a material: the last index goes on.
   indices.resize(raw.faceSizes.size(), indices.empty() ? 0 : indices.back());
@@ -373,8 +390,10 @@ void Parser::ParseAnimationSet(std::string name) {
   if (ticksPerSecond_) set.ticksPerSecond = *ticksPerSecond_;
   Header h;
   while (NextChild(h)) {
-    if (Is(h.type, "Animation")) set.animations.push_back(ParseAnimation());
-    else if (!h.type.empty()) SkipBody();
+    if (Is(h.type, "Animation"))
+      set.animations.push_back(ParseAnimation());
+    else if (!h.type.empty())
+      SkipBody();
   }
   model_.animationSets.push_back(std::move(set));
 }
@@ -383,9 +402,12 @@ Animation Parser::ParseAnimation() {
   Animation animation;
   Header h;
   while (NextChild(h)) {
-    if (h.type.empty()) animation.frameName = h.name;
-    else if (Is(h.type, "AnimationKey")) ParseAnimationKey(animation);
-    else SkipBody();
+    if (h.type.empty())
+      animation.frameName = h.name;
+    else if (Is(h.type, "AnimationKey"))
+      ParseAnimationKey(animation);
+    else
+      SkipBody();
   }
   auto byTime = [](const auto& a, const auto& b) { return a.time < b.time; };
   std::stable_sort(animation.rotations.begin(), animation.rotations.end(), byTime);
@@ -424,14 +446,17 @@ void Parser::ParseAnimationKey(Animation& animation) {
   SkipBody();
 }
 
-}  // namespace platform::xfile
-
-namespace platform::xfile {
-
 // A vertex layout followed by the raw vertex words. Normals, the first texture coordinates
 // and the colour are taken from it; other elements are stepped over.
 void Parser::ParseDeclData(RawMesh& raw) {
-  enum : uint32_t { kFloat2 = 1, kFloat3 = 2, kColor = 4, kNormal = 3, kTexCoord = 5, kColorUsage = 10 };
+  enum : uint32_t {
+    kFloat2 = 1,
+    kFloat3 = 2,
+    kColor = 4,
+    kNormal = 3,
+    kTexCoord = 5,
+    kColorUsage = 10
+  };
   static constexpr uint32_t kBytes[] = {4, 8, 12, 16, 4, 4, 4, 8, 4, 4, 8, 4, 8, 4, 4, 4, 8};
   struct Element {
     uint32_t type, usage, usageIndex, offset;  // offset in words
@@ -445,7 +470,8 @@ void Parser::ParseDeclData(RawMesh& raw) {
     ReadUInt("vertex element method");
     e.usage = ReadUInt("vertex element usage");
     e.usageIndex = ReadUInt("vertex element usage index");
-    if (e.type >= std::size(kBytes)) throw ParseError("unknown vertex element type " + std::to_string(e.type));
+    if (e.type >= std::size(kBytes))
+      throw ParseError("unknown vertex element type " + std::to_string(e.type));
     e.offset = stride;
     stride += kBytes[e.type] / 4;
     elements.push_back(e);
@@ -457,21 +483,27 @@ void Parser::ParseDeclData(RawMesh& raw) {
   std::vector<uint32_t> data(words);
   for (uint32_t& w : data) w = ReadUInt("DeclData word");
   const size_t vertices = raw.positions.size();
-  auto word = [&](size_t v, const Element& e, uint32_t i) { return data[v * stride + e.offset + i]; };
-  auto real = [&](size_t v, const Element& e, uint32_t i) { return std::bit_cast<float>(word(v, e, i)); };
+  auto word = [&](size_t v, const Element& e, uint32_t i) {
+    return data[v * stride + e.offset + i];
+  };
+  auto real = [&](size_t v, const Element& e, uint32_t i) {
+    return std::bit_cast<float>(word(v, e, i));
+  };
   for (const Element& e : elements) {
     if (e.usage == kNormal && e.type == kFloat3) {
       raw.vertexNormals.resize(vertices);
-      for (size_t v = 0; v < vertices; ++v) raw.vertexNormals[v] = {real(v, e, 0), real(v, e, 1), real(v, e, 2)};
-    } else if (e.usage == kTexCoord && e.usageIndex == 0 && e.type == kFloat2 && raw.texCoords.empty()) {
+      for (size_t v = 0; v < vertices; ++v)
+        raw.vertexNormals[v] = {real(v, e, 0), real(v, e, 1), real(v, e, 2)};
+    } else if (e.usage == kTexCoord && e.usageIndex == 0 && e.type == kFloat2 &&
+               raw.texCoords.empty()) {
       raw.texCoords.resize(vertices);
       for (size_t v = 0; v < vertices; ++v) raw.texCoords[v] = {real(v, e, 0), real(v, e, 1)};
     } else if (e.usage == kColorUsage && e.type == kColor) {
       raw.colors.resize(vertices);
       for (size_t v = 0; v < vertices; ++v) {
         const uint32_t argb = word(v, e, 0);
-        raw.colors[v] = {((argb >> 16) & 255) / 255.f, ((argb >> 8) & 255) / 255.f, (argb & 255) / 255.f,
-                         (argb >> 24) / 255.f};
+        raw.colors[v] = {((argb >> 16) & 255) / 255.f, ((argb >> 8) & 255) / 255.f,
+                         (argb & 255) / 255.f, (argb >> 24) / 255.f};
       }
     }
   }

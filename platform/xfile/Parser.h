@@ -57,7 +57,7 @@ class Parser {
   Tokenizer& tokens_;
   Model model_;
   std::unordered_map<std::string, Material> namedMaterials_;
-  std::optional<double> ticksPerSecond_;   // the last rate read so far
+  std::optional<double> ticksPerSecond_;  // the last rate read so far
   std::vector<bool> setHasRate_;          // per set in file order
   std::optional<double> firstRate_;
   size_t objects_ = 0;

@@ -8,8 +8,9 @@ void ComputeCombinedMatrices(const std::vector<Frame>& frames, std::vector<Matri
   combined.resize(frames.size());
   for (size_t i = 0; i < frames.size(); ++i) {
     const int32_t parent = frames[i].parent;
-    combined[i] = parent >= 0 && size_t(parent) < i ? Multiply(frames[i].transform, combined[parent])
-                                                     : frames[i].transform;
+    combined[i] = parent >= 0 && size_t(parent) < i
+                      ? Multiply(frames[i].transform, combined[parent])
+                      : frames[i].transform;
   }
 }
 
@@ -38,7 +39,8 @@ void SkinMesh(const MeshContainer& mesh, std::span<const Vec3> normals,
       const float w = bone.weights[i];
       weighted[v] = true;
       out.positions[v] = Add(out.positions[v], Scale(TransformPoint(mesh.positions[v], m), w));
-      if (withNormals) out.normals[v] = Add(out.normals[v], Scale(TransformNormal(normals[v], m), w));
+      if (withNormals)
+        out.normals[v] = Add(out.normals[v], Scale(TransformNormal(normals[v], m), w));
     }
   }
   for (size_t v = 0; v < count; ++v)
@@ -54,7 +56,8 @@ BoundingSphere ComputeBoundingSphere(const Model& model) {
   std::vector<Vec3> points;
   for (size_t f = 0; f < model.frames.size(); ++f)
     for (uint32_t m : model.frames[f].meshes)
-      for (const Vec3& p : model.meshes[m].positions) points.push_back(TransformPoint(p, combined[f]));
+      for (const Vec3& p : model.meshes[m].positions)
+        points.push_back(TransformPoint(p, combined[f]));
   BoundingSphere sphere;
   if (points.empty()) return sphere;
   double sum[3] = {0, 0, 0};
@@ -65,7 +68,8 @@ BoundingSphere ComputeBoundingSphere(const Model& model) {
   }
   const double n = static_cast<double>(points.size());
   sphere.centre = {float(sum[0] / n), float(sum[1] / n), float(sum[2] / n)};
-  for (const Vec3& p : points) sphere.radius = std::max(sphere.radius, Length(Sub(p, sphere.centre)));
+  for (const Vec3& p : points)
+    sphere.radius = std::max(sphere.radius, Length(Sub(p, sphere.centre)));
   return sphere;
 }
 

@@ -85,8 +85,10 @@ Token Tokenizer::ReadText() {
   const size_t start = pos_;
   while (pos_ < size && !EndsWord(text[pos_])) ++pos_;
   Token t{TokenKind::Name, std::string_view(text + start, pos_ - start), 0};
-  if (t.text == "template") t.kind = TokenKind::Template;
-  else if (ParseNumber(t.text, t.number)) t.kind = TokenKind::Number;
+  if (t.text == "template")
+    t.kind = TokenKind::Template;
+  else if (ParseNumber(t.text, t.number))
+    t.kind = TokenKind::Number;
   return t;
 }
 
@@ -173,7 +175,8 @@ Token Tokenizer::ReadBinary() {
       case kTemplate:
         return {TokenKind::Template, {}, 0};
       default:
-        if ((code >= 12 && code <= 18) || (code >= 40 && code <= 52)) return {TokenKind::Other, {}, 0};
+        if ((code >= 12 && code <= 18) || (code >= 40 && code <= 52))
+          return {TokenKind::Other, {}, 0};
         throw ParseError("unknown binary token " + std::to_string(code));
     }
   }

@@ -16,14 +16,14 @@ struct ParseError : std::runtime_error {
 };
 
 enum class TokenKind {
-  Name,        // an identifier (in text files also anything that is not a number)
-  Number,      // text words that read as numbers, and binary integers and floats
-  String,      // a quoted string
+  Name,    // an identifier (in text files also anything that is not a number)
+  Number,  // text words that read as numbers, and binary integers and floats
+  String,  // a quoted string
   Guid,
   OpenBrace,
   CloseBrace,
-  Template,    // the keyword that starts a template definition
-  Other,       // template-definition punctuation and type keywords of binary files
+  Template,  // the keyword that starts a template definition
+  Other,     // template-definition punctuation and type keywords of binary files
   End,
 };
 

@@ -18,7 +18,8 @@ Matrix Multiply(const Matrix& a, const Matrix& b) {
 }
 
 Vec3 TransformPoint(const Vec3& v, const Matrix& m) {
-  return {v.x * m[0] + v.y * m[4] + v.z * m[8] + m[12], v.x * m[1] + v.y * m[5] + v.z * m[9] + m[13],
+  return {v.x * m[0] + v.y * m[4] + v.z * m[8] + m[12],
+          v.x * m[1] + v.y * m[5] + v.z * m[9] + m[13],
           v.x * m[2] + v.y * m[6] + v.z * m[10] + m[14]};
 }
 

@@ -50,7 +50,11 @@ void AnimateAndSkin(benchmark::State& state, const std::string& name) {
 }  // namespace
 
 BENCHMARK_CAPTURE(Load, TestwusonText, std::string("Testwuson.X"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Load, EpilepticText, std::string("BCN_Epileptic.X"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Load, TrueSpaceBinary, std::string("fromtruespace_bin32.x"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(AnimateAndSkin, Testwuson, std::string("Testwuson.X"))->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(AnimateAndSkin, Epileptic, std::string("BCN_Epileptic.X"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Load, EpilepticText, std::string("BCN_Epileptic.X"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Load, TrueSpaceBinary, std::string("fromtruespace_bin32.x"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AnimateAndSkin, Testwuson, std::string("Testwuson.X"))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(AnimateAndSkin, Epileptic, std::string("BCN_Epileptic.X"))
+    ->Unit(benchmark::kMicrosecond);

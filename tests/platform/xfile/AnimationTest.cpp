@@ -67,7 +67,8 @@ TEST(AnimationController, PosesTheBindSetOfARealModelAsItsFrames) {
   AnimationController controller(model);
   controller.AdvanceTime(0, model.frames);
   for (size_t f = 0; f < bind.size(); ++f)
-    for (int i = 0; i < 16; ++i) ASSERT_NEAR(model.frames[f].transform[i], bind[f].transform[i], 1e-5) << bind[f].name;
+    for (int i = 0; i < 16; ++i)
+      ASSERT_NEAR(model.frames[f].transform[i], bind[f].transform[i], 1e-5) << bind[f].name;
 }
 
 TEST(AnimationController, ClonesRunIndependentlyAndKeepTheirTrackTime) {

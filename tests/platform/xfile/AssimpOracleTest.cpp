@@ -44,7 +44,8 @@ class PointSet {
           auto it = cells_.find({c[0] + dx, c[1] + dy, c[2] + dz});
           if (it == cells_.end()) continue;
           for (const Vec3& q : it->second)
-            if (std::fabs(p.x - q.x) < kTolerance && std::fabs(p.y - q.y) < kTolerance && std::fabs(p.z - q.z) < kTolerance)
+            if (std::fabs(p.x - q.x) < kTolerance && std::fabs(p.y - q.y) < kTolerance &&
+                std::fabs(p.z - q.z) < kTolerance)
               return true;
         }
     return false;
@@ -78,7 +79,8 @@ const aiNode* FindNode(const aiNode* node, const std::string& name) {
   return nullptr;
 }
 
-void CompareMeshes(const Model& model, const aiScene& scene, const aiNode& node, size_t& meshesCompared) {
+void CompareMeshes(const Model& model, const aiScene& scene, const aiNode& node,
+                   size_t& meshesCompared) {
   if (node.mNumMeshes > 0) {
     const int32_t frame = model.FindFrame(node.mName.C_Str());
     ASSERT_GE(frame, 0) << "no frame " << node.mName.C_Str();
@@ -107,11 +109,13 @@ void CompareMeshes(const Model& model, const aiScene& scene, const aiNode& node,
     EXPECT_EQ(theirBones.size(), ourBones.size()) << node.mName.C_Str();
     ++meshesCompared;
   }
-  for (unsigned i = 0; i < node.mNumChildren; ++i) CompareMeshes(model, scene, *node.mChildren[i], meshesCompared);
+  for (unsigned i = 0; i < node.mNumChildren; ++i)
+    CompareMeshes(model, scene, *node.mChildren[i], meshesCompared);
 }
 
 template <typename OurKey, typename TheirKey, typename Same>
-void CompareKeys(const std::vector<OurKey>& ours, const TheirKey* theirs, unsigned count, Same same) {
+void CompareKeys(const std::vector<OurKey>& ours, const TheirKey* theirs, unsigned count,
+                 Same same) {
   ASSERT_EQ(ours.size(), count);
   for (unsigned k = 0; k < count; ++k) {
     EXPECT_DOUBLE_EQ(ours[k].time, theirs[k].mTime);
@@ -143,11 +147,14 @@ void CompareAnimations(const Model& model, const aiScene& scene) {
     for (unsigned c = 0; c < theirs.mNumChannels; ++c) {
       const aiNodeAnim& channel = *theirs.mChannels[c];
       SCOPED_TRACE(channel.mNodeName.C_Str());
-      auto it = std::find_if(ours.animations.begin(), ours.animations.end(),
-                             [&](const Animation& a) { return a.frameName == channel.mNodeName.C_Str(); });
+      auto it = std::find_if(
+          ours.animations.begin(), ours.animations.end(),
+          [&](const Animation& a) { return a.frameName == channel.mNodeName.C_Str(); });
       ASSERT_NE(it, ours.animations.end());
       if (!it->matrices.empty()) {  // Assimp splits matrix keys into the three kinds
-        const auto sameTranslation = [](const Matrix& a, const aiVector3D& b) { sameVec({a[12], a[13], a[14]}, b); };
+        const auto sameTranslation = [](const Matrix& a, const aiVector3D& b) {
+          sameVec({a[12], a[13], a[14]}, b);
+        };
         CompareKeys(it->matrices, channel.mPositionKeys, channel.mNumPositionKeys, sameTranslation);
         continue;
       }

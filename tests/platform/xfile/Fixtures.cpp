@@ -206,7 +206,9 @@ std::string Compress(const std::string& file, size_t blockSize) {
   for (size_t at = 0; at < body.size(); at += blockSize) {
     const size_t size = std::min(blockSize, body.size() - at);
     deflateReset(&s);
-    if (at > 0) deflateSetDictionary(&s, reinterpret_cast<const Bytef*>(body.data() + at - blockSize), uInt(blockSize));
+    if (at > 0)
+      deflateSetDictionary(&s, reinterpret_cast<const Bytef*>(body.data() + at - blockSize),
+                           uInt(blockSize));
     std::string packed(deflateBound(&s, uLong(size)) + 16, '\0');
     s.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(body.data() + at));
     s.avail_in = uInt(size);

@@ -35,7 +35,7 @@ class BinaryWriter {
   BinaryWriter& Open();
   BinaryWriter& Close();
   BinaryWriter& Object(const std::string& type, const std::string& name = "");  // type [name] {
-  BinaryWriter& Reference(const std::string& name);                           // { name }
+  BinaryWriter& Reference(const std::string& name);                             // { name }
   BinaryWriter& Token(uint16_t code);  // any token code, bare
   BinaryWriter& Raw(const std::string& bytes);
   const std::string& Data() const { return data_; }

@@ -21,18 +21,31 @@ size_t Pick(size_t n) {
 }
 
 std::string Mutate(std::string s) {
-  static const char* const kPieces[] = {"{", "}", ";", ",", "\"", "<", "-1", "0", "4294967295",
-                                        "1e39", "nan", "Frame X {", "{ Bone1 }", "Mesh {", "9999"};
+  static const char* const kPieces[] = {"{",   "}",         ";",         ",",          "\"",
+                                        "<",   "-1",        "0",         "4294967295", "1e39",
+                                        "nan", "Frame X {", "{ Bone1 }", "Mesh {",     "9999"};
   const int edits = 1 + int(Pick(4));
   for (int e = 0; e < edits && !s.empty(); ++e) {
     const size_t at = Pick(s.size());
     switch (Pick(6)) {
-      case 0: s[at] = char(s[at] ^ (1 << Pick(8))); break;
-      case 1: s[at] = char(Pick(256)); break;
-      case 2: s.erase(at, 1 + Pick(8)); break;
-      case 3: s.insert(at, kPieces[Pick(std::size(kPieces))]); break;
-      case 4: s.insert(at, s.substr(Pick(s.size()), Pick(32))); break;
-      default: s.resize(at); break;
+      case 0:
+        s[at] = char(s[at] ^ (1 << Pick(8)));
+        break;
+      case 1:
+        s[at] = char(Pick(256));
+        break;
+      case 2:
+        s.erase(at, 1 + Pick(8));
+        break;
+      case 3:
+        s.insert(at, kPieces[Pick(std::size(kPieces))]);
+        break;
+      case 4:
+        s.insert(at, s.substr(Pick(s.size()), Pick(32)));
+        break;
+      default:
+        s.resize(at);
+        break;
     }
   }
   return s;
@@ -89,8 +102,10 @@ int FuzzFile(const std::string& original, unsigned seed, bool compressBody) {
     // Compressed files are damaged half in their packed bytes, half before packing, so that
     // damaged content also reaches the parser through the unpacker.
     std::string mutant;
-    if (compressBody && i % 2) mutant = xfixtures::Compress(original.substr(0, 16) + Mutate(original.substr(16)), 512);
-    else mutant = Mutate(packed);
+    if (compressBody && i % 2)
+      mutant = xfixtures::Compress(original.substr(0, 16) + Mutate(original.substr(16)), 512);
+    else
+      mutant = Mutate(packed);
     ReadResult r = ReadModel(xfixtures::Bytes(mutant));
     if (!r.model) {
       EXPECT_FALSE(r.error.empty());

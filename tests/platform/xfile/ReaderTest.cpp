@@ -77,8 +77,9 @@ void ExpectSkinnedQuad(const Model& m) {
 TEST(ReadModel, TextBinaryAndCompressedGiveTheSameModel) {
   const std::string text = xfixtures::SkinnedQuadText();
   const std::string binary = xfixtures::SkinnedQuadBinary();
-  for (const std::string& file : {text, binary, xfixtures::Compress(text), xfixtures::Compress(binary),
-                                  xfixtures::Compress(text, 97), xfixtures::Compress(binary, 61)}) {
+  for (const std::string& file :
+       {text, binary, xfixtures::Compress(text), xfixtures::Compress(binary),
+        xfixtures::Compress(text, 97), xfixtures::Compress(binary, 61)}) {
     SCOPED_TRACE(file.substr(0, 16));
     const Model m = Read(file);
     ExpectSkinnedQuad(m);
@@ -199,7 +200,8 @@ TEST(ReadModel, NamesWhatIsWrongWithADamagedFile) {
   EXPECT_EQ(ErrorOf(head + "Frame F {"), "the file ends inside a data object");
   EXPECT_EQ(ErrorOf(head + "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,3;; }"),
             "a face uses vertex 3 of 3");
-  EXPECT_EQ(ErrorOf(head + "Mesh { 4000000000; 0;0;0;; }"), "vertex count 4000000000 exceeds the data");
+  EXPECT_EQ(ErrorOf(head + "Mesh { 4000000000; 0;0;0;; }"),
+            "vertex count 4000000000 exceeds the data");
   EXPECT_EQ(ErrorOf(head + "Mesh { 1; 0;x;0;; 0; }"), "expected a number for vertex, found 'x'");
   EXPECT_EQ(ErrorOf(head + "Mesh { 1; 0;0;0;; 0; MeshMaterialList { 1; 1; 1;; } }"),
             "a face uses material 1 of 1");
@@ -207,8 +209,10 @@ TEST(ReadModel, NamesWhatIsWrongWithADamagedFile) {
             "unknown material 'Nowhere'");
   EXPECT_EQ(ErrorOf(head + "Mesh { 1; 0;0;0;; 0; SkinWeights { \"B\"; 1; 1; 1.0; } }"),
             "bone 'B' weights vertex 1 of 1");
-  EXPECT_EQ(ErrorOf(head + "Frame F {} AnimationSet { Animation { AnimationKey { 0; 1; 0;3;1,0,0;;; } } }"),
-            "animation key of type 0 with 3 values");
+  EXPECT_EQ(
+      ErrorOf(head +
+              "Frame F {} AnimationSet { Animation { AnimationKey { 0; 1; 0;3;1,0,0;;; } } }"),
+      "animation key of type 0 with 3 values");
   EXPECT_EQ(ErrorOf(head + "AnimTicksPerSecond { 0; }"), "AnimTicksPerSecond is 0");
   EXPECT_EQ(ErrorOf(head + "Mesh { -1; }"), "vertex is not a whole number in range");
   EXPECT_EQ(ErrorOf(head + "Frame F { \"open"), "unterminated string");
