@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -83,6 +84,25 @@ TEST(DemoMaps, FacesFaceIntoTheirRooms) {
       if (v.normal[2] > 0) {
         EXPECT_EQ(v.normal[2], 1.0f);  // floors are exactly level
       }
+    }
+  }
+}
+
+// The lighting lookup sizes the grid from the world model's bounds: 64 x 64 x 128 cells.
+TEST(DemoMaps, LightGridCoversTheWorldModel) {
+  for (const MapPlan& plan : MuseumPlans()) {
+    BspData map = LoadDemoMap(plan.fileName);
+    const BspModel& world = map.models[0];
+    size_t samples = 1;
+    const float cell[3] = {64, 64, 128};
+    for (int k = 0; k < 3; ++k)
+      samples *= size_t(std::floor(world.maxs[k] / cell[k]) - std::ceil(world.mins[k] / cell[k]) + 1);
+    EXPECT_EQ(map.lightVolumes.size(), samples) << plan.fileName;
+    EXPECT_FALSE(map.lightmaps.empty());
+    for (const BspFace& f : map.faces) {
+      EXPECT_GE(f.lightmap, 0);
+      EXPECT_LE(f.lightmapStart[0] + f.lightmapSize[0], kLightmapSize);
+      EXPECT_LE(f.lightmapStart[1] + f.lightmapSize[1], kLightmapSize);
     }
   }
 }
