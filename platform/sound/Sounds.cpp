@@ -9,8 +9,9 @@
 namespace platform::sound {
 namespace {
 
-// A sample is decoded whole into memory; anything longer than this should be a stream.
-constexpr int kMaxSampleSeconds = 600;
+// A sample is decoded whole into memory: at most 64 MB of it (six minutes of CD-quality
+// stereo), whatever a compressed file might expand to. Anything longer should be a stream.
+constexpr size_t kMaxSampleValues = size_t{32} << 20;
 
 }  // namespace
 
@@ -29,7 +30,7 @@ Result System::Impl::CreateSound(const std::string& path, Dim dim, bool stream, 
     slot.stream = std::make_unique<StreamQueue>(std::move(decoder));
   } else {
     std::vector<int16_t> pcm;
-    if (!decoder->ReadAll(static_cast<size_t>(slot.rate) * kMaxSampleSeconds, &pcm)) {
+    if (!decoder->ReadAll(kMaxSampleValues / decoder->Channels(), &pcm)) {
       lastError = path + ": too long to decode whole; open it as a stream";
       return Result::kBadFile;
     }
