@@ -144,6 +144,7 @@ void CompareAnimations(const Model& model, const aiScene& scene) {
     const AnimationSet& ours = model.animationSets[model.animationSets.size() - 1 - i];
     EXPECT_EQ(ours.name, theirs.mName.C_Str());
     EXPECT_DOUBLE_EQ(ours.ticksPerSecond, theirs.mTicksPerSecond);
+    EXPECT_EQ(ours.animations.size(), theirs.mNumChannels);
     for (unsigned c = 0; c < theirs.mNumChannels; ++c) {
       const aiNodeAnim& channel = *theirs.mChannels[c];
       SCOPED_TRACE(channel.mNodeName.C_Str());

@@ -91,7 +91,8 @@ AnimationSet Still {
 )";
 }
 
-BinaryWriter::BinaryWriter() : data_("xof 0303bin 0032") {}
+BinaryWriter::BinaryWriter(int floatBits)
+    : data_(floatBits == 64 ? "xof 0303bin 0064" : "xof 0303bin 0032"), floatBits_(floatBits) {}
 
 void BinaryWriter::Word(uint16_t v) { data_.append(reinterpret_cast<const char*>(&v), 2); }
 void BinaryWriter::Dword(uint32_t v) { data_.append(reinterpret_cast<const char*>(&v), 4); }
@@ -122,9 +123,12 @@ BinaryWriter& BinaryWriter::Floats(std::initializer_list<float> values) {
   Word(7);
   Dword(uint32_t(values.size()));
   for (float v : values) {
-    uint32_t bits;
-    std::memcpy(&bits, &v, 4);
-    Dword(bits);
+    if (floatBits_ == 64) {
+      const double d = v;
+      data_.append(reinterpret_cast<const char*>(&d), 8);
+    } else {
+      data_.append(reinterpret_cast<const char*>(&v), 4);
+    }
   }
   return *this;
 }
@@ -157,9 +161,9 @@ BinaryWriter& BinaryWriter::Object(const std::string& type, const std::string& n
 
 BinaryWriter& BinaryWriter::Reference(const std::string& name) { return Open().Name(name).Close(); }
 
-std::string SkinnedQuadBinary() {
+std::string SkinnedQuadBinary(int floatBits) {
   const std::initializer_list<float> identity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-  BinaryWriter w;
+  BinaryWriter w(floatBits);
   // A template definition, to be skipped: template Unused { <guid> DWORD n; }
   w.Token(31).Name("Unused").Open().Token(5).Raw(std::string(16, '\x11'));
   w.Token(41).Name("n").Token(20).Close();

@@ -15,8 +15,8 @@ namespace xfixtures {
 // Bone2 turns 90 degrees about z over 100 ticks), then "Still" (no keys).
 std::string SkinnedQuadText();
 
-// The same model in the binary token format.
-std::string SkinnedQuadBinary();
+// The same model in the binary token format, with 32- or 64-bit floats.
+std::string SkinnedQuadBinary(int floatBits = 32);
 
 // Packs a whole uncompressed file (header included) into the compressed format, in blocks of
 // at most blockSize bytes, each using the previous block as its dictionary.
@@ -27,7 +27,7 @@ std::span<const uint8_t> Bytes(const std::string& s);
 // Token writer for binary model files.
 class BinaryWriter {
  public:
-  BinaryWriter();  // starts with the "bin 0032" header
+  explicit BinaryWriter(int floatBits = 32);  // starts with the "bin 0032" or "bin 0064" header
   BinaryWriter& Name(const std::string& name);
   BinaryWriter& String(const std::string& text);
   BinaryWriter& Ints(std::initializer_list<uint32_t> values);
@@ -44,6 +44,7 @@ class BinaryWriter {
   void Word(uint16_t v);
   void Dword(uint32_t v);
   std::string data_;
+  int floatBits_;
 };
 
 }  // namespace xfixtures
