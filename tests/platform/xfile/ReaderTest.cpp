@@ -77,9 +77,9 @@ void ExpectSkinnedQuad(const Model& m) {
 TEST(ReadModel, TextBinaryAndCompressedGiveTheSameModel) {
   const std::string text = xfixtures::SkinnedQuadText();
   const std::string binary = xfixtures::SkinnedQuadBinary();
-  for (const std::string& file :
-       {text, binary, xfixtures::Compress(text), xfixtures::Compress(binary),
-        xfixtures::Compress(text, 97), xfixtures::Compress(binary, 61)}) {
+  for (const std::string& file : {text, binary, xfixtures::SkinnedQuadBinary(64),
+                                  xfixtures::Compress(text), xfixtures::Compress(binary),
+                                  xfixtures::Compress(text, 97), xfixtures::Compress(binary, 61)}) {
     SCOPED_TRACE(file.substr(0, 16));
     const Model m = Read(file);
     ExpectSkinnedQuad(m);
