@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "platform/render/ImageData.h"
+#include "platform/render/JpegCheck.h"
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
@@ -18,6 +19,10 @@ bool DecodeImage(std::span<const uint8_t> file, ImageData* out, std::string* err
   if (file.size() >= 4 && std::memcmp(file.data(), "DDS ", 4) == 0) return ReadDds(file, out, error);
   if (file.empty() || file.size() > size_t(INT32_MAX)) {
     if (error) *error = "empty or oversized image file";
+    return false;
+  }
+  if (file.size() >= 2 && file[0] == 0xFF && file[1] == 0xD8 && !JpegTablesAreSafe(file)) {
+    if (error) *error = "not a readable image: damaged JPEG Huffman table";
     return false;
   }
   int w = 0, h = 0, channels = 0;

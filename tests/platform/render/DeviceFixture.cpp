@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/render/VertexLayout.h"
+
 void DeviceTest::SetUp() {
   ASSERT_TRUE(window_.Create("render test", kWidth, kHeight));
   std::string error;
@@ -12,6 +14,24 @@ uint32_t DeviceTest::PixelAt(int x, int y) const {
   auto p = device_.ReadPixels(platform::IntRect{x, y, x + 1, y + 1});
   if (p.size() != 4) return 0;
   return Rgba(p[0], p[1], p[2], p[3]);
+}
+
+void DeviceTest::DrawTriangle(const float (&xy)[6], uint32_t argb, float z) {
+  const ScreenVertex v[3] = {{xy[0], xy[1], z, 1, argb, 0, 0},
+                             {xy[2], xy[3], z, 1, argb, 0, 0},
+                             {xy[4], xy[5], z, 1, argb, 0, 0}};
+  device_.DrawPrimitiveUP(platform::PrimitiveType::TriangleList,
+                          platform::VertexLayout::ScreenColorTexture(), v, 1);
+}
+
+void DeviceTest::DrawFullQuad(uint32_t argb, float z) {
+  const float w = float(device_.TargetWidth()), h = float(device_.TargetHeight());
+  const ScreenVertex v[4] = {{0, 0, z, 1, argb, 0, 0},
+                             {w, 0, z, 1, argb, 1, 0},
+                             {0, h, z, 1, argb, 0, 1},
+                             {w, h, z, 1, argb, 1, 1}};
+  device_.DrawPrimitiveUP(platform::PrimitiveType::TriangleStrip,
+                          platform::VertexLayout::ScreenColorTexture(), v, 2);
 }
 
 TestMatrix TestMatrix::Identity() {

@@ -37,10 +37,7 @@ TEST_F(DeviceTest, ClearFillsTheTargetAndReadsBackTopRowFirst) {
 TEST_F(DeviceTest, ScreenPixelsCountFromTheTopLeft) {
   device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
   device_.SetCullMode(CullMode::None);
-  const ScreenVertex tri[3] = {{0, 0, 0.5f, 1, kRed, 0, 0},
-                               {20, 0, 0.5f, 1, kRed, 0, 0},
-                               {0, 20, 0.5f, 1, kRed, 0, 0}};
-  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), tri, 1);
+  DrawTriangle({0, 0, 20, 0, 0, 20}, kRed);
   EXPECT_EQ(PixelAt(2, 2), Rgba(255, 0, 0));
   EXPECT_EQ(PixelAt(kWidth - 2, kHeight - 2), Rgba(0, 0, 0));
   EXPECT_EQ(PixelAt(2, kHeight - 2), Rgba(0, 0, 0));
@@ -51,19 +48,13 @@ TEST_F(DeviceTest, ClockwiseOnScreenIsFrontFacing) {
   device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
   device_.SetCullMode(CullMode::CounterClockwise);
   // Left half: clockwise on screen (right, then down-left); right half: counter-clockwise.
-  const ScreenVertex cw[3] = {{0, 0, 0.5f, 1, kRed, 0, 0},
-                              {30, 0, 0.5f, 1, kRed, 0, 0},
-                              {0, 40, 0.5f, 1, kRed, 0, 0}};
-  const ScreenVertex ccw[3] = {{34, 0, 0.5f, 1, kGreen, 0, 0},
-                               {34, 40, 0.5f, 1, kGreen, 0, 0},
-                               {63, 0, 0.5f, 1, kGreen, 0, 0}};
-  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), cw, 1);
-  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), ccw, 1);
+  DrawTriangle({0, 0, 30, 0, 0, 40}, kRed);
+  DrawTriangle({34, 0, 34, 40, 63, 0}, kGreen);
   EXPECT_EQ(PixelAt(3, 3), Rgba(255, 0, 0));
   EXPECT_EQ(PixelAt(37, 3), Rgba(0, 0, 0));
   // Culling clockwise faces turns that round.
   device_.SetCullMode(CullMode::Clockwise);
-  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), ccw, 1);
+  DrawTriangle({34, 0, 34, 40, 63, 0}, kGreen);
   EXPECT_EQ(PixelAt(37, 3), Rgba(0, 255, 0));
 }
 
@@ -97,20 +88,13 @@ TEST_F(DeviceTest, RowVectorLeftHandedMatricesPlaceGeometryAsTheGameExpects) {
 TEST_F(DeviceTest, NearerDepthWinsWithLessEqual) {
   device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
   device_.SetCullMode(CullMode::None);
-  auto quad = [&](float z, uint32_t colour) {
-    const ScreenVertex v[4] = {{0, 0, z, 1, colour, 0, 0},
-                               {64, 0, z, 1, colour, 0, 0},
-                               {0, 48, z, 1, colour, 0, 0},
-                               {64, 48, z, 1, colour, 0, 0}};
-    device_.DrawPrimitiveUP(PrimitiveType::TriangleStrip, VertexLayout::ScreenColorTexture(), v, 2);
-  };
-  quad(0.3f, kRed);
-  quad(0.6f, kGreen);  // behind: hidden
+  DrawFullQuad(kRed, 0.3f);
+  DrawFullQuad(kGreen, 0.6f);  // behind: hidden
   EXPECT_EQ(PixelAt(10, 10), Rgba(255, 0, 0));
-  quad(0.3f, kBlue);  // equal depth passes LESSEQUAL
+  DrawFullQuad(kBlue, 0.3f);  // equal depth passes LESSEQUAL
   EXPECT_EQ(PixelAt(10, 10), Rgba(0, 0, 255));
   device_.SetZEnable(false);
-  quad(0.9f, kGreen);
+  DrawFullQuad(kGreen, 0.9f);
   EXPECT_EQ(PixelAt(10, 10), Rgba(0, 255, 0));
 }
 
@@ -118,20 +102,18 @@ TEST_F(DeviceTest, AlphaBlendAndAlphaTestFollowTheStates) {
   device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
   device_.SetCullMode(CullMode::None);
   device_.SetZEnable(false);
-  const ScreenVertex half[3] = {{0, 0, 0, 1, 0x80FF0000, 0, 0},
-                                {64, 0, 0, 1, 0x80FF0000, 0, 0},
-                                {0, 48, 0, 1, 0x80FF0000, 0, 0}};
+  const float half[6] = {0, 0, 64, 0, 0, 48};
   device_.SetAlphaBlend(true);
   device_.SetBlendFactors(BlendFactor::SrcAlpha, BlendFactor::InvSrcAlpha);
-  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), half, 1);
+  DrawTriangle(half, 0x80FF0000, 0.0f);
   EXPECT_NEAR(PixelAt(2, 2) >> 24, 128, 1);
   // Alpha 0x80 fails "greater than 0x80": nothing more is drawn.
   device_.SetAlphaBlend(false);
   device_.SetAlphaTest(true, CompareFunc::Greater, 0x80);
-  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), half, 1);
+  DrawTriangle(half, 0x80FF0000, 0.0f);
   EXPECT_NEAR(PixelAt(2, 2) >> 24, 128, 1);
   device_.SetAlphaTest(true, CompareFunc::GreaterEqual, 0x80);
-  device_.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(), half, 1);
+  DrawTriangle(half, 0x80FF0000, 0.0f);
   EXPECT_EQ(PixelAt(2, 2) >> 24, 255u);
 }
 
@@ -175,11 +157,7 @@ TEST_F(DeviceTest, RenderTargetsAreDrawnIntoAndKeepTopRowFirst) {
   device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
   device_.SetCullMode(CullMode::None);
   device_.SetTexture(&target->GetTexture());
-  const ScreenVertex q[4] = {{0, 0, 0, 1, 0xFFFFFFFF, 0, 0},
-                             {64, 0, 0, 1, 0xFFFFFFFF, 1, 0},
-                             {0, 48, 0, 1, 0xFFFFFFFF, 0, 1},
-                             {64, 48, 0, 1, 0xFFFFFFFF, 1, 1}};
-  device_.DrawPrimitiveUP(PrimitiveType::TriangleStrip, VertexLayout::ScreenColorTexture(), q, 2);
+  DrawFullQuad(0xFFFFFFFF);
   EXPECT_EQ(PixelAt(30, 1), Rgba(255, 0, 0));
   EXPECT_EQ(PixelAt(30, 46), Rgba(0, 0, 255));
   device_.SetTexture(nullptr);

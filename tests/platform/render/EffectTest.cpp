@@ -42,15 +42,11 @@ void main() {
 class EffectTest : public DeviceTest {
  protected:
   void DrawFullScreen(EffectProgram& effect) {
-    const ScreenVertex q[4] = {{0, 0, 0, 1, 0xFFFFFFFF, 0, 0},
-                               {64, 0, 0, 1, 0xFFFFFFFF, 1, 0},
-                               {0, 48, 0, 1, 0xFFFFFFFF, 0, 1},
-                               {64, 48, 0, 1, 0xFFFFFFFF, 1, 1}};
     unsigned passes = 0;
     ASSERT_TRUE(effect.Begin(&passes));
     for (unsigned i = 0; i < passes; ++i) {
       ASSERT_TRUE(effect.BeginPass(i));
-      device_.DrawPrimitiveUP(PrimitiveType::TriangleStrip, VertexLayout::ScreenColorTexture(), q, 2);
+      DrawFullQuad(0xFFFFFFFF);
       effect.EndPass();
     }
     effect.End();

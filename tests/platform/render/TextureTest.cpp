@@ -165,6 +165,21 @@ TEST(DdsReader, RefusesDamagedFilesWithAReason) {
   }
 }
 
+// The image decoder writes past its Huffman table when a JPEG lists more than 256 codes in one
+// table; such files are refused before it sees them.
+TEST(ImageDecoding, RefusesJpegsWithOverfullHuffmanTables) {
+  std::string jpeg(reinterpret_cast<const char*>(kJpeg), sizeof kJpeg);
+  ImageData image;
+  std::string error;
+  ASSERT_TRUE(DecodeImage(Bytes(jpeg), &image, &error)) << error;
+  const size_t dht = jpeg.find("\xff\xc4");
+  ASSERT_NE(dht, std::string::npos);
+  jpeg[dht + 5 + 15] = char(200);  // the last two code counts of the first table
+  jpeg[dht + 5 + 16] = char(200);
+  EXPECT_FALSE(DecodeImage(Bytes(jpeg), &image, &error));
+  EXPECT_EQ(error, "not a readable image: damaged JPEG Huffman table");
+}
+
 // Randomly damaged copies of every format must be refused or read, never crash or hang.
 TEST(ImageDecoding, SurvivesMutatedFiles) {
   TempDir dir;
@@ -286,11 +301,7 @@ TEST_F(TextureTest, CompressedTexturesSampleTheSameEitherWay) {
   device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
   device_.SetCullMode(CullMode::None);
   device_.SetTexture(red.get());
-  const ScreenVertex q[4] = {{0, 0, 0, 1, 0xFFFFFFFF, 0, 0},
-                             {64, 0, 0, 1, 0xFFFFFFFF, 1, 0},
-                             {0, 48, 0, 1, 0xFFFFFFFF, 0, 1},
-                             {64, 48, 0, 1, 0xFFFFFFFF, 1, 1}};
-  device_.DrawPrimitiveUP(PrimitiveType::TriangleStrip, VertexLayout::ScreenColorTexture(), q, 2);
+  DrawFullQuad(0xFFFFFFFF);
   device_.SetTexture(nullptr);
   EXPECT_EQ(PixelAt(20, 20), DeviceTest::Rgba(255, 0, 0));
 }
