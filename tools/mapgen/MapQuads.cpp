@@ -5,10 +5,10 @@
 
 namespace {
 
-// Which side of an area a neighbour touches, and where along it.
+// One side of an area's box.
 struct Side {
-  int axis;        // 0: the side is x = const (runs along y); 1: y = const (runs along x)
-  bool high;       // the max side of the area
+  int axis;   // 0: the side is x = const (runs along y); 1: y = const (runs along x)
+  bool high;  // the max side of the area
 };
 
 // The side of `a` that `b` touches, or throws when the plan joins areas that do not touch.

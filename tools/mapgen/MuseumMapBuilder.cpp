@@ -67,23 +67,7 @@ BspModel WorldModel(const BspFileContents& out) {
   return m;
 }
 
-}  // namespace
-
-BspFileContents BuildMuseumMap(const MapPlan& plan) {
-  BspFileContents out;
-  std::vector<Quad> quads = BuildAreaQuads(plan);
-  std::vector<int> firstFace(plan.areas.size() + 1, int(quads.size()));
-  for (size_t i = quads.size(); i-- > 0;) firstFace[size_t(quads[i].area)] = int(i);
-  for (const Quad& q : quads) AddFace(q, out);
-  out.models.push_back(WorldModel(out));
-  BuildBspTree(plan, firstFace, out);
-  BuildVisibility(plan, out);
-  BakeLightmaps(plan, quads, out);
-  BakeLightGrid(plan, out);
-  out.entityText = EntityText(plan);
-  return out;
-}
-
+// The entity lump: one block per placed entity, "origin" with the plan's offset applied.
 std::string EntityText(const MapPlan& plan) {
   std::string text;
   auto line = [&](const std::string& key, const std::string& value) {
@@ -100,6 +84,23 @@ std::string EntityText(const MapPlan& plan) {
     text += "}\n";
   }
   return text;
+}
+
+}  // namespace
+
+BspFileContents BuildMuseumMap(const MapPlan& plan) {
+  BspFileContents out;
+  std::vector<Quad> quads = BuildAreaQuads(plan);
+  std::vector<int> firstFace(plan.areas.size() + 1, int(quads.size()));
+  for (size_t i = quads.size(); i-- > 0;) firstFace[size_t(quads[i].area)] = int(i);
+  for (const Quad& q : quads) AddFace(q, out);
+  out.models.push_back(WorldModel(out));
+  BuildBspTree(plan, firstFace, out);
+  BuildVisibility(plan, out);
+  BakeLightmaps(plan, quads, out);
+  BakeLightGrid(plan, out);
+  out.entityText = EntityText(plan);
+  return out;
 }
 
 std::string MapListXml(const std::vector<MapPlan>& plans) {

@@ -8,8 +8,5 @@
 // the entity text.
 BspFileContents BuildMuseumMap(const MapPlan& plan);
 
-// The entity lump: one block per placed entity, "origin" with the plan's offset applied.
-std::string EntityText(const MapPlan& plan);
-
 // The map-list file naming the plans' maps in order, in the game's XML list form.
 std::string MapListXml(const std::vector<MapPlan>& plans);
