@@ -212,13 +212,14 @@ EffectProgram::~EffectProgram() {
   if (impl_->pass >= 0) End();
 }
 
-bool EffectProgram::LoadFromFile(const std::string& path, std::string* error) {
+EffectLoad EffectProgram::LoadFromFile(const std::string& path, std::string* error) {
   auto bytes = ReadFileBytes(ResolvePath(path));
   if (!bytes) {
     if (error) *error = path + ": cannot be read";
-    return false;
+    return EffectLoad::Unreadable;
   }
-  return LoadFromText(std::string(bytes->begin(), bytes->end()), path, error);
+  return LoadFromText(std::string(bytes->begin(), bytes->end()), path, error) ? EffectLoad::Loaded
+                                                                              : EffectLoad::Invalid;
 }
 
 bool EffectProgram::LoadFromText(const std::string& text, const std::string& fileName,

@@ -8,6 +8,12 @@ namespace platform {
 class RenderDevice;
 class Texture;
 
+enum class EffectLoad {
+  Loaded,
+  Unreadable,  // the file could not be read: no compiler messages
+  Invalid,     // the file broke the format or did not compile: messages in the error text
+};
+
 // A compiled effect file (format in EffectFile.cpp): named parameters, techniques made of
 // passes, each pass a GLSL program with render states. Used like the game's effects:
 //
@@ -32,11 +38,12 @@ class EffectProgram {
   EffectProgram(const EffectProgram&) = delete;
   EffectProgram& operator=(const EffectProgram&) = delete;
 
-  // Loads, or reloads in place: holders of this object keep working. On failure returns false
-  // with "<file>(<line>): message" lines in `error`; an effect loaded before keeps its old
-  // programs, one never loaded stays unloaded (Begin fails, setters store nothing).
-  bool LoadFromFile(const std::string& path, std::string* error);
-  // The same from text (tests, generated effects); `fileName` names it in messages.
+  // Loads, or reloads in place: holders of this object keep working. When the file is invalid
+  // `error` holds "<file>(<line>): message" lines; on any failure an effect loaded before keeps
+  // its old programs, one never loaded stays unloaded (Begin fails, setters store nothing).
+  // The path is looked up case-insensitively, '\' read as '/'.
+  EffectLoad LoadFromFile(const std::string& path, std::string* error);
+  // From text (tests, generated effects); `fileName` names it in messages.
   bool LoadFromText(const std::string& text, const std::string& fileName, std::string* error);
   bool IsLoaded() const;
 

@@ -175,6 +175,7 @@ bool RenderDevice::Create(Window& window, const DeviceSettings& settings, std::s
   if (!d.context) return fail(std::string("cannot create an OpenGL 3.3 context: ") + SDL_GetError());
   SDL_GL_MakeCurrent(d.window, d.context);
   SDL_GL_SetSwapInterval(settings.vsync ? 1 : 0);
+  if (settings.fullScreen) SDL_SetWindowFullscreen(d.window, SDL_WINDOW_FULLSCREEN);
   GLint major = 0, minor = 0;
   glGetIntegerv(GL_MAJOR_VERSION, &major);
   glGetIntegerv(GL_MINOR_VERSION, &minor);

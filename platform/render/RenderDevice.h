@@ -16,7 +16,8 @@ class IndexBuffer;
 class VertexLayout;
 
 struct DeviceSettings {
-  bool vsync = false;  // present on vertical retrace
+  bool vsync = false;       // present on vertical retrace
+  bool fullScreen = false;  // the window takes the screen at its own size
 };
 
 // The drawing device: an OpenGL 3.3 core context on the game window, used with the conventions

@@ -23,7 +23,7 @@ std::unique_ptr<RenderTarget> RenderTarget::Create(RenderDevice& device, int wid
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
 
-  std::unique_ptr<RenderTarget> target(new RenderTarget);
+  std::unique_ptr<RenderTarget> target(new RenderTarget(device));
   target->texture_ = std::make_unique<Texture>(object);
   glGenFramebuffers(1, &target->framebuffer_);
   glBindFramebuffer(GL_FRAMEBUFFER, target->framebuffer_);
@@ -51,6 +51,7 @@ std::unique_ptr<RenderTarget> RenderTarget::Create(RenderDevice& device, int wid
 }
 
 RenderTarget::~RenderTarget() {
+  if (device_.IsCreated() && device_.GetRenderTarget() == this) device_.SetRenderTarget(nullptr);
   glDeleteFramebuffers(1, &framebuffer_);
   if (ownDepth_) glDeleteRenderbuffers(1, &ownDepth_);
 }

@@ -15,7 +15,8 @@ enum class TargetDepth {
 };
 
 // A colour texture (RGBA8, one level) that can be drawn into with RenderDevice::SetRenderTarget
-// and then sampled like any texture.
+// and then sampled like any texture. Destroying the current target makes the back buffer
+// current again.
 class RenderTarget {
  public:
   static std::unique_ptr<RenderTarget> Create(RenderDevice& device, int width, int height,
@@ -30,7 +31,8 @@ class RenderTarget {
   unsigned Framebuffer() const { return framebuffer_; }
 
  private:
-  RenderTarget() = default;
+  explicit RenderTarget(RenderDevice& device) : device_(device) {}
+  RenderDevice& device_;
   std::unique_ptr<Texture> texture_;
   unsigned framebuffer_ = 0;
   unsigned ownDepth_ = 0;

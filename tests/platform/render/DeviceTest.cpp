@@ -162,6 +162,11 @@ TEST_F(DeviceTest, RenderTargetsAreDrawnIntoAndKeepTopRowFirst) {
   EXPECT_EQ(PixelAt(30, 46), Rgba(0, 0, 255));
   device_.SetTexture(nullptr);
   EXPECT_FALSE(RenderTarget::Create(device_, 0, 16, TargetDepth::Own, &error));
+  // Destroying the current target leaves the back buffer current, not a dangling target.
+  device_.SetRenderTarget(target.get());
+  target.reset();
+  EXPECT_EQ(device_.GetRenderTarget(), nullptr);
+  EXPECT_EQ(device_.GetViewport().width, kWidth);
 }
 
 TEST_F(DeviceTest, ScreenshotIsAPngOfTheWholeTarget) {

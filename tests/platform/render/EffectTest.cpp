@@ -172,12 +172,12 @@ TEST_F(EffectTest, ReloadInPlaceKeepsValuesAndSurvivesBadEdits) {
   TempDir::Write("Shaders/Tint.fx", kTint);
   EffectProgram effect(device_);
   std::string error;
-  ASSERT_TRUE(effect.LoadFromFile("shaders\\tint.fx", &error)) << error;
+  ASSERT_EQ(effect.LoadFromFile("shaders\\tint.fx", &error), EffectLoad::Loaded) << error;
   const float blue[4] = {0, 0, 1, 1};
   effect.SetVector("tint", blue);
   // A broken edit keeps the working programs and reports where it broke.
   TempDir::Write("Shaders/Tint.fx", std::string(kTint) + "@pass fragment=Missing\n");
-  EXPECT_FALSE(effect.LoadFromFile("shaders\\tint.fx", &error));
+  EXPECT_EQ(effect.LoadFromFile("shaders\\tint.fx", &error), EffectLoad::Invalid);
   EXPECT_NE(error.find("(25): no shader named Missing"), std::string::npos) << error;
   device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
   DrawFullScreen(effect);
@@ -186,10 +186,10 @@ TEST_F(EffectTest, ReloadInPlaceKeepsValuesAndSurvivesBadEdits) {
   std::string halved = kTint;
   halved.replace(halved.find("fragColor = Shade(vTexCoord);"), 29, "fragColor = Shade(vTexCoord) * 0.5;");
   TempDir::Write("Shaders/Tint.fx", halved);
-  ASSERT_TRUE(effect.LoadFromFile("shaders\\tint.fx", &error)) << error;
+  ASSERT_EQ(effect.LoadFromFile("shaders\\tint.fx", &error), EffectLoad::Loaded) << error;
   DrawFullScreen(effect);
   EXPECT_NEAR(int(PixelAt(10, 10) >> 8 & 0xFF), 128, 1);
-  EXPECT_FALSE(effect.LoadFromFile("Shaders/none.fx", &error));
+  EXPECT_EQ(effect.LoadFromFile("Shaders/none.fx", &error), EffectLoad::Unreadable);
   EXPECT_EQ(error, "Shaders/none.fx: cannot be read");
 }
 
