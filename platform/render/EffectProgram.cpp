@@ -107,6 +107,7 @@ struct EffectProgram::Impl {
   std::vector<Technique> techniques;
   size_t technique = 0;
   int pass = -1;
+  bool begun = false;
   RenderState saved;
   std::string noName;
 
@@ -209,7 +210,7 @@ void EffectProgram::Impl::Upload(const Pass& pass) const {
 
 EffectProgram::EffectProgram(RenderDevice& device) : impl_(std::make_unique<Impl>(device)) {}
 EffectProgram::~EffectProgram() {
-  if (impl_->pass >= 0) End();
+  if (impl_->begun) End();
 }
 
 EffectLoad EffectProgram::LoadFromFile(const std::string& path, std::string* error) {
@@ -290,6 +291,7 @@ bool EffectProgram::Begin(unsigned* passes) {
   if (passes) *passes = 0;
   if (!impl_->loaded) return false;
   impl_->saved = impl_->device.GetState();
+  impl_->begun = true;
   if (passes) *passes = static_cast<unsigned>(impl_->techniques[impl_->technique].passes.size());
   return true;
 }
@@ -320,7 +322,8 @@ void EffectProgram::EndPass() {
 
 void EffectProgram::End() {
   EndPass();
-  if (impl_->loaded) impl_->device.SetState(impl_->saved);
+  if (impl_->begun) impl_->device.SetState(impl_->saved);
+  impl_->begun = false;
 }
 
 }  // namespace platform

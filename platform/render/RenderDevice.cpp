@@ -60,7 +60,7 @@ void BindAttributes(const VertexLayout& layout, const uint8_t* base) {
   const auto stride = static_cast<GLsizei>(layout.Stride());
   for (const VertexElement& e : layout.Elements()) {
     GLuint slot = AttributeSlot(static_cast<int>(e.semantic));
-    const void* at = base + e.offset;
+    const void* at = reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(base) + e.offset);
     glEnableVertexAttribArray(slot);
     switch (e.format) {
       case VertexFormat::Float1:
@@ -303,7 +303,8 @@ const RenderState& RenderDevice::GetState() const { return impl_->state; }
 
 void RenderDevice::SetState(const RenderState& state) {
   impl_->state = state;
-  impl_->stateDirty = !(state == impl_->applied);
+  // Never cleared here: a clear or present may have left GL out of step with `applied`.
+  if (!(state == impl_->applied)) impl_->stateDirty = true;
 }
 
 void RenderDevice::SetZEnable(bool on) { Change([&](RenderState& s) { s.zEnable = on; }); }

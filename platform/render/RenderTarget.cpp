@@ -15,13 +15,14 @@ std::unique_ptr<RenderTarget> RenderTarget::Create(RenderDevice& device, int wid
   auto object = std::make_shared<TextureObject>();
   object->width = width;
   object->height = height;
-  glBindTexture(GL_TEXTURE_2D, object->id);
+  object->BindForUpload();
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glActiveTexture(GL_TEXTURE0);
 
   std::unique_ptr<RenderTarget> target(new RenderTarget(device));
   target->texture_ = std::make_unique<Texture>(object);

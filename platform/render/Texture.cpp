@@ -27,6 +27,12 @@ GLenum CompressedFormat(PixelFormat f) {
 TextureObject::TextureObject() { glGenTextures(1, &id); }
 TextureObject::~TextureObject() { glDeleteTextures(1, &id); }
 
+void TextureObject::BindForUpload() const {
+  constexpr GLenum kUploadUnit = GL_TEXTURE0 + 15;
+  glActiveTexture(kUploadUnit);
+  glBindTexture(GL_TEXTURE_2D, id);
+}
+
 Texture::Texture(std::shared_ptr<TextureObject> object) : object_(std::move(object)) {}
 Texture::~Texture() = default;
 
@@ -47,7 +53,7 @@ std::unique_ptr<Texture> Texture::FromImage(RenderDevice& device, const ImageDat
   object->width = image->Width();
   object->height = image->Height();
   object->levels = static_cast<int>(image->levels.size());
-  glBindTexture(GL_TEXTURE_2D, object->id);
+  object->BindForUpload();
   for (size_t i = 0; i < image->levels.size(); ++i) {
     const ImageLevel& l = image->levels[i];
     if (image->format == PixelFormat::Rgba8)
@@ -62,6 +68,7 @@ std::unique_ptr<Texture> Texture::FromImage(RenderDevice& device, const ImageDat
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+  glActiveTexture(GL_TEXTURE0);
   return std::make_unique<Texture>(std::move(object));
 }
 
@@ -116,8 +123,9 @@ std::unique_ptr<Texture> Texture::CreateChecker(RenderDevice& device) {
 
 bool Texture::UpdatePixels(int width, int height, const uint8_t* rgba) {
   if (!rgba || width != object_->width || height != object_->height) return false;
-  glBindTexture(GL_TEXTURE_2D, object_->id);
+  object_->BindForUpload();
   glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+  glActiveTexture(GL_TEXTURE0);
   return true;
 }
 

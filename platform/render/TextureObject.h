@@ -12,6 +12,8 @@ struct TextureObject {
   int levels = 1;
 
   TextureObject();
+  // Binds for upload on a unit that drawing never uses, leaving drawing's bindings alone.
+  void BindForUpload() const;
   ~TextureObject();
   TextureObject(const TextureObject&) = delete;
   TextureObject& operator=(const TextureObject&) = delete;

@@ -98,6 +98,17 @@ TEST_F(DeviceTest, NearerDepthWinsWithLessEqual) {
   EXPECT_EQ(PixelAt(10, 10), Rgba(0, 255, 0));
 }
 
+// Clearing writes depth whatever the depth-write state; drawing afterwards must still honour it.
+TEST_F(DeviceTest, ClearLeavesTheDepthWriteStateAsSet) {
+  device_.SetCullMode(CullMode::None);
+  device_.SetZWrite(false);
+  device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
+  device_.SetZWrite(false);
+  DrawFullQuad(kRed, 0.3f);
+  DrawFullQuad(kGreen, 0.6f);  // nothing was written to depth: this still passes
+  EXPECT_EQ(PixelAt(10, 10), Rgba(0, 255, 0));
+}
+
 TEST_F(DeviceTest, AlphaBlendAndAlphaTestFollowTheStates) {
   device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
   device_.SetCullMode(CullMode::None);
