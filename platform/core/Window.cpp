@@ -41,7 +41,12 @@ Window::~Window() {
 
 bool Window::Create(const std::string& title, int width, int height) {
   if (window_) return true;
-  if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    // Keep the GL driver loaded for the life of the process rather than unloading and
+    // reloading it as windows come and go.
+    SDL_GL_LoadLibrary(nullptr);
+  }
   window_ = SDL_CreateWindow(title.c_str(), 0, 0, width, height,
                              SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
   return window_ != nullptr;

@@ -62,14 +62,14 @@ TEST_F(Manager, DestructorsNeverSeeThemselvesHalfGone) {
 TEST_F(Manager, GroupsGatherLaterEntitiesAndDeleteThemTogether) {
   Entity* before = em()->Create("Recorder");
   em()->BeginGroup("GameEnts");
-  Entity* a = em()->Create("Recorder");
-  Entity* b = em()->Create("Recorder");
+  uint32_t a = em()->Create("Recorder")->GetId();
+  uint32_t b = em()->Create("Recorder")->GetId();
   em()->DeleteGroup("GameEnts");
   EXPECT_FALSE(em()->HasGroup("GameEnts"));
   em()->ProcessDeletions();
-  EXPECT_EQ(em()->FindEntity(a->GetId() + 0), nullptr);
+  EXPECT_EQ(em()->FindEntity(a), nullptr);
+  EXPECT_EQ(em()->FindEntity(b), nullptr);
   EXPECT_NE(em()->FindEntity(before->GetId()), nullptr);
-  (void)b;
 
   // Beginning a group again forgets its members without deleting them.
   em()->BeginGroup("GameEnts");
