@@ -198,6 +198,11 @@ bool BulletActor::Contains(const btVector3& point) const {
   return std::any_of(shapes_.begin(), shapes_.end(), [&](const auto& s) { return s->Contains(t, point); });
 }
 
+btBvhTriangleMeshShape* BulletActor::SoleMesh() const {
+  if (!body_ || compound_ || shapes_.size() != 1 || shapes_.front()->GetType() != ShapeType::Mesh) return nullptr;
+  return static_cast<btBvhTriangleMeshShape*>(shapes_.front()->Collision());
+}
+
 void BulletActor::PlaceProxy(const btVector3& position, bool teleport) {
   if (!body_) return;
   btTransform t(btQuaternion::getIdentity(), position);

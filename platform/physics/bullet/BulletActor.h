@@ -53,6 +53,8 @@ class BulletActor : public Actor {
   // The shape a query result names: the child of a compound, else the only shape.
   BulletShape* ShapeAt(int childIndex) const;
   bool Contains(const btVector3& point) const;  // inside any of its convex shapes
+  // The mesh, when the actor's body is exactly one mesh shape.
+  btBvhTriangleMeshShape* SoleMesh() const;
   btRigidBody* Body() const { return body_.get(); }
   SceneImpl* Owner() const { return scene_; }
   // Moves a proxy without making the move a velocity (teleport) or with it (a walk).

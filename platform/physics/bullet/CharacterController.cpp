@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/physics/bullet/BoxSweep.h"
 #include "platform/physics/bullet/BulletActor.h"
 #include "platform/physics/bullet/Convert.h"
 #include "platform/physics/bullet/Husks.h"
@@ -27,31 +28,74 @@ btTransform At(const btVector3& position) { return btTransform(btQuaternion::get
 // the motion leaves or slides along do not block, so a controller that starts touching or
 // slightly inside a wall can still move away from it.
 struct SweepCallback : btCollisionWorld::ClosestConvexResultCallback {
-  SweepCallback(const btVector3& from, const btVector3& to, const BulletActor* self, uint32_t groups)
-      : ClosestConvexResultCallback(from, to), self(self), groups(groups), dir((to - from).normalized()) {}
+  SweepCallback(const btVector3& from, const btVector3& to, const BulletActor* self, uint32_t groups,
+                const btVector3* boxHalf)
+      : ClosestConvexResultCallback(from, to), self(self), groups(groups), dir((to - from).normalized()),
+        boxHalf(boxHalf) {}
 
   bool needsCollision(btBroadphaseProxy* proxy) const override {
-    return Meets(ActorOf(static_cast<btCollisionObject*>(proxy->m_clientObject)), self, groups);
+    auto* object = static_cast<btCollisionObject*>(proxy->m_clientObject);
+    BulletActor* actor = ActorOf(object);
+    if (!Meets(actor, self, groups)) return false;
+    // Boxes meet meshes through our own exact per-triangle test; the simulator's general
+    // convex cast converges slowly on faces the box rests against.
+    if (btBvhTriangleMeshShape* mesh = boxHalf ? actor->SoleMesh() : nullptr) {
+      const_cast<SweepCallback*>(this)->SweepMesh(*object, *actor, *mesh);
+      return false;
+    }
+    return true;
   }
 
   btScalar addSingleResult(btCollisionWorld::LocalConvexResult& r, bool normalInWorldSpace) override {
     const btVector3 n = normalInWorldSpace ? r.m_hitNormalLocal
                                            : r.m_hitCollisionObject->getWorldTransform().getBasis() * r.m_hitNormalLocal;
-    if (n.dot(dir) > -1e-3f) return m_closestHitFraction;
     BulletActor* actor = ActorOf(r.m_hitCollisionObject);
-    BulletShape* shape = actor->ShapeAt(r.m_localShapeInfo ? r.m_localShapeInfo->m_triangleIndex : 0);
-    if (!shape || !shape->InGroups(groups)) return m_closestHitFraction;
-    if (actor->GetKind() == BulletActor::Kind::Dynamic) {
-      dynamics.push_back({actor, shape, r.m_hitFraction, r.m_hitPointLocal, n});
-      return m_closestHitFraction;
+    Offer(*r.m_hitCollisionObject, *actor, actor->ShapeAt(r.m_localShapeInfo ? r.m_localShapeInfo->m_triangleIndex : 0),
+          r.m_hitFraction, r.m_hitPointLocal, n);
+    return m_closestHitFraction;
+  }
+
+  void Offer(const btCollisionObject& object, BulletActor& actor, BulletShape* shape, float fraction,
+             const btVector3& point, const btVector3& n) {
+    if (n.dot(dir) > -1e-3f || !shape || !shape->InGroups(groups) || fraction > m_closestHitFraction) return;
+    if (actor.GetKind() == BulletActor::Kind::Dynamic) {
+      dynamics.push_back({&actor, shape, fraction, point, n});
+      return;
     }
-    hitActor = actor;
+    hitActor = &actor;
     hitShape = shape;
-    m_closestHitFraction = r.m_hitFraction;
-    m_hitCollisionObject = r.m_hitCollisionObject;
+    m_closestHitFraction = fraction;
+    m_hitCollisionObject = &object;
     m_hitNormalWorld = n;
-    m_hitPointWorld = r.m_hitPointLocal;
-    return r.m_hitFraction;
+    m_hitPointWorld = point;
+  }
+
+  void SweepMesh(const btCollisionObject& object, BulletActor& actor, btBvhTriangleMeshShape& mesh) {
+    struct Triangles : btTriangleCallback {
+      void processTriangle(btVector3* local, int, int) override {
+        const btVector3 tri[3] = {pose * local[0], pose * local[1], pose * local[2]};
+        float fraction;
+        btVector3 n;
+        if (!SweepBoxTriangle(*sweep->boxHalf, sweep->m_convexFromWorld,
+                              sweep->m_convexToWorld - sweep->m_convexFromWorld, tri, fraction, n))
+          return;
+        const btVector3 at = sweep->m_convexFromWorld + (sweep->m_convexToWorld - sweep->m_convexFromWorld) * fraction;
+        const btVector3 corner(n.x() > 0 ? -1 : 1, n.y() > 0 ? -1 : 1, n.z() > 0 ? -1 : 1);
+        sweep->Offer(*object, *actor, actor->ShapeAt(0), fraction, at + corner * *sweep->boxHalf, n);
+      }
+      SweepCallback* sweep;
+      const btCollisionObject* object;
+      BulletActor* actor;
+      btTransform pose;
+    } triangles;
+    triangles.sweep = this;
+    triangles.object = &object;
+    triangles.actor = &actor;
+    triangles.pose = object.getWorldTransform();
+    const btTransform inverse = triangles.pose.inverse();
+    const btMatrix3x3 toLocal = inverse.getBasis().absolute();
+    const btVector3 localHalf(toLocal[0].dot(*boxHalf), toLocal[1].dot(*boxHalf), toLocal[2].dot(*boxHalf));
+    mesh.performConvexcast(&triangles, inverse * m_convexFromWorld, inverse * m_convexToWorld, -localHalf, localHalf);
   }
 
   struct Met {
@@ -63,6 +107,7 @@ struct SweepCallback : btCollisionWorld::ClosestConvexResultCallback {
   const BulletActor* self;
   uint32_t groups;
   btVector3 dir;
+  const btVector3* boxHalf;
   BulletActor* hitActor = nullptr;
   BulletShape* hitShape = nullptr;
   std::vector<Met> dynamics;
@@ -137,6 +182,7 @@ void CharacterController::Reshape() {
     sweepShape_ = std::make_unique<btCapsuleShapeZ>(desc_.radius, desc_.height);
   }
   probe_.setCollisionShape(sweepShape_.get());
+  mayOverlap_ = true;
   if (!Alive()) return;
   while (proxy_->GetNbShapes()) proxy_->ReleaseShape(*proxy_->GetShapes()[0]);
   proxy_->CreateShape(ProxyShape(desc_));
@@ -147,16 +193,24 @@ uint32_t CharacterController::Move(const Vec3& displacement, uint32_t activeGrou
   if (!Alive() || !displacement.IsFinite()) return 0;
   const btVector3 d = ToBt(displacement);
   minDist = std::isfinite(minDist) ? std::max(minDist, 1e-5f) : 1e-5f;
-  Recover(activeGroups);
+  if (mayOverlap_) Recover(activeGroups);
+  // Most moves meet no wall: try the plain slide first and only step up when it was blocked
+  // (and keep the plain result when the step lands on ground too steep to stand on).
   const btVector3 start = position_;
   std::vector<Touch> touches;
   bool steep = false;
-  uint32_t flags = MoveOnce(d, activeGroups, minDist, true, touches, steep);
-  if (steep) {
-    // Stepping up landed on ground too steep to stand on: walk as if there were no step.
+  uint32_t flags = MoveOnce(d, activeGroups, minDist, false, touches, steep);
+  if (flags & kCollisionSides) {
+    const btVector3 plain = position_;
+    std::vector<Touch> stepTouches;
     position_ = start;
-    touches.clear();
-    flags = MoveOnce(d, activeGroups, minDist, false, touches, steep);
+    const uint32_t stepFlags = MoveOnce(d, activeGroups, minDist, true, stepTouches, steep);
+    if (steep) {
+      position_ = plain;
+    } else {
+      flags = stepFlags;
+      touches.swap(stepTouches);
+    }
   }
   proxy_->PlaceProxy(position_, false);
   Report(touches, d);
@@ -212,7 +266,9 @@ CharacterController::Sweep CharacterController::SweepMove(const btVector3& motio
   if (length < 1e-6f) return {};
   const btVector3 dir = motion / length;
   const float reach = length + desc_.skinWidth;
-  SweepCallback callback(position_, position_ + dir * reach, proxy_, groups);
+  const btVector3 half = ToBt(desc_.extents);
+  SweepCallback callback(position_, position_ + dir * reach, proxy_, groups,
+                         desc_.type == ControllerType::Box ? &half : nullptr);
   scene_->world.convexSweepTest(sweepShape_.get(), At(position_), At(position_ + dir * reach), callback);
   const float blocked = callback.hasHit() ? callback.m_closestHitFraction : 1.0f;
   for (const auto& met : callback.dynamics)
@@ -221,7 +277,9 @@ CharacterController::Sweep CharacterController::SweepMove(const btVector3& motio
     position_ += motion;
     return {};
   }
-  position_ += dir * std::clamp(blocked * reach - desc_.skinWidth, 0.0f, length);
+  const float gap = blocked * reach - desc_.skinWidth;
+  if (gap < -0.5f * desc_.skinWidth) mayOverlap_ = true;  // started inside the skin: check next move
+  position_ += dir * std::clamp(gap, 0.0f, length);
   touches.push_back({callback.hitActor, callback.hitShape, callback.m_hitPointWorld, callback.m_hitNormalWorld});
   return {true, callback.m_hitNormalWorld};
 }
@@ -232,11 +290,13 @@ void CharacterController::Recover(uint32_t groups) {
   const float maxPush = 0.5f * (desc_.type == ControllerType::Box
                                     ? std::min({desc_.extents.x, desc_.extents.y, desc_.extents.z})
                                     : desc_.radius);
+  mayOverlap_ = false;
   for (int i = 0; i < kRecoverIterations; ++i) {
     probe_.setWorldTransform(At(position_));
     OverlapCallback callback(&probe_, proxy_, groups);
     scene_->world.contactTest(&probe_, callback);
     if (callback.depth <= kPenetrationSlop) return;
+    mayOverlap_ = true;  // still inside after this push: keep at it next move
     position_ += callback.out * std::min(callback.depth + desc_.skinWidth, maxPush);
   }
 }
@@ -263,6 +323,7 @@ void CharacterController::Report(const std::vector<Touch>& touches, const btVect
 bool CharacterController::SetPosition(const Vec3& position) {
   if (!position.IsFinite()) return false;
   position_ = ToBt(position);
+  mayOverlap_ = true;
   if (Alive()) proxy_->PlaceProxy(position_, true);
   return true;
 }

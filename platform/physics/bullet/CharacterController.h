@@ -57,6 +57,9 @@ class CharacterController : public Controller {
   std::unique_ptr<btConvexShape> sweepShape_;
   btCollisionObject probe_;
   BulletActor* proxy_ = nullptr;
+  // Set when something may have put the controller inside a shape (creation, placing, resizing,
+  // a sweep that began inside the skin); only then does a move first look for overlaps.
+  bool mayOverlap_ = true;
 };
 
 }  // namespace platform::physics::bullet
