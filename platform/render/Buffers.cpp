@@ -1,6 +1,6 @@
 #include "platform/render/Buffers.h"
 
-#include "platform/render/GLApi.h"
+#include "platform/render/gl/GLApi.h"
 
 namespace platform {
 namespace {

@@ -4,9 +4,9 @@
 #include <map>
 
 #include "platform/core/Files.h"
-#include "platform/render/DeviceImpl.h"
 #include "platform/render/EffectFile.h"
 #include "platform/render/Texture.h"
+#include "platform/render/gl/DeviceImpl.h"
 
 namespace platform {
 namespace {

@@ -1,10 +1,10 @@
-#include "platform/render/FixedFunction.h"
+#include "platform/render/gl/FixedFunction.h"
 
 #include <string>
 
 #include "platform/render/MatrixOps.h"
-#include "platform/render/TextureObject.h"
 #include "platform/render/VertexLayout.h"
+#include "platform/render/gl/TextureObject.h"
 
 namespace platform {
 namespace {

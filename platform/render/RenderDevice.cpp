@@ -7,12 +7,12 @@
 
 #include "platform/core/Window.h"
 #include "platform/render/Buffers.h"
-#include "platform/render/DeviceImpl.h"
 #include "platform/render/MatrixOps.h"
 #include "platform/render/PngFile.h"
 #include "platform/render/RenderTarget.h"
 #include "platform/render/Texture.h"
 #include "platform/render/VertexLayout.h"
+#include "platform/render/gl/DeviceImpl.h"
 
 namespace platform {
 namespace {

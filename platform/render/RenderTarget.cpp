@@ -1,7 +1,7 @@
 #include "platform/render/RenderTarget.h"
 
-#include "platform/render/DeviceImpl.h"
 #include "platform/render/ImageData.h"
+#include "platform/render/gl/DeviceImpl.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/render/ShaderProgram.h"
+#include "platform/render/gl/ShaderProgram.h"
 
 #include <cctype>
 #include <cstdlib>

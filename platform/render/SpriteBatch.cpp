@@ -4,10 +4,10 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/render/DeviceImpl.h"
 #include "platform/render/MatrixOps.h"
 #include "platform/render/Texture.h"
 #include "platform/render/VertexLayout.h"
+#include "platform/render/gl/DeviceImpl.h"
 
 namespace platform {
 namespace {

@@ -1,9 +1,9 @@
 #include "platform/render/Texture.h"
 
 #include "platform/core/Files.h"
-#include "platform/render/DeviceImpl.h"
 #include "platform/render/ImageData.h"
-#include "platform/render/TextureObject.h"
+#include "platform/render/gl/DeviceImpl.h"
+#include "platform/render/gl/TextureObject.h"
 
 namespace platform {
 namespace {

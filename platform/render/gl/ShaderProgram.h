@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "platform/render/GLApi.h"
+#include "platform/render/gl/GLApi.h"
 
 namespace platform {
 

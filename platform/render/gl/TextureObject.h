@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/render/GLApi.h"
+#include "platform/render/gl/GLApi.h"
 
 namespace platform {
 

@@ -1,9 +1,9 @@
 #pragma once
 #include <memory>
 
-#include "platform/render/GLApi.h"
 #include "platform/render/RenderTypes.h"
-#include "platform/render/ShaderProgram.h"
+#include "platform/render/gl/GLApi.h"
+#include "platform/render/gl/ShaderProgram.h"
 
 namespace platform {
 

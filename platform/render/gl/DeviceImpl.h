@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "platform/render/FixedFunction.h"
-#include "platform/render/GLApi.h"
 #include "platform/render/RenderDevice.h"
-#include "platform/render/TextureObject.h"
+#include "platform/render/gl/FixedFunction.h"
+#include "platform/render/gl/GLApi.h"
+#include "platform/render/gl/TextureObject.h"
 
 namespace platform {
 
