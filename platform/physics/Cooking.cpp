@@ -39,6 +39,15 @@ const char* DescError(const TriangleMeshDesc& d) {
 
 }  // namespace
 
+TriangleMeshDesc DescribeMesh(const std::vector<Vec3>& vertices, const std::vector<uint32_t>& indices) {
+  TriangleMeshDesc d;
+  d.numVertices = static_cast<uint32_t>(vertices.size());
+  d.numTriangles = static_cast<uint32_t>(indices.size() / 3);
+  d.points = vertices.data();
+  d.triangles = indices.data();
+  return d;
+}
+
 CookResult CookTriangleMesh(const TriangleMeshDesc& desc, PhysicsStream& stream) {
   CookResult result;
   if (const char* error = DescError(desc)) {

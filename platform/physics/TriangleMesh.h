@@ -21,6 +21,9 @@ struct TriangleMeshDesc {
   const void* triangles = nullptr;
 };
 
+// Describes packed arrays: positions one after the other, three indices per triangle.
+TriangleMeshDesc DescribeMesh(const std::vector<Vec3>& vertices, const std::vector<uint32_t>& indices);
+
 // What cooking made of a mesh. Triangles with an index out of range, or with corners that are
 // not finite or enclose no area, are left out and counted.
 struct CookResult {

@@ -20,14 +20,7 @@ using namespace platform::physics;
 constexpr float kCell = 40;
 
 struct Mesh {
-  TriangleMeshDesc Desc() const {
-    TriangleMeshDesc desc;
-    desc.numVertices = static_cast<uint32_t>(vertices.size());
-    desc.numTriangles = static_cast<uint32_t>(indices.size() / 3);
-    desc.points = vertices.data();
-    desc.triangles = indices.data();
-    return desc;
-  }
+  TriangleMeshDesc Desc() const { return DescribeMesh(vertices, indices); }
   std::vector<Vec3> vertices;
   std::vector<uint32_t> indices;
 };

@@ -151,23 +151,14 @@ void BulletActor::ReleaseShape(Shape& shape) {
   Rebuild();
 }
 
-void BulletActor::RaiseActorFlag(uint32_t flag) {
-  flags_ |= flag;
-  Rebuild();
-}
+void BulletActor::RaiseActorFlag(uint32_t flag) { SetFlags(flags_, flags_ | flag); }
+void BulletActor::ClearActorFlag(uint32_t flag) { SetFlags(flags_, flags_ & ~flag); }
+void BulletActor::RaiseBodyFlag(uint32_t flag) { SetFlags(bodyFlags_, bodyFlags_ | flag); }
+void BulletActor::ClearBodyFlag(uint32_t flag) { SetFlags(bodyFlags_, bodyFlags_ & ~flag); }
 
-void BulletActor::ClearActorFlag(uint32_t flag) {
-  flags_ &= ~flag;
-  Rebuild();
-}
-
-void BulletActor::RaiseBodyFlag(uint32_t flag) {
-  bodyFlags_ |= flag;
-  Rebuild();
-}
-
-void BulletActor::ClearBodyFlag(uint32_t flag) {
-  bodyFlags_ &= ~flag;
+void BulletActor::SetFlags(uint32_t& field, uint32_t value) {
+  if (field == value) return;
+  field = value;
   Rebuild();
 }
 

@@ -65,6 +65,7 @@ class BulletActor : public Actor {
   void Orphan();  // the scene is going away
 
  private:
+  void SetFlags(uint32_t& field, uint32_t value);
   void Rebuild();  // after the shape list or the kind of response changed
   void AddToWorld();
   void RemoveFromWorld();

@@ -16,20 +16,15 @@ const Material* MaterialOf(const btCollisionObject* object) {
   return actor && actor->Owner() ? &actor->SurfaceMaterial() : nullptr;
 }
 
-btScalar AverageFriction(const btCollisionObject* a, const btCollisionObject* b) {
-  const Material* ma = MaterialOf(a);
-  const Material* mb = MaterialOf(b);
-  const float fa = ma ? ma->GetDynamicFriction() : a->getFriction();
-  const float fb = mb ? mb->GetDynamicFriction() : b->getFriction();
-  return (fa + fb) * 0.5f;
-}
-
-btScalar AverageRestitution(const btCollisionObject* a, const btCollisionObject* b) {
-  const Material* ma = MaterialOf(a);
-  const Material* mb = MaterialOf(b);
-  const float ra = ma ? ma->GetRestitution() : a->getRestitution();
-  const float rb = mb ? mb->GetRestitution() : b->getRestitution();
-  return (ra + rb) * 0.5f;
+// The average of one material value of two objects; objects the layer did not make bring their
+// own simulator value.
+template <float (Material::*kValue)() const, btScalar (btCollisionObject::*kOwn)() const>
+btScalar Average(const btCollisionObject* a, const btCollisionObject* b) {
+  const auto value = [](const btCollisionObject* o) {
+    const Material* m = MaterialOf(o);
+    return m ? (m->*kValue)() : (o->*kOwn)();
+  };
+  return (value(a) + value(b)) * 0.5f;
 }
 
 }  // namespace
@@ -40,8 +35,8 @@ float DampingToSimulator(float gameDamping) {
 }
 
 void InstallMaterialCombiners() {
-  gCalculateCombinedFrictionCallback = &AverageFriction;
-  gCalculateCombinedRestitutionCallback = &AverageRestitution;
+  gCalculateCombinedFrictionCallback = &Average<&Material::GetDynamicFriction, &btCollisionObject::getFriction>;
+  gCalculateCombinedRestitutionCallback = &Average<&Material::GetRestitution, &btCollisionObject::getRestitution>;
 }
 
 }  // namespace platform::physics::bullet

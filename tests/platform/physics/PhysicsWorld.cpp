@@ -23,14 +23,7 @@ MeshBuilder& MeshBuilder::AddStairs(float x0, float rise, float run, int count, 
   return *this;
 }
 
-TriangleMeshDesc MeshBuilder::Desc() const {
-  TriangleMeshDesc d;
-  d.numVertices = static_cast<uint32_t>(vertices.size());
-  d.numTriangles = static_cast<uint32_t>(indices.size() / 3);
-  d.points = vertices.data();
-  d.triangles = indices.data();
-  return d;
-}
+TriangleMeshDesc MeshBuilder::Desc() const { return DescribeMesh(vertices, indices); }
 
 void MemoryStream::ReadBuffer(void* buffer, uint32_t size) {
   if (failed_ || bytes_.size() - at_ < size) {
