@@ -1,5 +1,7 @@
 #include "platform/physics/Scene.h"
 
+#include <cmath>
+
 #include "platform/physics/PhysicsSdk.h"
 #include "platform/physics/bullet/Convert.h"
 #include "platform/physics/bullet/Husks.h"
@@ -12,8 +14,12 @@ using bullet::BulletActor;
 
 Scene::Impl::Impl(Scene& owner, const SceneDesc& desc, const PhysicsSdk& sdk)
     : owner(owner), desc(desc), sdk(sdk) {
+  // A step that is not a positive time would let the simulator step by whatever time passes.
+  if (!(this->desc.maxTimestep > 0) || !std::isfinite(this->desc.maxTimestep)) this->desc.maxTimestep = 1.0f / 60.0f;
+  if (this->desc.maxIter < 1) this->desc.maxIter = 1;
+  if (!this->desc.gravity.IsFinite()) this->desc.gravity = {};
   bullet::InstallMaterialCombiners();
-  world.setGravity(bullet::ToBt(desc.gravity));
+  world.setGravity(bullet::ToBt(this->desc.gravity));
 }
 
 Scene::Impl::~Impl() {

@@ -59,6 +59,26 @@ TEST(PhysicsBody, DampingSlowsAsTheGameExpects) {
   EXPECT_NEAR(ball->GetLinearVelocity().x, 100.0f * std::exp(-1.0f), 1.5f);
 }
 
+TEST(PhysicsBody, NonsenseSceneSettingsFallBackToTheFixedStep) {
+  PhysicsSdk sdk;
+  SceneDesc desc;
+  desc.maxTimestep = NAN;
+  desc.maxIter = 0;
+  desc.gravity = {0, 0, -INFINITY};
+  Scene* scene = sdk.CreateScene(desc);
+  EXPECT_EQ(scene->GetGravity(), (Vec3{}));
+  BodyDesc body;
+  body.linearVelocity = {60, 0, 0};
+  ActorDesc actor;
+  actor.shapes.push_back(ShapeDesc::Sphere(8));
+  actor.body = &body;
+  Actor* ball = scene->CreateActor(actor);
+  scene->Simulate(1.0f / 60.0f);
+  scene->Simulate(NAN);
+  scene->Simulate(-1);
+  EXPECT_NEAR(ball->GetGlobalPosition().x, 1.0f, 1e-3f);
+}
+
 TEST(PhysicsBody, FrozenBodyStaysAndThawsOnClear) {
   PhysicsWorld world;
   world.AddMesh(Floor());
