@@ -268,9 +268,13 @@ void RenderDevice::Present() {
   glBindFramebuffer(GL_READ_FRAMEBUFFER, d.backFramebuffer);
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
   glDisable(GL_SCISSOR_TEST);
-  // The window's rows run bottom-up: turn the image over on the way.
-  glBlitFramebuffer(0, 0, d.width, d.height, 0, d.height, d.width, 0, GL_COLOR_BUFFER_BIT,
-                    GL_NEAREST);
+  // The window's rows run bottom-up: turn the image over on the way (scaled if the window's
+  // drawable has another size than the back buffer).
+  int w = d.width, h = d.height;
+  SDL_GL_GetDrawableSize(d.window, &w, &h);
+  const bool same = w == d.width && h == d.height;
+  glBlitFramebuffer(0, 0, d.width, d.height, 0, h, w, 0, GL_COLOR_BUFFER_BIT,
+                    same ? GL_NEAREST : GL_LINEAR);
   SDL_GL_SwapWindow(d.window);
   glBindFramebuffer(GL_FRAMEBUFFER, d.TargetFramebuffer());
   d.stateDirty = true;

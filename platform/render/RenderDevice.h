@@ -26,6 +26,9 @@ struct DeviceSettings {
 // of the screen; Present copies it to the window. Screen-space pixels, viewports, scissor
 // rectangles, texture coordinates and read-backs all count from the top-left corner. Depth runs
 // 0 (near) to 1 (far). A triangle whose vertices run clockwise on screen faces the viewer.
+// Pixel centres lie at half-integer coordinates: a screen quad from (0, 0) to (w, h) covers
+// exactly w x h pixels and samples texel centres, so sprites and text come out sharp (the
+// original device's centres were at whole numbers, which blurred them by half a texel).
 //
 // Drawing without an effect pass open uses the built-in fixed-function emulation: positions go
 // through world * view * projection (or are taken as screen pixels for ScreenPosition layouts),

@@ -20,6 +20,15 @@ constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
 
 }  // namespace
 
+TEST(RenderDevice, WithoutAWindowCreationFailsWithAReason) {
+  platform::Window unopened;
+  RenderDevice device;
+  std::string error;
+  EXPECT_FALSE(device.Create(unopened, {}, &error));
+  EXPECT_EQ(error, "no window to draw into");
+  EXPECT_FALSE(device.IsCreated());
+}
+
 TEST_F(DeviceTest, ClearFillsTheTargetAndReadsBackTopRowFirst) {
   device_.Clear(ClearTarget | ClearDepth, 0xFF102030, 1.0f, 0);
   EXPECT_EQ(PixelAt(0, 0), Rgba(0x10, 0x20, 0x30));
@@ -107,6 +116,21 @@ TEST_F(DeviceTest, ClearLeavesTheDepthWriteStateAsSet) {
   DrawFullQuad(kRed, 0.3f);
   DrawFullQuad(kGreen, 0.6f);  // nothing was written to depth: this still passes
   EXPECT_EQ(PixelAt(10, 10), Rgba(0, 255, 0));
+}
+
+TEST_F(DeviceTest, ScissorAndWireframeLimitWhatIsFilled) {
+  device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
+  device_.SetCullMode(CullMode::None);
+  device_.SetScissor(true, IntRect{0, 0, 16, 48});
+  DrawFullQuad(kRed);
+  EXPECT_EQ(PixelAt(15, 20), Rgba(255, 0, 0));
+  EXPECT_EQ(PixelAt(16, 20), Rgba(0, 0, 0));
+  device_.SetScissor(false, IntRect{});
+  device_.Clear(ClearTarget, 0xFF000000, 1.0f, 0);
+  device_.SetFillMode(FillMode::Wireframe);
+  DrawTriangle({8, 8, 56, 8, 8, 40}, kGreen);
+  EXPECT_EQ(PixelAt(20, 8), Rgba(0, 255, 0));  // on the top edge
+  EXPECT_EQ(PixelAt(16, 16), Rgba(0, 0, 0));   // inside: not filled
 }
 
 TEST_F(DeviceTest, AlphaBlendAndAlphaTestFollowTheStates) {
