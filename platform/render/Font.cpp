@@ -137,6 +137,14 @@ int Font::DrawText(SpriteBatch* batch, const std::string& text, IntRect* rect, u
                    uint32_t argb) {
   Impl& f = *impl_;
   if (!rect) return 0;
+  if (text.empty()) {
+    // Nothing to show has no size, so an empty text element cannot be hovered.
+    if (format & TextCalcRect) {
+      rect->right = rect->left;
+      rect->bottom = rect->top;
+    }
+    return 0;
+  }
   // Lines as [begin, end) byte ranges.
   std::vector<std::pair<size_t, size_t>> lines;
   size_t begin = 0;

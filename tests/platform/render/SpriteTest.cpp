@@ -131,6 +131,9 @@ TEST_F(SpriteTest, TextIsMeasuredAndDrawnWhereAligned) {
   EXPECT_LT(r.Width(), 60);
   IntRect two{0, 0, 0, 0};
   EXPECT_EQ(font->DrawText(nullptr, "a\nbb", &two, TextCalcRect, 0xFFFFFFFF), 32);
+  IntRect none{3, 3, 9, 9};
+  EXPECT_EQ(font->DrawText(nullptr, "", &none, TextCalcRect, 0xFFFFFFFF), 0);
+  EXPECT_EQ(none, (IntRect{3, 3, 3, 3}));
 
   // Drawn: the ink stays inside the measured box.
   SpriteBatch batch(device_);
