@@ -1,37 +1,38 @@
 #include "engine/EngineSettings.h"
 
-#include "engine/Engine.h"
+#include "engine/ConfigFile.h"
 #include "entity/Params.h"
-#include "entity/SerException.h"
 #include "entity/XmlReader.h"
 #include "entity/XmlWriter.h"
 
 namespace {
-void LogEngine(const std::string& text) { Engine::Get()->GetLog()->Write("EngineLog", text, 2); }
+
+void ReadFields(EngineSettings& s, XmlReader& reader) {
+  reader.ReadTag();
+  if (reader.IsEmptyTag()) return;
+  Params::ReadBool(reader, "RunAI", s.RunAI);
+  Params::ReadBool(reader, "RunGraphics", s.RunGraphics);
+  Params::ReadBool(reader, "RunPhysics", s.RunPhysics);
+  Params::ReadBool(reader, "RunLogic", s.RunLogic);
+  Params::ReadBool(reader, "RunSound", s.RunSound);
+  Params::ReadBool(reader, "RunInput", s.RunInput);
+  Params::ReadBool(reader, "dbgTimer", s.dbgTimer);
+  Params::ReadFloat(reader, "dbgInterval", s.dbgInterval);
+  Params::ReadBool(reader, "Widescreen", s.Widescreen);
+  reader.ReadTag();
+}
+
+void WriteDocument(const EngineSettings& s, XmlWriter& writer) {
+  writer.WriteStartElement("var");
+  SaveEngineSettings(s, writer);
+  writer.WriteEndElement();
+}
+
 }  // namespace
 
 void LoadEngineSettings(EngineSettings& s, const std::string& path) {
-  try {
-    XmlReader reader;
-    reader.Open(path);
-    reader.ReadTag();
-    if (!reader.IsEmptyTag()) {
-      Params::ReadBool(reader, "RunAI", s.RunAI);
-      Params::ReadBool(reader, "RunGraphics", s.RunGraphics);
-      Params::ReadBool(reader, "RunPhysics", s.RunPhysics);
-      Params::ReadBool(reader, "RunLogic", s.RunLogic);
-      Params::ReadBool(reader, "RunSound", s.RunSound);
-      Params::ReadBool(reader, "RunInput", s.RunInput);
-      Params::ReadBool(reader, "dbgTimer", s.dbgTimer);
-      Params::ReadFloat(reader, "dbgInterval", s.dbgInterval);
-      Params::ReadBool(reader, "Widescreen", s.Widescreen);
-      reader.ReadTag();
-    }
-    reader.Close();
-  } catch (const SerException& e) {
-    LogEngine(std::string("Failed to load config. ") + e.what());
-    if (e.Code() == SerException::kCouldNotOpen) SaveEngineSettingsFile(s, path);
-  }
+  LoadConfigFile(
+      path, "EngineLog", [&](XmlReader& r) { ReadFields(s, r); }, [&](XmlWriter& w) { WriteDocument(s, w); });
 }
 
 void SaveEngineSettings(const EngineSettings& s, XmlWriter& writer) {
@@ -47,14 +48,5 @@ void SaveEngineSettings(const EngineSettings& s, XmlWriter& writer) {
 }
 
 void SaveEngineSettingsFile(const EngineSettings& s, const std::string& path) {
-  try {
-    XmlWriter writer;
-    writer.Open(path);
-    writer.WriteStartElement("var");
-    SaveEngineSettings(s, writer);
-    writer.WriteEndElement();
-    writer.Close();
-  } catch (const std::exception& e) {
-    LogEngine(std::string("Failed to save config. ") + e.what());
-  }
+  SaveConfigFile(path, "EngineLog", [&](XmlWriter& w) { WriteDocument(s, w); });
 }
