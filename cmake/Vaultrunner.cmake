@@ -9,15 +9,20 @@ function(vr_add_dir dir)
   endif()
 endfunction()
 
-# vr_library(name [DEPS libs...]): a static library from every .cpp of the current folder
-# (not recursing), with the project root on the include path.
+# The given SOURCES, or else every .cpp of the current folder (not recursing).
+macro(vr_sources out)
+  if(ARG_SOURCES)
+    set(${out} ${ARG_SOURCES})
+  else()
+    file(GLOB ${out} CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
+endmacro()
+
+# vr_library(name [DEPS libs...] [SOURCES files...]): a static library with the project root on
+# the include path.
 function(vr_library name)
   cmake_parse_arguments(ARG "" "" "DEPS;SOURCES" ${ARGN})
-  if(ARG_SOURCES)
-    set(srcs ${ARG_SOURCES})
-  else()
-    file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  endif()
+  vr_sources(srcs)
   add_library(${name} STATIC ${srcs})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   if(ARG_DEPS)
@@ -25,14 +30,10 @@ function(vr_library name)
   endif()
 endfunction()
 
-# vr_test(name [DEPS libs...]): a GoogleTest executable from every .cpp of the current folder.
+# vr_test(name [DEPS libs...] [SOURCES files...]): a GoogleTest executable registered with CTest.
 function(vr_test name)
   cmake_parse_arguments(ARG "" "" "DEPS;SOURCES" ${ARGN})
-  if(ARG_SOURCES)
-    set(srcs ${ARG_SOURCES})
-  else()
-    file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  endif()
+  vr_sources(srcs)
   add_executable(${name} ${srcs})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} vr_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
