@@ -63,6 +63,50 @@ TEST_F(ControllerScene, StoppedByTwentyFourUnitStep) {
   EXPECT_TRUE(flags & kCollisionSides);
 }
 
+// A ramp from x = 100 rising `rise` over `run`, 400 wide.
+MeshBuilder Ramp(float rise, float run) {
+  MeshBuilder m;
+  m.AddBox({-2000, -2000, -20}, {2000, 2000, 0});
+  const auto base = static_cast<uint32_t>(m.vertices.size());
+  m.vertices.insert(m.vertices.end(), {{100, -200, 0}, {100 + run, -200, rise}, {100 + run, 200, rise}, {100, 200, 0}});
+  for (uint32_t i : {0u, 1u, 2u, 0u, 2u, 3u}) m.indices.push_back(base + i);
+  m.AddBox({100 + run, -200, 0}, {100 + run + 400, 200, rise});
+  return m;
+}
+
+TEST_F(ControllerScene, WalksUpAWalkableSlope) {
+  world.AddMesh(Ramp(115, 200));  // 30 degrees
+  Walker w = Spawn({0, 0, kStand});
+  w.Frames(80, {5, 0, 0});
+  EXPECT_GT(w.controller->GetPosition().x, 320.0f);
+  EXPECT_NEAR(w.controller->GetPosition().z, 115 + kStand, 0.2f);
+}
+
+TEST_F(ControllerScene, SlopeSteeperThanTheLimitIsAWall) {
+  world.AddMesh(Ramp(200, 30));  // 81 degrees, above the 75 degree limit
+  Walker w = Spawn({0, 0, kStand});
+  const uint32_t flags = w.Frames(80, {5, 0, 0});
+  EXPECT_TRUE(flags & kCollisionSides);
+  EXPECT_LT(w.controller->GetPosition().x, 110.0f);
+  EXPECT_LT(w.controller->GetPosition().z, kStand + 20.5f + 0.2f);
+}
+
+TEST_F(ControllerScene, CapsuleClimbsStairsToo) {
+  world.AddMesh(MeshBuilder().AddBox({-2000, -2000, -20}, {2000, 2000, 0}).AddStairs(100, 16, 40, 5, 400));
+  ControllerDesc desc;
+  desc.type = ControllerType::Capsule;
+  desc.radius = 12;
+  desc.height = 32;
+  desc.position = {0, 0, 28.1f};
+  desc.stepOffset = 20.5f;
+  desc.slopeLimit = 0.7071f;
+  Walker w{world.controllers.CreateController(world.scene, desc), {}};
+  ASSERT_NE(w.controller, nullptr);
+  w.Frames(65, {5, 0, 0});
+  EXPECT_GT(w.controller->GetPosition().x, 280.0f);
+  EXPECT_NEAR(w.controller->GetPosition().z, 5 * 16 + 28.1f, 0.5f);
+}
+
 TEST_F(ControllerScene, SlidesAlongAWall) {
   Floor();
   world.AddMesh(MeshBuilder().AddBox({100, -2000, 0}, {120, 2000, 200}));
