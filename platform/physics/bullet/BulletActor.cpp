@@ -11,6 +11,11 @@
 namespace platform::physics::bullet {
 namespace {
 
+// The simulator's default sleep speed is for metre-sized worlds; in ours (a character is ~50
+// units tall) bodies resting on faceted edges would tremble above it for ever and never come to
+// rest, which the game waits for (a smoke bomb bursts once its body is still).
+constexpr float kSleepSpeed = 5.0f;
+
 bool IsIdentity(const Pose& p) { return p.rotation == Quat{} && p.translation == Vec3{}; }
 
 bool Finite(const Quat& q) {
@@ -44,6 +49,7 @@ BulletActor::BulletActor(SceneImpl& scene, const ActorDesc& desc, Kind kind)
   if (desc.body) {
     info.m_linearDamping = DampingToSimulator(desc.body->linearDamping);
     info.m_angularDamping = DampingToSimulator(desc.body->angularDamping);
+    info.m_linearSleepingThreshold = kSleepSpeed;
   }
   body_ = std::make_unique<btRigidBody>(info);
   body_->setUserPointer(this);

@@ -19,6 +19,17 @@ TEST(PhysicsBody, BoxFallsAndRestsOnCookedFloor) {
   EXPECT_NEAR(box->GetLinearVelocity().Length(), 0.0f, 1.0f);
 }
 
+// The smoke bomb bursts once its speed squared is below 0.1: a body at rest must fall still.
+TEST(PhysicsBody, RestingBodyFallsStill) {
+  PhysicsWorld world;
+  world.AddMesh(MeshBuilder().AddBox({-500, -500, -20}, {500, 500, 0}).AddBox({-30, -30, 0}, {30, 30, 90}));
+  Actor* onEdge = world.AddDynamicBox({28, 0, 120}, {8, 8, 8});
+  Actor* onFloor = world.AddDynamicBox({200, 0, 50}, {8, 8, 8});
+  world.Step(360);
+  EXPECT_EQ(onEdge->GetLinearVelocity(), (Vec3{}));
+  EXPECT_EQ(onFloor->GetLinearVelocity(), (Vec3{}));
+}
+
 TEST(PhysicsBody, FastBodyDoesNotPassThroughThinFloor) {
   PhysicsWorld world;
   world.AddMesh(MeshBuilder().AddBox({-2000, -2000, -1}, {2000, 2000, 0}));
