@@ -33,6 +33,15 @@ TEST_F(Raycast, ClosestOfStaticAndDynamicShapesWithoutAStep) {
   EXPECT_NEAR(hit.distance, 300.0f, 0.1f);
 }
 
+TEST_F(Raycast, MovedActorsAreFoundWhereTheyWereMovedAtOnce) {
+  crate->SetGlobalPosition({500, 0, 100});
+  Actor* pillar = world.AddStaticBox({0, 500, 50}, {10, 10, 50});
+  pillar->SetGlobalPosition({-500, 0, 50});
+  EXPECT_EQ(Cast({500, 0, 300}, {0, 0, -1}), crate->GetShapes()[0]);
+  EXPECT_EQ(Cast({-500, 0, 300}, {0, 0, -1}), pillar->GetShapes()[0]);
+  EXPECT_EQ(Cast({0, 0, 300}, {0, 0, -1}), floor->GetShapes()[0]);
+}
+
 TEST_F(Raycast, DirectionIsNormalisedInside) {
   Cast({500, 0, 300}, {0, 0, -1});
   const float unit = hit.distance;
