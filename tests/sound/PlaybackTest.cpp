@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/sound/SoundTestSupport.h"
+
+// Named sounds in 2D and 3D, the listener, the voice pool, and the demo's own sound list.
+namespace {
+
+using soundtest::Frequency;
+using soundtest::Rms;
+using soundtest::Stereo;
+using soundtest::Tone;
+
+class PlaybackTest : public SoundTest {};
+
+TEST_F(PlaybackTest, SoundsPlayAtTheirFilesOwnRate) {
+  WriteSound("low.wav", {.rate = 22050, .frequency = 1000.0});
+  WriteSound("high.wav", {.rate = 48000, .frequency = 1000.0});
+  WriteConfig({Entry("low", "low.wav"), Entry("high", "high.wav", "SFX", "3D")});
+  StartSound();
+  sound->Play2D("low");
+  EXPECT_NEAR(Frequency(Render(0.5).left, 0.1, 0.5), 1000.0, 10.0);
+  Render(0.6);
+  sound->FollowPlayer(0, {0, 0, -40}, {1, 0, 0});
+  sound->Play3D("high", {1, 0, 0});
+  EXPECT_NEAR(Frequency(Render(0.5).left, 0.1, 0.5), 1000.0, 10.0);
+}
+
+TEST_F(PlaybackTest, TheListenerHearsWithTheWorldsUp) {
+  WriteSound("tone.wav", {.seconds = 0.5});
+  WriteConfig({Entry("tone", "tone.wav", "SFX", "3D")});
+  StartSound();
+  // The player stands at the origin facing +x; the ear is 40 units up. With z up in a
+  // left-handed world, +y is to the player's right.
+  sound->FollowPlayer(0, {0, 0, 0}, {1, 0, 0});
+  sound->Play3D("tone", {0, 50, 40});
+  Stereo right = Render(0.4);
+  EXPECT_GT(Rms(right.right, 0.1, 0.4), 2.0 * Rms(right.left, 0.1, 0.4));
+  Render(0.3);
+  sound->Play3D("tone", {0, -50, 40});
+  Stereo left = Render(0.4);
+  EXPECT_GT(Rms(left.left, 0.1, 0.4), 2.0 * Rms(left.right, 0.1, 0.4));
+}
+
+TEST_F(PlaybackTest, A2DSoundPlaysUnplacedEvenThroughPlay3D) {
+  WriteSound("tone.wav", {.seconds = 0.5});
+  WriteConfig({Entry("tone", "tone.wav")});
+  StartSound();
+  sound->FollowPlayer(0, {0, 0, 0}, {1, 0, 0});
+  sound->Play3D("tone", {0, 5000, 40});
+  Stereo out = Render(0.4);
+  EXPECT_NEAR(Rms(out.left, 0.1, 0.4), Rms(out.right, 0.1, 0.4), 0.01);
+  EXPECT_GT(Rms(out.left, 0.1, 0.4), 0.2);
+}
+
+TEST_F(PlaybackTest, AStereoFilePlayedIn3DIsPlaced) {
+  WriteSound("stereo.wav", {.seconds = 0.5, .amplitudes = {0.5, 0.5}});
+  WriteConfig({Entry("stereo", "stereo.wav", "SFX", "3D")});
+  StartSound();
+  sound->FollowPlayer(0, {0, 0, 0}, {1, 0, 0});
+  sound->Play3D("stereo", {0, 50, 40});
+  Stereo out = Render(0.4);
+  EXPECT_GT(Rms(out.right, 0.1, 0.4), 2.0 * Rms(out.left, 0.1, 0.4));
+  EXPECT_TRUE(LogLines(kSoundLog).empty());
+}
+
+TEST_F(PlaybackTest, MorePlaysThanVoicesTakeTheOldestAndSayWhenNoneIsFree) {
+  WriteSound("tone.wav", {.seconds = 2.0});
+  WriteSound("loop.wav", {.seconds = 0.5});
+  WriteConfig({Entry("tone", "tone.wav"), Entry("loop", "loop.wav", "SFX", "2D", true)});
+  StartSound(4);
+  for (int i = 0; i < 10; ++i) sound->Play2D("tone");
+  EXPECT_GT(Rms(Render(0.3).left, 0.0, 0.3), 0.2);
+  // Four looping emitters hold every voice; further plays are refused, each with a line.
+  std::vector<SoundEmitter*> loops;
+  for (int i = 0; i < 4; ++i) {
+    loops.push_back(CreateEmitter("loop", 0));
+    loops.back()->Play();
+  }
+  const size_t before = ConsoleLines().size();
+  sound->Play2D("tone");
+  const std::vector<std::string> lines = ConsoleLines();
+  ASSERT_EQ(lines.size(), before + 1);
+  EXPECT_EQ(lines.back(), "FMOD error! 6   Every voice is busy.");
+  for (SoundEmitter* loop : loops) EXPECT_TRUE(loop->IsPlaying());
+}
+
+// Every entry of the committed sound list names a file the sound generator makes, and plays.
+TEST_F(PlaybackTest, TheDemoSoundListPlaysEverySound) {
+  std::filesystem::remove("Audio Files");
+  std::filesystem::create_directory_symlink(VR_GENERATED_DIR "/Audio Files", "Audio Files");
+  std::filesystem::copy_file(VR_DATA_DIR "/Data/SoundConfig.xml", kSoundConfigPath);
+  StartSound(128);
+  const SoundConfig& config = sound->GetConfig();
+  ASSERT_EQ(config.SoundList.size(), 23u);
+  for (const SoundInfo& info : config.SoundList) {
+    EXPECT_NE(sound->GetDirectory().GetOrLoad(info.Name), nullptr) << info.Name;
+    SoundEmitter* emitter = CreateEmitter(info.Name, 0);
+    emitter->Play();
+    EXPECT_TRUE(emitter->IsPlaying()) << info.Name;
+    EXPECT_EQ(emitter->Loop, info.Loop ? 1 : 0);
+  }
+  EXPECT_TRUE(LogLines(kSoundLog).empty());
+  EXPECT_EQ(LogLines("AssetsLoaded").size(), config.SoundList.size());
+}
+
+}  // namespace
