@@ -163,9 +163,12 @@ void BulletActor::RaiseBodyFlag(uint32_t flag) { SetFlags(bodyFlags_, bodyFlags_
 void BulletActor::ClearBodyFlag(uint32_t flag) { SetFlags(bodyFlags_, bodyFlags_ & ~flag); }
 
 void BulletActor::SetFlags(uint32_t& field, uint32_t value) {
+  // Flags change the body in place: taking it out of the world would end its contacts.
   if (field == value) return;
   field = value;
-  Rebuild();
+  if (!body_) return;
+  ApplyFlags();
+  if (kind_ == Kind::Dynamic && inWorld_) body_->activate(true);
 }
 
 bool BulletActor::IsTrigger() const {
@@ -221,11 +224,23 @@ void BulletActor::Rebuild() {
     collision = compound_.get();
   }
   body_->setCollisionShape(collision);
+  UpdateMass();
+  ApplyFlags();
+  if (!shapes_.empty()) AddToWorld();
+}
+
+void BulletActor::ApplyFlags() {
   int cf = body_->getCollisionFlags() & ~btCollisionObject::CF_NO_CONTACT_RESPONSE;
   if ((flags_ & kActorDisableResponse) || IsTrigger()) cf |= btCollisionObject::CF_NO_CONTACT_RESPONSE;
   body_->setCollisionFlags(cf);
-  UpdateMass();
-  if (!shapes_.empty()) AddToWorld();
+  if (kind_ != Kind::Dynamic) return;
+  const auto on = [&](uint32_t bit) { return (bodyFlags_ & bit) ? 0.0f : 1.0f; };
+  const btVector3 linear(on(kBodyFrozenPosX), on(kBodyFrozenPosY), on(kBodyFrozenPosZ));
+  const btVector3 angular(on(kBodyFrozenRotX), on(kBodyFrozenRotY), on(kBodyFrozenRotZ));
+  body_->setLinearFactor(linear);
+  body_->setAngularFactor(angular);
+  body_->setLinearVelocity(body_->getLinearVelocity() * linear);
+  body_->setAngularVelocity(body_->getAngularVelocity() * angular);
 }
 
 void BulletActor::UpdateMass() {
@@ -240,13 +255,6 @@ void BulletActor::UpdateMass() {
   btVector3 inertia(0, 0, 0);
   if (!shapes_.empty()) body_->getCollisionShape()->calculateLocalInertia(mass, inertia);
   body_->setMassProps(mass, inertia);
-  const auto on = [&](uint32_t bit) { return (bodyFlags_ & bit) ? 0.0f : 1.0f; };
-  const btVector3 linear(on(kBodyFrozenPosX), on(kBodyFrozenPosY), on(kBodyFrozenPosZ));
-  const btVector3 angular(on(kBodyFrozenRotX), on(kBodyFrozenRotY), on(kBodyFrozenRotZ));
-  body_->setLinearFactor(linear);
-  body_->setAngularFactor(angular);
-  body_->setLinearVelocity(body_->getLinearVelocity() * linear);
-  body_->setAngularVelocity(body_->getAngularVelocity() * angular);
   body_->updateInertiaTensor();
   if (!shapes_.empty() && scene_->ContinuousCollision()) EnableSweeps(*body_);
 }

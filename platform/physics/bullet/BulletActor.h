@@ -66,7 +66,8 @@ class BulletActor : public Actor {
 
  private:
   void SetFlags(uint32_t& field, uint32_t value);
-  void Rebuild();  // after the shape list or the kind of response changed
+  void Rebuild();     // after the shape list changed
+  void ApplyFlags();  // response and frozen axes
   void AddToWorld();
   void RemoveFromWorld();
   void UpdateMass();

@@ -32,6 +32,16 @@ TEST_F(Reports, StartTouchEndArriveOnceEachInOrder) {
   EXPECT_TRUE(world.recorder.lastPoints.empty());
 }
 
+TEST_F(Reports, FreezingATouchingBodyKeepsItsContact) {
+  Actor* box = world.AddDynamicBox({0, 0, 30}, {8, 8, 8}, kNotifyOnStartTouch | kNotifyOnEndTouch);
+  world.Step(60);
+  box->RaiseBodyFlag(kBodyFrozen);
+  world.Step(10);
+  box->ClearBodyFlag(kBodyFrozen);
+  world.Step(10);
+  EXPECT_EQ(world.recorder.contactEvents, std::vector<uint32_t>{kNotifyOnStartTouch});
+}
+
 TEST_F(Reports, ContactPointsLieOnTheFloor) {
   world.AddDynamicBox({0, 0, 30}, {8, 8, 8}, kNotifyOnStartTouch);
   world.Step(60);
