@@ -2,7 +2,7 @@
 # Starts the game in a fresh data folder on its own virtual X display, opens the console with
 # the grave key, types two commands with xdotool and checks what the program prints.
 set -u
-app=${1:?usage: input_e2e.sh path/to/vaultrunner}
+app=$(realpath "${1:?usage: input_e2e.sh path/to/vaultrunner}")
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
