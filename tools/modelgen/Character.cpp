@@ -180,6 +180,19 @@ void AddTrunk(ShapeBuilder& shape, const Skeleton& s, const Build& b) {
              2, atlas::kSkin);
 }
 
+// The toe and heel ends of both soles, which the animations keep on the floor.
+std::vector<Contact> Soles(const Skeleton& s, const Build& b) {
+  std::vector<Contact> soles;
+  for (const char* foot : {"Bip01_L_Foot", "Bip01_R_Foot"}) {
+    const uint32_t bone = s.Find(foot);
+    const Vec3 ankle = s.Bones()[bone].joint;
+    const float floor = ankle.z - b.ankleZ;
+    soles.push_back({bone, {ankle.x - b.footLen * 0.8f, ankle.y, floor}});
+    soles.push_back({bone, {ankle.x + b.footLen * 0.2f, ankle.y, floor}});
+  }
+  return soles;
+}
+
 float HeadCentre(const Build& b) { return b.height - b.headR * 1.12f - b.height / 2; }
 
 // A dome over the upper head: a hood, hair or a cap crown.
@@ -253,7 +266,8 @@ Model BuildCharacter(CharacterKind kind, const std::string& textureName) {
                           .stride = kind == CharacterKind::FemaleThief ? 0.95f : 1.f};
   const std::vector<Clip> clips =
       kind == CharacterKind::Guard ? GuardClips(style) : ThiefClips(style);
-  for (const Clip& clip : clips) model.animationSets.push_back(SampleClip(skeleton, clip));
+  const std::vector<Contact> soles = Soles(skeleton, b);
+  for (const Clip& clip : clips) model.animationSets.push_back(SampleClip(skeleton, clip, soles));
   return model;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace modelgen {
 
@@ -17,7 +18,7 @@ constexpr float kTwoPi = 6.28318530718f;
 float Deg(float d) { return Radians(d); }
 
 struct Gait {
-  float legSwing, kneeBase, kneeLift, armSwing, elbow, lean, crouch, bob;
+  float legSwing, kneeBase, kneeLift, armSwing, elbow, lean, crouch;
 };
 
 // One stride cycle: the left leg swings forward over the first half.
@@ -42,7 +43,6 @@ void Stride(const Gait& g, const MotionStyle& style, float phase, Pose& p) {
   p.Turn("Bip01_Pelvis", AboutZ(Deg(4 * std::sin(a))));
   p.Turn("Bip01_Spine", Then(AboutZ(Deg(-6 * std::sin(a))), AboutY(Deg(-g.lean))));
   p.Turn("Bip01_Head", AboutY(Deg(g.lean * 0.6f)));
-  p.Shift({0, 0, g.bob * std::cos(2 * a) - g.crouch * 0.18f});
 }
 
 // The right arm raised before the chest, the hand's axis pointing forward and a little down.
@@ -79,27 +79,26 @@ Clip Idle(const MotionStyle& style) {
               p.Turn("Bip01_Spine1", AboutZ(Deg(look * 0.4f)));
               HoldLight(p, 0);
             }
-            p.Shift({0, 0, -0.4f + 0.4f * std::cos(kTwoPi * t)});
           }};
 }
 
 Clip Walk(const MotionStyle& style) {
   return {"Walk", 0.7f, [style](float t, Pose& p) {
-            Stride({30, 6, 50, 25, 15, 3, 0, 1.5f}, style, t, p);
+            Stride({30, 6, 50, 25, 15, 3, 0}, style, t, p);
             if (style.holdsLight) HoldLight(p, 3 * std::sin(kTwoPi * t));
           }};
 }
 
 Clip Run(const MotionStyle& style) {
   return {"Run", 0.5f, [style](float t, Pose& p) {
-            Stride({45, 15, 85, 45, 75, 12, 0, 3}, style, t, p);
+            Stride({45, 15, 85, 45, 75, 12, 0}, style, t, p);
             if (style.holdsLight) HoldLight(p, 8 * std::sin(kTwoPi * t));
           }};
 }
 
 Clip Sneak(const MotionStyle& style) {
   return {"Sneak", 1.0f, [style](float t, Pose& p) {
-            Stride({20, 10, 35, 10, 60, 25, 25, 1}, style, t, p);
+            Stride({20, 10, 35, 10, 60, 25, 25}, style, t, p);
           }};
 }
 
@@ -134,7 +133,6 @@ Clip Sleep(const MotionStyle&) {
               p.Turn(std::string(side) + "Calf", AboutY(Deg(-12)));
               p.Turn(std::string(side) + "Foot", AboutY(Deg(6)));
             }
-            p.Shift({0, 0, -1.5f - 0.6f * b});
           }};
 }
 
@@ -154,7 +152,26 @@ Pose& Pose::Shift(const Vec3& offset) {
   return *this;
 }
 
-AnimationSet SampleClip(const Skeleton& skeleton, const Clip& clip, int keysPerCycle) {
+namespace {
+
+// Lowest height of the contacts with the given bone-local matrices (root shift included).
+float LowestContact(const Skeleton& skeleton, const std::vector<Matrix>& local,
+                    std::span<const Contact> contacts) {
+  const auto& bones = skeleton.Bones();
+  std::vector<Matrix> combined(bones.size());
+  for (size_t b = 0; b < bones.size(); ++b)
+    combined[b] = bones[b].parent < 0 ? local[b] : Multiply(local[b], combined[size_t(bones[b].parent)]);
+  const std::vector<Matrix> offsets = skeleton.Offsets();
+  float lowest = std::numeric_limits<float>::max();
+  for (const Contact& c : contacts)
+    lowest = std::min(lowest, TransformPoint(c.point, Multiply(offsets[c.bone], combined[c.bone])).z);
+  return lowest;
+}
+
+}  // namespace
+
+AnimationSet SampleClip(const Skeleton& skeleton, const Clip& clip,
+                        std::span<const Contact> contacts, int keysPerCycle) {
   AnimationSet set;
   set.name = clip.name;
   set.ticksPerSecond = kTicksPerSecond;
@@ -166,6 +183,12 @@ AnimationSet SampleClip(const Skeleton& skeleton, const Clip& clip, int keysPerC
     const auto time = uint32_t(std::lround(clip.seconds * kTicksPerSecond * k / keysPerCycle));
     Pose pose(skeleton);
     clip.pose(phase, pose);
+    std::vector<Matrix> local;
+    for (uint32_t b = 0; b < bones.size(); ++b)
+      local.push_back(skeleton.Local(b, pose.Rotations()[b], bones[b].parent < 0 ? pose.RootShift() : Vec3{}));
+    float floor = std::numeric_limits<float>::max();
+    for (const Contact& c : contacts) floor = std::min(floor, c.point.z);
+    pose.Shift({0, 0, contacts.empty() ? 0 : floor - LowestContact(skeleton, local, contacts)});
     for (uint32_t b = 0; b < bones.size(); ++b) {
       Animation& a = set.animations[b];
       a.rotations.push_back({time, FileKey(skeleton.LocalRotation(b, pose.Rotations()[b]))});

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,8 @@
 
 namespace modelgen {
 
-// A body pose: per bone a rotation about its parent's axes, and a shift of the root bone.
+// A body pose: per bone a rotation about its parent's axes, and a shift of the root bone
+// across the floor (its height comes from keeping the feet on the floor).
 class Pose {
  public:
   explicit Pose(const Skeleton& skeleton);
@@ -40,9 +42,17 @@ struct MotionStyle {
 
 constexpr double kTicksPerSecond = 4800;
 
+// A point of a sole: where it is in the bind pose, and the bone that carries it.
+struct Contact {
+  uint32_t bone;
+  Vec3 point;
+};
+
 // Samples a clip into an animation set: rotation and position keys for every bone, the last
-// key repeating the first so that the loop closes.
+// key repeating the first so that the loop closes. Each pose is raised or lowered so that its
+// lowest contact stands where the lowest one stands in the bind pose: on the floor.
 platform::xfile::AnimationSet SampleClip(const Skeleton& skeleton, const Clip& clip,
+                                         std::span<const Contact> contacts,
                                          int keysPerCycle = 24);
 
 // The thieves' sets in the order the game selects them: 0 idle, 1 sneak, 2 walk, 3 run.

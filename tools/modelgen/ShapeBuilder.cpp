@@ -34,7 +34,7 @@ uint32_t ShapeBuilder::Vertex(const Vec3& p, const Vec3& n, float u, float v) {
 void ShapeBuilder::Triangle(uint32_t a, uint32_t b, uint32_t c) {
   const Vec3 cross =
       Cross(Sub(positions_[b], positions_[a]), Sub(positions_[c], positions_[a]));
-  if (Length(cross) < 1e-6f) return;
+  if (Length(cross) < 1e-3f) return;  // also slivers that rounding in the file would flatten
   const Vec3 n = Add(Add(normals_[a], normals_[b]), normals_[c]);
   if (Dot(cross, n) < 0) std::swap(b, c);
   indices_.insert(indices_.end(), {a, b, c});
