@@ -35,10 +35,73 @@ struct FormatCloser {
 struct CodecFreer {
   void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
 };
+using FormatPtr = std::unique_ptr<AVFormatContext, FormatCloser>;
+using CodecPtr = std::unique_ptr<AVCodecContext, CodecFreer>;
 
-std::unique_ptr<Decoder> Fail(const std::string& message, std::string* error) {
-  *error = message;
-  return nullptr;
+FormatPtr OpenContainer(const std::string& path, std::string* error) {
+  const std::string resolved = platform::ResolvePath(path);
+  struct stat st {};
+  if (::stat(resolved.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    *error = path + ": no such video file";
+    return nullptr;
+  }
+  if (st.st_size == 0) {
+    *error = path + ": the file is empty";
+    return nullptr;
+  }
+  AVDictionary* options = nullptr;
+  // A damaged file that reads as a play list must not make the library open anything but
+  // local files.
+  av_dict_set(&options, "protocol_whitelist", "file", 0);
+  AVFormatContext* opened = nullptr;
+  // The "file:" prefix keeps a colon in a file name from being read as a protocol.
+  const int result = avformat_open_input(&opened, ("file:" + resolved).c_str(), nullptr, &options);
+  av_dict_free(&options);
+  if (result < 0) {
+    *error = path + ": not a video file (" + LibraryText(result) + ")";
+    return nullptr;
+  }
+  FormatPtr format(opened);
+  const int info = avformat_find_stream_info(opened, nullptr);
+  if (info < 0) {
+    *error = path + ": unreadable video file (" + LibraryText(info) + ")";
+    return nullptr;
+  }
+  return format;
+}
+
+CodecPtr OpenCodec(const std::string& path, const AVStream& stream, std::string* error) {
+  const AVCodecParameters& par = *stream.codecpar;
+  // A codec the library does not know at all is named by the file's tag for it.
+  char tag[AV_FOURCC_MAX_STRING_SIZE] = {};
+  const std::string name = par.codec_id == AV_CODEC_ID_NONE
+                               ? av_fourcc_make_string(tag, par.codec_tag)
+                               : avcodec_get_name(par.codec_id);
+  const AVCodec* codec = avcodec_find_decoder(par.codec_id);
+  if (!codec) {
+    *error = path + ": unsupported video codec " + name;
+    return nullptr;
+  }
+  if (par.width <= 0 || par.height <= 0 || par.width > kMaxSide || par.height > kMaxSide) {
+    *error = path + ": unsupported picture size " + std::to_string(par.width) + "x" +
+             std::to_string(par.height);
+    return nullptr;
+  }
+  CodecPtr context(avcodec_alloc_context3(codec));
+  if (!context || avcodec_parameters_to_context(context.get(), &par) < 0) {
+    *error = path + ": cannot set up the " + name + " decoder";
+    return nullptr;
+  }
+  context->pkt_timebase = stream.time_base;
+  // The game runs on one thread; one picture at a time is plenty for an intro film.
+  context->thread_count = 1;
+  context->max_pixels = int64_t(kMaxSide) * kMaxSide;
+  const int result = avcodec_open2(context.get(), codec, nullptr);
+  if (result < 0) {
+    *error = path + ": cannot decode its " + name + " video (" + LibraryText(result) + ")";
+    return nullptr;
+  }
+  return context;
 }
 
 }  // namespace
@@ -46,53 +109,22 @@ std::unique_ptr<Decoder> Fail(const std::string& message, std::string* error) {
 std::unique_ptr<Decoder> Decoder::Open(const std::string& path, std::string* error) {
   // The library's own console lines would only repeat, less clearly, what our error texts say.
   av_log_set_level(AV_LOG_QUIET);
-  const std::string resolved = platform::ResolvePath(path);
-  struct stat st {};
-  if (::stat(resolved.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-    return Fail(path + ": no such video file", error);
-  if (st.st_size == 0) return Fail(path + ": the file is empty", error);
-
-  AVDictionary* options = nullptr;
-  // A damaged file that reads as a play list must not make the library open anything but
-  // local files.
-  av_dict_set(&options, "protocol_whitelist", "file", 0);
-  AVFormatContext* opened = nullptr;
-  // The "file:" prefix keeps a colon in a file name from being read as a protocol.
-  const int openResult = avformat_open_input(&opened, ("file:" + resolved).c_str(), nullptr, &options);
-  av_dict_free(&options);
-  if (openResult < 0)
-    return Fail(path + ": not a video file (" + LibraryText(openResult) + ")", error);
-  std::unique_ptr<AVFormatContext, FormatCloser> format(opened);
-  const int infoResult = avformat_find_stream_info(opened, nullptr);
-  if (infoResult < 0)
-    return Fail(path + ": unreadable video file (" + LibraryText(infoResult) + ")", error);
-
-  AVStream* stream = FindFilmStream(*opened);
-  if (!stream) return Fail(path + ": the file holds no video stream", error);
-  const AVCodecParameters& par = *stream->codecpar;
-  const std::string codecName = avcodec_get_name(par.codec_id);
-  const AVCodec* codec = avcodec_find_decoder(par.codec_id);
-  if (!codec) return Fail(path + ": unsupported video codec " + codecName, error);
-  if (par.width <= 0 || par.height <= 0 || par.width > kMaxSide || par.height > kMaxSide)
-    return Fail(path + ": unsupported picture size " + std::to_string(par.width) + "x" +
-                    std::to_string(par.height),
-                error);
-
-  std::unique_ptr<AVCodecContext, CodecFreer> context(avcodec_alloc_context3(codec));
-  if (!context || avcodec_parameters_to_context(context.get(), &par) < 0)
-    return Fail(path + ": cannot set up the " + codecName + " decoder", error);
-  context->pkt_timebase = stream->time_base;
-  // The game runs on one thread; one picture at a time is plenty for an intro film.
-  context->thread_count = 1;
-  context->max_pixels = int64_t(kMaxSide) * kMaxSide;
-  const int codecResult = avcodec_open2(context.get(), codec, nullptr);
-  if (codecResult < 0)
-    return Fail(path + ": cannot decode its " + codecName + " video (" + LibraryText(codecResult) + ")",
-                error);
+  FormatPtr format = OpenContainer(path, error);
+  if (!format) return nullptr;
+  AVStream* stream = FindFilmStream(*format);
+  if (!stream) {
+    *error = path + ": the file holds no video stream";
+    return nullptr;
+  }
+  CodecPtr codec = OpenCodec(path, *stream, error);
+  if (!codec) return nullptr;
   AVPacket* packet = av_packet_alloc();
-  if (!packet) return Fail(path + ": out of memory for video packets", error);
+  if (!packet) {
+    *error = path + ": out of memory for video packets";
+    return nullptr;
+  }
   return std::unique_ptr<Decoder>(
-      new Decoder(path, format.release(), stream, context.release(), packet));
+      new Decoder(path, format.release(), stream, codec.release(), packet));
 }
 
 Decoder::Decoder(std::string path, AVFormatContext* format, AVStream* stream, AVCodecContext* codec,
@@ -113,7 +145,8 @@ Decoder::~Decoder() {
 }
 
 double Decoder::Duration() const {
-  const double stated = stream_->duration > 0 ? double(stream_->duration) * Seconds(stream_->time_base)
+  const double stated = stream_->duration > 0
+                            ? double(stream_->duration) * Seconds(stream_->time_base)
                         : format_->duration > 0 ? double(format_->duration) / AV_TIME_BASE
                                                 : 0.0;
   return std::isfinite(stated) ? stated : 0.0;
@@ -132,7 +165,8 @@ bool Decoder::Next(AVFrame* frame, double* time) {
       *time = TimeOf(*frame);
       return true;
     }
-    if (got != AVERROR(EAGAIN) && got != AVERROR_EOF) Fault("damaged frame (" + LibraryText(got) + ")");
+    if (got != AVERROR(EAGAIN) && got != AVERROR_EOF)
+      Fault("damaged frame (" + LibraryText(got) + ")");
     if (draining_) {
       // Past the last packet every answer but a picture is the end.
       ended_ = true;

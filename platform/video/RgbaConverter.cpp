@@ -32,11 +32,12 @@ bool RgbaConverter::Convert(const AVFrame& picture, VideoFrame* out) {
     sws_freeContext(context_);
     context_ = nullptr;
     layout_ = Layout{};
-    if (layout.width <= 0 || layout.height <= 0 || layout.width > kMaxSide || layout.height > kMaxSide ||
-        !sws_isSupportedInput(AVPixelFormat(layout.format)))
+    if (layout.width <= 0 || layout.height <= 0 || layout.width > kMaxSide ||
+        layout.height > kMaxSide || !sws_isSupportedInput(AVPixelFormat(layout.format)))
       return false;
-    context_ = sws_getContext(layout.width, layout.height, AVPixelFormat(layout.format), layout.width,
-                              layout.height, AV_PIX_FMT_RGBA, SWS_POINT, nullptr, nullptr, nullptr);
+    context_ =
+        sws_getContext(layout.width, layout.height, AVPixelFormat(layout.format), layout.width,
+                       layout.height, AV_PIX_FMT_RGBA, SWS_POINT, nullptr, nullptr, nullptr);
     if (!context_) return false;
     // Unknown colour spaces get the library's default table (that of standard definition).
     sws_setColorspaceDetails(context_, sws_getCoefficients(layout.space), layout.fullRange ? 1 : 0,

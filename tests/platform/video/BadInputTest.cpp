@@ -23,6 +23,20 @@ std::string Cut(const std::string& contents, double fraction) {
   return contents.substr(0, size_t(double(contents.size()) * fraction));
 }
 
+// Zeroes the data of every picture chunk ("00dc") of an AVI file, keeping its headers and index.
+std::string BlankPictures(std::string avi) {
+  size_t at = avi.find("movi");
+  const size_t end = avi.find("idx1");
+  if (at == std::string::npos || end == std::string::npos) return avi;
+  for (at += 4; at + 8 <= end;) {
+    const auto byte = [&](size_t i) { return uint32_t(uint8_t(avi[at + 4 + i])) << (8 * i); };
+    const uint32_t size = byte(0) | byte(1) | byte(2) | byte(3);
+    if (avi.compare(at, 4, "00dc") == 0) avi.replace(at + 8, size, size, '\0');
+    at += 8 + size + (size & 1);
+  }
+  return avi;
+}
+
 TEST(VideoBadInput, MissingEmptyAndFolderAreRefused) {
   TempDir dir;
   ExpectRefused(dir / "test2.avi", "no such video file");
@@ -59,7 +73,7 @@ TEST(VideoBadInput, UnknownCodecIsNamed) {
   for (size_t at = avi.find("FMP4"); at != std::string::npos; at = avi.find("FMP4", at))
     avi.replace(at, 4, "QQQQ");
   TempDir::Write("film.avi", avi);
-  ExpectRefused(dir / "film.avi", "unsupported video codec");
+  ExpectRefused(dir / "film.avi", "unsupported video codec QQQQ");
 }
 
 TEST(VideoBadInput, HugePicturesAreRefused) {
@@ -72,8 +86,8 @@ TEST(VideoBadInput, HugePicturesAreRefused) {
 // A film cut short plays the frames it has, says where it broke off, and then finishes.
 TEST(VideoBadInput, CutFilmPlaysWhatItHasAndSaysSo) {
   TempDir dir;
-  ASSERT_TRUE(MakeVideo("film.avi", "-f lavfi -i testsrc=size=160x120:rate=10 -frames:v 20",
-                        "-c:v mpeg4"));
+  ASSERT_TRUE(
+      MakeVideo("film.avi", "-f lavfi -i testsrc=size=160x120:rate=10 -frames:v 20", "-c:v mpeg4"));
   TempDir::Write("cut.avi", Cut(TempDir::Read("film.avi"), 0.6));
   auto reader = OpenOk(dir / "cut.avi");
   ASSERT_TRUE(reader);
@@ -84,6 +98,18 @@ TEST(VideoBadInput, CutFilmPlaysWhatItHasAndSaysSo) {
   EXPECT_NE(reader->Error().find(dir / "cut.avi"), std::string::npos) << reader->Error();
   EXPECT_NE(reader->Error().find("of 20 frames"), std::string::npos) << reader->Error();
   EXPECT_TRUE(reader->FinishedAt(2.0));
+}
+
+// The headers are good but no picture decodes: the intro must end at once, not wait.
+TEST(VideoBadInput, FilmWithoutPicturesFinishesAtOnce) {
+  TempDir dir;
+  ASSERT_TRUE(MakeVideo("film.avi", Pattern(5), "-c:v mpeg4"));
+  TempDir::Write("blank.avi", BlankPictures(TempDir::Read("film.avi")));
+  auto reader = OpenOk(dir / "blank.avi");
+  ASSERT_TRUE(reader);
+  EXPECT_EQ(reader->FrameDueAt(0.0), nullptr);
+  EXPECT_TRUE(reader->FinishedAt(0.0));
+  EXPECT_NE(reader->Error().find(dir / "blank.avi"), std::string::npos) << reader->Error();
 }
 
 TEST(VideoBadInput, CutFilmWithoutItsIndexIsRefused) {

@@ -139,8 +139,8 @@ TEST(VideoRead, OddSizesFillExactlyTheirRows) {
   TempDir dir;
   for (const char* codec : {"-c:v mjpeg -pix_fmt yuvj444p", "-c:v rawvideo -pix_fmt bgr24"}) {
     // The colour source rounds odd sizes down unless told a layout that takes them.
-    ASSERT_TRUE(MakeVideo("odd.avi", "-f lavfi -i color=green:s=33x17:r=10:d=0.3,format=yuvj444p",
-                          codec));
+    ASSERT_TRUE(
+        MakeVideo("odd.avi", "-f lavfi -i color=green:s=33x17:r=10:d=0.3,format=yuvj444p", codec));
     auto reader = OpenOk(dir / "odd.avi");
     ASSERT_TRUE(reader);
     int count = 0;
