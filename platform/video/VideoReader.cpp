@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "platform/video/Decoder.h"
 #include "platform/video/FrameTimes.h"
-#include "platform/video/RgbaConverter.h"
+#include "platform/video/libav/Decoder.h"
+#include "platform/video/libav/RgbaConverter.h"
 
 namespace platform::video {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/video/RgbaConverter.h"
+#include "platform/video/libav/RgbaConverter.h"
 
 extern "C" {
 #include <libswscale/swscale.h>

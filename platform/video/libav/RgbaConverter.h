@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/video/Decoder.h"
+#include "platform/video/libav/Decoder.h"
 #include "platform/video/VideoReader.h"
 
 struct SwsContext;

@@ -8,8 +8,9 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-// Inside the video layer only: pulls the pictures of a file's film stream out of the video
-// library, in showing order. Other streams of the file (sound, subtitles) are passed over.
+// Inside the video layer only; callers see VideoReader.h. Pulls the pictures of a file's film
+// stream out of the video library, in showing order. Other streams of the file (sound,
+// subtitles) are passed over.
 namespace platform::video {
 
 // Largest picture side accepted; anything bigger in an intro film is damage.

@@ -1,4 +1,4 @@
-#include "platform/video/Decoder.h"
+#include "platform/video/libav/Decoder.h"
 
 #include <sys/stat.h>
 
