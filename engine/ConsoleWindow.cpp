@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/Engine.h"
+#include "graphics/Graphics.h"
 
 namespace {
 uint32_t Pack(float r, float g, float b, float a) {
@@ -63,5 +64,13 @@ void ConsoleWindow::OnEnter() {
 }
 
 void ConsoleWindow::Draw() {
-  // Drawn by the graphics device; nothing to draw on before it exists.
+  Graphics* graphics = Engine::Get()->GetGraphics();
+  if (!visible_ || !graphics) return;
+  int top = y_;
+  const int count = static_cast<int>(lines_.size());
+  for (int i = firstLine_; i < count && i < firstLine_ + shownLines_; ++i) {
+    graphics->DrawConsoleText(lines_[i].first, x_, top, ColourOf(lines_[i].second));
+    top += kLineHeight;
+  }
+  graphics->DrawConsoleText(inputLine_, x_, top + 2 * kLineHeight, kInputColour);
 }

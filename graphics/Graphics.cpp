@@ -1,11 +1,218 @@
 #include "graphics/Graphics.h"
 
 #include "engine/Engine.h"
+#include "graphics/RecordFields.h"
+#include "sound/Sound.h"
+#include "sound/SoundEmitter.h"
 
+Graphics::Graphics() = default;
+Graphics::~Graphics() = default;
+
+// The graphics entity classes (commands, flashlight, model entity) register here as they come.
 void Graphics::RegisterTypes() {}
 
-void Graphics::Init() { Engine::Get()->GetConsole()->AppendText("Starting").AppendText(GetName()).Flush(Console::kWhite); }
+void Graphics::Init() {
+  Engine* engine = Engine::Get();
+  engine->GetConsole()->AppendText("Starting").AppendText(GetName()).Flush(Console::kWhite);
+  LoadGraphicsConfig(config_, kGraphicsConfigPath);
+  // The command entities (console and GUI commands) are created here once they exist.
+  CopySettings();
+  CreateDevice();
 
-void Graphics::Shutdown() {}
-void Graphics::Update() {}
-void Graphics::Render() {}
+  textures_ = std::make_unique<TextureManager>(*device_, textureInfo_);
+  fonts_ = std::make_unique<FontManager>("", "");
+  effects_ = std::make_unique<EffectManager>(*device_);
+  // The model, sprite-element and GUI-screen managers, the variable panel, the spot-light list
+  // and the particle manager join these with their subsystems.
+
+  SetDefaultRenderStates();
+  effects_->LoadShaderList();
+  SetUpEffectTextures();
+  SetCelShaderLighting(ambient_);
+  LoadDataLists();
+  RegisterVariables();
+  // The GUI screens and the cursor are set up here once they exist.
+  shaderWatch_.Start("Shaders");
+  // Debug drawing is created here once it exists.
+  shadowTexture_ = textures_->GetOrLoad("shadow.bmp");
+  // The HUD animations and the emblem model are created here once they exist.
+  LoadRecordFile(transition_, kTransitionPath);
+  std::vector<MapChangeInfo> mapChanges;
+  LoadListFile(mapChanges, kMapChangeInfoPath);
+  for (MapChangeInfo& record : mapChanges) mapChangeInfo_[record.MapName] = record;
+  std::vector<TextureSwapInfo> swaps;
+  LoadListFile(swaps, kTextureSwapInfoPath);
+  for (TextureSwapInfo& record : swaps) textureSwapInfo_[record.ModelName] = record;
+  mapEffectName_ = "Outside";
+  // With IntroVideo on, the intro video starts here instead once it exists.
+  StartMenuMusic();
+  SetUpPostEffects();
+  loadingTexture_ = textures_->GetOrLoad("gui/loading.dds");
+  if (Effect* transition = effects_->Get("Transition")) transition->Program().SetTexture("loadingTex", loadingTexture_);
+}
+
+void Graphics::CopySettings() {
+  wireframe_ = config_.Wireframe;
+  fullScreen_ = config_.FullScreen;
+  vsync_ = config_.VSync;
+  shaderDebug_ = config_.ShaderDebug;
+  showMap_ = config_.DrawMap;
+  lightmaps_ = config_.Lightmaps;
+  ambient_ = config_.Ambient;
+  defaultTextureName_ = config_.DefaultTexture;
+  cameraSpeed_ = config_.CameraSpeed;
+  cameraFollowDist_ = config_.CameraFollowDist;
+  alarmColor_ = config_.AlarmColor;
+  blurOn_ = config_.PostProcess;
+  edgeOn_ = config_.PostProcess;
+  showModels_ = true;
+  drawShapes_ = true;
+  drawPhysics_ = false;
+  turntable_ = false;
+  widescreen_ = Engine::Get()->IsWidescreen();
+}
+
+void Graphics::SetUpEffectTextures() {
+  if (Effect* cel = effects_->Get("CelShader")) {
+    cel->Program().SetTexture("shadeTex", textures_->GetOrLoad("CelShading/shade.bmp"));
+    cel->Program().SetTexture("shadeTexBlack", textures_->GetOrLoad("CelShading/shadeBlack.bmp"));
+    const float black[4] = {0, 0, 0, 1};
+    cel->Program().SetVector("outlineColor", black);
+  }
+  if (Effect* laser = effects_->Get("Laser")) {
+    laser->Program().SetTexture("laserTex", textures_->GetOrLoad("laser.bmp"));
+    laser->Program().SetTexture("laserPixelTex", textures_->GetOrLoad("laserPixel.bmp"));
+  }
+}
+
+void Graphics::SetCelShaderLighting(const platform::Color& c) {
+  const float rgba[4] = {c.r, c.g, c.b, c.a};
+  for (const char* name : {"CelShader", "LightMap"}) {
+    if (Effect* effect = effects_->Get(name)) effect->Program().SetVector("ambientLight", rgba);
+  }
+}
+
+void Graphics::LoadDataLists() {
+  std::vector<FontInfo> fontList;
+  LoadListFile(fontList, kFontListPath);
+  for (const FontInfo& record : fontList) {
+    std::string error;
+    std::unique_ptr<platform::Font> font = platform::Font::Create(*device_, record.FontFace, record.Size, 0, &error);
+    if (font) {
+      fonts_->Add(record.Name, std::move(font));
+    } else {
+      Engine::Get()->GetConsole()->Print("Failed loading font " + record.FontFace + "!", Console::kWhite);
+    }
+  }
+  std::vector<MeshInfo> meshes;
+  LoadListFile(meshes, kMeshInfoPath);
+  for (const MeshInfo& record : meshes) meshInfo_[record.Name] = std::make_unique<MeshInfo>(record);
+  std::vector<TextureInfo> textureList;
+  LoadListFile(textureList, kTextureInfoPath);
+  for (TextureInfo& record : textureList) {
+    record.loaded = true;
+    textureInfo_[record.Name] = record;
+  }
+}
+
+void Graphics::RegisterVariables() {
+  BindBoolVariable("Show Map", &showMap_);
+  BindBoolVariable("Lightmaps", &lightmaps_);
+  BindBoolVariable("Show Models", &showModels_);
+  BindBoolVariable("Wireframe", &wireframe_);
+  BindBoolVariable("Draw Shapes", &drawShapes_);
+  BindBoolVariable("Draw Physics", &drawPhysics_);
+  BindIntVariable("Num Models", &numModels_);
+  BindBoolVariable("Turntable", &turntable_);
+  BindIntVariable("MapFacesDrawn", &mapFacesDrawn_);
+  BindIntVariable("MapTrisDrawn", &mapTrisDrawn_);
+  BindFloatVariable("CameraFollowDist", &cameraFollowDist_);
+  BindFloatVariable("CameraSpeed", &cameraSpeed_);
+  BindBoolVariable("BlurOn", &blurOn_);
+  BindBoolVariable("EdgeOn", &edgeOn_);
+}
+
+void Graphics::StartMenuMusic() {
+  Sound* sound = Engine::Get()->GetSound();
+  SoundEmitter* music = sound ? sound->GetMusicEmitter() : nullptr;
+  if (!music) return;
+  music->SetFile("main menu");
+  music->Play();
+}
+
+void Graphics::SetUpPostEffects() {
+  screenView_ = platform::MatrixLookAtLH({0, 0, 0}, {0, 0, 1}, {0, 1, 0});
+  // The post effects take the field of view in radians; 45 is what they were tuned with.
+  const platform::Matrix projection = platform::MatrixPerspectiveFovLH(45.0f, 4.0f / 3.0f, 0.1f, 100.0f);
+  auto setUp = [&](const char* name, const platform::RenderTarget& source) {
+    Effect* effect = effects_->Get(name);
+    if (!effect) return;
+    effect->Program().SetTexture("baseTex", &source.GetTexture());
+    effect->SetViewProjection(screenView_, projection);
+    effect->SetTransforms(world_, world_);
+  };
+  setUp("Blur", *sceneTarget_);
+  setUp("Edge", *postTarget_);
+}
+
+void Graphics::Update() {
+  if (shaderWatch_.Poll()) {
+    Engine::Get()->GetConsole()->Print("Detected shader change, reloading shaders", Console::kWhite);
+    ReloadShaders();
+  }
+  // The cursor, the variable panel, the intro video, screen slides, particles and the
+  // transition are updated here once they exist.
+}
+
+void Graphics::ReloadShaders() { effects_->LoadShaderList(); }
+
+void Graphics::Shutdown() {
+  if (!device_) return;
+  SaveTextureInfo();
+  meshInfo_.clear();
+  effects_->DestroyAll();
+  fonts_->DestroyAll();
+  textures_->DestroyAll();
+  effects_.reset();
+  fonts_.reset();
+  placeholderTexture_ = defaultTexture_ = shadowTexture_ = loadingTexture_ = nullptr;
+  textures_.reset();
+  screenQuad_.reset();
+  sceneTarget_.reset();
+  postTarget_.reset();
+  consoleFont_.reset();
+  sprite_.reset();
+  device_.reset();
+}
+
+void Graphics::SaveTextureInfo() {
+  std::vector<TextureInfo> loaded;
+  for (const auto& [name, record] : textureInfo_) {
+    if (record.loaded) loaded.push_back(record);
+  }
+  textureInfo_.clear();
+  SaveListFile(loaded, kTextureInfoNewPath);
+}
+
+MeshInfo& Graphics::GetModelRenderInfo(const std::string& name) {
+  std::unique_ptr<MeshInfo>& record = meshInfo_[name];
+  if (!record) {
+    record = std::make_unique<MeshInfo>();
+    record->Name = name;
+  }
+  return *record;
+}
+
+TextureInfo& Graphics::GetTextureRecord(const std::string& name) { return TextureManager::RecordOf(textureInfo_, name); }
+
+std::string Graphics::GetTextureSwap(const std::string& modelName, size_t index) {
+  TextureSwapInfo& record = textureSwapInfo_[modelName];
+  return index < record.TextureSwap.size() ? record.TextureSwap[index] : "none";
+}
+
+void Graphics::ApplyMapChangeInfo(const std::string& mapName) {
+  auto it = mapChangeInfo_.find(mapName);
+  if (it == mapChangeInfo_.end()) return;
+  mapEffectName_ = it->second.Shader;
+  ambient_ = it->second.Ambient;
+}

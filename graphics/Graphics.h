@@ -1,16 +1,149 @@
 #pragma once
+#include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/EngineSystem.h"
+#include "graphics/EffectManager.h"
+#include "graphics/Frustum.h"
+#include "graphics/GraphicsConfig.h"
+#include "graphics/GraphicsLists.h"
+#include "graphics/TextureManager.h"
+#include "platform/core/FolderWatch.h"
+#include "platform/math/Matrix.h"
+#include "platform/render/Buffers.h"
+#include "platform/render/Font.h"
+#include "platform/render/RenderDevice.h"
+#include "platform/render/RenderTarget.h"
+#include "platform/render/SpriteBatch.h"
 
+using FontManager = ResourceManager<platform::Font>;
+
+// The graphics system: the device on the main window and its render targets, the settings and
+// data lists, the effects with their reload on change, the texture and font managers, the view
+// frustum, and the frame (Render), which the main loop calls every frame whatever the run flag.
 class Graphics : public EngineSystem {
  public:
+  Graphics();
+  ~Graphics() override;
+
   void RegisterTypes() override;
   void Init() override;
   void Shutdown() override;
   void Update() override;
   std::string GetName() override { return "Graphics"; }
 
-  // Draws and presents one frame; runs every frame whatever the run flags say.
+  // Draws and presents one frame.
   void Render();
+
+  // The device and what was made with it; null before Init and after Shutdown.
+  platform::RenderDevice* GetDevice() { return device_.get(); }
+  platform::SpriteBatch* GetSprite() { return sprite_.get(); }
+  TextureManager* GetTextureManager() { return textures_.get(); }
+  EffectManager* GetEffectManager() { return effects_.get(); }
+  FontManager* GetFontManager() { return fonts_.get(); }
+  Frustum& GetFrustum() { return frustum_; }
+  const GraphicsConfig& GetConfig() const { return config_; }
+
+  // The stand-in for textures that fail to load.
+  platform::Texture* GetDefaultTexture() { return defaultTexture_; }
+  // Scene texture A and post texture B of the post-processing chain.
+  platform::RenderTarget* GetSceneTarget() { return sceneTarget_.get(); }
+  platform::RenderTarget* GetPostTarget() { return postTarget_.get(); }
+  const platform::Matrix& GetProjection() const { return projection_; }
+
+  // Sets "ambientLight" on the effects "CelShader" and "LightMap".
+  void SetCelShaderLighting(const platform::Color& colour);
+  // One full-screen pass of effect `name` over `source` into `target` (null: the back buffer).
+  void PostProcessPass(const char* name, platform::RenderTarget* target, const platform::Texture& source);
+  // Draws a line of console text with its top-left corner at (x, y).
+  void DrawConsoleText(const std::string& text, int x, int y, uint32_t argb);
+  // Reloads every effect of the shader list in place.
+  void ReloadShaders();
+
+  // The data records; absent names get a record with the defaults.
+  MeshInfo& GetModelRenderInfo(const std::string& name);
+  TextureInfo& GetTextureRecord(const std::string& name);
+  // The index-th swap texture of a model, or "none".
+  std::string GetTextureSwap(const std::string& modelName, size_t index);
+  const std::map<std::string, MapChangeInfo>& GetMapChangeInfo() const { return mapChangeInfo_; }
+  // Takes the map effect and ambient colour of a map's MapChangeInfo record, when it has one.
+  void ApplyMapChangeInfo(const std::string& mapName);
+  const std::string& GetMapEffectName() const { return mapEffectName_; }
+  const platform::Color& GetAmbient() const { return ambient_; }
+  const TransitionInfo& GetTransitionInfo() const { return transition_; }
+
+  // Writes the records of the textures that loaded to "Data/TextureInfoNew.xml".
+  void SaveTextureInfo();
+
+ private:
+  void CopySettings();
+  void CreateDevice();
+  void SetDefaultRenderStates();
+  void SetUpEffectTextures();
+  void LoadDataLists();
+  void RegisterVariables();
+  void SetUpPostEffects();
+  void StartMenuMusic();
+  void RunPostChain();
+
+  GraphicsConfig config_;
+
+  std::unique_ptr<platform::RenderDevice> device_;
+  std::unique_ptr<platform::SpriteBatch> sprite_;
+  std::unique_ptr<platform::Font> consoleFont_;
+  std::unique_ptr<platform::RenderTarget> sceneTarget_;
+  std::unique_ptr<platform::RenderTarget> postTarget_;
+  std::unique_ptr<platform::VertexBuffer> screenQuad_;
+
+  std::unique_ptr<TextureManager> textures_;
+  std::unique_ptr<FontManager> fonts_;
+  std::unique_ptr<EffectManager> effects_;
+
+  platform::Texture* placeholderTexture_ = nullptr;
+  platform::Texture* defaultTexture_ = nullptr;
+  platform::Texture* shadowTexture_ = nullptr;
+  platform::Texture* loadingTexture_ = nullptr;
+
+  Frustum frustum_;
+
+  // Counters of what the frame drew, published as console variables; 0 between frames.
+  int32_t numModels_ = 0;
+  int32_t mapFacesDrawn_ = 0;
+  int32_t mapTrisDrawn_ = 0;
+
+  // Display switches, bound to console variables.
+  bool shaderDebug_ = false;
+  bool drawShapes_ = true;
+  bool drawPhysics_ = false;
+  bool turntable_ = false;
+  bool lightmaps_ = true;
+  bool widescreen_ = false;
+  bool blurOn_ = false;
+  bool edgeOn_ = false;
+  bool wireframe_ = false;
+  bool fullScreen_ = false;
+  bool vsync_ = false;
+  bool showMap_ = true;
+  bool showModels_ = true;
+  float cameraFollowDist_ = 0.0f;
+  float cameraSpeed_ = 0.0f;
+
+  platform::Matrix world_ = platform::MatrixIdentity();
+  platform::Matrix screenView_ = platform::MatrixIdentity();
+  platform::Matrix projection_ = platform::MatrixIdentity();
+  platform::Color ambient_;
+  platform::Color alarmColor_;
+  std::string defaultTextureName_;
+
+  std::map<std::string, std::unique_ptr<MeshInfo>> meshInfo_;
+  TextureManager::Records textureInfo_;
+  std::map<std::string, MapChangeInfo> mapChangeInfo_;
+  std::map<std::string, TextureSwapInfo> textureSwapInfo_;
+  TransitionInfo transition_;
+  std::string mapEffectName_;
+
+  platform::FolderWatch shaderWatch_;
 };

@@ -1,0 +1,77 @@
+#include <cmath>
+#include <cstdlib>
+
+#include "engine/Engine.h"
+#include "engine/MainWindow.h"
+#include "graphics/Graphics.h"
+#include "platform/render/VertexLayout.h"
+
+namespace {
+
+// A device that cannot be made leaves nothing to run: the program tells the player and stops
+// with a failure status.
+[[noreturn]] void FailDeviceCreation(const std::string& reason) {
+  Engine* engine = Engine::Get();
+  engine->GetConsole()->Print("Failed creating device! " + reason, Console::kWhite);
+  engine->GetMainWindow()->ShowMessageBox("Error creating Direct3D Device - check your video card drivers!",
+                                          "Fatal error!");
+  std::exit(EXIT_FAILURE);
+}
+
+}  // namespace
+
+void Graphics::CreateDevice() {
+  MainWindow* window = Engine::Get()->GetMainWindow();
+  platform::DeviceSettings settings;
+  settings.vsync = vsync_;
+  settings.fullScreen = fullScreen_;
+  device_ = std::make_unique<platform::RenderDevice>();
+  std::string error;
+  if (!window->GetPlatformWindow().IsOpen() || !device_->Create(window->GetPlatformWindow(), settings, &error)) {
+    FailDeviceCreation(error);
+  }
+  sprite_ = std::make_unique<platform::SpriteBatch>(*device_);
+  consoleFont_ = platform::Font::Create(*device_, "Arial", 15, 900, &error);
+  device_->Clear(platform::ClearTarget | platform::ClearDepth | platform::ClearStencil, 0xFF000000, 1.0f, 0);
+
+  // The post-processing targets and the full-screen quad cover the back buffer, whatever its
+  // size: 1024 x 768, or 1280 x 720 in wide-screen mode.
+  const int width = device_->BackBufferWidth();
+  const int height = device_->BackBufferHeight();
+  sceneTarget_ = platform::RenderTarget::Create(*device_, width, height, platform::TargetDepth::Shared, &error);
+  postTarget_ = platform::RenderTarget::Create(*device_, width, height, platform::TargetDepth::Shared, &error);
+  if (!sceneTarget_ || !postTarget_) FailDeviceCreation(error);
+  const float w = static_cast<float>(width), h = static_cast<float>(height);
+  const float quad[4][6] = {{0, 0, 0, 1, 0, 0}, {0, h, 0, 1, 0, 1}, {w, 0, 0, 1, 1, 0}, {w, h, 0, 1, 1, 1}};
+  screenQuad_ = std::make_unique<platform::VertexBuffer>(*device_, sizeof quad, platform::BufferUsage::Static, quad);
+}
+
+void Graphics::SetDefaultRenderStates() {
+  textures_->SetDefaultName(defaultTextureName_);
+  defaultTexture_ = defaultTextureName_.empty() ? nullptr : textures_->GetOrLoad(defaultTextureName_);
+  if (!defaultTexture_) defaultTexture_ = const_cast<platform::Texture*>(&textures_->Checker());
+  placeholderTexture_ = textures_->GetOrLoad("none.bmp");
+
+  device_->SetBlendFactors(platform::BlendFactor::SrcAlpha, platform::BlendFactor::InvSrcAlpha);
+  if (wireframe_) device_->SetFillMode(platform::FillMode::Wireframe);
+  const float aspect = widescreen_ ? 16.0f / 9.0f : 4.0f / 3.0f;
+  projection_ = platform::MatrixPerspectiveFovLH(static_cast<float>(M_PI) / 4.0f, aspect, 1.0f, 30000.0f);
+  device_->SetTransform(platform::TransformKind::Projection, projection_.Data());
+  world_ = platform::MatrixIdentity();
+}
+
+void Graphics::PostProcessPass(const char* name, platform::RenderTarget* target, const platform::Texture& source) {
+  device_->SetRenderTarget(target);
+  device_->Clear(platform::ClearTarget, 0xFF000000, 1.0f, 0);
+  Effect* effect = effects_->Get(name);
+  platform::EffectProgram* program = effect ? effect->GetEffect() : nullptr;
+  if (!program) return;
+  program->SetTexture("baseTex", &source);
+  unsigned passes = 0;
+  if (!program->Begin(&passes)) return;
+  if (passes > 0 && program->BeginPass(0)) {
+    device_->DrawPrimitive(platform::PrimitiveType::TriangleStrip, *screenQuad_, platform::VertexLayout::ScreenTexture(), 0, 2);
+    program->EndPass();
+  }
+  program->End();
+}

@@ -1,0 +1,35 @@
+#include "engine/Engine.h"
+#include "graphics/Graphics.h"
+
+// The frame. The 3-D part seen from the active camera (map faces, shadows, models, lasers),
+// the 3-D sprite layer, the HUD, GUI screens, cursor, variable panel and the white fade take
+// their places in this order as their subsystems arrive.
+void Graphics::Render() {
+  if (!device_) return;
+  platform::RenderTarget* scene = blurOn_ ? sceneTarget_.get() : nullptr;
+  device_->SetRenderTarget(scene);
+  device_->Clear(platform::ClearTarget | platform::ClearDepth | platform::ClearStencil, 0xFF000000, 1.0f, 0);
+
+  device_->SetZWrite(false);
+  if (blurOn_) RunPostChain();
+  device_->SetZWrite(true);
+
+  device_->SetRenderTarget(nullptr);
+  Engine::Get()->GetConsole()->Draw();
+  device_->Present();
+  numModels_ = 0;
+  mapFacesDrawn_ = 0;
+  mapTrisDrawn_ = 0;
+}
+
+void Graphics::RunPostChain() {
+  PostProcessPass("Blur", postTarget_.get(), sceneTarget_->GetTexture());
+  // The transition and overlay passes take precedence here once they exist.
+  PostProcessPass(edgeOn_ ? "Edge" : "Emblem", nullptr, postTarget_->GetTexture());
+}
+
+void Graphics::DrawConsoleText(const std::string& text, int x, int y, uint32_t argb) {
+  if (!consoleFont_) return;
+  platform::IntRect rect{x, y, x, y};
+  consoleFont_->DrawText(nullptr, text, &rect, platform::TextLeft | platform::TextTop | platform::TextNoClip, argb);
+}
