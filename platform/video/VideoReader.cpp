@@ -87,7 +87,7 @@ const VideoFrame* VideoReader::FrameDueAt(double t) {
   bool any = false;
   for (;;) {
     state_->LookAhead();
-    if (!state_->hasAhead || state_->aheadTime > t) break;
+    if (!state_->hasAhead || !(state_->aheadTime <= t)) break;  // a NaN clock shows nothing
     any = state_->TakeAhead();
   }
   return any ? state_->ConvertDue() : nullptr;

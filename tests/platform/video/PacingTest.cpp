@@ -19,6 +19,7 @@ TEST(VideoPacing, ShowsThePictureDueAndSkipsOvertakenOnes) {
   auto reader = OpenOk(dir / "film.avi");
   ASSERT_TRUE(reader);
 
+  EXPECT_EQ(reader->FrameDueAt(NAN), nullptr) << "a broken clock must not run the film through";
   const VideoFrame* frame = reader->FrameDueAt(0.0);
   ASSERT_NE(frame, nullptr);
   EXPECT_NEAR(frame->time, 0.0, 1e-6);
