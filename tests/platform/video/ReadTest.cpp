@@ -155,6 +155,28 @@ TEST(VideoRead, OddSizesFillExactlyTheirRows) {
   }
 }
 
+// Two streams glued together: the pictures change size midway and the second stream's times
+// start over. Each picture comes in its own size and the film's clock keeps running.
+TEST(VideoRead, GluedStreamsKeepTheirSizesAndTheClockRuns) {
+  TempDir dir;
+  ASSERT_TRUE(MakeVideo("a.ts", Pattern(5), "-c:v mpeg2video -f mpegts"));
+  ASSERT_TRUE(MakeVideo("b.ts", "-f lavfi -i testsrc=size=96x32:rate=10 -frames:v 5",
+                        "-c:v mpeg2video -f mpegts"));
+  TempDir::Write("glued.ts", TempDir::Read("a.ts") + TempDir::Read("b.ts"));
+  auto reader = OpenOk(dir / "glued.ts");
+  ASSERT_TRUE(reader);
+  double last = -1.0;
+  int wide = 0;
+  while (const VideoFrame* frame = reader->NextFrame()) {
+    ASSERT_EQ(frame->rgba.size(), size_t(frame->width) * frame->height * 4);
+    EXPECT_GT(frame->time, last);
+    last = frame->time;
+    if (frame->width == 96 && frame->height == 32) ++wide;
+  }
+  EXPECT_GE(wide, 4);
+  EXPECT_NEAR(last, 0.8, 0.11);
+}
+
 TEST(VideoRead, NamesFromWindowsDataAreFoundInAnyCase) {
   TempDir dir;
   ::mkdir("Films", 0755);
