@@ -1,0 +1,24 @@
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/math/Vector.h"
+
+// One point of a camera path: where the camera is and where it looks.
+struct InterpNode {
+  platform::Vector3 pos;
+  platform::Vector3 dir;
+};
+
+// Camera paths by name: a map's path ("Maps/" + map name) or a teleporter's "targetname".
+using InterpNodeTable = std::map<std::string, std::vector<InterpNode>>;
+
+inline constexpr const char* kInterpNodesPath = "Data/InterpNodes.xml";
+
+// "Data/InterpNodes.xml": a "list" of "pair" elements, each a "string" name and a "list" of
+// nodes ("var" holding the vectors "pos" and "dir"), read by position. Loading clears the table
+// first; paths and nodes read before a failure stay. Failures are logged on "PhysicsLog" and a
+// file that cannot be opened is written from the (then empty) table.
+void LoadInterpNodes(InterpNodeTable& table, const std::string& path);
+void SaveInterpNodes(const InterpNodeTable& table, const std::string& path);

@@ -1,0 +1,124 @@
+#include "physics/MapCollision.h"
+
+#include <algorithm>
+
+#include "engine/ConfigFile.h"
+#include "engine/Engine.h"
+#include "entity/Params.h"
+#include "entity/XmlReader.h"
+#include "entity/XmlWriter.h"
+#include "map/BspData.h"
+#include "physics/Physics.h"
+#include "platform/physics/Scene.h"
+#include "platform/physics/Stream.h"
+#include "platform/physics/TriangleMesh.h"
+
+namespace pp = platform::physics;
+
+namespace {
+
+// The string-list file: a root element holding one string element per texture name.
+void LoadTextureList(std::vector<std::string>& names, const std::string& path) {
+  auto read = [&](XmlReader& reader) {
+    reader.ReadTag();
+    if (reader.IsEmptyTag()) return;
+    while (reader.HasChildren()) {
+      std::string name;
+      XmlReadStringElement(reader, name);
+      names.push_back(std::move(name));
+    }
+    reader.ReadTag();
+  };
+  auto write = [&](XmlWriter& writer) {
+    writer.WriteStartElement("list");
+    for (const std::string& name : names) XmlWriteBareString(writer, name);
+    writer.WriteEndElement();
+  };
+  LoadConfigFile(path, "PhysicsLog", read, write);
+}
+
+void LogFailure(const std::string& text) { Engine::Get()->GetLog()->Write("PhysicsLog", text, 2); }
+
+pp::Scene* CurrentScene() {
+  Physics* physics = ActivePhysics();
+  return physics ? physics->GetScene() : nullptr;
+}
+
+}  // namespace
+
+MapCollision::~MapCollision() { ReleaseActor(); }
+
+std::vector<uint32_t> MapCollision::CollectTriangles(const BspData& map, const std::vector<std::string>& excluded) {
+  std::vector<uint32_t> indices;
+  const size_t meshVertexCount = map.meshVertices.size();
+  for (const BspFace& face : map.faces) {
+    if (face.texture < 0 || static_cast<size_t>(face.texture) >= map.textures.size()) continue;
+    const std::string_view name = BspName(map.textures[face.texture].name);
+    if (std::find(excluded.begin(), excluded.end(), name) != excluded.end()) continue;
+    if (face.firstMeshVertex < 0 || face.meshVertexCount < 0) continue;
+    const size_t first = static_cast<size_t>(face.firstMeshVertex);
+    for (size_t j = 0; j + 2 < static_cast<size_t>(face.meshVertexCount); j += 3) {
+      if (first + j + 2 >= meshVertexCount) break;
+      for (size_t k = 0; k < 3; ++k) {
+        // Out-of-range sums wrap to indices the cooking leaves out with their triangle.
+        indices.push_back(static_cast<uint32_t>(map.meshVertices[first + j + k] + face.firstVertex));
+      }
+    }
+  }
+  return indices;
+}
+
+bool MapCollision::CookWorldMesh(const BspData& map) {
+  ReleaseActor();
+  map_ = &map;
+  std::vector<std::string> excluded;
+  LoadTextureList(excluded, kNoPhysicsTexturesPath);
+  const std::vector<uint32_t> indices = CollectTriangles(map, excluded);
+  triangleCount_ = static_cast<uint32_t>(indices.size() / 3);
+
+  pp::TriangleMeshDesc desc;
+  desc.numVertices = static_cast<uint32_t>(map.vertices.size());
+  desc.numTriangles = triangleCount_;
+  desc.pointStrideBytes = sizeof(BspVertex);
+  desc.triangleStrideBytes = 3 * sizeof(uint32_t);
+  desc.points = map.vertices.data();
+  desc.triangles = indices.data();
+
+  // The cooked mesh goes through a file, as the world reads meshes from streams.
+  pp::PhysicsFileStream out(kCookedMeshPath, false);
+  const pp::CookResult cooked = pp::CookTriangleMesh(desc, out);
+  if (!out.Close() || !cooked.ok) {
+    LogFailure(std::string("Could not write ") + kCookedMeshPath + ". " + cooked.error);
+    return false;
+  }
+  if (cooked.droppedOutOfRange + cooked.droppedDegenerate > 0) {
+    LogFailure("Collision mesh: left out " + std::to_string(cooked.droppedOutOfRange) + " triangles outside the map and " +
+               std::to_string(cooked.droppedDegenerate) + " degenerate ones");
+  }
+  if (cooked.triangles == 0) return true;
+
+  pp::PhysicsFileStream in(kCookedMeshPath, true);
+  std::string error;
+  std::shared_ptr<pp::TriangleMesh> mesh = pp::TriangleMesh::Read(in, &error);
+  if (!mesh) {
+    LogFailure(std::string("Could not read ") + kCookedMeshPath + ". " + error);
+    return false;
+  }
+  pp::Scene* scene = CurrentScene();
+  if (!scene) return false;
+  pp::ActorDesc actorDesc;
+  actorDesc.shapes.push_back(pp::ShapeDesc::Mesh(std::move(mesh)));
+  actor_ = scene->CreateActor(actorDesc);
+  if (!actor_) return false;
+  actor_->userData = nullptr;
+  return true;
+}
+
+void MapCollision::ReleaseActor() {
+  if (!actor_) return;
+  // A world restarted since the cook left the actor a husk, which any world frees safely.
+  if (pp::Scene* scene = CurrentScene()) {
+    scene->ReleaseActor(actor_);
+    actor_ = nullptr;
+  }
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+#include "platform/math/Vector.h"
+
+// "Data/PhysicsConfig.xml": one nameless "var" holding the bool "noclip" and the vector
+// "gravity", read by position.
+struct PhysicsSettings {
+  bool noclip = true;
+  platform::Vector3 gravity{0, 0, -500.0f};
+};
+
+inline constexpr const char* kPhysicsConfigPath = "Data/PhysicsConfig.xml";
+
+// Failures are logged on "PhysicsLog"; a file that cannot be opened is written from `settings`,
+// and values not read keep what they held.
+void LoadPhysicsSettings(PhysicsSettings& settings, const std::string& path);
+void SavePhysicsSettings(const PhysicsSettings& settings, const std::string& path);

@@ -1,0 +1,23 @@
+#include "physics/VectorXml.h"
+
+#include "entity/Params.h"
+#include "entity/XmlReader.h"
+#include "entity/XmlWriter.h"
+
+void WriteVector3Xml(XmlWriter& writer, const std::string& name, const platform::Vector3& value) {
+  writer.WriteStartElement("var");
+  if (!name.empty()) writer.WriteAttribute("name", name);
+  Params::WriteNamedFloat(writer, "x", value.x);
+  Params::WriteNamedFloat(writer, "y", value.y);
+  Params::WriteNamedFloat(writer, "z", value.z);
+  writer.WriteEndElement();
+}
+
+void ReadVector3Xml(XmlReader& reader, platform::Vector3& value) {
+  reader.ReadTag();
+  if (reader.IsEmptyTag() || reader.IsEndTag()) return;
+  Params::ReadFloat(reader, "x", value.x);
+  Params::ReadFloat(reader, "y", value.y);
+  Params::ReadFloat(reader, "z", value.z);
+  reader.ReadTag();
+}
