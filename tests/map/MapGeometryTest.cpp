@@ -10,13 +10,6 @@
 
 namespace {
 
-BspData LoadedMinimalMap(const BspFileContents& contents = MinimalMap()) {
-  BspData map;
-  BspReader::Parse(WriteBsp(contents), map);
-  ConvertToWorldFrame(map);
-  return map;
-}
-
 TEST(MapGeometry, FlipsPlanesAndVerticesIntoTheWorldFrame) {
   BspFileContents c = MinimalMap();
   c.vertices[0].position[0] = 10, c.vertices[0].position[1] = 20, c.vertices[0].position[2] = 30;

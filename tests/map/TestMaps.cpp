@@ -4,6 +4,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "map/BspReader.h"
+#include "map/MapGeometry.h"
+
 BspFileContents MinimalMap() {
   BspFileContents m;
   m.entityText = "{\n\"classname\" \"worldspawn\"\n}\n";
@@ -38,6 +41,13 @@ BspFileContents MinimalMap() {
   m.bytesPerCluster = 1;
   m.visBits = {0x01, 0x02};
   return m;
+}
+
+BspData LoadedMinimalMap(const BspFileContents& contents) {
+  BspData map;
+  BspReader::Parse(WriteBsp(contents), map);
+  ConvertToWorldFrame(map);
+  return map;
 }
 
 std::vector<uint8_t> DemoMapBytes(const std::string& name) {

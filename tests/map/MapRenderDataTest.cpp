@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "map/StringList.h"
+#include "tests/map/MapTestSupport.h"
+
+namespace {
+
+std::array<int, 3> Brighten(uint8_t r, uint8_t g, uint8_t b) {
+  const uint8_t in[3] = {r, g, b};
+  uint8_t out[3];
+  BrightenLightmapTexel(in, 7.0f, out);
+  return {out[0], out[1], out[2]};
+}
+
+TEST(Lightmaps, BrightenSevenfoldAndClampKeepingTheHue) {
+  EXPECT_EQ(Brighten(100, 50, 0), (std::array<int, 3>{255, 127, 0}));
+  EXPECT_EQ(Brighten(20, 10, 5), (std::array<int, 3>{140, 70, 35}));
+  EXPECT_EQ(Brighten(0, 0, 0), (std::array<int, 3>{0, 0, 0}));
+
+  auto lightmap = std::make_unique<BspLightmap>();
+  std::memset(lightmap.get(), 0, sizeof(BspLightmap));
+  lightmap->texels[1][2][0] = 20, lightmap->texels[1][2][1] = 10, lightmap->texels[1][2][2] = 5;
+  auto image = std::make_unique<LightmapImage>();
+  BuildLightmapImage(*lightmap, *image);
+  const uint8_t* texel = image->data() + (1 * kLightmapSize + 2) * 4;  // rows in order
+  EXPECT_EQ((std::array<int, 4>{texel[0], texel[1], texel[2], texel[3]}), (std::array<int, 4>{140, 70, 35, 255}));
+  EXPECT_EQ((*image)[3], 255);
+}
+
+TEST(MapTextures, FlagsComeFromTheListsAndTheExactClipName) {
+  MapTextureLists lists;
+  lists.alpha = {"textures/glass", "textures/grate"};
+  lists.occluder = {"textures/glass"};
+  lists.noLightmap = {"textures/sky"};
+  lists.billboard = {"textures/tree"};
+  TextureRenderFlags glass = FlagsForTexture("textures/glass", lists);
+  EXPECT_EQ(glass.alpha + glass.occluder, 2);
+  EXPECT_EQ(glass.noLightmap + glass.billboard + glass.clip, 0);
+  EXPECT_EQ(FlagsForTexture("textures/sky", lists).noLightmap, 1);
+  EXPECT_EQ(FlagsForTexture("textures/tree", lists).billboard, 1);
+  EXPECT_EQ(FlagsForTexture("textures/Glass", lists).alpha, 0);
+  EXPECT_EQ(FlagsForTexture("textures/common/clip", lists).clip, 1);
+  EXPECT_EQ(FlagsForTexture("textures/common/clipx", lists).clip, 0);
+  EXPECT_EQ(TextureFileCandidates("textures/a"),
+            (std::array<std::string, 4>{"textures/a.dds", "textures/a.png", "textures/a.tga", "textures/a.jpg"}));
+}
+
+TEST(MapRenderData, BuildsVerticesIndicesTexturesAndLightmaps) {
+  BspFileContents c = MinimalMap();
+  c.vertices[2].normal[1] = 1, c.vertices[2].texCoord[0] = 0.5f, c.vertices[2].lightmapCoord[1] = 0.25f;
+  BspTexture unterminated{};
+  std::memset(unterminated.name, 'x', sizeof unterminated.name);
+  c.textures.push_back(unterminated);
+  BspData data = LoadedMinimalMap(c);
+  MapRenderData render;
+  ASSERT_TRUE(render.Build(data, MapTextureLists()));
+  ASSERT_EQ(render.GetVertices().size(), 3u);
+  const MapVertex& v = render.GetVertices()[2];
+  EXPECT_EQ(v.position, (platform::Vector3{0, -20, 0}));
+  EXPECT_EQ(v.normal, (platform::Vector3{0, -1, 0}));
+  EXPECT_EQ(v.texCoord, (platform::Vector2{0.5f, 0}));
+  EXPECT_EQ(v.lightmapCoord, (platform::Vector2{0, 0.25f}));
+  EXPECT_EQ(render.GetIndices(), (std::vector<uint16_t>{0, 1, 2}));
+  EXPECT_EQ(render.GetTextureNames(), (std::vector<std::string>{"textures/museum/floor_wood", std::string(64, 'x')}));
+  EXPECT_EQ(render.GetTextureFlags().size(), 2u);
+  EXPECT_EQ(render.GetLightmaps().size(), 1u);
+  EXPECT_EQ(render.FaceQueued(), std::vector<uint8_t>{0});
+
+  c.lightmaps.clear();
+  c.faces[0].lightmap = -1;
+  ASSERT_TRUE(render.Build(LoadedMinimalMap(c), MapTextureLists()));
+  EXPECT_TRUE(render.GetLightmaps().empty());
+  render.Clear();
+  EXPECT_TRUE(render.GetVertices().empty());
+  EXPECT_EQ(render.GetMap(), nullptr);
+}
+
+TEST(MapRenderData, RefusesIndicesBeyondSixteenBits) {
+  BspData data;
+  data.meshVertices = {0, 65535, 65536};
+  MapRenderData render;
+  EXPECT_FALSE(render.Build(data, MapTextureLists()));
+  EXPECT_TRUE(render.GetIndices().empty());
+}
+
+class LoadedRenderData : public MapFixture {};
+
+TEST_F(LoadedRenderData, LoadingReadsTheTextureListsAndCreatesMissingOnes) {
+  SaveStringListXml({"textures/museum/floor_wood"}, "Data/billboardTextures.xml");
+  BspMap map;
+  Load(map, MinimalMap());
+  EXPECT_EQ(map.GetRenderData().GetTextureFlags()[0].billboard, 1);
+  EXPECT_EQ(map.GetRenderData().GetTextureFlags()[0].alpha, 0);
+  EXPECT_EQ(LogOf("GraphicsLog"),
+            "Failed to load config. could not open file\n"
+            "Failed to load config. could not open file\n"
+            "Failed to load config. could not open file\n");
+  for (const char* list : {"Data/alhpaTextures.xml", "Data/nolightmapTextures.xml", "Data/occluderTextures.xml"})
+    EXPECT_TRUE(TempDir::Exists(list)) << list;
+}
+
+}  // namespace

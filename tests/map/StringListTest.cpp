@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "map/StringList.h"
+#include "tests/map/MapTestSupport.h"
+
+namespace {
+
+class StringList : public MapFixture {
+ protected:
+  static constexpr const char* kHeader = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n";
+  std::vector<std::string> list{"kept"};
+};
+
+TEST_F(StringList, ReadsAnyElementNamesAndEmptyEntries) {
+  TempDir::Write("Data/l.xml", std::string(kHeader) + "<textures>\r\n <t>a</t><x/><t></t>\r\n<t>b c</t></textures>");
+  LoadStringListXml(list, "Data/l.xml");
+  EXPECT_EQ(list, (std::vector<std::string>{"a", "", "", "b c"}));
+  EXPECT_EQ(LogOf("GraphicsLog"), "");
+}
+
+TEST_F(StringList, ASelfClosingRootLeavesTheListAsItIs) {
+  TempDir::Write("Data/l.xml", std::string(kHeader) + "<list/>");
+  LoadStringListXml(list, "Data/l.xml");
+  EXPECT_EQ(list, std::vector<std::string>{"kept"});
+}
+
+TEST_F(StringList, AMissingFileIsLoggedAndWrittenFromTheList) {
+  LoadStringListXml(list, "Data/new.xml");
+  EXPECT_EQ(list, std::vector<std::string>{"kept"});
+  EXPECT_EQ(LogOf("GraphicsLog"), "Failed to load config. could not open file\n");
+  EXPECT_EQ(TempDir::Read("Data/new.xml"), std::string(kHeader) + "<list><string>kept</string></list>");
+  std::vector<std::string> empty;
+  LoadStringListXml(empty, "Data/empty.xml");
+  EXPECT_EQ(TempDir::Read("Data/empty.xml"), std::string(kHeader) + "<list></list>");
+  LoadStringListXml(empty, "Data/empty.xml");
+  EXPECT_TRUE(empty.empty());
+}
+
+TEST_F(StringList, ABrokenFileIsLoggedKeepsWhatWasReadAndStays) {
+  const std::string broken = std::string(kHeader) + "<list><string>a</string><string>b</list>";
+  TempDir::Write("Data/l.xml", broken);
+  LoadStringListXml(list, "Data/l.xml");
+  EXPECT_EQ(list, std::vector<std::string>{"a"});
+  EXPECT_NE(LogOf("GraphicsLog").find("Failed to load config. "), std::string::npos);
+  EXPECT_EQ(TempDir::Read("Data/l.xml"), broken);
+
+  TempDir::Write("Data/nested.xml", std::string(kHeader) + "<list><string><a/></string></list>");
+  LoadStringListXml(list, "Data/nested.xml");
+  EXPECT_TRUE(list.empty());
+  TempDir::Write("Data/cut.xml", std::string(kHeader) + "<list><string>a</string>");
+  LoadStringListXml(list, "Data/cut.xml");
+  EXPECT_EQ(list, std::vector<std::string>{"a"});
+}
+
+TEST_F(StringList, SavesAndReadsBackAndLogsAFailedSave) {
+  SaveStringListXml({"textures/a", "", "textures/b"}, "Data/out.xml");
+  LoadStringListXml(list, "Data/out.xml");
+  EXPECT_EQ(list, (std::vector<std::string>{"textures/a", "", "textures/b"}));
+  SaveStringListXml({"x"}, "NoFolder/out.xml");
+  EXPECT_EQ(LogOf("GraphicsLog"), "Failed to save config. could not open file\n");
+  EXPECT_EQ(*FindStringInRange(list.begin(), list.end(), "textures/b"), "textures/b");
+  EXPECT_EQ(FindStringInRange(list.begin(), list.end(), "textures/B"), list.end());
+}
+
+}  // namespace
