@@ -86,6 +86,40 @@ TEST(DemoModels, EveryModelReadsBackWithItsTexturesBesideIt) {
   }
 }
 
+TEST(DemoModels, TheModelsTheGameLoadsByNameAreAllThere) {
+  // Looked up as "models/" + the lower-cased name + ".x".
+  for (const char* name : {"thief", "femaleThief", "guard", "emblem", "arrow", "cone", "Box", "box",
+                           "smokebomb", "battery", "suctioncup", "tripLaser"})
+    EXPECT_TRUE(ReadModelFile(kRoot + "/" + ModelPath(name)).model) << name;
+  EXPECT_EQ(ModelPath("femaleThief"), "models/femalethief.x");
+}
+
+TEST(DemoModels, TripLaserBlinksBetweenTwoDifferentLensTextures) {
+  for (const ModelAsset& asset : DemoModels()) {
+    if (asset.name != "tripLaser") continue;
+    ASSERT_EQ(asset.swaps.size(), 2u);
+    EXPECT_NE(FileBytes(kRoot + "/textures/" + asset.swaps[0]),
+              FileBytes(kRoot + "/textures/" + asset.swaps[1]));
+    return;
+  }
+  FAIL() << "no trip laser";
+}
+
+TEST(DemoModels, BeamAndEmitterPointAlongPlusX) {
+  // The flashlight turns its beam model, and the trip laser its emitter, so that +x is the
+  // direction of the light.
+  for (const char* name : {"cone", "tripLaser"}) {
+    const Model m = Load(name);
+    float lowest = 1e9f, highest = -1e9f;
+    for (const Vec3& p : m.meshes[0].positions) {
+      lowest = std::min(lowest, p.x);
+      highest = std::max(highest, p.x);
+    }
+    EXPECT_GE(lowest, -0.01f) << name;
+    EXPECT_GT(highest, 8.0f) << name;
+  }
+}
+
 TEST(DemoModels, TrianglesFaceTheWayTheirNormalsPoint) {
   for (const ModelAsset& asset : DemoModels()) {
     const Model m = Load(asset.name);
@@ -131,8 +165,10 @@ TEST(DemoModels, CharactersHaveTheirAnimationSetsAtTheIndicesTheGameSelects) {
     for (const Bone& b : mesh.bones)
       for (size_t i = 0; i < b.vertices.size(); ++i) sums[b.vertices[i]] += b.weights[i];
     for (float s : sums) ASSERT_NEAR(s, 1.0f, 1e-4f);
-    for (const ModelAsset& asset : DemoModels())
-      if (asset.name == c.name) EXPECT_EQ(asset.swaps.size(), c.skins);
+    for (const ModelAsset& asset : DemoModels()) {
+      if (asset.name != c.name) continue;
+      EXPECT_EQ(asset.swaps.size(), c.skins);
+    }
   }
 }
 

@@ -14,6 +14,19 @@ Model StaticModel(const std::string& frameName, MeshContainer mesh) {
   return model;
 }
 
+ModelAsset PaintedProp(const std::string& name, const std::string& frame, const ShapeBuilder& shape,
+                       int size, Rgb ground, const std::function<void(Image&)>& paint,
+                       float alpha) {
+  const std::string texture = "models/" + name + ".png";
+  Image image(size, size, ground);
+  paint(image);
+  image.Grain(4);
+  return {name,
+          StaticModel(frame, shape.Finish(frame + "Mesh", {TexturedMaterial(texture, alpha)})),
+          {{texture, image}},
+          {}};
+}
+
 Material TexturedMaterial(const std::string& texture, float alpha) {
   Material m;
   m.diffuse = {1, 1, 1, alpha};

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,16 @@ struct ModelAsset {
   std::vector<Texture> textures;
   std::vector<std::string> swaps;
 };
+
+// Halves and the whole of a prop's texture, a little inside its edges.
+constexpr UvRect kLeft{0.02f, 0.02f, 0.48f, 0.98f}, kRight{0.52f, 0.02f, 0.98f, 0.98f};
+constexpr UvRect kAll{0.02f, 0.02f, 0.98f, 0.98f};
+
+// A prop of the shapes built, in frame `frame`, with one texture "models/<name>.png" of
+// size x size pixels on a `ground` colour, painted by `paint`.
+ModelAsset PaintedProp(const std::string& name, const std::string& frame, const ShapeBuilder& shape,
+                       int size, Rgb ground, const std::function<void(Image&)>& paint,
+                       float alpha = 1);
 
 // A model of one unanimated mesh in one frame, with one material showing `texture`.
 platform::xfile::Model StaticModel(const std::string& frameName,

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "tools/modelgen/Character.h"
+#include "tools/modelgen/Exhibits.h"
 #include "tools/modelgen/Props.h"
 #include "tools/modelgen/Skins.h"
 #include "tools/modelgen/XTextWriter.h"
@@ -40,6 +41,7 @@ std::vector<ModelAsset> DemoModels() {
                                  CharacterAsset("femaleThief", CharacterKind::FemaleThief),
                                  CharacterAsset("guard", CharacterKind::Guard)};
   for (ModelAsset& prop : Props()) assets.push_back(std::move(prop));
+  for (ModelAsset& exhibit : Exhibits()) assets.push_back(std::move(exhibit));
   return assets;
 }
 

@@ -6,7 +6,8 @@
 
 namespace modelgen {
 
-// Every model of the demo: the characters "thief", "femaleThief" and "guard", then the props.
+// Every model of the demo: the characters "thief", "femaleThief" and "guard", then the props,
+// then the exhibits.
 std::vector<ModelAsset> DemoModels();
 
 // Where the game loads a model name from: "models/" + the lower-cased name + ".x".

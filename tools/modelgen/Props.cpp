@@ -9,20 +9,6 @@ using namespace platform::xfile;
 namespace {
 
 constexpr Rgb kBlack{20, 20, 24}, kGold{220, 175, 50}, kGrey{120, 122, 128};
-constexpr UvRect kLeft{0.02f, 0.02f, 0.48f, 0.98f}, kRight{0.52f, 0.02f, 0.98f, 0.98f};
-constexpr UvRect kAll{0.02f, 0.02f, 0.98f, 0.98f};
-
-// One prop with one texture "models/<name>.png" painted by `paint`.
-template <typename Paint>
-ModelAsset Prop(const std::string& name, const std::string& frame, const ShapeBuilder& shape,
-                int size, Rgb ground, Paint paint, float alpha = 1) {
-  const std::string texture = "models/" + name + ".png";
-  Image image(size, size, ground);
-  paint(image);
-  image.Grain(4);
-  return {name, StaticModel(frame, shape.Finish(frame + "Mesh", {TexturedMaterial(texture, alpha)})),
-          {{texture, image}}, {}};
-}
 
 ModelAsset Emblem() {
   ShapeBuilder s;
@@ -30,7 +16,7 @@ ModelAsset Emblem() {
   s.Lathe({0, 0, 0}, {1, 0, 0}, rim, 32, {0.02f, 0.9f, 0.98f, 0.98f}, 1, 1, false);
   s.Disc({-1.5f, 0, 0}, {-1, 0, 0}, {0, 1, 0}, 20, 32, {0.02f, 0.02f, 0.86f, 0.86f});
   s.Disc({1.5f, 0, 0}, {1, 0, 0}, {0, -1, 0}, 20, 32, {0.02f, 0.02f, 0.86f, 0.86f});
-  return Prop("emblem", "Emblem", s, 128, kGold, [](Image& img) {
+  return PaintedProp("emblem", "Emblem", s, 128, kGold, [](Image& img) {
     img.Ellipse(0.44f, 0.44f, 0.42f, 0.42f, {30, 40, 90});
     img.Ellipse(0.44f, 0.44f, 0.36f, 0.36f, kGold);
     img.Line(0.24f, 0.22f, 0.44f, 0.68f, 0.09f, {30, 40, 90});  // a "V" for the vault
@@ -44,7 +30,7 @@ ModelAsset Arrow() {
   s.Tube({0, 0, 18}, {0, 0, -2}, 4, 4, 12, 2, kLeft);
   const ProfilePoint head[] = {{10, 0}, {0, 16}};
   s.Lathe({0, 0, -2}, {0, 0, -1}, head, 16, kRight);
-  return Prop("arrow", "Arrow", s, 64, {60, 220, 80}, [](Image& img) {
+  return PaintedProp("arrow", "Arrow", s, 64, {60, 220, 80}, [](Image& img) {
     img.Rect(0.52f, 0, 1, 0.25f, {170, 255, 150});
     img.Rect(0, 0.45f, 0.5f, 0.55f, {170, 255, 150});
   });
@@ -54,7 +40,7 @@ ModelAsset Cone() {
   ShapeBuilder s;
   const ProfilePoint beam[] = {{0.5f, 0}, {15, 62}, {30, 125}, {45, 188}, {60, 250}};
   s.Lathe({0, 0, 0}, {1, 0, 0}, beam, 16, kAll, 1, 1, false);
-  return Prop("cone", "Cone", s, 64, {255, 250, 210}, [](Image& img) {
+  return PaintedProp("cone", "Cone", s, 64, {255, 250, 210}, [](Image& img) {
     for (int i = 0; i < 8; ++i) {  // fades towards the far end
       const uint8_t level = uint8_t(250 - i * 22);
       img.Rect(0, float(i) / 8, 1, float(i + 1) / 8, {level, level, uint8_t(level * 0.8f)});
@@ -65,7 +51,7 @@ ModelAsset Cone() {
 ModelAsset Box() {
   ShapeBuilder s;
   s.Box({0, 0, 0}, {30, 30, 27}, kAll);
-  return Prop("box", "Box", s, 128, {176, 132, 80}, [](Image& img) {
+  return PaintedProp("box", "Box", s, 128, {176, 132, 80}, [](Image& img) {
     img.Rect(0, 0.44f, 1, 0.56f, {205, 180, 130});  // tape
     img.Rect(0.06f, 0.06f, 0.94f, 0.08f, {140, 100, 60});
     img.Line(0.12f, 0.3f, 0.12f, 0.16f, 0.03f, kBlack);  // "this way up"
@@ -79,7 +65,7 @@ ModelAsset SmokeBomb() {
   ShapeBuilder s;
   s.Ellipsoid({0, 0, 0}, {1.8f, 1.8f, 1.8f}, 12, 8, kLeft);
   s.Tube({0, 0, 1.4f}, {0, 0, 2.6f}, 0.7f, 0.6f, 8, 1, kRight);
-  return Prop("smokebomb", "SmokeBomb", s, 64, {70, 75, 80}, [](Image& img) {
+  return PaintedProp("smokebomb", "SmokeBomb", s, 64, {70, 75, 80}, [](Image& img) {
     img.Rect(0, 0.44f, 0.5f, 0.56f, {200, 40, 40});
     img.Rect(0.5f, 0, 1, 1, kGrey);
   });
@@ -90,7 +76,7 @@ ModelAsset Battery() {
   const ProfilePoint body[] = {{4, 0}, {4, 9}, {4, 14}};
   s.Lathe({0, 0, -7}, {0, 0, 1}, body, 14, kLeft);
   s.Tube({0, 0, 7}, {0, 0, 8.5f}, 1.5f, 1.5f, 8, 1, kRight);
-  return Prop("battery", "Battery", s, 64, kBlack, [](Image& img) {
+  return PaintedProp("battery", "Battery", s, 64, kBlack, [](Image& img) {
     img.Rect(0, 0.55f, 0.5f, 1, {210, 140, 40});  // copper top
     img.Line(0.1f, 0.3f, 0.4f, 0.3f, 0.06f, {230, 230, 230});  // a "+" all round
     img.Line(0.25f, 0.18f, 0.25f, 0.42f, 0.06f, {230, 230, 230});
@@ -103,7 +89,7 @@ ModelAsset SuctionCup() {
   s.Tube({8, 0, 0}, {0, 0, 0}, 0.6f, 0.6f, 8, 1, kLeft);
   const ProfilePoint cup[] = {{0.8f, 0}, {2.4f, 1.8f}, {3.0f, 2.6f}};
   s.Lathe({0, 0, 0}, {-1, 0, 0}, cup, 14, kRight);
-  return Prop("suctioncup", "SuctionCup", s, 64, {230, 200, 60}, [](Image& img) {
+  return PaintedProp("suctioncup", "SuctionCup", s, 64, {230, 200, 60}, [](Image& img) {
     img.Rect(0.5f, 0, 1, 1, {200, 30, 40});
   });
 }
@@ -112,7 +98,7 @@ ModelAsset SuctionCup() {
 ModelAsset TripLaser() {
   ShapeBuilder s;
   s.Box({3, 0, 0.5f}, {3, 6, 8}, kLeft);
-  s.Tube({5.5f, 0, 0.5f}, {8.5f, 0, 0.5f}, 3.2f, 3.2f, 14, 1, {0.52f, 0.02f, 0.98f, 0.48f});
+  s.Tube({5.5f, 0, 0.5f}, {8.4f, 0, 0.5f}, 3.2f, 3.2f, 14, 1, {0.52f, 0.02f, 0.98f, 0.48f});
   s.Disc({8.5f, 0, 0.5f}, {1, 0, 0}, {0, -1, 0}, 2.8f, 14, {0.52f, 0.52f, 0.98f, 0.98f});
   auto paint = [](bool lit) {
     Image img(64, 64, {90, 92, 98});
@@ -135,7 +121,7 @@ ModelAsset Taser() {
   s.Box({0, 0, 0}, {5, 1.5f, 1.8f}, kLeft);
   s.Box({3, 0, -3.4f}, {1.2f, 1.3f, 2.4f}, kRight);
   for (float y : {-0.8f, 0.8f}) s.Box({-5.8f, y, 0.8f}, {0.8f, 0.25f, 0.25f}, kRight);
-  return Prop("taser", "Taser", s, 64, {235, 200, 30}, [](Image& img) {
+  return PaintedProp("taser", "Taser", s, 64, {235, 200, 30}, [](Image& img) {
     img.Bands({0, 0.02f, 0.5f, 0.4f}, {235, 200, 30}, kBlack, 4, false);
     img.Rect(0.5f, 0, 1, 1, kGrey);
   });
@@ -147,7 +133,7 @@ ModelAsset SuctionCupGun() {
   s.Box({3, 0, -3}, {1.1f, 1.0f, 2.2f}, kRight);
   const ProfilePoint cup[] = {{0.6f, 0}, {1.8f, 1.2f}, {2.2f, 1.8f}};
   s.Lathe({-6, 0, 0}, {-1, 0, 0}, cup, 12, {0.52f, 0.52f, 0.98f, 0.98f});
-  return Prop("suctioncupgun", "SuctionCupGun", s, 64, {40, 140, 200}, [](Image& img) {
+  return PaintedProp("suctioncupgun", "SuctionCupGun", s, 64, {40, 140, 200}, [](Image& img) {
     img.Rect(0.5f, 0, 1, 0.5f, kBlack);
     img.Rect(0.5f, 0.5f, 1, 1, {200, 30, 40});
   });
