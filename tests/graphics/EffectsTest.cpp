@@ -1,4 +1,6 @@
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "engine/Engine.h"
 #include "tests/graphics/GraphicsFixture.h"
@@ -112,6 +114,43 @@ TEST_F(EffectsTest, TwoNamesDifferingInCaseLeaveTheLaterFileRegistered) {
   platform::EffectProgram* post = graphics->GetEffectManager()->Get("post")->GetEffect();
   ASSERT_NE(post, nullptr);
   EXPECT_EQ(post->TechniqueName(), "Edge");
+}
+
+// Sets environment variables for the life of the object and puts the old values back.
+class ScopedEnv {
+ public:
+  ~ScopedEnv() {
+    for (const auto& [name, value] : saved_) {
+      if (value) {
+        setenv(name.c_str(), value->c_str(), 1);
+      } else {
+        unsetenv(name.c_str());
+      }
+    }
+  }
+  void Set(const char* name, const char* value) {
+    const char* old = std::getenv(name);
+    saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+    if (value) {
+      setenv(name, value, 1);
+    } else {
+      unsetenv(name);
+    }
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+TEST(EditorTest, NoEditorOpensInCiRunsOrWithoutADisplay) {
+  ScopedEnv env;
+  env.Set("CI", "true");
+  env.Set("DISPLAY", ":0");
+  EXPECT_FALSE(IsInteractiveDesktop());
+  env.Set("CI", nullptr);
+  env.Set("DISPLAY", nullptr);
+  env.Set("WAYLAND_DISPLAY", nullptr);
+  EXPECT_FALSE(IsInteractiveDesktop());
 }
 
 }  // namespace

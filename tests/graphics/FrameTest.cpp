@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include "engine/ConsoleWindow.h"
 #include "engine/EngineSettings.h"
 #include "entity/XmlWriter.h"
@@ -106,6 +108,19 @@ TEST_F(FrameTest, ShutDownReleasesTheDevice) {
   graphics->Shutdown();
   EXPECT_EQ(graphics->GetDevice(), nullptr);
   graphics->Render();
+}
+
+using DeviceTest = GraphicsFixture;
+
+TEST_F(DeviceTest, ADeviceThatCannotBeMadeEndsTheProgramWithAFailureStatus) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);  // a video driver without GL windows
+        StartGraphics();
+      },
+      ::testing::ExitedWithCode(EXIT_FAILURE),
+      "Fatal error!: Error creating Direct3D Device - check your video card drivers!");
 }
 
 }  // namespace
