@@ -52,7 +52,8 @@ const CharacterCase kCharacters[] = {
 };
 
 // The skin of the model's first mesh with set `set` played for `seconds`.
-SkinnedVertices SkinAt(const Model& m, uint32_t set, double seconds, std::vector<Matrix>& combined) {
+SkinnedVertices SkinAt(const Model& m, uint32_t set, double seconds,
+                       std::vector<Matrix>& combined) {
   std::vector<Frame> frames = m.frames;
   AnimationController c(m);
   EXPECT_TRUE(c.SetAnimationSet(set));
@@ -178,7 +179,8 @@ TEST(DemoModels, CharactersStayWholeAndOnTheirFeetThroughEverySet) {
     const float half = CharacterHeight(c.kind) / 2;
     for (uint32_t s = 0; s < m.animationSets.size(); ++s)
       for (double t : {0.0, 0.13, 0.37, 0.61, 1.9}) {
-        SCOPED_TRACE(std::string(c.name) + " set " + m.animationSets[s].name + " at " + std::to_string(t));
+        SCOPED_TRACE(std::string(c.name) + " set " + m.animationSets[s].name + " at " +
+                     std::to_string(t));
         std::vector<Matrix> combined;
         const SkinnedVertices skin = SkinAt(m, s, t, combined);
         float lowest = 1e9f, highest = -1e9f;

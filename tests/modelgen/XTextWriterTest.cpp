@@ -77,7 +77,8 @@ TEST(XTextWriter, WrittenModelReadsBackWithEveryPart) {
   EXPECT_EQ(m.frames[0].name, "Root");
   EXPECT_EQ(m.FindFrame("Tip"), 3);
   EXPECT_EQ(m.frames[3].parent, 2);
-  for (int i = 0; i < 16; ++i) EXPECT_NEAR(m.frames[2].transform[i], original.frames[2].transform[i], 1e-6f);
+  for (int i = 0; i < 16; ++i)
+    EXPECT_NEAR(m.frames[2].transform[i], original.frames[2].transform[i], 1e-6f);
 
   ASSERT_EQ(m.meshes.size(), 1u);
   const MeshContainer& mesh = m.meshes[0];

@@ -24,13 +24,14 @@ struct Build {
 };
 
 Build Proportions(CharacterKind kind) {
-  Build b{100, 50, 7, 27, 6, 58, 70, 80, 14, 83, 85,
-          8,   63, 48, 8, 13, 7, 12, 9.5f, 11, 3.2f, 5.5f, 4.2f, 3.6f, 3.0f};
+  Build b{100, 50, 7,  27, 6,  58,   70, 80,   14,   83,   85,   8,   63,
+          48,  8,  13, 7,  12, 9.5f, 11, 3.2f, 5.5f, 4.2f, 3.6f, 3.0f};
   auto scale = [&b](float s) {
-    for (float* f : {&b.height, &b.hipZ, &b.hipY, &b.kneeZ, &b.ankleZ, &b.waistZ, &b.chestZ,
-                     &b.shoulderZ, &b.shoulderY, &b.neckZ, &b.headZ, &b.headR, &b.elbowZ,
-                     &b.wristZ, &b.handLen, &b.footLen, &b.depth, &b.chestW, &b.waistW, &b.hipW,
-                     &b.neckR, &b.thighR, &b.calfR, &b.upperArmR, &b.forearmR})
+    for (float* f :
+         {&b.height,    &b.hipZ,      &b.hipY,      &b.kneeZ,   &b.ankleZ, &b.waistZ, &b.chestZ,
+          &b.shoulderZ, &b.shoulderY, &b.neckZ,     &b.headZ,   &b.headR,  &b.elbowZ, &b.wristZ,
+          &b.handLen,   &b.footLen,   &b.depth,     &b.chestW,  &b.waistW, &b.hipW,   &b.neckR,
+          &b.thighR,    &b.calfR,     &b.upperArmR, &b.forearmR})
       *f *= s;
   };
   if (kind == CharacterKind::FemaleThief) {
@@ -114,13 +115,16 @@ void AddLimbs(ShapeBuilder& shape, const Skeleton& s, const Build& b, CharacterK
     const Vec3 hip = JointOf(s, p + "Thigh");
     const float lt = b.hipZ - b.kneeZ, lc = b.kneeZ - b.ankleZ;
     shape.SetInfluence(Chain(hip, {0, 0, -1},
-                             {{s.Find("Bip01_Pelvis"), kBefore}, {s.Find(p + "Thigh"), 0},
-                              {s.Find(p + "Calf"), lt}, {s.Find(p + "Foot"), lt + lc}},
+                             {{s.Find("Bip01_Pelvis"), kBefore},
+                              {s.Find(p + "Thigh"), 0},
+                              {s.Find(p + "Calf"), lt},
+                              {s.Find(p + "Foot"), lt + lc}},
                              4));
-    const ProfilePoint leg[] = {{b.thighR * 1.05f, -4},       {b.thighR, 0},
-                                {b.thighR * 0.92f, lt * 0.5f}, {b.calfR * 1.05f, lt},
-                                {b.calfR * 1.1f, lt + lc * 0.3f}, {b.calfR * 0.75f, lt + lc * 0.85f},
-                                {b.calfR * 0.7f, lt + lc + 1}};
+    const ProfilePoint leg[] = {
+        {b.thighR * 1.05f, -4},           {b.thighR, 0},
+        {b.thighR * 0.92f, lt * 0.5f},    {b.calfR * 1.05f, lt},
+        {b.calfR * 1.1f, lt + lc * 0.3f}, {b.calfR * 0.75f, lt + lc * 0.85f},
+        {b.calfR * 0.7f, lt + lc + 1}};
     shape.Lathe(hip, {0, 0, -1}, leg, 10, atlas::kLegs);
     shape.SetInfluence(Rigid(s.Find(p + "Foot")));
     const Vec3 ankle = JointOf(s, p + "Foot");
@@ -134,13 +138,17 @@ void AddLimbs(ShapeBuilder& shape, const Skeleton& s, const Build& b, CharacterK
     const float lu = Length(Sub(elbow, shoulder)), lf = Length(Sub(wrist, elbow));
     const Vec3 down = Normalize(Sub(wrist, shoulder));
     shape.SetInfluence(Chain(shoulder, down,
-                             {{s.Find(p + "Clavicle"), kBefore}, {s.Find(p + "UpperArm"), 0},
-                              {s.Find(p + "Forearm"), lu}, {s.Find(p + "Hand"), lu + lf}},
+                             {{s.Find(p + "Clavicle"), kBefore},
+                              {s.Find(p + "UpperArm"), 0},
+                              {s.Find(p + "Forearm"), lu},
+                              {s.Find(p + "Hand"), lu + lf}},
                              3));
     shape.Ellipsoid(shoulder, {b.upperArmR * 1.15f, b.upperArmR * 1.2f, b.upperArmR * 1.15f}, 10, 6,
                     atlas::kArms);
-    const ProfilePoint arm[] = {{b.upperArmR * 1.15f, 0}, {b.upperArmR, lu * 0.45f},
-                                {b.forearmR * 1.1f, lu}, {b.forearmR * 1.05f, lu + lf * 0.35f},
+    const ProfilePoint arm[] = {{b.upperArmR * 1.15f, 0},
+                                {b.upperArmR, lu * 0.45f},
+                                {b.forearmR * 1.1f, lu},
+                                {b.forearmR * 1.05f, lu + lf * 0.35f},
                                 {b.forearmR * 0.75f, lu + lf + 0.5f}};
     shape.Lathe(shoulder, down, arm, 10, atlas::kArms);
     const Vec3 palm = Add(wrist, Scale(down, b.handLen * 0.5f));
@@ -163,7 +171,9 @@ void AddTrunk(ShapeBuilder& shape, const Skeleton& s, const Build& b) {
   shape.SetInfluence(Rigid(pelvis));
   shape.Ellipsoid({0, 0, b.hipZ + 1.5f + lift}, {b.depth, b.hipW, 7}, 14, 8, atlas::kHips);
   shape.SetInfluence(Chain({0, 0, 0}, {0, 0, 1},
-                           {{pelvis, kBefore}, {spine, b.waistZ + lift}, {chest, b.chestZ + lift},
+                           {{pelvis, kBefore},
+                            {spine, b.waistZ + lift},
+                            {chest, b.chestZ + lift},
                             {neck, b.neckZ + lift}},
                            5));
   const float base = b.hipZ + 2;
@@ -175,7 +185,8 @@ void AddTrunk(ShapeBuilder& shape, const Skeleton& s, const Build& b) {
                                 {b.neckR * 1.3f, b.neckZ - base}};
   shape.Lathe({0, 0, base + lift}, {0, 0, 1}, torso, 14, atlas::kTorso, b.depth / b.chestW, 1);
   shape.SetInfluence(Chain({0, 0, 0}, {0, 0, 1},
-                           {{chest, kBefore}, {neck, b.neckZ + lift}, {head, b.headZ + lift}}, 2.5f));
+                           {{chest, kBefore}, {neck, b.neckZ + lift}, {head, b.headZ + lift}},
+                           2.5f));
   shape.Tube({0, 0, b.neckZ - 3 + lift}, {0, 0, b.headZ + 3 + lift}, b.neckR, b.neckR * 0.95f, 10,
              2, atlas::kSkin);
 }
@@ -217,14 +228,14 @@ void AddHead(ShapeBuilder& shape, const Skeleton& s, const Build& b, CharacterKi
     const float chest = b.chestZ - b.height / 2;
     shape.Ellipsoid({b.depth + 4, 0, chest + 1}, {5, 7.5f, 9}, 10, 7, atlas::kGear);
   } else if (kind == CharacterKind::FemaleThief) {
-    const ProfilePoint hair[] = {{1.04f, 0.3f}, {1.0f, 0.5f}, {0.86f, 0.75f}, {0.55f, 1.0f},
-                                 {0, 1.15f}};
+    const ProfilePoint hair[] = {
+        {1.04f, 0.3f}, {1.0f, 0.5f}, {0.86f, 0.75f}, {0.55f, 1.0f}, {0, 1.15f}};
     Dome(shape, b, hair, atlas::kHair);
     shape.Tube({r * 0.9f, 0, c + r * 0.2f}, {r * 1.5f, 0, c - r * 1.6f}, 2.4f, 1.0f, 8, 3,
                atlas::kHair);
   } else {
-    const ProfilePoint cap[] = {{1.05f, 0.36f}, {1.05f, 0.6f}, {1.2f, 0.8f}, {1.2f, 0.92f},
-                                {0, 0.96f}};
+    const ProfilePoint cap[] = {
+        {1.05f, 0.36f}, {1.05f, 0.6f}, {1.2f, 0.8f}, {1.2f, 0.92f}, {0, 0.96f}};
     Dome(shape, b, cap, atlas::kHat);
     shape.Box({-r * 1.35f, 0, c + r * 0.4f}, {r * 0.45f, r * 0.8f, r * 0.06f}, atlas::kHat);
   }

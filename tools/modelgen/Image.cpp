@@ -9,7 +9,8 @@ namespace modelgen {
 
 Image::Image(int width, int height, Rgb fill)
     : width_(width), height_(height), rgb_(size_t(width) * size_t(height) * 3) {
-  for (size_t i = 0; i < rgb_.size(); i += 3) std::copy(fill.begin(), fill.end(), rgb_.begin() + long(i));
+  for (size_t i = 0; i < rgb_.size(); i += 3)
+    std::copy(fill.begin(), fill.end(), rgb_.begin() + long(i));
 }
 
 Rgb Image::At(int x, int y) const {
@@ -72,7 +73,8 @@ void Image::Grain(int amount) {
       h ^= h >> 15;
       const int d = int(h % uint32_t(2 * amount + 1)) - amount;
       const size_t i = (size_t(y) * size_t(width_) + size_t(x)) * 3;
-      for (int c = 0; c < 3; ++c) rgb_[i + size_t(c)] = uint8_t(std::clamp(int(rgb_[i + size_t(c)]) + d, 0, 255));
+      for (int c = 0; c < 3; ++c)
+        rgb_[i + size_t(c)] = uint8_t(std::clamp(int(rgb_[i + size_t(c)]) + d, 0, 255));
     }
 }
 

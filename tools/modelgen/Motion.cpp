@@ -37,7 +37,8 @@ void Stride(const Gait& g, const MotionStyle& style, float phase, Pose& p) {
     p.Turn(prefix + "Foot", AboutY(Deg(0.7f * (knee - thigh))));
     const float out = left ? 6.f : -6.f;
     if (!left && style.holdsLight) continue;
-    p.Turn(prefix + "UpperArm", Then(AboutX(Deg(out)), AboutY(Deg(-g.armSwing * style.stride * s))));
+    p.Turn(prefix + "UpperArm",
+           Then(AboutX(Deg(out)), AboutY(Deg(-g.armSwing * style.stride * s))));
     p.Turn(prefix + "Forearm", AboutY(Deg(g.elbow + 0.3f * g.elbow * std::max(0.f, -s))));
   }
   p.Turn("Bip01_Pelvis", AboutZ(Deg(4 * std::sin(a))));
@@ -138,8 +139,7 @@ Clip Sleep(const MotionStyle&) {
 
 }  // namespace
 
-Pose::Pose(const Skeleton& skeleton)
-    : skeleton_(skeleton), rotations_(skeleton.Bones().size()) {}
+Pose::Pose(const Skeleton& skeleton) : skeleton_(skeleton), rotations_(skeleton.Bones().size()) {}
 
 Pose& Pose::Turn(const std::string& bone, const Quat& q) {
   Quat& r = rotations_[skeleton_.Find(bone)];
@@ -160,11 +160,13 @@ float LowestContact(const Skeleton& skeleton, const std::vector<Matrix>& local,
   const auto& bones = skeleton.Bones();
   std::vector<Matrix> combined(bones.size());
   for (size_t b = 0; b < bones.size(); ++b)
-    combined[b] = bones[b].parent < 0 ? local[b] : Multiply(local[b], combined[size_t(bones[b].parent)]);
+    combined[b] =
+        bones[b].parent < 0 ? local[b] : Multiply(local[b], combined[size_t(bones[b].parent)]);
   const std::vector<Matrix> offsets = skeleton.Offsets();
   float lowest = std::numeric_limits<float>::max();
   for (const Contact& c : contacts)
-    lowest = std::min(lowest, TransformPoint(c.point, Multiply(offsets[c.bone], combined[c.bone])).z);
+    lowest =
+        std::min(lowest, TransformPoint(c.point, Multiply(offsets[c.bone], combined[c.bone])).z);
   return lowest;
 }
 
@@ -185,7 +187,8 @@ AnimationSet SampleClip(const Skeleton& skeleton, const Clip& clip,
     clip.pose(phase, pose);
     std::vector<Matrix> local;
     for (uint32_t b = 0; b < bones.size(); ++b)
-      local.push_back(skeleton.Local(b, pose.Rotations()[b], bones[b].parent < 0 ? pose.RootShift() : Vec3{}));
+      local.push_back(
+          skeleton.Local(b, pose.Rotations()[b], bones[b].parent < 0 ? pose.RootShift() : Vec3{}));
     float floor = std::numeric_limits<float>::max();
     for (const Contact& c : contacts) floor = std::min(floor, c.point.z);
     pose.Shift({0, 0, contacts.empty() ? 0 : floor - LowestContact(skeleton, local, contacts)});

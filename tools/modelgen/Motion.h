@@ -52,8 +52,7 @@ struct Contact {
 // key repeating the first so that the loop closes. Each pose is raised or lowered so that its
 // lowest contact stands where the lowest one stands in the bind pose: on the floor.
 platform::xfile::AnimationSet SampleClip(const Skeleton& skeleton, const Clip& clip,
-                                         std::span<const Contact> contacts,
-                                         int keysPerCycle = 24);
+                                         std::span<const Contact> contacts, int keysPerCycle = 24);
 
 // The thieves' sets in the order the game selects them: 0 idle, 1 sneak, 2 walk, 3 run.
 std::vector<Clip> ThiefClips(const MotionStyle& style);

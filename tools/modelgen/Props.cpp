@@ -40,12 +40,15 @@ ModelAsset Cone() {
   ShapeBuilder s;
   const ProfilePoint beam[] = {{0.5f, 0}, {15, 62}, {30, 125}, {45, 188}, {60, 250}};
   s.Lathe({0, 0, 0}, {1, 0, 0}, beam, 16, kAll, 1, 1, false);
-  return PaintedProp("cone", "Cone", s, 64, {255, 250, 210}, [](Image& img) {
-    for (int i = 0; i < 8; ++i) {  // fades towards the far end
-      const uint8_t level = uint8_t(250 - i * 22);
-      img.Rect(0, float(i) / 8, 1, float(i + 1) / 8, {level, level, uint8_t(level * 0.8f)});
-    }
-  }, 0.5f);
+  return PaintedProp(
+      "cone", "Cone", s, 64, {255, 250, 210},
+      [](Image& img) {
+        for (int i = 0; i < 8; ++i) {  // fades towards the far end
+          const uint8_t level = uint8_t(250 - i * 22);
+          img.Rect(0, float(i) / 8, 1, float(i + 1) / 8, {level, level, uint8_t(level * 0.8f)});
+        }
+      },
+      0.5f);
 }
 
 ModelAsset Box() {
@@ -77,7 +80,7 @@ ModelAsset Battery() {
   s.Lathe({0, 0, -7}, {0, 0, 1}, body, 14, kLeft);
   s.Tube({0, 0, 7}, {0, 0, 8.5f}, 1.5f, 1.5f, 8, 1, kRight);
   return PaintedProp("battery", "Battery", s, 64, kBlack, [](Image& img) {
-    img.Rect(0, 0.55f, 0.5f, 1, {210, 140, 40});  // copper top
+    img.Rect(0, 0.55f, 0.5f, 1, {210, 140, 40});               // copper top
     img.Line(0.1f, 0.3f, 0.4f, 0.3f, 0.06f, {230, 230, 230});  // a "+" all round
     img.Line(0.25f, 0.18f, 0.25f, 0.42f, 0.06f, {230, 230, 230});
     img.Rect(0.5f, 0, 1, 1, {200, 200, 205});
@@ -142,7 +145,7 @@ ModelAsset SuctionCupGun() {
 }  // namespace
 
 std::vector<ModelAsset> Props() {
-  return {Emblem(), Arrow(),     Cone(),      Box(),   SmokeBomb(),
+  return {Emblem(),  Arrow(),      Cone(),      Box(),   SmokeBomb(),
           Battery(), SuctionCup(), TripLaser(), Taser(), SuctionCupGun()};
 }
 

@@ -32,8 +32,7 @@ uint32_t ShapeBuilder::Vertex(const Vec3& p, const Vec3& n, float u, float v) {
 }
 
 void ShapeBuilder::Triangle(uint32_t a, uint32_t b, uint32_t c) {
-  const Vec3 cross =
-      Cross(Sub(positions_[b], positions_[a]), Sub(positions_[c], positions_[a]));
+  const Vec3 cross = Cross(Sub(positions_[b], positions_[a]), Sub(positions_[c], positions_[a]));
   if (Length(cross) < 1e-3f) return;  // also slivers that rounding in the file would flatten
   const Vec3 n = Add(Add(normals_[a], normals_[b]), normals_[c]);
   if (Dot(cross, n) < 0) std::swap(b, c);
@@ -71,8 +70,9 @@ void ShapeBuilder::Box(const Vec3& c, const Vec3& h, const UvRect& uv) {
     }
 }
 
-void ShapeBuilder::Lathe(const Vec3& base, const Vec3& axisIn, std::span<const ProfilePoint> profile,
-                         int segments, const UvRect& uv, float widthX, float widthY, bool caps) {
+void ShapeBuilder::Lathe(const Vec3& base, const Vec3& axisIn,
+                         std::span<const ProfilePoint> profile, int segments, const UvRect& uv,
+                         float widthX, float widthY, bool caps) {
   const Vec3 axis = Normalize(axisIn);
   Vec3 e1, e2;
   Across(axis, e1, e2);
@@ -84,8 +84,8 @@ void ShapeBuilder::Lathe(const Vec3& base, const Vec3& axisIn, std::span<const P
     const ProfilePoint& b = profile[size_t(std::min(r + 1, rows - 1))];
     const float dr = b.radius - a.radius, dh = b.along - a.along;
     const float len = std::sqrt(dr * dr + dh * dh);
-    slope[size_t(r)] = len > 0 ? std::array<float, 2>{dh / len, -dr / len}
-                               : std::array<float, 2>{1, 0};
+    slope[size_t(r)] =
+        len > 0 ? std::array<float, 2>{dh / len, -dr / len} : std::array<float, 2>{1, 0};
   }
   const uint32_t first = uint32_t(positions_.size());
   for (int r = 0; r < rows; ++r) {
@@ -94,8 +94,8 @@ void ShapeBuilder::Lathe(const Vec3& base, const Vec3& axisIn, std::span<const P
     for (int s = 0; s <= segments; ++s) {
       const float a = 2 * kPi * float(s) / float(segments);
       const Vec3 dir = Add(Scale(e1, std::cos(a) * widthX), Scale(e2, std::sin(a) * widthY));
-      const Vec3 radial = Normalize(Add(Scale(e1, std::cos(a) / widthX),
-                                        Scale(e2, std::sin(a) / widthY)));
+      const Vec3 radial =
+          Normalize(Add(Scale(e1, std::cos(a) / widthX), Scale(e2, std::sin(a) / widthY)));
       const Vec3 n = Add(Scale(radial, slope[size_t(r)][0]), Scale(axis, slope[size_t(r)][1]));
       Vertex(Add(centre, Scale(dir, p.radius)), n, Mix(uv.u0, uv.u1, float(s) / float(segments)),
              Mix(uv.v0, uv.v1, float(r) / float(rows - 1)));

@@ -46,7 +46,8 @@ Vec3 Skeleton::LocalTranslation(uint32_t bone) const {
 }
 
 Matrix Skeleton::Local(uint32_t bone, const Quat& pose, const Vec3& shift) const {
-  return RotateTranslate(LocalRotation(bone, pose), platform::xfile::Add(LocalTranslation(bone), shift));
+  return RotateTranslate(LocalRotation(bone, pose),
+                         platform::xfile::Add(LocalTranslation(bone), shift));
 }
 
 std::vector<Matrix> Skeleton::Offsets() const {

@@ -31,7 +31,7 @@ void FaceEllipse(Image& img, float s, float t, float rs, float rt, Rgb c) {
 
 void PaintFace(Image& img, const Outfit& o) {
   img.Rect(atlas::kFace, o.skin);
-  img.Rect(Sub(atlas::kFace, 0, 0, 1, 0.36f), o.hair);  // crown
+  img.Rect(Sub(atlas::kFace, 0, 0, 1, 0.36f), o.hair);        // crown
   img.Rect(Sub(atlas::kFace, 0, 0.36f, 0.3f, 0.6f), o.hair);  // back of the head
   img.Rect(Sub(atlas::kFace, 0.7f, 0.36f, 1, 0.6f), o.hair);
   if (o.masked) img.Rect(Sub(atlas::kFace, 0, 0.4f, 1, 0.52f), kBlack);
@@ -57,9 +57,9 @@ Image Paint(CharacterKind kind, const Outfit& o) {
     img.Bands(atlas::kArms, o.shirt, o.stripe, 5, true);
   } else {
     img.Rect(atlas::kTorso, o.shirt);
-    img.Rect(Sub(atlas::kTorso, 0.48f, 0.3f, 0.52f, 0.85f), o.stripe);  // tie
+    img.Rect(Sub(atlas::kTorso, 0.48f, 0.3f, 0.52f, 0.85f), o.stripe);    // tie
     img.Ellipse(0.5f + 0.5f * 0.4f, 0.5f * 0.55f, 0.018f, 0.02f, kGold);  // badge, left chest
-    img.Rect(Sub(atlas::kTorso, 0.35f, 0.62f, 0.45f, 0.66f), o.stripe);  // pocket flap
+    img.Rect(Sub(atlas::kTorso, 0.35f, 0.62f, 0.45f, 0.66f), o.stripe);   // pocket flap
     img.Rect(atlas::kArms, o.shirt);
     img.Rect(Sub(atlas::kArms, 0, 0.85f, 1, 1), o.stripe);  // cuffs
   }
@@ -81,29 +81,36 @@ Image Paint(CharacterKind kind, const Outfit& o) {
   return img;
 }
 
+// A thief in black shoes and gloves with a sack on the back.
+Outfit ThiefOutfit(Rgb shirt, Rgb stripe, Rgb trousers, Rgb hat, Rgb skin, Rgb hair) {
+  return {shirt, stripe, trousers, kBlack, kBlack, hat, {125, 92, 58}, skin, hair};
+}
+
 std::vector<Outfit> Outfits(CharacterKind kind) {
-  const Rgb skin{224, 180, 150}, darkSkin{150, 105, 75};
+  const Rgb skin{224, 180, 150}, tan{150, 105, 75}, red{170, 30, 30}, blue{30, 50, 120};
+  const Rgb green{50, 100, 45}, purple{120, 40, 150}, teal{20, 120, 130}, amber{200, 120, 30};
   switch (kind) {
     case CharacterKind::Thief:
-      return {{kBlack, kWhite, {40, 40, 48}, kBlack, kBlack, kBlack, {130, 95, 55}, skin, {60, 40, 25}},
-              {{170, 30, 30}, {90, 15, 20}, {55, 55, 60}, kBlack, kBlack, {170, 30, 30}, {130, 95, 55}, darkSkin, kBlack},
-              {{30, 50, 120}, {200, 200, 210}, {30, 30, 50}, kBlack, {20, 20, 40}, {30, 50, 120}, {120, 90, 60}, skin, {180, 140, 60}},
-              {{50, 100, 45}, {30, 60, 30}, {70, 65, 45}, {50, 35, 20}, kBlack, {50, 100, 45}, {110, 85, 50}, darkSkin, kBlack}};
+      return {ThiefOutfit(kBlack, kWhite, {40, 40, 48}, kBlack, skin, {60, 40, 25}),
+              ThiefOutfit(red, {90, 15, 20}, {55, 55, 60}, red, tan, kBlack),
+              ThiefOutfit(blue, {200, 200, 210}, {30, 30, 50}, blue, skin, {180, 140, 60}),
+              ThiefOutfit(green, {30, 60, 30}, {70, 65, 45}, green, tan, kBlack)};
     case CharacterKind::FemaleThief:
-      return {{kBlack, {200, 60, 120}, {35, 35, 40}, kBlack, kBlack, kBlack, {120, 90, 60}, skin, {120, 40, 20}},
-              {{120, 40, 150}, {60, 20, 80}, {40, 35, 50}, kBlack, kBlack, kBlack, {120, 90, 60}, darkSkin, kBlack},
-              {{20, 120, 130}, {220, 220, 220}, {30, 40, 50}, kBlack, {20, 40, 50}, kBlack, {120, 90, 60}, skin, {220, 190, 90}},
-              {{200, 120, 30}, {90, 50, 15}, {50, 45, 40}, {60, 40, 20}, kBlack, kBlack, {120, 90, 60}, darkSkin, {70, 35, 20}}};
+      return {ThiefOutfit(kBlack, {200, 60, 120}, {35, 35, 40}, kBlack, skin, {120, 40, 20}),
+              ThiefOutfit(purple, {60, 20, 80}, {40, 35, 50}, kBlack, tan, kBlack),
+              ThiefOutfit(teal, {220, 220, 220}, {30, 40, 50}, kBlack, skin, {220, 190, 90}),
+              ThiefOutfit(amber, {90, 50, 15}, {50, 45, 40}, kBlack, tan, {70, 35, 20})};
     case CharacterKind::Guard: {
-      const Outfit patrol{{60, 90, 160}, {20, 25, 60}, {25, 30, 60}, kBlack, skin, {25, 30, 70},
-                          {70, 70, 75}, skin, {90, 60, 35}, false};
+      Outfit patrol{{60, 90, 160}, {20, 25, 60}, {25, 30, 60}, kBlack,      skin,
+                    {25, 30, 70},  {70, 70, 75}, skin,         {90, 60, 35}};
+      patrol.masked = false;
       Outfit asleep = patrol;
       asleep.eyesShut = true;
-      Outfit dark = patrol;
-      dark.shirt = {55, 55, 62};
-      dark.trousers = {30, 30, 34};
-      dark.hat = {35, 35, 40};
-      return {patrol, asleep, dark};
+      Outfit night = patrol;
+      night.shirt = {55, 55, 62};
+      night.trousers = {30, 30, 34};
+      night.hat = {35, 35, 40};
+      return {patrol, asleep, night};
     }
   }
   return {};

@@ -61,7 +61,8 @@ void WriteFaces(TextOut& out, int d, const MeshContainer& mesh) {
 
 void WriteVectors(TextOut& out, int d, const std::vector<Vec3>& vs) {
   out.Line(d, std::to_string(vs.size()) + ";");
-  for (size_t i = 0; i < vs.size(); ++i) out.Line(d, TextOut::Vec(vs[i]) + TextOut::Sep(i, vs.size()));
+  for (size_t i = 0; i < vs.size(); ++i)
+    out.Line(d, TextOut::Vec(vs[i]) + TextOut::Sep(i, vs.size()));
 }
 
 void WriteSkin(TextOut& out, int d, const MeshContainer& mesh) {
@@ -90,7 +91,8 @@ void WriteSkin(TextOut& out, int d, const MeshContainer& mesh) {
     out.Line(d + 1, std::to_string(n) + ";");
     for (size_t i = 0; i < n; ++i)
       out.Line(d + 1, std::to_string(bone.vertices[i]) + TextOut::Sep(i, n));
-    for (size_t i = 0; i < n; ++i) out.Line(d + 1, TextOut::Num(bone.weights[i]) + TextOut::Sep(i, n));
+    for (size_t i = 0; i < n; ++i)
+      out.Line(d + 1, TextOut::Num(bone.weights[i]) + TextOut::Sep(i, n));
     out.Line(d + 1, TextOut::Mat(bone.offset));
     out.Line(d, "}");
   }
@@ -111,8 +113,8 @@ void WriteMesh(TextOut& out, int d, const MeshContainer& mesh) {
     out.Line(d + 1, "MeshTextureCoords {");
     out.Line(d + 2, std::to_string(n) + ";");
     for (size_t i = 0; i < n; ++i)
-      out.Line(d + 2, TextOut::Num(mesh.texCoords[i][0]) + ";" + TextOut::Num(mesh.texCoords[i][1]) +
-                          ";" + TextOut::Sep(i, n));
+      out.Line(d + 2, TextOut::Num(mesh.texCoords[i][0]) + ";" +
+                          TextOut::Num(mesh.texCoords[i][1]) + ";" + TextOut::Sep(i, n));
     out.Line(d + 1, "}");
   }
   out.Line(d + 1, "MeshMaterialList {");
