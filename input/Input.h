@@ -1,5 +1,4 @@
 #pragma once
-#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <list>
@@ -68,7 +67,7 @@ class Input : public EngineSystem {
   struct Device {
     std::unique_ptr<platform::InputDevice> device;
     std::vector<platform::InputRecord> records;
-    std::bitset<256> down;
+    platform::KeyState held{};
     // Records went missing (a full buffer or a lost device) since the keys were last checked.
     bool gap = false;
   };
@@ -79,6 +78,8 @@ class Input : public EngineSystem {
   int32_t BufferSize(const char* name, int32_t configured);
   // Reads a device's records; false when the device is lost and the frame's input is skipped.
   bool Read(Device& device, std::size_t& count, const char* lostText);
+  // Notes a key or button going down or up as the records tell it.
+  static void Hold(Device& device, uint32_t code, bool pressed);
   void DispatchKey(uint32_t code, bool pressed);
   void DispatchMouse(uint32_t offset, uint32_t data);
   // Sends the binding's action to the map's owner when it fires on the current edge.
@@ -108,6 +109,4 @@ class Input : public EngineSystem {
   int32_t mouseWheel_ = 0;
   uint8_t anyKey_ = 0;
   int32_t doubleClickCode_ = 0;
-  // The modifiers held when the frame's keyboard records are turned into characters.
-  platform::KeyModifiers modifiers_;
 };

@@ -23,9 +23,11 @@ void Input::Update() {
   std::size_t count = 0;
   if (!Read(keyboard_, count, "Lost DirectInput keyboard device")) return;
   anyKey_ = 0;
-  platform::KeyState state;
-  keyboard_.device->GetKeyState(state);
-  modifiers_ = platform::ModifiersFrom(state);
+  // Caps lock as it stands now; the other modifiers follow the records as they come.
+  platform::KeyState now;
+  keyboard_.device->GetKeyState(now);
+  uint8_t& capsLock = keyboard_.held[platform::kCapsLockCode];
+  capsLock = static_cast<uint8_t>((capsLock & platform::kPressed) | (now[platform::kCapsLockCode] & 1));
   for (std::size_t i = 0; i < count; ++i)
     DispatchKey(keyboard_.records[i].offset, (keyboard_.records[i].data & platform::kPressed) != 0);
   ReleaseKeysNoLongerHeld(keyboard_, [this](uint32_t code) { DispatchKey(code, false); });
@@ -39,9 +41,10 @@ void Input::Update() {
 
 void Input::DispatchKey(uint32_t code, bool pressed) {
   currentCode_ = code;
+  Hold(keyboard_, code, pressed);
+  // A letter takes the shift that was down when it was pressed, however fast the typing.
   if (pressed)
-    if (const char c = platform::KeyToChar(code, modifiers_)) typedChars_.push_back(c);
-  if (code < keyboard_.down.size()) keyboard_.down.set(code, pressed);
+    if (const char c = platform::KeyToChar(code, platform::ModifiersFrom(keyboard_.held))) typedChars_.push_back(c);
   stopDispatch_ = 0;
   for (ControlMap* map : controlMaps_) {
     if (!map->IsActive()) continue;
@@ -63,7 +66,7 @@ void Input::DispatchMouse(uint32_t offset, uint32_t data) {
     default:
       axis = false;
       currentCode_ = offset;
-      if (offset < mouse_.down.size()) mouse_.down.set(offset, pressed);
+      Hold(mouse_, offset, pressed);
   }
   for (ControlMap* map : controlMaps_) {
     if (!map->IsActive()) continue;
@@ -97,10 +100,16 @@ template <class Dispatch>
 void Input::ReleaseKeysNoLongerHeld(Device& d, Dispatch dispatch) {
   if (!d.gap) return;
   d.gap = false;
-  platform::KeyState held;
-  d.device->GetKeyState(held);
-  for (uint32_t code = 0; code < d.down.size(); ++code)
-    if (d.down[code] && !(held[code] & platform::kPressed)) dispatch(code);
+  platform::KeyState now;
+  d.device->GetKeyState(now);
+  for (uint32_t code = 0; code < d.held.size(); ++code)
+    if ((d.held[code] & platform::kPressed) && !(now[code] & platform::kPressed)) dispatch(code);
+}
+
+void Input::Hold(Device& d, uint32_t code, bool pressed) {
+  if (code >= d.held.size()) return;
+  uint8_t& key = d.held[code];
+  key = static_cast<uint8_t>(pressed ? key | platform::kPressed : key & ~platform::kPressed);
 }
 
 void Input::DeliverTypedChars() {

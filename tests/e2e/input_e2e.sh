@@ -7,9 +7,21 @@ work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
 
+# Ends a process: politely, then for good after two seconds.
+stop() {
+  [ -n "$1" ] || return 0
+  kill "$1" 2>/dev/null
+  for ((i = 0; i < 20; i++)); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -9 "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+}
+
 cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  stop "$app_pid"
+  stop "$xvfb_pid"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -32,18 +44,12 @@ wait_for() {
   return 1
 }
 
-display=""
-for n in $(seq 91 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-    display=$n
-    break
-  fi
-done
-[ -n "$display" ] || fail "no free display number"
-
-Xvfb ":$display" -screen 0 1280x720x24 -nolisten tcp >"$work/xvfb.txt" 2>&1 &
+# Xvfb picks a free display number itself and writes it out once it listens, so that runs in
+# parallel never share a display.
+Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp 3>"$work/display.txt" >"$work/xvfb.txt" 2>&1 &
 xvfb_pid=$!
-wait_for 50 test -e "/tmp/.X11-unix/X$display" || fail "Xvfb did not start"
+wait_for 100 grep -q '[0-9]' "$work/display.txt" || fail "Xvfb did not start"
+display=$(tr -dc '0-9' <"$work/display.txt")
 export DISPLAY=":$display"
 
 mkdir "$work/data" "$work/data/Data"

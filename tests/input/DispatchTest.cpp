@@ -60,16 +60,29 @@ TEST_F(InputTest, TypingTwoLettersInOneFrameUpdatesTheTextInputTwice) {
   EXPECT_EQ(received, (Strings{"t:char:a", "t:char:b"}));
 }
 
-TEST_F(InputTest, TypedLettersFollowTheShiftHeldWhenTheFrameRuns) {
+// However fast the typing, and however slow the frame, a letter takes the shift that was down
+// when it was pressed.
+TEST_F(InputTest, TypedLettersFollowTheShiftHeldWhenTheyWentDown) {
   StartInput();
   AddScheme("t", true);
   Keyboard().Press(kKeyLShift);
   Tap(kKeyA);
-  Frame();
   Keyboard().Release(kKeyLShift);
   Tap(kKeyA);
+  Keyboard().Press(kKeyLShift);
   Frame();
-  EXPECT_EQ(received, (Strings{"t:char:A", "t:char:a"}));
+  Tap(kKeyB);
+  Frame();
+  EXPECT_EQ(received, (Strings{"t:char:A", "t:char:a", "t:char:B"}));
+}
+
+TEST_F(InputTest, CapsLockTurnsLettersToCapitals) {
+  StartInput();
+  AddScheme("t", true);
+  Keyboard().SetCapsLockOn(true);
+  Tap(kKeyA);
+  Frame();
+  EXPECT_EQ(received, (Strings{"t:char:A"}));
 }
 
 TEST_F(InputTest, AnInactiveTextInputKeepsItsLastCharacter) {
