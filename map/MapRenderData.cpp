@@ -21,7 +21,7 @@ void MapRenderData::Build(const BspMap& map) {
   lists.Load();
   if (!Build(map.Data(), lists)) {
     Engine::Get()->GetLog()->Write(
-        "GraphicsLog", "Map " + map.GetPath() + " has faces of more than 65536 vertices; its faces are not drawn", 2);
+        "GraphicsLog", "Map " + map.GetPath() + " has a face of more than 65536 vertices; its faces are not drawn", 2);
   }
   map_ = &map;
 }
@@ -43,14 +43,18 @@ bool MapRenderData::Build(const BspData& map, const MapTextureLists& lists) {
   lightmaps_.resize(map.lightmaps.size());
   for (size_t i = 0; i < map.lightmaps.size(); ++i) BuildLightmapImage(map.lightmaps[i], lightmaps_[i]);
 
-  // Offsets count from the face's first vertex; a face would need more than 65536 vertices
-  // for one not to fit.
-  for (int32_t offset : map.meshVertices) {
-    if (offset < 0 || offset > std::numeric_limits<uint16_t>::max()) {
-      indices_.clear();
-      return false;
+  // Offsets count from the face's first vertex, so only a face of more than 65536 vertices
+  // needs one beyond 16 bits. Mesh vertices no face uses are never drawn and stay 0.
+  indices_.assign(map.meshVertices.size(), 0);
+  for (const BspFace& face : map.faces) {
+    for (int32_t k = face.firstMeshVertex; k < face.firstMeshVertex + face.meshVertexCount; ++k) {
+      const int32_t offset = map.meshVertices[size_t(k)];
+      if (offset > std::numeric_limits<uint16_t>::max()) {
+        indices_.clear();
+        return false;
+      }
+      indices_[size_t(k)] = uint16_t(offset);
     }
-    indices_.push_back(uint16_t(offset));
   }
   return true;
 }

@@ -26,10 +26,10 @@ static_assert(sizeof(MapVertex) == 40);
 // visible-face walk. The graphics upload these once per map and draw from them.
 class MapRenderData {
  public:
-  // Loads the texture lists and builds from the map's data. Indices that do not fit 16 bits
-  // are logged on "GraphicsLog" and the map is left without indices.
+  // Loads the texture lists and builds from the map's data. A face whose mesh-vertex offsets
+  // do not fit 16 bits is logged on "GraphicsLog" and the map is left without indices.
   void Build(const BspMap& map);
-  // The same without files or logs; false when an index does not fit 16 bits.
+  // The same without files or logs, from a checked map; false when an index does not fit.
   bool Build(const BspData& map, const MapTextureLists& lists);
   void Clear();
 

@@ -78,9 +78,13 @@ TEST(MapRenderData, BuildsVerticesIndicesTexturesAndLightmaps) {
 }
 
 TEST(MapRenderData, RefusesIndicesBeyondSixteenBits) {
-  BspData data;
-  data.meshVertices = {0, 65535, 65536};
+  BspData data = LoadedMinimalMap();
+  data.meshVertices = {0, 65535, 65536, -7};
+  data.faces[0].meshVertexCount = 2;
   MapRenderData render;
+  ASSERT_TRUE(render.Build(data, MapTextureLists()));
+  EXPECT_EQ(render.GetIndices(), (std::vector<uint16_t>{0, 65535, 0, 0}));  // unused ones: 0
+  data.faces[0].meshVertexCount = 3;
   EXPECT_FALSE(render.Build(data, MapTextureLists()));
   EXPECT_TRUE(render.GetIndices().empty());
 }
@@ -97,6 +101,11 @@ TEST_F(LoadedRenderData, LoadingReadsTheTextureListsAndCreatesMissingOnes) {
             "Failed to load config. could not open file\n"
             "Failed to load config. could not open file\n"
             "Failed to load config. could not open file\n");
+  // A mesh vertex no face uses may hold anything; it is not drawn.
+  BspFileContents c = MinimalMap();
+  c.meshVertices.push_back(-1);
+  Load(map, c);
+  EXPECT_EQ(map.GetRenderData().GetIndices(), (std::vector<uint16_t>{0, 1, 2, 0}));
   for (const char* list : {"Data/alhpaTextures.xml", "Data/nolightmapTextures.xml", "Data/occluderTextures.xml"})
     EXPECT_TRUE(TempDir::Exists(list)) << list;
 }
