@@ -52,7 +52,6 @@ class Sound : public EngineSystem {
   void FollowPlayer(int32_t mapIndex, const platform::Vector3& position, const platform::Vector3& facing);
 
   void SetGameStarted() { gameStarted_ = true; }
-  bool IsGameStarted() const { return gameStarted_; }
   // True when the library did not start: the system plays nothing for the whole run.
   bool IsSilent() const { return createResult_ != platform::sound::Result::kOk; }
 
