@@ -154,20 +154,26 @@ Pose& Pose::Shift(const Vec3& offset) {
 
 namespace {
 
-// Lowest height of the contacts with the given bone-local matrices (root shift included).
-float LowestContact(const Skeleton& skeleton, const std::vector<Matrix>& local,
-                    std::span<const Contact> contacts) {
+// How far the pose must rise (or sink) for its lowest contact to stand as low as the lowest
+// one stands in the bind pose: on the floor.
+float Grounding(const Skeleton& skeleton, const Pose& pose, std::span<const Contact> contacts) {
+  if (contacts.empty()) return 0;
   const auto& bones = skeleton.Bones();
-  std::vector<Matrix> combined(bones.size());
-  for (size_t b = 0; b < bones.size(); ++b)
-    combined[b] =
-        bones[b].parent < 0 ? local[b] : Multiply(local[b], combined[size_t(bones[b].parent)]);
   const std::vector<Matrix> offsets = skeleton.Offsets();
-  float lowest = std::numeric_limits<float>::max();
-  for (const Contact& c : contacts)
-    lowest =
-        std::min(lowest, TransformPoint(c.point, Multiply(offsets[c.bone], combined[c.bone])).z);
-  return lowest;
+  std::vector<Matrix> combined(bones.size());
+  for (size_t b = 0; b < bones.size(); ++b) {
+    const int32_t parent = bones[b].parent;
+    const Matrix local =
+        skeleton.Local(uint32_t(b), pose.Rotations()[b], parent < 0 ? pose.RootShift() : Vec3{});
+    combined[b] = parent < 0 ? local : Multiply(local, combined[size_t(parent)]);
+  }
+  float floor = std::numeric_limits<float>::max(), lowest = floor;
+  for (const Contact& c : contacts) {
+    floor = std::min(floor, c.point.z);
+    const Matrix m = Multiply(offsets[c.bone], combined[c.bone]);
+    lowest = std::min(lowest, TransformPoint(c.point, m).z);
+  }
+  return floor - lowest;
 }
 
 }  // namespace
@@ -185,13 +191,7 @@ AnimationSet SampleClip(const Skeleton& skeleton, const Clip& clip,
     const auto time = uint32_t(std::lround(clip.seconds * kTicksPerSecond * k / keysPerCycle));
     Pose pose(skeleton);
     clip.pose(phase, pose);
-    std::vector<Matrix> local;
-    for (uint32_t b = 0; b < bones.size(); ++b)
-      local.push_back(
-          skeleton.Local(b, pose.Rotations()[b], bones[b].parent < 0 ? pose.RootShift() : Vec3{}));
-    float floor = std::numeric_limits<float>::max();
-    for (const Contact& c : contacts) floor = std::min(floor, c.point.z);
-    pose.Shift({0, 0, contacts.empty() ? 0 : floor - LowestContact(skeleton, local, contacts)});
+    pose.Shift({0, 0, Grounding(skeleton, pose, contacts)});
     for (uint32_t b = 0; b < bones.size(); ++b) {
       Animation& a = set.animations[b];
       a.rotations.push_back({time, FileKey(skeleton.LocalRotation(b, pose.Rotations()[b]))});
