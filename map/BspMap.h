@@ -5,6 +5,7 @@
 #include "map/BspData.h"
 #include "map/LeafFinder.h"
 #include "map/MapRenderData.h"
+#include "physics/PhysicsSeams.h"
 #include "platform/math/Vector.h"
 
 class MapEntityPlacer;
@@ -13,7 +14,8 @@ struct MapEntityNames;
 // One loaded map of the museum: the file's lumps in the world frame (every y negated), its
 // render data, the leaf, cluster and visibility queries, and the run-time values that tie it
 // to the game: its index in the map list, the cluster of the camera and the visibility lock.
-class BspMap {
+// The physics system keeps the clusters through it as the current map's ClusterMap.
+class BspMap : public ClusterMap {
  public:
   BspMap() = default;
   BspMap(const BspMap&) = delete;
@@ -34,11 +36,11 @@ class BspMap {
   // The leaf holding a world point; null when the map holds no tree (not loaded).
   const BspLeaf* FindLeaf(const platform::Vector3& point) const;
   // The cluster of the leaf holding the point; 0 when the map is not loaded.
-  int32_t GetClusterAt(const platform::Vector3& point) const;
+  int32_t GetClusterAt(const platform::Vector3& point) const override;
   // Called once per physics update on the current map with the active camera's reference
   // position (null when there is no active camera): while the map is loaded and not locked,
   // the camera cluster follows the camera.
-  void UpdateCameraCluster(const platform::Vector3* cameraReference);
+  void UpdateCameraCluster(const platform::Vector3* cameraReference) override;
 
   // Turns the entity blocks into entities of the map entity classes (MapEntityClasses.h),
   // filling the game's shared name tables. Called by the game start with this map current.

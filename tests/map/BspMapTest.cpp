@@ -63,8 +63,10 @@ TEST_F(MapObject, CameraClusterFollowsTheCameraUnlessLocked) {
   Load(map, MinimalMap());
   map.UpdateCameraCluster(nullptr);  // no active camera
   EXPECT_EQ(map.GetCameraCluster(), -1);
-  map.UpdateCameraCluster(&inCluster0);
+  ClusterMap& physicsView = map;  // how the physics update reaches the current map
+  physicsView.UpdateCameraCluster(&inCluster0);
   EXPECT_EQ(map.GetCameraCluster(), 0);
+  EXPECT_EQ(physicsView.GetClusterAt(inCluster1), 1);
   map.SetLockVis(true);
   map.UpdateCameraCluster(&inCluster1);
   EXPECT_EQ(map.GetCameraCluster(), 0);
