@@ -3,6 +3,7 @@
 #include <cfloat>
 
 #include "engine/Engine.h"
+#include "map/StringList.h"
 #include "sound/SoundEmitter.h"
 
 using platform::sound::Result;
@@ -38,6 +39,9 @@ void Sound::Init() {
     return;
   }
   system_.Set3DSettings(1.0f, 3.28f, 1.0f);
+  // Nothing uses the list yet; reading it still creates the file where it is missing.
+  std::vector<std::string> audioTextures;
+  LoadStringListXml(audioTextures, "Data/AudioTextures.xml");
   LoadSoundConfig(config_, kSoundConfigPath);
   system_.GetMasterChannelGroup().SetVolume(1.0f);
   nearestTimer_ = 0.0f;

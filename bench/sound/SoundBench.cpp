@@ -10,44 +10,29 @@
 // whole would move that work to the map start and cost some 30 MB per three-minute track: not
 // worth it.
 #include <benchmark/benchmark.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cmath>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "engine/Engine.h"
-#include "engine/EngineSystem.h"
 #include "sound/Sound.h"
 #include "sound/SoundEmitter.h"
 #include "tests/platform/sound/SoundFiles.h"
+#include "tests/support/RecordingSystem.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
 constexpr int kRate = 44100;
 constexpr int kFrame = kRate / 60;
 
-class IdleSystem : public EngineSystem {
- public:
-  explicit IdleSystem(std::string name) : name_(std::move(name)) {}
-  void RegisterTypes() override {}
-  void Init() override {}
-  void Shutdown() override {}
-  void Update() override {}
-  std::string GetName() override { return name_; }
-
- private:
-  std::string name_;
-};
-
-// A scratch folder with the sound list and its files: a long 3D effect, and music as OGG
+// The sound list and its files in the working folder: a long 3D effect, and music as OGG
 // Vorbis or as PCM WAV, each a five-second stereo tone.
 void MakeSoundTree() {
-  char tmpl[] = "/tmp/vrbench.XXXXXX";
-  if (!::mkdtemp(tmpl) || ::chdir(tmpl) != 0) return;
-  ::mkdir("Data", 0755);
-  ::mkdir("Audio Files", 0755);
+  std::filesystem::create_directory("Data");
+  std::filesystem::create_directory("Audio Files");
   soundtest::WriteTone("Audio Files/hum.wav", {.seconds = 30.0});
   soundtest::WriteTone("Audio Files/music.ogg", {.seconds = 5.0, .amplitudes = {0.3, 0.3}, .format = soundtest::Format::kOgg});
   soundtest::WriteTone("Audio Files/music.wav", {.seconds = 5.0, .amplitudes = {0.3, 0.3}});
@@ -71,8 +56,10 @@ void MakeSoundTree() {
 // 100 named 3D sounds playing around the listener and range(0) music emitters streaming; each
 // iteration is one 60 Hz frame: the listener follows a moving player and the system updates.
 void UpdateWithVoicesAndStreams(benchmark::State& state, const std::string& music) {
+  TempDir dir;
   MakeSoundTree();
-  auto idle = [](const char* n) { return [n] { return static_cast<EngineSystem*>(new IdleSystem(n)); }; };
+  std::vector<std::string> journal;
+  auto idle = [&journal](const char* n) { return [&journal, n] { return static_cast<EngineSystem*>(new RecordingSystem(n, &journal)); }; };
   Engine* engine = Engine::Instance();
   engine->Init(SystemFactories{idle("AI"),
                                [] { return new Sound([](platform::sound::System& s) { return s.InitLoopback(128, kRate); }); },

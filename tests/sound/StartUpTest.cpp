@@ -2,12 +2,32 @@
 
 #include "tests/sound/SoundTestSupport.h"
 
-// Started with no sound device the game runs on silent, with one line saying so.
+// Starting the sound system: the settings and lists it reads, the sounds it keeps for itself,
+// and a start with no sound device, after which the game runs on silent with one line saying so.
 namespace {
 
-class NoDeviceTest : public SoundTest {};
+class StartUpTest : public SoundTest {};
 
-TEST_F(NoDeviceTest, TheGameRunsSilentWithOneErrorLine) {
+TEST_F(StartUpTest, MissingListsAreWrittenBackAndTheMoneySoundIsLoaded) {
+  WriteSound("money.wav", {});
+  StartSound();
+  EXPECT_TRUE(TempDir::Exists("Data/AudioTextures.xml"));
+  EXPECT_TRUE(TempDir::Exists(kSoundConfigPath));
+  EXPECT_TRUE(sound->GetConfig().SoundList.empty());
+  ASSERT_NE(sound->GetMusicEmitter(), nullptr);
+  ASSERT_NE(sound->GetMoneyEmitter(), nullptr);
+  EXPECT_EQ(sound->GetMoneyEmitter()->File, "money");
+  EXPECT_TRUE(sound->GetEmitters().empty());
+  Engine::Get()->Shutdown();
+
+  WriteConfig({Entry("money", "money.wav")});
+  StartSound();
+  EXPECT_TRUE(sound->GetMoneyEmitter()->loaded);
+  EXPECT_NE(sound->GetDirectory().Find("money"), nullptr);
+  EXPECT_FALSE(sound->GetMoneyEmitter()->IsPlaying());
+}
+
+TEST_F(StartUpTest, WithNoDeviceTheGameRunsSilentWithOneErrorLine) {
   WriteSound("tone.wav", {});
   StartSound([](platform::sound::System& system) { return system.Init({100, "no such sound device"}); });
   EXPECT_TRUE(sound->IsSilent());
@@ -17,6 +37,7 @@ TEST_F(NoDeviceTest, TheGameRunsSilentWithOneErrorLine) {
   EXPECT_NE(LogLines(kSoundLog)[0].find("no such sound device"), std::string::npos) << LogLines(kSoundLog)[0];
   // No settings were read (so none written back) and the system keeps no emitters.
   EXPECT_FALSE(TempDir::Exists(kSoundConfigPath));
+  EXPECT_FALSE(TempDir::Exists("Data/AudioTextures.xml"));
   EXPECT_EQ(sound->GetMusicEmitter(), nullptr);
   EXPECT_EQ(sound->GetMoneyEmitter(), nullptr);
 
