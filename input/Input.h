@@ -70,6 +70,8 @@ class Input : public EngineSystem {
     platform::KeyState held{};
     // Records went missing (a full buffer or a lost device) since the keys were last checked.
     bool gap = false;
+    // The last read failed; the loss is logged once, not in every frame until it is over.
+    bool lost = false;
   };
 
   // Init's steps up to the point where both devices are usable; false at the first failure.

@@ -9,13 +9,16 @@ using platform::InputResult;
 
 bool Input::Read(Device& d, std::size_t& count, const char* lostText) {
   const InputResult result = d.device->Read(d.records, count);
-  if (result == InputResult::Ok) return true;
-  d.gap = true;
-  // The records that fitted are good; the held keys are checked once they are dispatched.
-  if (result == InputResult::BufferOverflow) return true;
-  Engine::Get()->GetLog()->Write("InputLog", lostText, 0);
-  d.device->Acquire();
-  return false;
+  const bool read = result == InputResult::Ok || result == InputResult::BufferOverflow;
+  // A full buffer kept the records that fitted: they are good, and the held keys are checked
+  // once they are dispatched.
+  if (result != InputResult::Ok) d.gap = true;
+  if (!read) {
+    if (!d.lost) Engine::Get()->GetLog()->Write("InputLog", lostText, 0);
+    d.device->Acquire();
+  }
+  d.lost = !read;
+  return read;
 }
 
 void Input::Update() {
