@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/core/Random.h"
+#include "tests/support/Mutator.h"
 #include "tests/platform/video/TestVideos.h"
 #include "tests/support/TempDir.h"
 
@@ -16,38 +17,7 @@ constexpr int kMutantsPerFilm = 200;
 // Far more pictures than any mutant of a 6-picture film can hold; reaching it means a loop.
 constexpr int kMaxFrames = 2000;
 
-size_t Pick(size_t n) {
-  const size_t r = (size_t(platform::Random()) << 15) | size_t(platform::Random());
-  return n ? r % n : 0;
-}
-
-std::string Mutate(std::string s) {
-  const int edits = 1 + int(Pick(6));
-  for (int e = 0; e < edits && !s.empty(); ++e) {
-    const size_t at = Pick(s.size());
-    switch (Pick(6)) {
-      case 0:
-        s[at] = char(s[at] ^ (1 << Pick(8)));
-        break;
-      case 1:
-        s[at] = char(Pick(256));
-        break;
-      case 2:  // a size or count field set to something extreme
-        s.replace(at, 4, Pick(2) ? std::string(4, '\xff') : std::string(4, '\0'));
-        break;
-      case 3:
-        s.erase(at, 1 + Pick(64));
-        break;
-      case 4:
-        s.insert(at, s.substr(Pick(s.size()), Pick(256)));
-        break;
-      default:
-        s.resize(at);
-        break;
-    }
-  }
-  return s;
-}
+const MutationLimits kLimits{6, 64, 256, {}};
 
 // Plays the film by its clock in steps of a twentieth of a second, or frame by frame.
 void Play(VideoReader& reader, bool byClock, int mutant) {
@@ -81,7 +51,7 @@ int FuzzFilm(const std::string& file, unsigned seed) {
   int opened = 0;
   for (int i = 0; i < kMutantsPerFilm; ++i) {
     const std::string name = "mutant-" + file;
-    TempDir::Write(name, Mutate(original));
+    TempDir::Write(name, Mutate(original, kLimits));
     std::string error;
     std::unique_ptr<VideoReader> reader = VideoReader::Open(name, &error);
     if (!reader) {

@@ -8,6 +8,7 @@
 #include "platform/xfile/Model.h"
 #include "platform/xfile/Skinning.h"
 #include "tests/platform/xfile/Fixtures.h"
+#include "tests/support/Mutator.h"
 
 using namespace platform::xfile;
 
@@ -15,41 +16,8 @@ namespace {
 
 constexpr int kMutantsPerFile = 10000;
 
-size_t Pick(size_t n) {
-  const size_t r = (size_t(platform::Random()) << 15) | size_t(platform::Random());
-  return n ? r % n : 0;
-}
-
-std::string Mutate(std::string s) {
-  static const char* const kPieces[] = {"{",   "}",         ";",         ",",          "\"",
-                                        "<",   "-1",        "0",         "4294967295", "1e39",
-                                        "nan", "Frame X {", "{ Bone1 }", "Mesh {",     "9999"};
-  const int edits = 1 + int(Pick(4));
-  for (int e = 0; e < edits && !s.empty(); ++e) {
-    const size_t at = Pick(s.size());
-    switch (Pick(6)) {
-      case 0:
-        s[at] = char(s[at] ^ (1 << Pick(8)));
-        break;
-      case 1:
-        s[at] = char(Pick(256));
-        break;
-      case 2:
-        s.erase(at, 1 + Pick(8));
-        break;
-      case 3:
-        s.insert(at, kPieces[Pick(std::size(kPieces))]);
-        break;
-      case 4:
-        s.insert(at, s.substr(Pick(s.size()), Pick(32)));
-        break;
-      default:
-        s.resize(at);
-        break;
-    }
-  }
-  return s;
-}
+const MutationLimits kLimits{4, 8, 32, {"{", "}", ";", ",", "\"", "<", "-1", "0", "4294967295", "1e39", "nan",
+                                     "Frame X {", "{ Bone1 }", "Mesh {", "9999"}};
 
 // Everything a user of the model indexes with must be in range.
 void CheckModel(const Model& m) {
@@ -103,9 +71,9 @@ int FuzzFile(const std::string& original, unsigned seed, bool compressBody) {
     // damaged content also reaches the parser through the unpacker.
     std::string mutant;
     if (compressBody && i % 2)
-      mutant = xfixtures::Compress(original.substr(0, 16) + Mutate(original.substr(16)), 512);
+      mutant = xfixtures::Compress(original.substr(0, 16) + Mutate(original.substr(16), kLimits), 512);
     else
-      mutant = Mutate(packed);
+      mutant = Mutate(packed, kLimits);
     ReadResult r = ReadModel(xfixtures::Bytes(mutant));
     if (!r.model) {
       EXPECT_FALSE(r.error.empty());
