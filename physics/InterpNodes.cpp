@@ -8,29 +8,33 @@
 
 namespace {
 
+// Every reader below takes one element that the caller knows is there (HasChildren), so a
+// record shorter than expected keeps its end tag for its own reader.
 void ReadNode(XmlReader& reader, std::vector<InterpNode>& nodes) {
   reader.ReadTag();
-  if (reader.IsEndTag()) return;
   InterpNode node;
   if (!reader.IsEmptyTag()) {
-    ReadVector3Xml(reader, node.pos);
-    ReadVector3Xml(reader, node.dir);
+    if (reader.HasChildren()) ReadVector3Xml(reader, node.pos);
+    if (reader.HasChildren()) ReadVector3Xml(reader, node.dir);
     reader.ReadTag();
   }
   nodes.push_back(node);
 }
 
+void ReadNodes(XmlReader& reader, std::vector<InterpNode>& nodes) {
+  reader.ReadTag();
+  if (reader.IsEmptyTag()) return;
+  while (reader.HasChildren()) ReadNode(reader, nodes);
+  reader.ReadTag();
+}
+
 void ReadPath(XmlReader& reader, InterpNodeTable& table) {
   reader.ReadTag();
-  if (reader.IsEmptyTag() || reader.IsEndTag()) return;
+  if (reader.IsEmptyTag()) return;
   std::string name;
-  XmlReadStringElement(reader, name);
+  if (reader.HasChildren()) XmlReadStringElement(reader, name);
   std::vector<InterpNode>& nodes = table[name];
-  reader.ReadTag();
-  if (!reader.IsEmptyTag() && !reader.IsEndTag()) {
-    while (reader.HasChildren()) ReadNode(reader, nodes);
-    reader.ReadTag();
-  }
+  if (reader.HasChildren()) ReadNodes(reader, nodes);
   reader.ReadTag();
 }
 

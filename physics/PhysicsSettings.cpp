@@ -11,8 +11,8 @@ namespace {
 void ReadSettings(PhysicsSettings& settings, XmlReader& reader) {
   reader.ReadTag();
   if (reader.IsEmptyTag()) return;
-  Params::ReadBool(reader, "noclip", settings.noclip);
-  ReadVector3Xml(reader, settings.gravity);
+  if (reader.HasChildren()) Params::ReadBool(reader, "noclip", settings.noclip);
+  if (reader.HasChildren()) ReadVector3Xml(reader, settings.gravity);
   reader.ReadTag();
 }
 

@@ -16,8 +16,9 @@ void WriteVector3Xml(XmlWriter& writer, const std::string& name, const platform:
 void ReadVector3Xml(XmlReader& reader, platform::Vector3& value) {
   reader.ReadTag();
   if (reader.IsEmptyTag() || reader.IsEndTag()) return;
-  Params::ReadFloat(reader, "x", value.x);
-  Params::ReadFloat(reader, "y", value.y);
-  Params::ReadFloat(reader, "z", value.z);
+  // A vector with fewer than three values keeps the others.
+  for (float* field : {&value.x, &value.y, &value.z}) {
+    if (reader.HasChildren()) Params::ReadFloat(reader, "", *field);
+  }
   reader.ReadTag();
 }
