@@ -32,6 +32,9 @@ namespace {
 std::atomic<size_t> allocations{0};
 }
 
+// GCC cannot see that this new and delete are a malloc/free pair.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void* operator new(size_t size) {
   ++allocations;
   if (void* p = std::malloc(size ? size : 1)) return p;
@@ -39,6 +42,7 @@ void* operator new(size_t size) {
 }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, size_t) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
 
 namespace {
 

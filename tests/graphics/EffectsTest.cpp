@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "engine/Engine.h"
+#include "platform/math/Matrix.h"
+#include "platform/render/VertexLayout.h"
 #include "tests/graphics/GraphicsFixture.h"
 
 namespace fs = std::filesystem;
@@ -114,6 +116,41 @@ TEST_F(EffectsTest, TwoNamesDifferingInCaseLeaveTheLaterFileRegistered) {
   platform::EffectProgram* post = graphics->GetEffectManager()->Get("post")->GetEffect();
   ASSERT_NE(post, nullptr);
   EXPECT_EQ(post->TechniqueName(), "Edge");
+}
+
+// Draws a small white triangle around the origin through the effect's matViewProjection and
+// tells whether the pixel at (x, y) came out white.
+bool DrawsAt(Graphics* graphics, Effect& effect, int x, int y) {
+  platform::RenderDevice* device = graphics->GetDevice();
+  device->SetRenderTarget(nullptr);
+  device->Clear(platform::ClearTarget | platform::ClearDepth, 0xFF000000, 1.0f, 0);
+  const float triangle[3][5] = {{-0.05f, -0.05f, 0.5f, 0, 0}, {0, 0.05f, 0.5f, 0, 0}, {0.05f, -0.05f, 0.5f, 0, 0}};
+  unsigned passes = 0;
+  effect.GetEffect()->Begin(&passes);
+  effect.GetEffect()->BeginPass(0);
+  device->DrawPrimitiveUP(platform::PrimitiveType::TriangleList, platform::VertexLayout::PositionTexture(), triangle, 1);
+  effect.GetEffect()->EndPass();
+  effect.GetEffect()->End();
+  return device->ReadPixels({x, y, x + 1, y + 1})[0] == 255;
+}
+
+TEST_F(EffectsTest, TransformsReachTheEffectAsRowVectorProducts) {
+  StartGraphics();
+  Effect effect(*graphics->GetDevice());
+  ASSERT_TRUE(effect.Program().LoadFromText(
+      "@param float4x4 matWorld\n@param float4x4 matViewProjection\n@param float4x4 matInverseWorld\n"
+      "@technique T\n@pass vertex=VS fragment=FS cull=none zenable=false\n"
+      "@shader VS\nvoid main() { gl_Position = vec4(inPosition.xyz, 1.0) * matViewProjection; }\n"
+      "@shader FS\nvoid main() { fragColor = vec4(1.0); }\n",
+      "probe.fx", nullptr));
+  // The view moves right by half the screen: x = 0.5 lands three quarters across.
+  effect.SetViewProjection(platform::MatrixTranslation(0.5f, 0, 0), platform::MatrixIdentity());
+  EXPECT_TRUE(DrawsAt(graphics, effect, 768, 384));
+  EXPECT_FALSE(DrawsAt(graphics, effect, 512, 384));
+  // The world goes first: up by half, so a quarter from the top.
+  EXPECT_TRUE(effect.SetTransforms(platform::MatrixTranslation(0, 0.5f, 0), platform::MatrixIdentity()));
+  EXPECT_TRUE(DrawsAt(graphics, effect, 768, 192));
+  EXPECT_FALSE(DrawsAt(graphics, effect, 768, 384));
 }
 
 // Sets environment variables for the life of the object and puts the old values back.
