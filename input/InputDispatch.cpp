@@ -4,7 +4,6 @@
 #include "input/Input.h"
 #include "input/TextInput.h"
 
-using platform::InputRecord;
 using platform::InputResult;
 
 bool Input::Read(Device& d, std::size_t& count, const char* lostText) {

@@ -4,6 +4,15 @@
 #include "entity/Entity.h"
 #include "input/Input.h"
 #include "logic/Logic.h"
+#include "physics/PlayerPhysics.h"
+#include "player/PlayerInfo.h"
+
+namespace {
+template <class C>
+C* ComponentOf(Entity* entity, const char* name) {
+  return entity ? dynamic_cast<C*>(entity->GetComponent(name)) : nullptr;
+}
+}  // namespace
 
 namespace SchemeServices {
 
@@ -35,8 +44,19 @@ void SendToPlayer(const char* message) {
 
 void PassClickToGui() {}
 bool IsTeleportTransitionRunning() { return false; }
-bool IsInBox(Entity*) { return false; }
-bool IsSwitchingGadget(Entity*) { return false; }
-void SetTargetSpeed(Entity*, float) {}
+
+bool IsInBox(Entity* player) {
+  const PlayerInfo* info = ComponentOf<PlayerInfo>(player, "PlayerInfo");
+  return info && info->inBox;
+}
+
+bool IsSwitchingGadget(Entity* player) {
+  const PlayerInfo* info = ComponentOf<PlayerInfo>(player, "PlayerInfo");
+  return info && info->switchingGadget;
+}
+
+void SetTargetSpeed(Entity* player, float speed) {
+  if (PlayerPhysics* physics = ComponentOf<PlayerPhysics>(player, "PlayerPhysics")) physics->targetSpeed = speed;
+}
 
 }  // namespace SchemeServices

@@ -18,13 +18,14 @@ void SendToPlayer(const char* message, bool value);
 // Sends the player a message without arguments, when there is a player.
 void SendToPlayer(const char* message);
 
-// The graphics system has no GUI screens and no teleport transition yet, and the thief has no
-// movement or gadget state: until they exist a click goes nowhere, no transition runs, no thief
-// is in its box or switching gadgets, and there is no target speed to set.
+// The graphics system has no GUI screens and no teleport transition yet: until it has, a click
+// goes nowhere and no transition runs.
 void PassClickToGui();
 bool IsTeleportTransitionRunning();
+// The thief's "PlayerInfo": hiding under its box, showing a gadget switch. False without one.
 bool IsInBox(Entity* player);
 bool IsSwitchingGadget(Entity* player);
+// The speed the thief's "PlayerPhysics" moves towards; nothing without one.
 void SetTargetSpeed(Entity* player, float speed);
 
 }  // namespace SchemeServices

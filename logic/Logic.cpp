@@ -5,6 +5,7 @@
 #include "input/Input.h"
 #include "input/NullControls.h"
 #include "logic/MainControls.h"
+#include "physics/Physics.h"
 
 namespace {
 const char* kLogicLog = "LogicLog";
@@ -60,13 +61,13 @@ void Logic::SetPlayerEntity(Entity* player) {
   if (player) SendActivePlayer(player, true);
 }
 
-// The camera path belongs to the physics system, which has none to stop yet.
 void Logic::EndMapFlyThrough() {
   if (!flyThroughRunning_) return;
   flyThroughRunning_ = 0;
   if (Entity* player = activePlayer_.Get()) SendActivePlayer(player, true);
   controlsName_ = "Game";
   SetControls();
+  if (Physics* physics = Engine::Get()->GetPhysics()) physics->StopCameraPath();
 }
 
 // Escape walks back through the menu screens, or in game opens and closes the in-game menu,

@@ -10,7 +10,9 @@
 #include "input/Input.h"
 #include "input/TextInput.h"
 #include "logic/Logic.h"
+#include "physics/PlayerPhysics.h"
 #include "platform/input/ScriptedInput.h"
+#include "player/PlayerInfo.h"
 #include "tests/support/EngineFixture.h"
 
 // What the recording entities received, in order.
@@ -54,15 +56,22 @@ class RecordingScheme : public EntityClass<RecordingScheme> {
   TextInput textInput;
 };
 
-// A thief under control that records what the schemes send it, as "player:Message(args)".
+// A thief under control that records what the schemes send it, as "player:Message(args)",
+// with the state the schemes read and the speed they set.
 class RecordingPlayer : public EntityClass<RecordingPlayer> {
  public:
   static constexpr char kClassName[] = "RecordingPlayer";
-  static void Describe(ClassBuilder<RecordingPlayer>&) {}
+  static void Describe(ClassBuilder<RecordingPlayer>& c) {
+    c.Component("PlayerInfo", &RecordingPlayer::info);
+    c.Component("PlayerPhysics", &RecordingPlayer::physics);
+  }
   void OnCreate() override {}
   void HandleMessage(const std::string& name, MessageArgs* args) override {
     received.push_back("player:" + name + ArgsText(args));
   }
+
+  PlayerInfo info;
+  PlayerPhysics physics;
 };
 
 // The engine with the real input system on scripted devices and the real game logic; the
@@ -107,8 +116,8 @@ class InputTest : public EngineFixture {
   }
 
   // A recording player made the thief under control; what it was told so far is forgotten.
-  static Entity* AddPlayer() {
-    Entity* player = Engine::Get()->GetEntityManager()->Create("RecordingPlayer");
+  static RecordingPlayer* AddPlayer() {
+    auto* player = static_cast<RecordingPlayer*>(Engine::Get()->GetEntityManager()->Create("RecordingPlayer"));
     GetLogic()->SetPlayerEntity(player);
     received.clear();
     return player;
@@ -135,3 +144,6 @@ inline constexpr uint32_t kKeyW = 0x11;
 inline constexpr uint32_t kKeyEscape = 0x01;
 inline constexpr uint32_t kKeyGrave = 0x29;
 inline constexpr uint32_t kKeyLShift = 0x2A;
+inline constexpr uint32_t kKeyRShift = 0x36;
+inline constexpr uint32_t kKeyLControl = 0x1D;
+inline constexpr uint32_t kKeyLAlt = 0x38;

@@ -70,6 +70,52 @@ TEST_F(GameControlsTest, WithoutWheelMovementTheSpeedGoesDown) {
   EXPECT_EQ(received, (Strings{"player:ChangeMoveSpeed(0)", "player:ChangeMoveSpeed(0)"}));
 }
 
+TEST_F(GameControlsTest, SneakingEndsInWalkingEvenWithTheRunKeyStillDown) {
+  RecordingPlayer* player = AddPlayer();
+  Keyboard().Press(kKeyRShift);
+  Frame();
+  EXPECT_FLOAT_EQ(player->physics.targetSpeed, 500.0f);
+  Keyboard().Press(kKeyLControl);
+  Frame();
+  EXPECT_FLOAT_EQ(player->physics.targetSpeed, 99.0f);
+  Keyboard().Release(kKeyLControl);
+  Frame();
+  EXPECT_FLOAT_EQ(player->physics.targetSpeed, 325.0f);
+  Keyboard().Release(kKeyRShift);
+  Tap(kKeyLAlt);
+  Frame();
+  EXPECT_FLOAT_EQ(player->physics.targetSpeed, 325.0f);
+}
+
+TEST_F(GameControlsTest, TheUntargetKeyRunsWhileHeld) {
+  RecordingPlayer* player = AddPlayer();
+  Keyboard().Press(kKeyLShift);
+  Frame();
+  EXPECT_FLOAT_EQ(player->physics.targetSpeed, 500.0f);
+  Keyboard().Release(kKeyLShift);
+  Frame();
+  EXPECT_FLOAT_EQ(player->physics.targetSpeed, 325.0f);
+  EXPECT_EQ(received, (Strings{"player:Untarget"}));
+}
+
+TEST_F(GameControlsTest, AThiefUnderItsBoxKeepsItsSpeed) {
+  RecordingPlayer* player = AddPlayer();
+  player->info.inBox = 1;
+  for (uint32_t key : {kKeyRShift, kKeyLControl, kKeyLAlt, kKeyLShift}) Keyboard().Press(key);
+  Frame();
+  EXPECT_FLOAT_EQ(player->physics.targetSpeed, 200.0f);
+  EXPECT_EQ(received, (Strings{"player:Untarget"}));
+}
+
+TEST_F(GameControlsTest, NoGadgetSwitchStartsWhileOneIsShown) {
+  RecordingPlayer* player = AddPlayer();
+  player->info.switchingGadget = 1;
+  Wheel(120);
+  player->info.switchingGadget = 0;
+  Wheel(120);
+  EXPECT_EQ(received, (Strings{"player:ScrollGadget(1,1)"}));
+}
+
 TEST_F(GameControlsTest, WithoutAThiefNothingIsSent) {
   Entity* player = AddPlayer();
   GetLogic()->SetPlayerEntity(nullptr);
