@@ -2,12 +2,10 @@
 
 #include <algorithm>
 
-#include "engine/ConfigFile.h"
 #include "engine/Engine.h"
-#include "entity/Params.h"
-#include "entity/XmlReader.h"
-#include "entity/XmlWriter.h"
 #include "map/BspData.h"
+#include "map/BspMap.h"
+#include "map/StringList.h"
 #include "physics/Physics.h"
 #include "platform/physics/Scene.h"
 #include "platform/physics/Stream.h"
@@ -16,26 +14,6 @@
 namespace pp = platform::physics;
 
 namespace {
-
-// The string-list file: a root element holding one string element per texture name.
-void LoadTextureList(std::vector<std::string>& names, const std::string& path) {
-  auto read = [&](XmlReader& reader) {
-    reader.ReadTag();
-    if (reader.IsEmptyTag()) return;
-    while (reader.HasChildren()) {
-      std::string name;
-      XmlReadStringElement(reader, name);
-      names.push_back(std::move(name));
-    }
-    reader.ReadTag();
-  };
-  auto write = [&](XmlWriter& writer) {
-    writer.WriteStartElement("list");
-    for (const std::string& name : names) XmlWriteBareString(writer, name);
-    writer.WriteEndElement();
-  };
-  LoadConfigFile(path, "PhysicsLog", read, write);
-}
 
 void LogFailure(const std::string& text) { Engine::Get()->GetLog()->Write("PhysicsLog", text, 2); }
 
@@ -72,7 +50,7 @@ bool MapCollision::CookWorldMesh(const BspData& map) {
   ReleaseActor();
   map_ = &map;
   std::vector<std::string> excluded;
-  LoadTextureList(excluded, kNoPhysicsTexturesPath);
+  LoadStringListXml(excluded, kNoPhysicsTexturesPath);
   const std::vector<uint32_t> indices = CollectTriangles(map, excluded);
   triangleCount_ = static_cast<uint32_t>(indices.size() / 3);
 
@@ -113,6 +91,8 @@ bool MapCollision::CookWorldMesh(const BspData& map) {
   actor_->userData = nullptr;
   return true;
 }
+
+bool MapCollision::CookWorldMesh(const BspMap& map) { return CookWorldMesh(map.Data()); }
 
 void MapCollision::ReleaseActor() {
   if (!actor_) return;

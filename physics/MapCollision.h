@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+class BspMap;
 struct BspData;
 
 namespace platform::physics {
@@ -27,6 +28,7 @@ class MapCollision {
   // refuses the actor; the map then has no collision. A map without collision faces gets no
   // actor and succeeds.
   bool CookWorldMesh(const BspData& map);
+  bool CookWorldMesh(const BspMap& map);
   // Hands the actor back to the world (the map's reset).
   void ReleaseActor();
 

@@ -1,3 +1,4 @@
+#include "map/BspMap.h"
 #include "physics/MapCollision.h"
 #include "platform/physics/Actor.h"
 #include "platform/physics/Scene.h"
@@ -99,7 +100,8 @@ TEST_F(PhysicalCompTest, PositionsThatAreNotNumbersAreRefused) {
 
 TEST_F(PhysicalCompTest, BoxFallsAndRestsOnTheCookedFloorOfADemoMap) {
   StartPhysics();
-  const BspData lobby = DemoMap("lobby.bsp");
+  BspMap lobby;
+  lobby.Load(std::string(VR_GENERATED_DIR) + "/Maps/lobby.bsp");
   MapCollision collision;
   ASSERT_TRUE(collision.CookWorldMesh(lobby));
   // The entrance hall: floor at z = 0 in the world frame.

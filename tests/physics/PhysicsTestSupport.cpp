@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "map/BspReader.h"
-#include "map/MapGeometry.h"
 #include "physics/MapCollision.h"
 
 size_t TouchLog::Count(const std::string& line) const { return std::count(lines.begin(), lines.end(), line); }
@@ -125,11 +123,4 @@ void PhysicsTest::CookWorld(const WorldBuilder& world) {
   worlds.push_back(std::make_unique<WorldBuilder>(world));
   collisions.push_back(std::make_unique<MapCollision>());
   ASSERT_TRUE(collisions.back()->CookWorldMesh(worlds.back()->map));
-}
-
-BspData PhysicsTest::DemoMap(const std::string& name) {
-  BspData map;
-  BspReader::Read(std::string(VR_GENERATED_DIR) + "/Maps/" + name, map);
-  ConvertToWorldFrame(map);
-  return map;
 }

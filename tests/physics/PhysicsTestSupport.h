@@ -83,8 +83,6 @@ class PhysicsTest : public EngineFixture {
   TestCharacter* CreateCharacter(const platform::Vector3& position);
   // Cooks the builder's faces as a map's collision.
   void CookWorld(const WorldBuilder& world);
-  // Reads a generated demo map into the world frame.
-  static BspData DemoMap(const std::string& name);
 
   Physics* physics = nullptr;
   std::vector<std::unique_ptr<MapCollision>> collisions;

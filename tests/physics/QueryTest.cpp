@@ -1,7 +1,7 @@
 #include <cfloat>
 #include <cmath>
 
-#include "map/LeafFinder.h"
+#include "map/BspMap.h"
 #include "physics/PhysicsSeams.h"
 #include "physics/TestBodies.h"
 #include "tests/physics/PhysicsTestSupport.h"
@@ -99,42 +99,26 @@ TEST_F(QueryTest, ASphereHittingABodyThatOptedInGivesItTheMessage) {
   EXPECT_GE(target->touches.Count("OnStartTouch:" + std::to_string(sphere->GetId())), 1u);
 }
 
-// The current map's lookups over a demo map read into the world frame.
-class DemoClusters : public ClusterMap {
- public:
-  explicit DemoClusters(const BspData& map) : map_(map), finder_(map) {}
-  int32_t GetClusterAt(const platform::Vector3& p) const override {
-    const float point[3] = {p.x, p.y, p.z};
-    const int32_t leaf = finder_.FindLeafIndex(point);
-    return leaf < 0 ? 0 : map_.leaves[leaf].cluster;
-  }
-  void UpdateCameraCluster(const platform::Vector3*) override { ++cameraUpdates; }
-  int cameraUpdates = 0;
-
- private:
-  const BspData& map_;
-  LeafFinder finder_;
-};
-
 TEST_F(QueryTest, ClusterInfoFollowsAnEntityAcrossTheClustersOfADemoMap) {
-  const BspData lobby = DemoMap("lobby.bsp");
-  DemoClusters clusters(lobby);
+  BspMap lobby;
+  lobby.Load(std::string(VR_GENERATED_DIR) + "/Maps/lobby.bsp");
   Prop* thief = CreateBody({300, -250, 60});
   thief->physical.createActor = 0;
   thief->mapIndex.mapIndex = 0;
   physics->UpdateClusters();
   EXPECT_EQ(thief->cluster.cluster, 0);  // no current map
-  physics->SetCurrentMap(&clusters);
+  physics->SetCurrentMap(&lobby);
   physics->UpdateClusters();
   const int32_t hall = thief->cluster.cluster;
-  EXPECT_EQ(hall, clusters.GetClusterAt({300, -250, 60}));
+  EXPECT_EQ(hall, lobby.GetClusterAt({300, -250, 60}));
   // Into the Egyptian room.
   thief->physical.SetPosition({300, -1300, 60});
   EXPECT_EQ(thief->cluster.cluster, hall);
   physics->UpdateClusters();
   EXPECT_NE(thief->cluster.cluster, hall);
-  EXPECT_EQ(thief->cluster.cluster, clusters.GetClusterAt({300, -1300, 60}));
-  EXPECT_EQ(clusters.cameraUpdates, 2);
+  EXPECT_EQ(thief->cluster.cluster, lobby.GetClusterAt({300, -1300, 60}));
+  // Without an active camera the map's camera cluster stays unplaced.
+  EXPECT_EQ(lobby.GetCameraCluster(), -1);
   physics->SetCurrentMap(nullptr);
 }
 
