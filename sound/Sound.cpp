@@ -3,6 +3,8 @@
 #include <cfloat>
 
 #include "engine/Engine.h"
+#include "logic/Logic.h"
+#include "map/MapEntityClasses.h"
 #include "map/StringList.h"
 #include "sound/SoundEmitter.h"
 
@@ -14,7 +16,16 @@ namespace {
 constexpr float kEarHeight = 40.0f;
 constexpr float kNearestEmitterInterval = 40.0f;
 
-platform::sound::Vec3 ToSound(const platform::Vector3& v) { return {v.x, v.y, v.z}; }
+// Where an entity stands and which map it is in; an entity without the components stands at
+// the origin of map 0.
+platform::Vector3 PositionOf(Entity* entity) {
+  auto* physical = dynamic_cast<PhysicalComp*>(entity->GetComponent("Physical"));
+  return physical ? physical->GetPosition() : platform::Vector3{};
+}
+int32_t MapIndexOf(Entity* entity) {
+  auto* mapIndex = dynamic_cast<MapIndexComp*>(entity->GetComponent("MapIndexComp"));
+  return mapIndex ? static_cast<int32_t>(mapIndex->mapIndex) : 0;
+}
 
 float DistanceSquared(const platform::Vector3& a, const platform::Vector3& b) {
   const float x = a.x - b.x, y = a.y - b.y, z = a.z - b.z;
@@ -29,7 +40,7 @@ Sound::Sound(Starter start) : start_(std::move(start)) {}
 
 Sound::~Sound() = default;
 
-void Sound::RegisterTypes() { RegisterEntityClass<SoundEmitter>(kSoundLog); }
+void Sound::RegisterTypes() { RegisterMapEntityClass<SoundEmitter>(kSoundLog); }
 
 void Sound::Init() {
   createResult_ = start_(system_);
@@ -60,30 +71,34 @@ void Sound::Shutdown() {
 
 void Sound::Update() {
   if (IsSilent()) return;
+  Logic* logic = Engine::Get()->GetLogic();
+  if (Entity* player = logic ? logic->GetPlayerEntity() : nullptr) FollowPlayer(player);
   system_.Update();
 }
 
-void Sound::FollowPlayer(int32_t mapIndex, const platform::Vector3& position, const platform::Vector3& facing) {
-  if (IsSilent()) return;
+void Sound::FollowPlayer(Entity* player) {
   nearestTimer_ += static_cast<float>(Engine::Get()->GetTimer()->GetDelta());
   if (nearestTimer_ >= kNearestEmitterInterval) {
-    PlayNearestEmitter(mapIndex, position);
+    PlayNearestEmitter(player);
     nearestTimer_ = 0.0f;
   }
-  // Positions and directions go to the library in the world's own frame, up included: the
-  // library turns them into its axes in one place.
-  const platform::Vector3 ear{position.x, position.y, position.z + kEarHeight};
-  system_.Set3DListenerAttributes(ToSound(ear), ToSound(facing), {0.0f, 0.0f, 1.0f});
+  auto* physical = dynamic_cast<PhysicalComp*>(player->GetComponent("Physical"));
+  if (!physical) return;
+  const platform::Vector3 feet = physical->GetPosition();
+  const platform::Vector3 ear{feet.x, feet.y, feet.z + kEarHeight};
+  // The world's up, in the world's frame like everything else given to the library.
+  system_.Set3DListenerAttributes(ToSoundVector(ear), ToSoundVector(physical->direction), {0.0f, 0.0f, 1.0f});
 }
 
-void Sound::Play3D(std::string name, const platform::Vector3& position) {
+void Sound::Play3D(std::string name, Entity* entity) {
   if (IsSilent()) return;
   SoundInfo* asset = directory_.GetOrLoad(std::move(name));
   if (!asset) return;
+  const platform::Vector3 position = PositionOf(entity);
   platform::sound::Channel channel;
   const Result result = system_.PlaySound(asset->sound, true, &channel);
   if (result != Result::kOk) PrintError(result);
-  if (asset->Dim == "3D") channel.Set3DAttributes(ToSound(position));
+  if (asset->Dim == "3D") channel.Set3DAttributes(ToSoundVector(position));
   channel.SetPaused(false);
 }
 
@@ -104,7 +119,7 @@ void Sound::SetCurrentMap(int32_t index) {
     Print(emitter->File + " just stopped.");
   }
   for (SoundEmitter* emitter : emitters_) {
-    if (emitter->GetMapIndex() != index || emitter->Type != "BGM") continue;
+    if (MapIndexOf(emitter) != index || emitter->Type != "BGM") continue;
     emitter->Play();
     Print(emitter->File + " started playing.");
   }
@@ -115,13 +130,15 @@ void Sound::StopAllEmitters() {
   emitters_.clear();
 }
 
-void Sound::PlayNearestEmitter(int32_t mapIndex, const platform::Vector3& position) {
+void Sound::PlayNearestEmitter(Entity* entity) {
   Print("Would be playing closest sound emitter if they were in the game");
+  const int32_t mapIndex = MapIndexOf(entity);
+  const platform::Vector3 position = PositionOf(entity);
   SoundEmitter* nearest = nullptr;
   float best = FLT_MAX;
   for (SoundEmitter* emitter : emitters_) {
-    if (emitter->GetMapIndex() != mapIndex || emitter->Type != "SFX") continue;
-    const float distance = DistanceSquared(emitter->GetPosition(), position);
+    if (MapIndexOf(emitter) != mapIndex || emitter->Type != "SFX") continue;
+    const float distance = DistanceSquared(emitter->physical.GetPosition(), position);
     if (distance < best) {
       best = distance;
       nearest = emitter;

@@ -12,7 +12,12 @@
 #include "sound/SoundDirectory.h"
 #include "sound/SoundFiles.h"
 
+class Entity;
 class SoundEmitter;
+
+// Positions and directions go to the sound library in the world's own frame (z up); the
+// library turns them into its own axes in one place.
+inline platform::sound::Vec3 ToSoundVector(const platform::Vector3& v) { return {v.x, v.y, v.z}; }
 
 // The sound system: owns the sound library for the process, the settings and sound list of
 // "Data/SoundConfig.xml", the cache of sounds played by name and the list of map-placed
@@ -35,21 +40,17 @@ class Sound : public EngineSystem {
   void Update() override;
   std::string GetName() override { return "Sound"; }
 
-  // Fire-and-forget plays of a sound of the list. A 3D sound is placed at the position (in the
-  // world frame, z up); a 2D one plays unplaced either way.
-  void Play3D(std::string name, const platform::Vector3& position);
+  // Fire-and-forget plays of a sound of the list. A 3D sound is placed at the entity's
+  // "Physical" position; a 2D one plays unplaced either way.
+  void Play3D(std::string name, Entity* entity);
   void Play2D(std::string name);
   // The map music switch, once a game has started: pauses every playing emitter and starts
   // the music emitters of the new current map.
   void SetCurrentMap(int32_t index);
   // Pauses every emitter and forgets them all (a game is being cleared).
   void StopAllEmitters();
-  // Plays the sound-effect emitter of that map nearest to the position (a developer aid).
-  void PlayNearestEmitter(int32_t mapIndex, const platform::Vector3& position);
-  // Puts the listener's ear 40 units above the controlled player's position, facing where the
-  // player faces, with the world's up; every 40 s of unpaused play it also plays the emitter
-  // nearest to the player.
-  void FollowPlayer(int32_t mapIndex, const platform::Vector3& position, const platform::Vector3& facing);
+  // Plays the sound-effect emitter of the entity's map nearest to it (a developer aid).
+  void PlayNearestEmitter(Entity* entity);
 
   void SetGameStarted() { gameStarted_ = true; }
   // True when the library did not start: the system plays nothing for the whole run.
@@ -71,6 +72,10 @@ class Sound : public EngineSystem {
   platform::sound::System& GetSoundSystem() { return system_; }
 
  private:
+  // Puts the listener's ear 40 units above the controlled player, facing where the player
+  // faces, with the world's up; every 40 s of unpaused play it also plays the emitter nearest
+  // to the player.
+  void FollowPlayer(Entity* player);
   void PrintError(platform::sound::Result result);
   void Print(const std::string& line);
 

@@ -12,13 +12,13 @@ Sound* TheSound() {
   return engine ? engine->GetSound() : nullptr;
 }
 
-platform::sound::Vec3 ToSound(const platform::Vector3& v) { return {v.x, v.y, v.z}; }
-
 }  // namespace
 
 void SoundEmitter::Describe(ClassBuilder<SoundEmitter>& c) {
+  c.Component("Physical", &SoundEmitter::physical);
+  c.Component("MapIndexComp", &SoundEmitter::mapIndexComp);
   ClassMessageTable* table = Table();
-  table->AddField(std::make_unique<ComponentField>("Pos"));
+  c.Field("Pos", &SoundEmitter::physical);
   c.Field("File", &SoundEmitter::File);
   c.Field("Area", &SoundEmitter::Area);
   table->AddField(std::make_unique<MapFloatField<SoundEmitter>>("Radius", &SoundEmitter::Radius));
@@ -72,7 +72,7 @@ void SoundEmitter::Play() {
   channel_.SetVolume(Volume);
   if (ThreeD) {
     channel_.Set3DMinMaxDistance(Radius, Type == "BGM" ? 10000.0f : 400000.0f);
-    channel_.Set3DAttributes(ToSound(position_));
+    channel_.Set3DAttributes(ToSoundVector(physical.GetPosition()));
   }
   channel_.SetPaused(false);
 }

@@ -1,9 +1,9 @@
 #pragma once
-#include <cstdint>
 #include <string>
 
 #include "entity/EntityClass.h"
-#include "platform/math/Vector.h"
+#include "physics/MapIndexComp.h"
+#include "physics/PhysicalComp.h"
 #include "platform/sound/System.h"
 
 struct SoundInfo;
@@ -11,16 +11,14 @@ struct SoundInfo;
 // An entity that owns one streamed sound and its play: map music placed in a level, positional
 // loops, an agent's voice. It takes its settings from the sound list by its File name the
 // first time it is used. Map-placed emitters join the sound system's emitter list when they
-// start; the ones other objects embed or the sound system keeps for itself do not.
-//
-// Its place (a world position and the index of the loaded map it belongs to) is set by
-// whoever places it: the map loader, or the agent carrying it before each Play.
+// start; the ones other objects embed or the sound system keeps for itself do not. Its
+// "Physical" is a pose only (no physics actor): a 3D emitter is heard from there.
 class SoundEmitter : public EntityClass<SoundEmitter> {
  public:
   static constexpr char kClassName[] = "SoundEmitter";
   static void Describe(ClassBuilder<SoundEmitter>& c);
 
-  SoundEmitter() = default;
+  SoundEmitter() { physical.createActor = 0; }
   // Stops the play and frees the stream: an emitter that goes takes its voice with it.
   ~SoundEmitter() override;
   void OnCreate() override;
@@ -39,11 +37,8 @@ class SoundEmitter : public EntityClass<SoundEmitter> {
   // Opens the stream of File with its list entry's settings, unless already loaded.
   void LoadStream();
 
-  void SetPosition(const platform::Vector3& position) { position_ = position; }
-  const platform::Vector3& GetPosition() const { return position_; }
-  void SetMapIndex(int32_t index) { mapIndex_ = index; }
-  int32_t GetMapIndex() const { return mapIndex_; }
-
+  PhysicalComp physical;
+  MapIndexComp mapIndexComp;
   std::string File;
   std::string Area;
   float Radius = 0.0f;  // full volume up to this distance, for a 3D emitter
@@ -58,6 +53,4 @@ class SoundEmitter : public EntityClass<SoundEmitter> {
  private:
   platform::sound::Sound stream_;
   platform::sound::Channel channel_;
-  platform::Vector3 position_;
-  int32_t mapIndex_ = 0;
 };

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/Engine.h"
+#include "logic/Logic.h"
 #include "sound/Sound.h"
 #include "sound/SoundEmitter.h"
 #include "tests/platform/sound/SoundFiles.h"
@@ -54,7 +55,7 @@ void MakeSoundTree() {
 }
 
 // 100 named 3D sounds playing around the listener and range(0) music emitters streaming; each
-// iteration is one 60 Hz frame: the listener follows a moving player and the system updates.
+// iteration is one 60 Hz frame of Sound::Update, with the listener following a moving thief.
 void UpdateWithVoicesAndStreams(benchmark::State& state, const std::string& music) {
   TempDir dir;
   MakeSoundTree();
@@ -63,11 +64,17 @@ void UpdateWithVoicesAndStreams(benchmark::State& state, const std::string& musi
   Engine* engine = Engine::Instance();
   engine->Init(SystemFactories{idle("AI"),
                                [] { return new Sound([](platform::sound::System& s) { return s.InitLoopback(128, kRate); }); },
-                               idle("Graphics"), idle("Input"), idle("Physics"), idle("Logic")});
+                               idle("Graphics"), idle("Input"), idle("Physics"), [] { return new Logic(); }});
   Sound* sound = engine->GetSound();
   EntityManager* entities = engine->GetEntityManager();
+  // Emitters serve as plain bodies in the world: the places sounds play at, and the thief.
+  auto body = [entities](const platform::Vector3& position) {
+    auto* emitter = static_cast<SoundEmitter*>(entities->Create("SoundEmitter"));
+    emitter->physical.SetPosition(position);
+    return emitter;
+  };
   for (int i = 0; i < 100; ++i) {
-    sound->Play3D("hum", {std::cos(i * 0.7f) * 50.0f * i, std::sin(i * 0.7f) * 50.0f * i, 0.0f});
+    sound->Play3D("hum", body({std::cos(i * 0.7f) * 50.0f * i, std::sin(i * 0.7f) * 50.0f * i, 0.0f}));
   }
   for (int i = 0; i < state.range(0); ++i) {
     auto* emitter = static_cast<SoundEmitter*>(entities->Create("SoundEmitter"));
@@ -75,14 +82,17 @@ void UpdateWithVoicesAndStreams(benchmark::State& state, const std::string& musi
     emitter->Play();
   }
   if (!sound->GetEmitters().back()->IsPlaying()) state.SkipWithError("the music did not start");
+  SoundEmitter* thief = body({});
+  engine->GetLogic()->SetPlayerEntity(thief);
   std::vector<float> mixed(2 * kFrame);
   float t = 0.0f;
   for (auto _ : state) {
     state.PauseTiming();
     sound->GetSoundSystem().RenderLoopback(mixed.data(), kFrame);
-    state.ResumeTiming();
     t += 1.0f / 60.0f;
-    sound->FollowPlayer(0, {t * 100.0f, 0.0f, 0.0f}, {std::cos(t), std::sin(t), 0.0f});
+    thief->physical.SetPosition({t * 100.0f, 0.0f, 0.0f});
+    thief->physical.direction = {std::cos(t), std::sin(t), 0.0f};
+    state.ResumeTiming();
     sound->Update();
   }
   engine->Shutdown();

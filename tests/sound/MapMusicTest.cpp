@@ -84,17 +84,17 @@ TEST_F(MapMusicTest, ClearingAGameSilencesAndForgetsEveryEmitter) {
 TEST_F(MapMusicTest, EveryFortySecondsTheNearestEffectOfThePlayersMapPlays) {
   SoundEmitter* far = CreateEmitter("drip", 1);
   far->Type = "SFX";
-  far->SetPosition({500, 0, 0});
+  far->physical.SetPosition({500, 0, 0});
   SoundEmitter* near = CreateEmitter("drip", 1);
   near->Type = "SFX";
-  near->SetPosition({100, 0, 0});
+  near->physical.SetPosition({100, 0, 0});
   SoundEmitter* otherMap = CreateEmitter("drip", 0);
   otherMap->Type = "SFX";
+  Control(Body({0, 0, 0}, 1));
   std::vector<std::string> lines;
   // 39.8 s of frames say nothing; by 40.2 s the aid has spoken once.
   for (int frame = 1; frame <= 402; ++frame) {
-    Frame(0.1);
-    for (const std::string& line : LinesOf([&] { sound->FollowPlayer(1, {0, 0, 0}, {1, 0, 0}); })) lines.push_back(line);
+    for (const std::string& line : LinesOf([&] { Frame(0.1); })) lines.push_back(line);
     if (frame == 398) {
       EXPECT_TRUE(lines.empty());
     }
@@ -103,7 +103,7 @@ TEST_F(MapMusicTest, EveryFortySecondsTheNearestEffectOfThePlayersMapPlays) {
   EXPECT_TRUE(near->IsPlaying());
   EXPECT_FALSE(far->IsPlaying());
   // With no effect in the map only the first line shows.
-  EXPECT_EQ(LinesOf([&] { sound->PlayNearestEmitter(2, {0, 0, 0}); }),
+  EXPECT_EQ(LinesOf([&] { sound->PlayNearestEmitter(Body({0, 0, 0}, 2)); }),
             std::vector<std::string>{"Would be playing closest sound emitter if they were in the game"});
 }
 

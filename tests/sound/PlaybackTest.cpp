@@ -22,8 +22,8 @@ TEST_F(PlaybackTest, SoundsPlayAtTheirFilesOwnRate) {
   sound->Play2D("low");
   EXPECT_NEAR(Frequency(Render(0.5).left, 0.1, 0.5), 1000.0, 10.0);
   Render(0.6);
-  sound->FollowPlayer(0, {0, 0, -40}, {1, 0, 0});
-  sound->Play3D("high", {1, 0, 0});
+  Control(Body({0, 0, -40}));
+  sound->Play3D("high", Body({1, 0, 0}));
   EXPECT_NEAR(Frequency(Render(0.5).left, 0.1, 0.5), 1000.0, 10.0);
 }
 
@@ -33,12 +33,12 @@ TEST_F(PlaybackTest, TheListenerHearsWithTheWorldsUp) {
   StartSound();
   // The player stands at the origin facing +x; the ear is 40 units up. With z up in a
   // left-handed world, +y is to the player's right.
-  sound->FollowPlayer(0, {0, 0, 0}, {1, 0, 0});
-  sound->Play3D("tone", {0, 50, 40});
+  Control(Body({0, 0, 0}));
+  sound->Play3D("tone", Body({0, 50, 40}));
   Stereo right = Render(0.4);
   EXPECT_GT(Rms(right.right, 0.1, 0.4), 2.0 * Rms(right.left, 0.1, 0.4));
   Render(0.3);
-  sound->Play3D("tone", {0, -50, 40});
+  sound->Play3D("tone", Body({0, -50, 40}));
   Stereo left = Render(0.4);
   EXPECT_GT(Rms(left.left, 0.1, 0.4), 2.0 * Rms(left.right, 0.1, 0.4));
 }
@@ -47,8 +47,8 @@ TEST_F(PlaybackTest, A2DSoundPlaysUnplacedEvenThroughPlay3D) {
   WriteSound("tone.wav", {.seconds = 0.5});
   WriteConfig({Entry("tone", "tone.wav")});
   StartSound();
-  sound->FollowPlayer(0, {0, 0, 0}, {1, 0, 0});
-  sound->Play3D("tone", {0, 5000, 40});
+  Control(Body({0, 0, 0}));
+  sound->Play3D("tone", Body({0, 5000, 40}));
   Stereo out = Render(0.4);
   EXPECT_NEAR(Rms(out.left, 0.1, 0.4), Rms(out.right, 0.1, 0.4), 0.01);
   EXPECT_GT(Rms(out.left, 0.1, 0.4), 0.2);
@@ -58,8 +58,8 @@ TEST_F(PlaybackTest, AStereoFilePlayedIn3DIsPlaced) {
   WriteSound("stereo.wav", {.seconds = 0.5, .amplitudes = {0.5, 0.5}});
   WriteConfig({Entry("stereo", "stereo.wav", "SFX", "3D")});
   StartSound();
-  sound->FollowPlayer(0, {0, 0, 0}, {1, 0, 0});
-  sound->Play3D("stereo", {0, 50, 40});
+  Control(Body({0, 0, 0}));
+  sound->Play3D("stereo", Body({0, 50, 40}));
   Stereo out = Render(0.4);
   EXPECT_GT(Rms(out.right, 0.1, 0.4), 2.0 * Rms(out.left, 0.1, 0.4));
   EXPECT_TRUE(LogLines(kSoundLog).empty());

@@ -65,10 +65,11 @@ TEST_F(SoundDirectoryTest, UnplayableFilesAreNamedOnceAndTheGameRunsOnSilent) {
   list.push_back(Entry("good", "good.wav"));
   WriteConfig(list);
   StartSound();
+  PlacedBody* here = Body({0, 0, 0});
   for (int round = 0; round < 3; ++round) {
     for (const std::string& file : bad) {
       sound->Play2D(file);
-      sound->Play3D(file, {});
+      sound->Play3D(file, here);
     }
   }
   EXPECT_LT(Rms(Render(0.3).left, 0.0, 0.3), 1e-4);
@@ -87,7 +88,7 @@ TEST_F(SoundDirectoryTest, UnknownAndEmptyNamesPlayNothingWithoutAWord) {
   StartSound();
   sound->Play2D("");
   sound->Play2D("nothing");
-  sound->Play3D("nothing", {});
+  sound->Play3D("nothing", Body({0, 0, 0}));
   EXPECT_TRUE(LogLines(kSoundLog).empty());
   EXPECT_TRUE(LogLines("AssetsLoaded").empty());
 }

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "engine/ConsoleWindow.h"
+#include "logic/Logic.h"
 
 using platform::sound::Result;
 
@@ -19,7 +20,9 @@ Sound* SoundTest::StartSound(int voices) {
 Sound* SoundTest::StartSound(Sound::Starter start) {
   SystemFactories systems = RecordingSystems();
   systems.sound = [start] { return new Sound(start); };
+  systems.logic = [] { return new Logic(); };
   Engine::Instance()->Init(systems);
+  RegisterEntityClass<PlacedBody>(kSoundLog);
   sound = Engine::Get()->GetSound();
   return sound;
 }
@@ -67,8 +70,21 @@ soundtest::Stereo SoundTest::Render(double seconds) {
 SoundEmitter* SoundTest::CreateEmitter(const std::string& file, int32_t mapIndex) {
   auto* emitter = static_cast<SoundEmitter*>(Engine::Get()->GetEntityManager()->Create("SoundEmitter"));
   emitter->File = file;
-  emitter->SetMapIndex(mapIndex);
+  emitter->mapIndexComp.mapIndex = static_cast<uint32_t>(mapIndex);
   return emitter;
+}
+
+PlacedBody* SoundTest::Body(const platform::Vector3& position, int32_t mapIndex) {
+  auto* body = static_cast<PlacedBody*>(Engine::Get()->GetEntityManager()->Create("PlacedBody"));
+  body->physical.SetPosition(position);
+  body->physical.direction = {1, 0, 0};
+  body->mapIndexComp.mapIndex = static_cast<uint32_t>(mapIndex);
+  return body;
+}
+
+void SoundTest::Control(PlacedBody* body) {
+  Engine::Get()->GetLogic()->SetPlayerEntity(body);
+  Frame(0.0);
 }
 
 std::vector<std::string> SoundTest::ConsoleLines() {

@@ -2,13 +2,31 @@
 #include <string>
 #include <vector>
 
+#include "entity/EntityClass.h"
+#include "physics/MapIndexComp.h"
+#include "physics/PhysicalComp.h"
 #include "sound/Sound.h"
 #include "sound/SoundEmitter.h"
 #include "tests/platform/sound/Loopback.h"
 #include "tests/platform/sound/SoundFiles.h"
 #include "tests/support/EngineFixture.h"
 
-// The engine with the real sound system mixing into memory (or on a device that cannot be
+// Something standing in the world: a thief for the listener to follow, or a place to play at.
+class PlacedBody : public EntityClass<PlacedBody> {
+ public:
+  static constexpr char kClassName[] = "PlacedBody";
+  static void Describe(ClassBuilder<PlacedBody>& c) {
+    c.Component("Physical", &PlacedBody::physical);
+    c.Component("MapIndexComp", &PlacedBody::mapIndexComp);
+  }
+  PlacedBody() { physical.createActor = 0; }
+  void OnCreate() override {}
+
+  PhysicalComp physical;
+  MapIndexComp mapIndexComp;
+};
+
+// The engine with the real sound system and game logic, the sound mixing into memory (or on a device that cannot be
 // opened); the other systems only record. Sound files and the sound list are written into the
 // test's own folder.
 class SoundTest : public EngineFixture {
@@ -32,6 +50,10 @@ class SoundTest : public EngineFixture {
   soundtest::Stereo Render(double seconds);
   // A map-placed emitter, made through the entity manager.
   SoundEmitter* CreateEmitter(const std::string& file, int32_t mapIndex);
+  // A body at that place in that map, facing +x.
+  static PlacedBody* Body(const platform::Vector3& position, int32_t mapIndex = 0);
+  // Makes the body the thief under control; the listener follows it from the next frame on.
+  void Control(PlacedBody* body);
 
   static std::vector<std::string> ConsoleLines();
   // Lines of a log file (empty when the file does not exist).

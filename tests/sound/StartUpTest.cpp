@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "map/MapEntityClasses.h"
 #include "tests/sound/SoundTestSupport.h"
 
 // Starting the sound system: the settings and lists it reads, the sounds it keeps for itself,
@@ -18,6 +19,12 @@ TEST_F(StartUpTest, MissingListsAreWrittenBackAndTheMoneySoundIsLoaded) {
   ASSERT_NE(sound->GetMoneyEmitter(), nullptr);
   EXPECT_EQ(sound->GetMoneyEmitter()->File, "money");
   EXPECT_TRUE(sound->GetEmitters().empty());
+  // Maps may place emitters, which the map loader reaches through their components.
+  EXPECT_TRUE(IsMapEntityClass("SoundEmitter"));
+  SoundEmitter* placed = CreateEmitter("money", 2);
+  EXPECT_EQ(placed->GetComponent("Physical"), &placed->physical);
+  EXPECT_EQ(placed->GetComponent("MapIndexComp"), &placed->mapIndexComp);
+  EXPECT_EQ(sound->GetEmitters().size(), 1u);
   Engine::Get()->Shutdown();
 
   WriteConfig({Entry("money", "money.wav")});
@@ -43,10 +50,11 @@ TEST_F(StartUpTest, WithNoDeviceTheGameRunsSilentWithOneErrorLine) {
 
   const size_t consoleLines = ConsoleLines().size();
   SoundEmitter* emitter = CreateEmitter("tone", 0);
+  PlacedBody* thief = Body({0, 0, 0});
+  Control(thief);
   for (int frame = 0; frame < 20; ++frame) {
     sound->Play2D("tone");
-    sound->Play3D("tone", {});
-    sound->FollowPlayer(0, {}, {1, 0, 0});
+    sound->Play3D("tone", thief);
     emitter->Play();
     emitter->Rewind();
     ASSERT_TRUE(Frame(0.1));
