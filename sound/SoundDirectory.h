@@ -7,8 +7,7 @@
 #include "sound/SoundFiles.h"
 
 // The cache of the sounds played by name: each sound of the list is opened once, the first
-// time it is played, with the settings its list entry gives, and kept for the run. Named
-// sounds are opened whole so that the same sound can play several times at once.
+// time it is played, with the settings its list entry gives, and kept for the run.
 class SoundDirectory : public AssetDirectory<SoundInfo> {
  public:
   SoundDirectory(const SoundConfig& config, SoundFiles& files)
