@@ -1,0 +1,45 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A value drawn per particle: maxVal less a random amount between 0 and variation.
+struct RangeValue {
+  float maxVal = 0.0f;
+  float variation = 0.0f;
+};
+
+// A point of a curve over a particle's life; t runs from 0 (birth) to 1 (death).
+struct FloatKey {
+  float t = 0.0f;
+  RangeValue value;
+};
+
+struct ColorKey {
+  float t = 0.0f;
+  float value[4] = {0, 0, 0, 0};  // r, g, b, a
+};
+
+// One particle effect as its file "Data/" + name + ".xml" describes it.
+struct ParticleEmitterConfig {
+  virtual ~ParticleEmitterConfig() = default;
+
+  std::vector<ColorKey> colorKeys;
+  std::vector<FloatKey> sizeKeys;
+  std::vector<FloatKey> speedKeys;
+  int32_t maxCount = 0;
+  float maxSpawnDelay = 0.0f;
+  float spawnVariation = 0.0f;
+  float maxLife = 0.0f;
+  float lifeVariation = 0.0f;
+  std::string textureName;
+  float maxRadius = 0.0f;
+  float radiusVariation = 0.0f;
+};
+
+// "Data/" + name + ".xml".
+std::string ParticleConfigPath(const std::string& name);
+// Never throws: a failure is logged on "LogicLog"; a missing file is written back from what the
+// record holds, and the record keeps whatever was read.
+void LoadParticleConfig(const std::string& name, ParticleEmitterConfig& config);
+void SaveParticleConfig(const std::string& path, const ParticleEmitterConfig& config);

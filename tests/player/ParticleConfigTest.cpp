@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "entity/XmlReader.h"
+#include "player/ParticleConfig.h"
+#include "tests/support/EngineFixture.h"
+
+namespace {
+
+class ParticleConfigTest : public EngineFixture {
+ protected:
+  ParticleConfigTest() { TempDir::Write("Data/.keep", ""); }
+
+  static ParticleEmitterConfig Sparks() {
+    ParticleEmitterConfig c;
+    c.textureName = "particles/spark.png";
+    c.sizeKeys = {{0.0f, {4.0f, 1.0f}}, {1.0f, {0.5f, 0.0f}}};
+    c.colorKeys = {{0.0f, {1.0f, 0.9f, 0.3f, 1.0f}}, {0.5f, {1.0f, 0.5f, 0.1f, 0.8f}}, {1.0f, {0.5f, 0.2f, 0, 0}}};
+    c.speedKeys = {{0.0f, {120.0f, 40.0f}}};
+    c.maxCount = 24;
+    c.maxSpawnDelay = 0.05f;
+    c.spawnVariation = 0.02f;
+    c.maxLife = 0.6f;
+    c.lifeVariation = 0.2f;
+    c.maxRadius = 3.0f;
+    c.radiusVariation = 1.5f;
+    return c;
+  }
+};
+
+TEST_F(ParticleConfigTest, AConfigurationReadsBackEveryFieldItWasSavedWith) {
+  Start();
+  const ParticleEmitterConfig saved = Sparks();
+  SaveParticleConfig("Data/sparkConfig.xml", saved);
+  ParticleEmitterConfig read;
+  LoadParticleConfig("sparkConfig", read);
+  EXPECT_EQ(read.textureName, saved.textureName);
+  ASSERT_EQ(read.sizeKeys.size(), 2u);
+  EXPECT_EQ(read.sizeKeys[0].value.maxVal, 4.0f);
+  EXPECT_EQ(read.sizeKeys[0].value.variation, 1.0f);
+  EXPECT_EQ(read.sizeKeys[1].t, 1.0f);
+  ASSERT_EQ(read.colorKeys.size(), 3u);
+  EXPECT_EQ(read.colorKeys[1].t, 0.5f);
+  EXPECT_FLOAT_EQ(read.colorKeys[1].value[3], 0.8f);
+  ASSERT_EQ(read.speedKeys.size(), 1u);
+  EXPECT_EQ(read.speedKeys[0].value.maxVal, 120.0f);
+  EXPECT_EQ(read.maxCount, 24);
+  EXPECT_FLOAT_EQ(read.maxSpawnDelay, 0.05f);
+  EXPECT_FLOAT_EQ(read.spawnVariation, 0.02f);
+  EXPECT_FLOAT_EQ(read.maxLife, 0.6f);
+  EXPECT_FLOAT_EQ(read.lifeVariation, 0.2f);
+  EXPECT_FLOAT_EQ(read.maxRadius, 3.0f);
+  EXPECT_FLOAT_EQ(read.radiusVariation, 1.5f);
+  EXPECT_EQ(LogOf("LogicLog"), "");
+}
+
+TEST_F(ParticleConfigTest, TheFileHasTheFixedFormWithNamedValuesAndBareKeys) {
+  Start();
+  ParticleEmitterConfig c;
+  c.textureName = "smoke.png";
+  c.sizeKeys = {{0.25f, {2, 1}}};
+  SaveParticleConfig("Data/smokeConfig.xml", c);
+  const std::string text = TempDir::Read("Data/smokeConfig.xml");
+  EXPECT_NE(text.find("<var><string name=\"textureName\">smoke.png</string><list name=\"sizeKeys\"><var>"
+                      "<float name=\"t\">0.25</float><var name=\"value\"><float name=\"maxVal\">2</float>"
+                      "<float name=\"variation\">1</float></var></var></list><list name=\"colorKeys\"></list>"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("<int name=\"maxCount\">0</int>"), std::string::npos);
+}
+
+TEST_F(ParticleConfigTest, AnEmptyKeyListLeavesTheKeysEmpty) {
+  Start();
+  TempDir::Write("Data/dustConfig.xml",
+                 "<?xml version=\"1.0\"?>\r\n<var><string name=\"textureName\">dust.png</string>"
+                 "<list/><list/><list name=\"speedKeys\"></list>"
+                 "<int name=\"maxCount\">5</int><float>1</float><float>0</float><float>2</float><float>0</float>"
+                 "<float>7</float><float>0</float></var>");
+  ParticleEmitterConfig c = Sparks();
+  LoadParticleConfig("dustConfig", c);
+  EXPECT_TRUE(c.sizeKeys.empty());
+  EXPECT_TRUE(c.colorKeys.empty());
+  EXPECT_TRUE(c.speedKeys.empty());
+  EXPECT_EQ(c.textureName, "dust.png");
+  EXPECT_EQ(c.maxCount, 5);
+  EXPECT_EQ(c.maxRadius, 7.0f);
+}
+
+TEST_F(ParticleConfigTest, AMissingFileIsLoggedAndWrittenBackEmpty) {
+  Start();
+  ParticleEmitterConfig c;
+  LoadParticleConfig("PoofConfig", c);
+  EXPECT_NE(LogOf("LogicLog").find("Failed to load config. "), std::string::npos);
+  ASSERT_TRUE(TempDir::Exists("Data/PoofConfig.xml"));
+  ParticleEmitterConfig again = Sparks();
+  LoadParticleConfig("PoofConfig", again);
+  EXPECT_TRUE(again.colorKeys.empty());
+  EXPECT_EQ(again.textureName, "");
+  EXPECT_EQ(again.maxCount, 0);
+}
+
+TEST_F(ParticleConfigTest, ABrokenFileIsLoggedAndLeftAlone) {
+  Start();
+  const std::string broken = "<?xml version=\"1.0\"?><var><string name=\"textureName\">x.png</string><list";
+  TempDir::Write("Data/TaserConfig.xml", broken);
+  ParticleEmitterConfig c;
+  LoadParticleConfig("TaserConfig", c);
+  EXPECT_NE(LogOf("LogicLog").find("Failed to load config. "), std::string::npos);
+  EXPECT_EQ(TempDir::Read("Data/TaserConfig.xml"), broken);
+  EXPECT_EQ(c.textureName, "x.png");
+}
+
+}  // namespace
