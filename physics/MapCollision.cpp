@@ -38,8 +38,9 @@ std::vector<uint32_t> MapCollision::CollectTriangles(const BspData& map, const s
     for (size_t j = 0; j + 2 < static_cast<size_t>(face.meshVertexCount); j += 3) {
       if (first + j + 2 >= meshVertexCount) break;
       for (size_t k = 0; k < 3; ++k) {
-        // Out-of-range sums wrap to indices the cooking leaves out with their triangle.
-        indices.push_back(static_cast<uint32_t>(map.meshVertices[first + j + k] + face.firstVertex));
+        // Summed without overflow; indices outside the vertices are left out by the cooking,
+        // with their triangle.
+        indices.push_back(static_cast<uint32_t>(map.meshVertices[first + j + k]) + static_cast<uint32_t>(face.firstVertex));
       }
     }
   }

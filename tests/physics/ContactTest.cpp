@@ -1,5 +1,8 @@
 #include <algorithm>
 
+#include "physics/PhysicsReport.h"
+#include "platform/physics/Flags.h"
+
 #include "tests/physics/PhysicsTestSupport.h"
 
 namespace {
@@ -120,6 +123,28 @@ TEST_F(ContactTest, ContactPointsAreThoseOfTheLatestReport) {
   ASSERT_FALSE(physics->GetContactPoints().empty());
   for (const platform::Vector3& p : physics->GetContactPoints()) EXPECT_NEAR(p.z, 0.0f, 0.5f);
   EXPECT_NEAR(std::fabs(physics->GetContactNormal().z), 1.0f, 0.01f);
+}
+
+// The report as the world calls it, on the actors of real bodies.
+TEST_F(ContactTest, OneReportWithStartAndTouchSendsTouchToBothThenStartToBoth) {
+  StartPhysics();
+  Prop* a = CreateBody({0, 0, 0});
+  Prop* b = CreateBody({100, 0, 0});
+  for (Prop* p : {a, b}) p->physical.sendOnTouch = p->physical.sendOnStartTouch = 1;
+  Frames(1, 0.0);
+  const platform::physics::ContactPair pair{{a->physical.GetActor(), b->physical.GetActor()}, {}};
+  physics->GetReport()->OnContactNotify(pair, platform::physics::kNotifyOnStartTouch | platform::physics::kNotifyOnTouch);
+  EXPECT_EQ(a->touches.lines, (std::vector<std::string>{Line("OnTouch", b), Line("OnStartTouch", b)}));
+  EXPECT_EQ(b->touches.lines, (std::vector<std::string>{Line("OnTouch", a), Line("OnStartTouch", a)}));
+}
+
+TEST_F(ContactTest, AReportWithoutPointsEmptiesThePointsAndKeepsTheNormal) {
+  StartPhysics();
+  physics->GetContactPoints() = {{1, 2, 3}};
+  physics->GetContactNormal() = {0, 0, 1};
+  physics->GetReport()->OnContactNotify({{nullptr, nullptr}, {}}, platform::physics::kNotifyOnEndTouch);
+  EXPECT_TRUE(physics->GetContactPoints().empty());
+  EXPECT_EQ(physics->GetContactNormal(), (platform::Vector3{0, 0, 1}));
 }
 
 }  // namespace
