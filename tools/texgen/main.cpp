@@ -1,6 +1,7 @@
 // texgen OUTPUT_DIR: paints the demo's textures into OUTPUT_DIR/textures: the museum's map
 // surfaces (PNG), the default texture, and the textures the graphics system takes at start-up
 // (the cel-shading ramps, shadow blob, laser glow as BMP; the loading picture as DDS).
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -114,6 +115,22 @@ void Loading(Image& im, int x, int y) {
   im.Set(x, y, stripe ? 0.2f : 0.05f, stripe ? 0.3f : 0.08f, stripe ? 0.5f : 0.2f);
 }
 
+// Particles: white, so the vertex colour tints them, fading out towards the edge.
+float Falloff(int x, int y, int size) {
+  const float dx = (x + 0.5f) / (size * 0.5f) - 1, dy = (y + 0.5f) / (size * 0.5f) - 1;
+  return std::max(0.0f, 1.0f - std::sqrt(dx * dx + dy * dy));
+}
+
+void Spark(Image& im, int x, int y) {
+  const float k = Falloff(x, y, 32);
+  im.Set(x, y, 1, 1, 1, std::min(1.0f, k * k * 3));
+}
+
+void Smoke(Image& im, int x, int y) {
+  const float k = Falloff(x, y, 64) * (0.6f + 0.4f * Fbm(float(x) * 4, float(y) * 4, 81));
+  im.Set(x, y, 1, 1, 1, std::min(1.0f, k * 1.5f));
+}
+
 struct Output {
   const char* path;
   int width, height;
@@ -144,6 +161,8 @@ int main(int argc, char** argv) {
       {"textures/laser.bmp", 32, 32, LaserGlow, texgen::WriteBmp},
       {"textures/laserPixel.bmp", 8, 8, LaserPixel, texgen::WriteBmp},
       {"textures/gui/loading.dds", 256, 192, Loading, texgen::WriteDds},
+      {"textures/particles/spark.png", 32, 32, Spark, texgen::WritePng},
+      {"textures/particles/smoke.png", 64, 64, Smoke, texgen::WritePng},
   };
   int failures = 0;
   for (const Output& out : outputs) {
