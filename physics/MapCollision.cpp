@@ -40,7 +40,8 @@ std::vector<uint32_t> MapCollision::CollectTriangles(const BspData& map, const s
       for (size_t k = 0; k < 3; ++k) {
         // Summed without overflow; indices outside the vertices are left out by the cooking,
         // with their triangle.
-        indices.push_back(static_cast<uint32_t>(map.meshVertices[first + j + k]) + static_cast<uint32_t>(face.firstVertex));
+        const auto offset = static_cast<uint32_t>(map.meshVertices[first + j + k]);
+        indices.push_back(offset + static_cast<uint32_t>(face.firstVertex));
       }
     }
   }
