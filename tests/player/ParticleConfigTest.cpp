@@ -109,4 +109,21 @@ TEST_F(ParticleConfigTest, ABrokenFileIsLoggedAndLeftAlone) {
   EXPECT_EQ(c.textureName, "x.png");
 }
 
+TEST_F(ParticleConfigTest, EveryEffectOfTheDemoReadsWithoutComplaint) {
+  Start();
+  for (const char* name : {"PoofConfig", "sparkConfig", "playerSparkConfig", "smokeTrailConfig", "smokeConfig",
+                           "TaserConfig", "TasedConfig", "dustConfig"}) {
+    const std::string path = ParticleConfigPath(name);
+    TempDir::Write(path, TempDir::Read(std::string(VR_DATA_DIR) + "/" + path));
+    ParticleEmitterConfig c;
+    LoadParticleConfig(name, c);
+    EXPECT_FALSE(c.textureName.empty()) << name;
+    EXPECT_FALSE(c.colorKeys.empty()) << name;
+    EXPECT_GT(c.maxLife, 0.0f) << name;
+    // The beam is spaced by its radius, which must stay positive to lay anything.
+    if (std::string(name) == "TaserConfig") EXPECT_GT(c.maxRadius - c.radiusVariation, 0.0f);
+  }
+  EXPECT_EQ(LogOf("LogicLog"), "");
+}
+
 }  // namespace
