@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "map/BspData.h"
+#include "map/MapTextures.h"
+#include "platform/math/Vector.h"
+
+class Frustum;
+
+// One face waiting to be drawn and the leaf that queued it.
+struct QueuedFace {
+  int32_t face;
+  int32_t leaf;
+};
+
+// The faces the camera may see, one list per map texture: the BSP tree walked from the root,
+// subtrees outside the view frustum skipped, leaves whose cluster the camera's cluster cannot
+// see (by the potentially visible set) skipped. Within a list faces run from the far side of
+// each plane to the near side. A face is queued once however many leaves hold it: its mark in
+// `queued` stays set until the drawing clears it.
+class VisibleFaceWalk {
+ public:
+  // Empties the lists and walks the tree from node 0 seen from `eye` in `cameraCluster`.
+  // `queued` holds one mark per face; `flags` one entry per map texture.
+  void Collect(const BspData& map, const std::vector<TextureRenderFlags>& flags, const Frustum& frustum,
+               const platform::Vector3& eye, int32_t cameraCluster, std::vector<uint8_t>& queued);
+
+  const std::vector<std::vector<QueuedFace>>& Lists() const { return lists_; }
+
+ private:
+  struct Walk;
+  std::vector<std::vector<QueuedFace>> lists_;
+};

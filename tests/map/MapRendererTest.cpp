@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "map/BspMap.h"
+#include "map/MapRenderer.h"
+#include "platform/core/Files.h"
+#include "platform/render/ImageData.h"
+#include "platform/render/PngFile.h"
+#include "platform/render/RenderDevice.h"
+#include "tests/graphics/GraphicsFixture.h"
+#include "tests/map/TestMaps.h"
+#include "tests/map/ZipArchive.h"
+
+namespace {
+
+using platform::Vector3;
+
+class MapRendererTest : public GraphicsFixture {
+ protected:
+  MapRendererTest() { std::filesystem::create_directory("Maps"); }
+  ~MapRendererTest() override {
+    // The map's GPU data goes before the device.
+    renderer.reset();
+  }
+
+  void LoadMap(const std::vector<uint8_t>& bytes, const std::string& name) {
+    platform::WriteFileAtomic("Maps/" + name, std::string(bytes.begin(), bytes.end()));
+    map.Load("Maps/" + name);
+    renderer = std::make_unique<MapRenderer>(*graphics->GetDevice(), *graphics->GetTextureManager(),
+                                             graphics->GetDefaultTexture(), map);
+  }
+
+  // One frame's map step seen from `eye` along `look`, into a black back buffer.
+  MapDrawStats DrawFrom(const Vector3& eye, const Vector3& look, bool lightmaps = true) {
+    platform::RenderDevice* device = graphics->GetDevice();
+    device->SetRenderTarget(nullptr);
+    device->Clear(platform::ClearTarget | platform::ClearDepth, 0xFF000000, 1.0f, 0);
+    const platform::Matrix view = platform::MatrixLookAtLH(eye, eye + look, {0, 0, 1});
+    Effect* effect = graphics->GetEffectManager()->Get(graphics->GetMapEffectName());
+    EXPECT_NE(effect, nullptr);
+    effect->SetViewProjection(view, graphics->GetProjection());
+    effect->SetTransforms(platform::MatrixIdentity(), platform::MatrixIdentity());
+    platform::Matrix viewProjection = view * graphics->GetProjection();
+    Frustum frustum;
+    frustum.Build(viewProjection);
+    map.UpdateCameraCluster(&eye);
+    return renderer->Draw(*effect, MapView{frustum, eye, look, lightmaps});
+  }
+
+  std::vector<uint8_t> Screen() {
+    platform::RenderDevice* device = graphics->GetDevice();
+    return device->ReadPixels({0, 0, device->BackBufferWidth(), device->BackBufferHeight()});
+  }
+
+  BspMap map;
+  std::unique_ptr<MapRenderer> renderer;
+};
+
+// The Entrance hall of the lobby, from its south-west corner at eye height, looking across
+// the room towards the doors: floor, walls and ceiling with their lightmaps.
+const Vector3 kHallEye{96, -64, 72};
+const Vector3 kHallLook{0.8f, -0.55f, -0.12f};
+
+// Share of pixels whose channels all lie within `tolerance` of the reference.
+double MatchingShare(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int tolerance) {
+  if (a.size() != b.size() || a.empty()) return 0.0;
+  size_t same = 0;
+  for (size_t i = 0; i < a.size(); i += 4) {
+    bool close = true;
+    for (size_t c = 0; c < 3; ++c) close = close && std::abs(int(a[i + c]) - int(b[i + c])) <= tolerance;
+    same += close;
+  }
+  return double(same) / double(a.size() / 4);
+}
+
+TEST_F(MapRendererTest, ARoomOfTheDemoMuseumMatchesItsReferenceImage) {
+  StartGraphics();
+  LoadMap(DemoMapBytes("lobby.bsp"), "lobby.bsp");
+  const MapDrawStats stats = DrawFrom(kHallEye, kHallLook);
+  EXPECT_GT(stats.faces, 0);
+  EXPECT_EQ(stats.facesByLights[0], stats.faces) << "no flashlights: one technique";
+  const std::vector<uint8_t> actual = Screen();
+  const int width = graphics->GetDevice()->BackBufferWidth(), height = graphics->GetDevice()->BackBufferHeight();
+
+  const std::string reference = std::string(VR_SOURCE_DIR) + "/tests/map/golden/lobby_hall.png";
+  platform::ImageData expected;
+  std::string error;
+  const std::optional<std::vector<uint8_t>> file = platform::ReadFileBytes(reference);
+  const bool decoded = file && platform::DecodeImage(*file, &expected, &error);
+  const double share = decoded ? MatchingShare(actual, expected.levels[0].bytes, 6) : 0.0;
+  if (share < 0.995) {
+    const std::string saved = std::string(VR_GENERATED_DIR) + "/../lobby_hall_actual.png";
+    platform::WritePng(saved, width, height, actual, false);
+    FAIL() << "the frame differs from " << reference << " (" << share * 100 << "% alike); it is in " << saved;
+  }
+}
+
+TEST_F(MapRendererTest, LightmapsShadeTheFacesAndCanBeSwitchedOff) {
+  StartGraphics();
+  LoadMap(DemoMapBytes("lobby.bsp"), "lobby.bsp");
+  auto sum = [](const std::vector<uint8_t>& p) {
+    uint64_t s = 0;
+    for (size_t i = 0; i < p.size(); i += 4) s += p[i] + p[i + 1] + p[i + 2];
+    return s;
+  };
+  DrawFrom(kHallEye, kHallLook, true);
+  const uint64_t lit = sum(Screen());
+  DrawFrom(kHallEye, kHallLook, false);
+  const uint64_t fullBright = sum(Screen());
+  EXPECT_GT(lit, 0u);
+  EXPECT_LT(lit, fullBright) << "baked light is darker than the full-light fallback";
+}
+
+TEST_F(MapRendererTest, AFaceWithAMissingTextureIsDrawnWithTheDefaultTextureAndLoggedOnce) {
+  StartGraphics();
+  BspFileContents contents = MinimalMap();
+  std::snprintf(contents.textures[0].name, sizeof contents.textures[0].name, "%s", "textures/nowhere/lost");
+  LoadMap(WriteBsp(contents), "lost.bsp");
+  EXPECT_EQ(renderer->GetGpuData().TextureImage(0), graphics->GetDefaultTexture());
+  for (int frame = 0; frame < 3; ++frame) DrawFrom({0, 0, 0}, {1, 0, 0});
+  std::ifstream log("GraphicsLog.txt");
+  const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(CountLines(text, "Map texture textures/nowhere/lost not found; drawn with the default texture"), 1);
+}
+
+TEST_F(MapRendererTest, FoundTexturesComeFromTheTextureManager) {
+  StartGraphics();
+  LoadMap(DemoMapBytes("lobby.bsp"), "lobby.bsp");
+  const std::vector<std::string>& names = map.GetRenderData().GetTextureNames();
+  ASSERT_FALSE(names.empty());
+  for (size_t t = 0; t < names.size(); ++t) {
+    EXPECT_NE(renderer->GetGpuData().TextureImage(t), graphics->GetDefaultTexture()) << names[t];
+    EXPECT_EQ(graphics->GetTextureManager()->UseCount(names[t] + ".png"), 1) << names[t];
+  }
+  renderer.reset();
+  EXPECT_EQ(graphics->GetTextureManager()->UseCount(names[0] + ".png"), 0) << "given back with the map";
+}
+
+TEST_F(MapRendererTest, LockVisDrawsTheFacesOfTheMomentItWasSet) {
+  StartGraphics();
+  LoadMap(DemoMapBytes("lobby.bsp"), "lobby.bsp");
+  auto drawnFaces = [&] {
+    std::set<int32_t> faces;
+    for (const auto& list : renderer->GetVisibleFaces().Lists())
+      for (const QueuedFace& f : list) faces.insert(f.face);
+    return faces;
+  };
+  const Vector3 inShop{1536, -256, 64}, inEgypt{384, -1280, 64}, north{0, -1, 0};
+  DrawFrom(inShop, north);
+  const std::set<int32_t> shopFaces = drawnFaces();
+  map.SetLockVis(true);
+  DrawFrom(inEgypt, north);
+  EXPECT_EQ(drawnFaces(), shopFaces);
+  map.SetLockVis(false);
+  DrawFrom(inEgypt, north);
+  EXPECT_NE(drawnFaces(), shopFaces);
+}
+
+// A few of the installed third-party maps: their textures are not ours, so the default
+// texture stands in, and they draw without errors.
+TEST_F(MapRendererTest, ThirdPartyMapsDrawWithDefaultTextures) {
+  const std::string package = ThirdPartyMapPackage();
+  if (package.empty()) GTEST_SKIP() << "third-party map package not installed";
+  StartGraphics();
+  ZipArchive zip(package);
+  int drawn = 0;
+  for (const ZipArchive::Entry& entry : zip.entries()) {
+    if (entry.name.size() < 4 || entry.name.compare(entry.name.size() - 4, 4, ".bsp") != 0) continue;
+    if (drawn++ % 12 != 0) continue;
+    SCOPED_TRACE(entry.name);
+    renderer.reset();
+    LoadMap(zip.Extract(entry), "third.bsp");
+    const BspModel& world = map.Data().models.at(0);
+    const Vector3 centre{(world.mins[0] + world.maxs[0]) / 2, -(world.mins[1] + world.maxs[1]) / 2,
+                         (world.mins[2] + world.maxs[2]) / 2};
+    const MapDrawStats stats = DrawFrom(centre, {1, 0, 0});
+    EXPECT_GT(stats.faces, 0);
+  }
+  EXPECT_GT(drawn, 0);
+}
+
+}  // namespace
