@@ -12,7 +12,22 @@ using soundtest::Rms;
 using soundtest::Stereo;
 using soundtest::Tone;
 
-class PlaybackTest : public SoundTest {};
+class PlaybackTest : public SoundTest {
+ protected:
+  // One sound of the list, "tone.wav", and the player at the origin facing +x. With z up in a
+  // left-handed world, +y is to the player's right; the ear is 40 units up.
+  void StartBesideThePlayer(const SoundInfo& entry, const Tone& tone) {
+    WriteSound("tone.wav", tone);
+    WriteConfig({entry});
+    StartSound();
+    Control(Body({0, 0, 0}));
+  }
+  // Plays the sound at ear height, `y` to the player's right, and renders 0.4 s.
+  Stereo PlayBeside(const std::string& name, float y) {
+    sound->Play3D(name, Body({0, y, 40}));
+    return Render(0.4);
+  }
+};
 
 TEST_F(PlaybackTest, SoundsPlayAtTheirFilesOwnRate) {
   WriteSound("low.wav", {.rate = 22050, .frequency = 1000.0});
@@ -28,39 +43,24 @@ TEST_F(PlaybackTest, SoundsPlayAtTheirFilesOwnRate) {
 }
 
 TEST_F(PlaybackTest, TheListenerHearsWithTheWorldsUp) {
-  WriteSound("tone.wav", {.seconds = 0.5});
-  WriteConfig({Entry("tone", "tone.wav", "SFX", "3D")});
-  StartSound();
-  // The player stands at the origin facing +x; the ear is 40 units up. With z up in a
-  // left-handed world, +y is to the player's right.
-  Control(Body({0, 0, 0}));
-  sound->Play3D("tone", Body({0, 50, 40}));
-  Stereo right = Render(0.4);
+  StartBesideThePlayer(Entry("tone", "tone.wav", "SFX", "3D"), {.seconds = 0.5});
+  Stereo right = PlayBeside("tone", 50.0f);
   EXPECT_GT(Rms(right.right, 0.1, 0.4), 2.0 * Rms(right.left, 0.1, 0.4));
   Render(0.3);
-  sound->Play3D("tone", Body({0, -50, 40}));
-  Stereo left = Render(0.4);
+  Stereo left = PlayBeside("tone", -50.0f);
   EXPECT_GT(Rms(left.left, 0.1, 0.4), 2.0 * Rms(left.right, 0.1, 0.4));
 }
 
 TEST_F(PlaybackTest, A2DSoundPlaysUnplacedEvenThroughPlay3D) {
-  WriteSound("tone.wav", {.seconds = 0.5});
-  WriteConfig({Entry("tone", "tone.wav")});
-  StartSound();
-  Control(Body({0, 0, 0}));
-  sound->Play3D("tone", Body({0, 5000, 40}));
-  Stereo out = Render(0.4);
+  StartBesideThePlayer(Entry("tone", "tone.wav"), {.seconds = 0.5});
+  Stereo out = PlayBeside("tone", 5000.0f);
   EXPECT_NEAR(Rms(out.left, 0.1, 0.4), Rms(out.right, 0.1, 0.4), 0.01);
   EXPECT_GT(Rms(out.left, 0.1, 0.4), 0.2);
 }
 
 TEST_F(PlaybackTest, AStereoFilePlayedIn3DIsPlaced) {
-  WriteSound("stereo.wav", {.seconds = 0.5, .amplitudes = {0.5, 0.5}});
-  WriteConfig({Entry("stereo", "stereo.wav", "SFX", "3D")});
-  StartSound();
-  Control(Body({0, 0, 0}));
-  sound->Play3D("stereo", Body({0, 50, 40}));
-  Stereo out = Render(0.4);
+  StartBesideThePlayer(Entry("tone", "tone.wav", "SFX", "3D"), {.seconds = 0.5, .amplitudes = {0.5, 0.5}});
+  Stereo out = PlayBeside("tone", 50.0f);
   EXPECT_GT(Rms(out.right, 0.1, 0.4), 2.0 * Rms(out.left, 0.1, 0.4));
   EXPECT_TRUE(LogLines(kSoundLog).empty());
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "tests/sound/SoundTestSupport.h"
 
 // "Data/SoundConfig.xml": defaults written back, round trips, damaged files refused with a line
@@ -136,6 +138,29 @@ TEST_F(SoundConfigTest, FindSoundPrefersTheExactNameThenIgnoresCase) {
   EXPECT_EQ(unknown.Name, "");
   EXPECT_EQ(unknown.FileName, "");
   EXPECT_FALSE(unknown.sound.IsValid());
+}
+
+// Damaged copies of the demo's sound list, the same on every run: each load ends with the
+// settings in some state and the game going on, never a crash or a rewrite of the file.
+TEST_F(SoundConfigTest, MutatedSoundListsNeverCrashTheLoader) {
+  const std::string original = TempDir::Read(VR_DATA_DIR "/Data/SoundConfig.xml");
+  std::mt19937 random(20261206);
+  for (int round = 0; round < 600; ++round) {
+    std::string text = original;
+    const int edits = 1 + static_cast<int>(random() % 8);
+    for (int e = 0; e < edits && !text.empty(); ++e) {
+      const size_t at = random() % text.size();
+      switch (random() % 4) {
+        case 0: text[at] = static_cast<char>(random() % 256); break;
+        case 1: text.erase(at, 1 + random() % 40); break;
+        case 2: text.insert(at, text.substr(random() % text.size(), 1 + random() % 60)); break;
+        default: text.resize(at); break;
+      }
+    }
+    SoundConfig config = Load(text);
+    EXPECT_LE(config.SoundList.size(), 23u + 10u);
+    ASSERT_EQ(TempDir::Read(kSoundConfigPath), text);
+  }
 }
 
 }  // namespace
