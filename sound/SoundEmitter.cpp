@@ -17,10 +17,11 @@ Sound* TheSound() {
 void SoundEmitter::Describe(ClassBuilder<SoundEmitter>& c) {
   c.Component("Physical", &SoundEmitter::physical);
   c.Component("MapIndexComp", &SoundEmitter::mapIndexComp);
-  ClassMessageTable* table = Table();
   c.Field("Pos", &SoundEmitter::physical);
   c.Field("File", &SoundEmitter::File);
   c.Field("Area", &SoundEmitter::Area);
+  // The builder's float fields are only saved and loaded; these the level designer sets too.
+  ClassMessageTable* table = Table();
   table->AddField(std::make_unique<MapFloatField<SoundEmitter>>("Radius", &SoundEmitter::Radius));
   table->AddField(std::make_unique<MapFloatField<SoundEmitter>>("Volume", &SoundEmitter::Volume));
   table->AddField(std::make_unique<MapFloatField<SoundEmitter>>("Modulation", &SoundEmitter::Modulation));
