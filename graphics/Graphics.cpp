@@ -22,6 +22,7 @@ void Graphics::Init() {
   textures_ = std::make_unique<TextureManager>(*device_, textureInfo_);
   fonts_ = std::make_unique<FontManager>("", "");
   effects_ = std::make_unique<EffectManager>(*device_);
+  particles_ = std::make_unique<ParticleManager>();
   // The model, sprite-element and GUI-screen managers, the variable panel, the spot-light list
   // and the particle manager join these with their subsystems.
 
@@ -30,10 +31,12 @@ void Graphics::Init() {
   SetUpEffectTextures();
   SetCelShaderLighting(ambient_);
   LoadDataLists();
+  particles_->Init(device_.get());
   RegisterVariables();
   // The GUI screens and the cursor are set up here once they exist.
   shaderWatch_.Start("Shaders");
-  // Debug drawing is created here once it exists.
+  debugDraw_ = std::make_unique<DebugDraw>(drawShapes_, frustum_);
+  debugDraw_->CreateMeshes(*device_);
   shadowTexture_ = textures_->GetOrLoad("shadow.bmp");
   // The HUD animations and the emblem model are created here once they exist.
   LoadRecordFile(transition_, kTransitionPath);
@@ -162,6 +165,7 @@ void Graphics::Update() {
   }
   // The cursor, the variable panel, the intro video, screen slides, particles and the
   // transition are updated here once they exist.
+  particles_->Update();
 }
 
 void Graphics::ReloadShaders() { effects_->LoadShaderList(); }
@@ -170,6 +174,8 @@ void Graphics::Shutdown() {
   if (!device_) return;
   SaveTextureInfo();
   meshInfo_.clear();
+  debugDraw_->ReleaseMeshes();
+  debugDraw_.reset();
   effects_->DestroyAll();
   fonts_->DestroyAll();
   textures_->DestroyAll();
@@ -177,6 +183,8 @@ void Graphics::Shutdown() {
   fonts_.reset();
   placeholderTexture_ = defaultTexture_ = shadowTexture_ = loadingTexture_ = nullptr;
   textures_.reset();
+  particles_->Destroy();
+  particles_.reset();
   screenQuad_.reset();
   sceneTarget_.reset();
   postTarget_.reset();

@@ -9,7 +9,9 @@
 #include "graphics/EffectManager.h"
 #include "graphics/Frustum.h"
 #include "graphics/GraphicsConfig.h"
+#include "graphics/DebugDraw.h"
 #include "graphics/GraphicsLists.h"
+#include "graphics/ParticleManager.h"
 #include "graphics/TextureManager.h"
 #include "platform/core/FolderWatch.h"
 #include "platform/math/Matrix.h"
@@ -44,6 +46,9 @@ class Graphics : public EngineSystem {
   TextureManager* GetTextureManager() { return textures_.get(); }
   EffectManager* GetEffectManager() { return effects_.get(); }
   FontManager* GetFontManager() { return fonts_.get(); }
+  // The particle effects and the debug shapes of the frame; null before Init and after Shutdown.
+  ParticleManager* GetParticleManager() { return particles_.get(); }
+  DebugDraw* GetDebugDraw() { return debugDraw_.get(); }
   Frustum& GetFrustum() { return frustum_; }
   const GraphicsConfig& GetConfig() const { return config_; }
 
@@ -101,6 +106,7 @@ class Graphics : public EngineSystem {
   std::unique_ptr<TextureManager> textures_;
   std::unique_ptr<FontManager> fonts_;
   std::unique_ptr<EffectManager> effects_;
+  std::unique_ptr<ParticleManager> particles_;
 
   platform::Texture* placeholderTexture_ = nullptr;
   platform::Texture* defaultTexture_ = nullptr;
@@ -108,6 +114,7 @@ class Graphics : public EngineSystem {
   platform::Texture* loadingTexture_ = nullptr;
 
   Frustum frustum_;
+  std::unique_ptr<DebugDraw> debugDraw_;
 
   // Counters of what the frame drew, published as console variables; 0 between frames.
   int32_t numModels_ = 0;
