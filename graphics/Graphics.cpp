@@ -2,6 +2,7 @@
 
 #include "engine/Engine.h"
 #include "graphics/RecordFields.h"
+#include "map/MapRenderer.h"
 #include "sound/Sound.h"
 #include "sound/SoundEmitter.h"
 
@@ -173,6 +174,7 @@ void Graphics::ReloadShaders() { effects_->LoadShaderList(); }
 void Graphics::Shutdown() {
   if (!device_) return;
   SaveTextureInfo();
+  mapRenderer_.reset();
   meshInfo_.clear();
   debugDraw_->ReleaseMeshes();
   debugDraw_.reset();

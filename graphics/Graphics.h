@@ -22,6 +22,8 @@
 #include "platform/render/SpriteBatch.h"
 
 using FontManager = ResourceManager<platform::Font>;
+class BspMap;
+class MapRenderer;
 
 // The graphics system: the device on the main window and its render targets, the settings and
 // data lists, the effects with their reload on change, the texture and font managers, the view
@@ -83,6 +85,13 @@ class Graphics : public EngineSystem {
   // Writes the records of the textures that loaded to "Data/TextureInfoNew.xml".
   void SaveTextureInfo();
 
+  // The map the frame draws, set by game logic (null: none); its faces go to the graphics
+  // card here, and again for a map made current after another one.
+  void SetCurrentMap(BspMap* map);
+  BspMap* GetCurrentMap();
+  // The frame's map step, seen from `eye` along `look` with `view`, inside "MapRender".
+  void DrawMap(const platform::Matrix& view, const platform::Vector3& eye, const platform::Vector3& look);
+
  private:
   void CopySettings();
   void CreateDevice();
@@ -106,6 +115,7 @@ class Graphics : public EngineSystem {
   std::unique_ptr<TextureManager> textures_;
   std::unique_ptr<FontManager> fonts_;
   std::unique_ptr<EffectManager> effects_;
+  std::unique_ptr<MapRenderer> mapRenderer_;
   std::unique_ptr<ParticleManager> particles_;
 
   platform::Texture* placeholderTexture_ = nullptr;

@@ -161,6 +161,29 @@ TEST_F(MapRendererTest, LockVisDrawsTheFacesOfTheMomentItWasSet) {
   EXPECT_NE(drawnFaces(), shopFaces);
 }
 
+TEST_F(MapRendererTest, TheCurrentMapIsDrawnByTheFrameStepAndCounted) {
+  StartGraphics();
+  const std::vector<uint8_t> bytes = DemoMapBytes("lobby.bsp");
+  platform::WriteFileAtomic("Maps/lobby.bsp", std::string(bytes.begin(), bytes.end()));
+  map.Load("Maps/lobby.bsp");
+  graphics->SetCurrentMap(&map);
+  EXPECT_EQ(graphics->GetCurrentMap(), &map);
+  map.UpdateCameraCluster(&kHallEye);
+  graphics->DrawMap(platform::MatrixLookAtLH(kHallEye, kHallEye + kHallLook, {0, 0, 1}), kHallEye, kHallLook);
+  int32_t faces = 0, triangles = 0;
+  ASSERT_TRUE(ConsoleBinding::Get("MapFacesDrawn", faces));
+  ASSERT_TRUE(ConsoleBinding::Get("MapTrisDrawn", triangles));
+  EXPECT_GT(faces, 0);
+  EXPECT_GE(triangles, faces);
+  ASSERT_TRUE(SetVariable("Show Map", false));
+  graphics->Render();
+  graphics->DrawMap(platform::MatrixIdentity(), kHallEye, kHallLook);
+  ASSERT_TRUE(ConsoleBinding::Get("MapFacesDrawn", faces));
+  EXPECT_EQ(faces, 0) << "\"Show Map\" off";
+  graphics->SetCurrentMap(nullptr);
+  EXPECT_EQ(graphics->GetCurrentMap(), nullptr);
+}
+
 // A few of the installed third-party maps: their textures are not ours, so the default
 // texture stands in, and they draw without errors.
 TEST_F(MapRendererTest, ThirdPartyMapsDrawWithDefaultTextures) {

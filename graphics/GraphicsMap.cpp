@@ -1,0 +1,31 @@
+#include "engine/Engine.h"
+#include "graphics/Graphics.h"
+#include "map/BspMap.h"
+#include "map/MapRenderer.h"
+
+// The map's faces go to the graphics card when it becomes current; a map made current again
+// after another one is uploaded again.
+void Graphics::SetCurrentMap(BspMap* map) {
+  if (GetCurrentMap() == map) return;
+  mapRenderer_.reset();
+  if (map && device_ && map->IsLoaded())
+    mapRenderer_ = std::make_unique<MapRenderer>(*device_, *textures_, defaultTexture_, *map);
+}
+
+BspMap* Graphics::GetCurrentMap() { return mapRenderer_ ? &mapRenderer_->GetMap() : nullptr; }
+
+void Graphics::DrawMap(const platform::Matrix& view, const platform::Vector3& eye, const platform::Vector3& look) {
+  Profiler* profiler = Engine::Get()->GetProfiler();
+  profiler->Start("MapRender");
+  Effect* effect = showMap_ && mapRenderer_ ? effects_->Get(mapEffectName_) : nullptr;
+  if (effect) {
+    effect->SetViewProjection(view, projection_);
+    effect->SetTransforms(world_, world_);
+    const platform::Vector3 viewVector = platform::Vec3Normalize(look);
+    effect->Program().SetFloatArray("viewVector", &viewVector.x, 3);
+    const MapDrawStats stats = mapRenderer_->Draw(*effect, MapView{frustum_, eye, look, lightmaps_});
+    mapFacesDrawn_ += stats.faces;
+    mapTrisDrawn_ += stats.triangles;
+  }
+  profiler->Stop("MapRender");
+}
