@@ -2,6 +2,7 @@
 
 #include "engine/Engine.h"
 #include "graphics/RecordFields.h"
+#include "graphics/gui/GUI.h"
 #include "map/MapRenderer.h"
 #include "sound/Sound.h"
 #include "sound/SoundEmitter.h"
@@ -34,7 +35,7 @@ void Graphics::Init() {
   LoadDataLists();
   particles_->Init(device_.get());
   RegisterVariables();
-  // The GUI screens and the cursor are set up here once they exist.
+  InitGUI();
   shaderWatch_.Start("Shaders");
   debugDraw_ = std::make_unique<DebugDraw>(drawShapes_, frustum_);
   debugDraw_->CreateMeshes(*device_);
@@ -164,8 +165,10 @@ void Graphics::Update() {
     Engine::Get()->GetConsole()->Print("Detected shader change, reloading shaders", Console::kWhite);
     ReloadShaders();
   }
-  // The cursor, the variable panel, the intro video, screen slides, particles and the
-  // transition are updated here once they exist.
+  UpdateGUICursor();
+  // The variable panel and the intro video are updated here once they exist.
+  UpdateGUISlide();
+  // The particles and the transition are updated here once they exist.
   particles_->Update();
 }
 
@@ -176,6 +179,8 @@ void Graphics::Shutdown() {
   SaveTextureInfo();
   mapRenderer_.reset();
   meshInfo_.clear();
+  // The screens give their textures back while there are textures.
+  gui_.reset();
   debugDraw_->ReleaseMeshes();
   debugDraw_.reset();
   effects_->DestroyAll();

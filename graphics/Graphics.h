@@ -22,6 +22,9 @@
 #include "platform/render/SpriteBatch.h"
 
 using FontManager = ResourceManager<platform::Font>;
+class GUI;
+class GUIScreen;
+struct GUIPoint;
 class BspMap;
 class MapRenderer;
 
@@ -85,6 +88,15 @@ class Graphics : public EngineSystem {
   // Writes the records of the textures that loaded to "Data/TextureInfoNew.xml".
   void SaveTextureInfo();
 
+  // The GUI screens and cursor (null before Init and after Shutdown), and what the game flow
+  // and the control schemes ask of them.
+  GUI* GetGUI() { return gui_.get(); }
+  void ChangeGUIScreen(const std::string& name, float time);
+  void HandleGUIClick();
+  void UpdateMenuSelection();
+  GUIScreen* GetCurrentScreen();
+  GUIPoint GetCursorPosition();
+
   // The map the frame draws, set by game logic (null: none); its faces go to the graphics
   // card here, and again for a map made current after another one.
   void SetCurrentMap(BspMap* map);
@@ -102,6 +114,13 @@ class Graphics : public EngineSystem {
   void SetUpPostEffects();
   void StartMenuMusic();
   void RunPostChain();
+  void InitGUI();
+  void UpdateGUICursor();
+  void UpdateGUISlide();
+  bool GUIModelsWithDepth();
+  void DrawGUIScreens();
+  void SetGUIView();
+  void DrawGUICursor();
 
   GraphicsConfig config_;
 
@@ -163,4 +182,5 @@ class Graphics : public EngineSystem {
   std::string mapEffectName_;
 
   platform::FolderWatch shaderWatch_;
+  std::unique_ptr<GUI> gui_;
 };

@@ -15,6 +15,11 @@ void Graphics::Render() {
   device_->SetZWrite(true);
 
   device_->SetRenderTarget(nullptr);
+  sprite_->Begin(platform::SpriteAlphaBlend);
+  DrawGUIScreens();
+  // The HUD layer goes here.
+  DrawGUICursor();
+  sprite_->End();
   Engine::Get()->GetConsole()->Draw();
   device_->Present();
   numModels_ = 0;

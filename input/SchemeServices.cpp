@@ -2,6 +2,7 @@
 
 #include "engine/Engine.h"
 #include "entity/Entity.h"
+#include "graphics/Graphics.h"
 #include "input/Input.h"
 #include "logic/Logic.h"
 #include "physics/PlayerPhysics.h"
@@ -42,7 +43,9 @@ void SendToPlayer(const char* message) {
   if (Entity* player = Player()) player->SendMessage(message);
 }
 
-void PassClickToGui() {}
+void PassClickToGui() {
+  if (Graphics* graphics = Engine::Get()->GetGraphics()) graphics->HandleGUIClick();
+}
 bool IsTeleportTransitionRunning() { return false; }
 
 bool IsInBox(Entity* player) {

@@ -18,8 +18,8 @@ void SendToPlayer(const char* message, bool value);
 // Sends the player a message without arguments, when there is a player.
 void SendToPlayer(const char* message);
 
-// The graphics system has no GUI screens and no teleport transition yet: until it has, a click
-// goes nowhere and no transition runs.
+// A GUI click (Graphics::HandleGUIClick). The graphics system has no teleport transition yet:
+// until it has, none runs.
 void PassClickToGui();
 bool IsTeleportTransitionRunning();
 // The thief's "PlayerInfo": hiding under its box, showing a gadget switch. False without one.

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "engine/ConsoleWindow.h"
@@ -19,6 +20,8 @@ GraphicsFixture::GraphicsFixture() {
     fs::copy_file(fs::path(VR_DATA_DIR) / "Data" / (std::string(name) + ".xml"), DataFile(std::string(name) + ".xml"));
   }
   fs::copy(fs::path(VR_DATA_DIR) / "Shaders", "Shaders", fs::copy_options::recursive);
+  // No GUI screens, so that a frame shows only what its test puts there.
+  std::ofstream(DataFile("GUIList.xml")) << "<?xml version=\"1.0\"?>\n<var><list name=\"GUIList\"></list></var>";
   fs::copy(fs::path(VR_GENERATED_DIR) / "textures", "textures", fs::copy_options::recursive);
 }
 

@@ -1,0 +1,73 @@
+// The graphics system's GUI: building the screens at start-up, the per-frame GUI steps of the
+// update and the frame, and the operations the game flow and the control schemes call.
+#include "engine/Engine.h"
+#include "engine/MainWindow.h"
+#include "graphics/Graphics.h"
+#include "graphics/gui/GUI.h"
+#include "logic/Logic.h"
+
+void Graphics::InitGUI() {
+  gui_ = std::make_unique<GUI>();
+  gui_->Init();
+}
+
+void Graphics::UpdateGUICursor() {
+  if (gui_) gui_->GetCursor()->Update();
+}
+
+void Graphics::UpdateGUISlide() {
+  if (gui_) gui_->UpdateSlide(static_cast<float>(Engine::Get()->GetTimer()->GetDelta()));
+}
+
+void Graphics::ChangeGUIScreen(const std::string& name, float time) {
+  if (gui_) gui_->ChangeGUIScreen(name, time);
+}
+
+void Graphics::HandleGUIClick() {
+  if (gui_) gui_->HandleClick();
+  // The debug variable panel takes the click here too once it exists, sliding or not.
+}
+
+void Graphics::UpdateMenuSelection() {
+  if (gui_) gui_->UpdateMenuSelection();
+}
+
+GUIScreen* Graphics::GetCurrentScreen() { return gui_ ? gui_->currentScreen : nullptr; }
+
+GUIPoint Graphics::GetCursorPosition() {
+  GUICursor* cursor = gui_ ? gui_->GetCursor() : nullptr;
+  return cursor ? cursor->position : GUIPoint{};
+}
+
+// Without an active camera (the menus) the frame has no 3-D part and the screens' models are
+// drawn with the depth test on.
+bool Graphics::GUIModelsWithDepth() { return true; }
+
+void Graphics::DrawGUIScreens() {
+  if (!gui_) return;
+  GUIScreen* current = gui_->currentScreen;
+  // The HUD animations are updated here once they exist.
+  if (current) current->Update();
+  // Until the game logic runs rounds, the background is always shown.
+  if (gui_->backgroundScreen) gui_->backgroundScreen->Draw(GUIModelsWithDepth());
+  if (widescreen_ && current) current->offset.x = static_cast<float>((MainWindow::Instance()->GetWidth() - 1024) / 2);
+  // The current screen's Proc is sent to the game logic's command entity here once it exists.
+  SetGUIView();
+  const Logic* logic = Engine::Get()->GetLogic();
+  if (!logic || !logic->IsFlyThroughRunning()) gui_->DrawScreens(GUIModelsWithDepth());
+}
+
+// The 3-D GUI models stand before a camera 300 units back along -y, looking at the origin.
+void Graphics::SetGUIView() {
+  const platform::Matrix view = platform::MatrixLookAtLH({0, -300, 0}, {0, 0, 0}, {0, 0, 1});
+  if (Effect* cel = effects_->Get("CelShader")) {
+    cel->SetViewProjection(view, projection_);
+    cel->SetTransforms(world_, world_);
+  }
+  platform::Matrix viewProjection = platform::MatrixMultiply(view, projection_);
+  frustum_.Build(viewProjection);
+}
+
+void Graphics::DrawGUICursor() {
+  if (gui_ && GUIModelsWithDepth()) gui_->DrawCursor();
+}

@@ -1,0 +1,171 @@
+// guigen OUTPUT_DIR: paints the demo's GUI pictures into OUTPUT_DIR/textures/gui: the menu
+// background, the two-frame buttons (at rest, lit), the selection arrow and glint, the place
+// badges of the round's end and the cursor (a BMP with alpha, its hot spot the top-left pixel).
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "tools/texgen/Image.h"
+
+using texgen::Image;
+
+namespace {
+
+using Painter = std::function<void(Image&, int x, int y)>;
+
+Image Paint(int width, int height, const Painter& paint) {
+  Image image(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) paint(image, x, y);
+  }
+  return image;
+}
+
+// Night blue, lighter towards the middle, with a faint grid of museum floor tiles.
+void Background(Image& im, int x, int y) {
+  const float dx = (x - 512) / 512.0f, dy = (y - 384) / 384.0f;
+  const float glow = std::max(0.0f, 1.0f - 0.6f * (dx * dx + dy * dy));
+  const float grid = (x % 64 == 0 || y % 64 == 0) ? 0.04f : 0.0f;
+  im.Set(x, y, 0.05f + 0.08f * glow + grid, 0.07f + 0.12f * glow + grid, 0.15f + 0.25f * glow + grid);
+}
+
+// A rounded plate; `lit` is the second frame, shown while the cursor is over the button.
+bool InsidePlate(int x, int y, int w, int h, int r) {
+  const int cx = std::clamp(x, r, w - 1 - r), cy = std::clamp(y, r, h - 1 - r);
+  return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r;
+}
+
+Painter Button(int w, int h) {
+  return [w, h](Image& im, int x, int y) {
+    const bool lit = y >= h;
+    const int fy = y % h;
+    if (!InsidePlate(x, fy, w, h, 14)) {
+      im.Set(x, y, 0, 0, 0, 0);
+      return;
+    }
+    const bool rim = !InsidePlate(x, fy, w, h, 11) || x < 3 || x >= w - 3 || fy < 3 || fy >= h - 3;
+    const float shade = 0.75f + 0.25f * (1.0f - float(fy) / h);
+    if (rim) {
+      im.Set(x, y, 0.9f, 0.75f, 0.3f);
+    } else if (lit) {
+      im.Set(x, y, 0.85f * shade, 0.55f * shade, 0.1f * shade);
+    } else {
+      im.Set(x, y, 0.15f * shade, 0.2f * shade, 0.35f * shade);
+    }
+  };
+}
+
+// A downward arrow that the menus put above the selected button.
+void Arrow(Image& im, int x, int y) {
+  const bool head = y >= 28 && std::abs(x - 32) <= (60 - y);
+  const bool shaft = y < 30 && std::abs(x - 32) <= 8;
+  if (head || shaft) im.Set(x, y, 1.0f, 0.85f, 0.2f);
+  else im.Set(x, y, 0, 0, 0, 0);
+}
+
+void Glint(Image& im, int x, int y) {
+  const float d = std::hypot(x - 15.5f, y - 15.5f) / 16.0f;
+  const float star = std::max(0.0f, 1.0f - std::min(std::abs(x - 15.5f), std::abs(y - 15.5f)) / 3.0f) * (1.0f - d);
+  const float a = std::clamp(std::max(star, 1.0f - d * 1.6f), 0.0f, 1.0f);
+  im.Set(x, y, 1, 1, 0.9f, a);
+}
+
+// A badge with as many stars as the place it stands for.
+Painter Place(int place) {
+  return [place](Image& im, int x, int y) {
+    if (!InsidePlate(x, y, 128, 64, 20)) {
+      im.Set(x, y, 0, 0, 0, 0);
+      return;
+    }
+    const float tone = place == 1 ? 1.0f : 0.8f - 0.15f * place;
+    im.Set(x, y, 0.9f * tone, 0.7f * tone, 0.2f * tone);
+    for (int s = 0; s < place; ++s) {
+      const float cx = 64 + (s - (place - 1) / 2.0f) * 24, cy = 32;
+      if (std::hypot(x - cx, y - cy) < 8) im.Set(x, y, 1, 1, 1);
+    }
+  };
+}
+
+// The classic arrow: a white body with a black outline.
+void Cursor(Image& im, int x, int y) {
+  const bool body = x <= y && x < 12 && y < 18 && !(y > 12 && x > 24 - y);
+  const bool outline = (x <= y + 1 && x < 14 && y < 20) && !body;
+  if (body) im.Set(x, y, 1, 1, 1);
+  else if (outline && y < 20 && !(y > 13 && x > 26 - y)) im.Set(x, y, 0, 0, 0);
+  else im.Set(x, y, 0, 0, 0, 0);
+}
+
+// 32-bit BMP, bottom row first, alpha in the fourth byte (texgen's BMP has no alpha).
+bool WriteBmpWithAlpha(const std::string& path, const Image& image) {
+  std::ofstream out(path, std::ios::binary);
+  const uint32_t pixels = uint32_t(image.width) * image.height * 4;
+  auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+  auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+  out.write("BM", 2);
+  u32(54 + pixels);
+  u32(0);
+  u32(54);
+  u32(40);
+  u32(uint32_t(image.width));
+  u32(uint32_t(image.height));
+  u16(1);
+  u16(32);
+  u32(0);
+  u32(pixels);
+  u32(2835);
+  u32(2835);
+  u32(0);
+  u32(0);
+  for (int y = image.height - 1; y >= 0; --y) {
+    for (int x = 0; x < image.width; ++x) {
+      const uint8_t* p = &image.rgba[(size_t(y) * image.width + x) * 4];
+      const char bgra[4] = {char(p[2]), char(p[1]), char(p[0]), char(p[3])};
+      out.write(bgra, 4);
+    }
+  }
+  return bool(out);
+}
+
+struct Output {
+  const char* path;
+  int width;
+  int height;
+  Painter paint;
+  bool (*write)(const std::string&, const Image&);
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: guigen OUTPUT_DIR\n");
+    return 2;
+  }
+  const Output outputs[] = {
+      {"textures/gui/background.png", 1024, 768, Background, texgen::WritePng},
+      {"textures/gui/button.png", 256, 128, Button(256, 64), texgen::WritePng},
+      {"textures/gui/smallbutton.png", 128, 96, Button(128, 48), texgen::WritePng},
+      {"textures/gui/arrow.png", 64, 64, Arrow, texgen::WritePng},
+      {"textures/gui/glint.png", 32, 32, Glint, texgen::WritePng},
+      {"textures/gui/place1.png", 128, 64, Place(1), texgen::WritePng},
+      {"textures/gui/place2.png", 128, 64, Place(2), texgen::WritePng},
+      {"textures/gui/place3.png", 128, 64, Place(3), texgen::WritePng},
+      {"textures/gui/place4.png", 128, 64, Place(4), texgen::WritePng},
+      {"textures/gui/cursor.bmp", 16, 24, Cursor, WriteBmpWithAlpha},
+  };
+  int failures = 0;
+  for (const Output& out : outputs) {
+    const std::filesystem::path path = std::filesystem::path(argv[1]) / out.path;
+    std::error_code ignored;
+    std::filesystem::create_directories(path.parent_path(), ignored);
+    if (!out.write(path.string(), Paint(out.width, out.height, out.paint))) {
+      std::fprintf(stderr, "guigen: could not write %s\n", path.c_str());
+      ++failures;
+    }
+  }
+  return failures == 0 ? 0 : 1;
+}
