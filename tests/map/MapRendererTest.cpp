@@ -175,6 +175,9 @@ TEST_F(MapRendererTest, TheCurrentMapIsDrawnByTheFrameStepAndCounted) {
   ASSERT_TRUE(ConsoleBinding::Get("MapTrisDrawn", triangles));
   EXPECT_GT(faces, 0);
   EXPECT_GE(triangles, faces);
+  int32_t unlit = 0;
+  ASSERT_TRUE(ConsoleBinding::Get("0 lights", unlit));
+  EXPECT_EQ(unlit, faces) << "no flashlights yet";
   ASSERT_TRUE(SetVariable("Show Map", false));
   graphics->Render();
   graphics->DrawMap(platform::MatrixIdentity(), kHallEye, kHallLook);
