@@ -14,6 +14,8 @@ class ParticleManager;
 // loop flag and spawning flag; the manager owns the emitter itself.
 class ParticleEmitter {
  public:
+  static constexpr ParticleConfigForm kConfigForm = ParticleConfigForm::Radius;
+
   explicit ParticleEmitter(ParticleManager& manager) : manager_(manager) {}
   virtual ~ParticleEmitter() = default;
   ParticleEmitter(const ParticleEmitter&) = delete;
@@ -55,6 +57,9 @@ class ParticleEmitter {
 // lives; it never spawns by time.
 class TaserShotEffect : public ParticleEmitter {
  public:
+  // The spawn radius of the record is the beam's spacing, and its file says so.
+  static constexpr ParticleConfigForm kConfigForm = ParticleConfigForm::Spacing;
+
   using ParticleEmitter::ParticleEmitter;
 
   void Start() override {}

@@ -145,11 +145,11 @@ int32_t ParticleManager::EmitterCount() const {
   return static_cast<int32_t>(count);
 }
 
-ParticleEmitterConfig ParticleManager::GetConfig(const std::string& name) {
+ParticleEmitterConfig ParticleManager::GetConfig(const std::string& name, ParticleConfigForm form) {
   std::unique_ptr<ParticleEmitterConfig>& cached = configs_[name];
   if (!cached) {
     cached = std::make_unique<ParticleEmitterConfig>();
-    LoadParticleConfig(name, *cached);
+    LoadParticleConfig(name, *cached, form);
   }
   return *cached;
 }

@@ -57,14 +57,14 @@ class ParticleManager {
   void RemoveEmitter(ParticleEmitter* emitter);
 
   // A copy of the named configuration, read from "Data/" + name + ".xml" on its first use only.
-  ParticleEmitterConfig GetConfig(const std::string& name);
+  ParticleEmitterConfig GetConfig(const std::string& name, ParticleConfigForm form = ParticleConfigForm::Radius);
   // A started emitter of the given kind made from the named configuration, owned by the
   // manager; the caller sets its origin and map index and clears its spawning flag to end it.
   template <class Emitter = ParticleEmitter>
   Emitter* CreateEmitter(const std::string& name) {
     auto emitter = std::make_unique<Emitter>(*this);
     Emitter* raw = emitter.get();
-    raw->config = GetConfig(name);
+    raw->config = GetConfig(name, Emitter::kConfigForm);
     raw->Start();
     AddEmitter(std::move(emitter));
     return raw;

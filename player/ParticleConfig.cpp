@@ -47,7 +47,7 @@ void ReadKeys(XmlReader& reader, std::vector<Key>& keys) {
   reader.ReadTag();
 }
 
-void ReadConfig(XmlReader& reader, ParticleEmitterConfig& c) {
+void ReadConfig(XmlReader& reader, ParticleEmitterConfig& c, ParticleConfigForm form) {
   XmlReadNamedString(reader, "textureName", c.textureName);
   ReadKeys(reader, c.sizeKeys);
   ReadKeys(reader, c.colorKeys);
@@ -57,17 +57,28 @@ void ReadConfig(XmlReader& reader, ParticleEmitterConfig& c) {
   Params::ReadFloat(reader, "spawnVariation", c.spawnVariation);
   Params::ReadFloat(reader, "maxLife", c.maxLife);
   Params::ReadFloat(reader, "lifeVariation", c.lifeVariation);
+  if (form == ParticleConfigForm::Spacing) {
+    ReadElement(reader, [&] {
+      Params::ReadFloat(reader, "maxVal", c.maxRadius);
+      Params::ReadFloat(reader, "variation", c.radiusVariation);
+    });
+    return;
+  }
   Params::ReadFloat(reader, "maxRadius", c.maxRadius);
   Params::ReadFloat(reader, "radiusVariation", c.radiusVariation);
 }
 
+void WriteRange(XmlWriter& writer, const std::string& name, float maxVal, float variation) {
+  writer.WriteStartElement("var");
+  writer.WriteAttribute("name", name);
+  Params::WriteNamedFloat(writer, "maxVal", maxVal);
+  Params::WriteNamedFloat(writer, "variation", variation);
+  writer.WriteEndElement();
+}
+
 void WriteKey(XmlWriter& writer, const FloatKey& key) {
   Params::WriteNamedFloat(writer, "t", key.t);
-  writer.WriteStartElement("var");
-  writer.WriteAttribute("name", "value");
-  Params::WriteNamedFloat(writer, "maxVal", key.value.maxVal);
-  Params::WriteNamedFloat(writer, "variation", key.value.variation);
-  writer.WriteEndElement();
+  WriteRange(writer, "value", key.value.maxVal, key.value.variation);
 }
 
 void WriteKey(XmlWriter& writer, const ColorKey& key) {
@@ -90,7 +101,7 @@ void WriteKeys(XmlWriter& writer, const std::string& name, const std::vector<Key
   writer.WriteEndElement();
 }
 
-void WriteConfig(XmlWriter& writer, const ParticleEmitterConfig& c) {
+void WriteConfig(XmlWriter& writer, const ParticleEmitterConfig& c, ParticleConfigForm form) {
   writer.WriteStartElement("var");
   XmlWriteNamedString(writer, "textureName", c.textureName);
   WriteKeys(writer, "sizeKeys", c.sizeKeys);
@@ -101,8 +112,12 @@ void WriteConfig(XmlWriter& writer, const ParticleEmitterConfig& c) {
   Params::WriteNamedFloat(writer, "spawnVariation", c.spawnVariation);
   Params::WriteNamedFloat(writer, "maxLife", c.maxLife);
   Params::WriteNamedFloat(writer, "lifeVariation", c.lifeVariation);
-  Params::WriteNamedFloat(writer, "maxRadius", c.maxRadius);
-  Params::WriteNamedFloat(writer, "radiusVariation", c.radiusVariation);
+  if (form == ParticleConfigForm::Spacing) {
+    WriteRange(writer, "spacing", c.maxRadius, c.radiusVariation);
+  } else {
+    Params::WriteNamedFloat(writer, "maxRadius", c.maxRadius);
+    Params::WriteNamedFloat(writer, "radiusVariation", c.radiusVariation);
+  }
   writer.WriteEndElement();
 }
 
@@ -110,12 +125,13 @@ void WriteConfig(XmlWriter& writer, const ParticleEmitterConfig& c) {
 
 std::string ParticleConfigPath(const std::string& name) { return "Data/" + name + ".xml"; }
 
-void LoadParticleConfig(const std::string& name, ParticleEmitterConfig& config) {
+void LoadParticleConfig(const std::string& name, ParticleEmitterConfig& config, ParticleConfigForm form) {
   LoadConfigFile(
-      ParticleConfigPath(name), kChannel, [&](XmlReader& r) { ReadElement(r, [&] { ReadConfig(r, config); }); },
-      [&](XmlWriter& w) { WriteConfig(w, config); });
+      ParticleConfigPath(name), kChannel,
+      [&](XmlReader& r) { ReadElement(r, [&] { ReadConfig(r, config, form); }); },
+      [&](XmlWriter& w) { WriteConfig(w, config, form); });
 }
 
-void SaveParticleConfig(const std::string& path, const ParticleEmitterConfig& config) {
-  SaveConfigFile(path, kChannel, [&](XmlWriter& w) { WriteConfig(w, config); });
+void SaveParticleConfig(const std::string& path, const ParticleEmitterConfig& config, ParticleConfigForm form) {
+  SaveConfigFile(path, kChannel, [&](XmlWriter& w) { WriteConfig(w, config, form); });
 }

@@ -37,9 +37,16 @@ struct ParticleEmitterConfig {
   float radiusVariation = 0.0f;
 };
 
+// How the file holds the last two values. The taser's beam file names them "spacing", one
+// "var" holding "maxVal" and "variation", since the beam spaces its particles by them; every
+// other effect has "maxRadius" and "radiusVariation" as two floats.
+enum class ParticleConfigForm { Radius, Spacing };
+
 // "Data/" + name + ".xml".
 std::string ParticleConfigPath(const std::string& name);
 // Never throws: a failure is logged on "LogicLog"; a missing file is written back from what the
 // record holds, and the record keeps whatever was read.
-void LoadParticleConfig(const std::string& name, ParticleEmitterConfig& config);
-void SaveParticleConfig(const std::string& path, const ParticleEmitterConfig& config);
+void LoadParticleConfig(const std::string& name, ParticleEmitterConfig& config,
+                        ParticleConfigForm form = ParticleConfigForm::Radius);
+void SaveParticleConfig(const std::string& path, const ParticleEmitterConfig& config,
+                        ParticleConfigForm form = ParticleConfigForm::Radius);

@@ -19,7 +19,7 @@ class ParticleManagerTest : public EngineFixture {
   // Writes a configuration file and makes an emitter of the given kind from it.
   template <class Emitter = ParticleEmitter>
   Emitter* Create(const std::string& name, const ParticleEmitterConfig& config) {
-    SaveParticleConfig(ParticleConfigPath(name), config);
+    SaveParticleConfig(ParticleConfigPath(name), config, Emitter::kConfigForm);
     return manager.CreateEmitter<Emitter>(name);
   }
 

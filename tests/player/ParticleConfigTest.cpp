@@ -68,6 +68,23 @@ TEST_F(ParticleConfigTest, TheFileHasTheFixedFormWithNamedValuesAndBareKeys) {
   EXPECT_NE(text.find("<int name=\"maxCount\">0</int>"), std::string::npos);
 }
 
+TEST_F(ParticleConfigTest, TheTaserBeamFileNamesItsSpacingInsteadOfARadius) {
+  Start();
+  const ParticleEmitterConfig saved = Sparks();
+  SaveParticleConfig("Data/TaserConfig.xml", saved, ParticleConfigForm::Spacing);
+  const std::string text = TempDir::Read("Data/TaserConfig.xml");
+  EXPECT_NE(text.find("<float name=\"lifeVariation\">0.2</float><var name=\"spacing\"><float name=\"maxVal\">3</float>"
+                      "<float name=\"variation\">1.5</float></var></var>"),
+            std::string::npos)
+      << text;
+  ParticleEmitterConfig read;
+  LoadParticleConfig("TaserConfig", read, ParticleConfigForm::Spacing);
+  EXPECT_FLOAT_EQ(read.maxRadius, 3.0f);
+  EXPECT_FLOAT_EQ(read.radiusVariation, 1.5f);
+  EXPECT_EQ(read.colorKeys.size(), 3u);
+  EXPECT_EQ(LogOf("LogicLog"), "");
+}
+
 TEST_F(ParticleConfigTest, AnEmptyKeyListLeavesTheKeysEmpty) {
   Start();
   TempDir::Write("Data/dustConfig.xml",
@@ -115,13 +132,14 @@ TEST_F(ParticleConfigTest, EveryEffectOfTheDemoReadsWithoutComplaint) {
                            "TaserConfig", "TasedConfig", "dustConfig"}) {
     const std::string path = ParticleConfigPath(name);
     TempDir::Write(path, TempDir::Read(std::string(VR_DATA_DIR) + "/" + path));
+    const bool beam = std::string(name) == "TaserConfig";
     ParticleEmitterConfig c;
-    LoadParticleConfig(name, c);
+    LoadParticleConfig(name, c, beam ? ParticleConfigForm::Spacing : ParticleConfigForm::Radius);
     EXPECT_FALSE(c.textureName.empty()) << name;
     EXPECT_FALSE(c.colorKeys.empty()) << name;
     EXPECT_GT(c.maxLife, 0.0f) << name;
     // The beam is spaced by its radius, which must stay positive to lay anything.
-    if (std::string(name) == "TaserConfig") EXPECT_GT(c.maxRadius - c.radiusVariation, 0.0f);
+    if (beam) EXPECT_GT(c.maxRadius - c.radiusVariation, 0.0f);
   }
   EXPECT_EQ(LogOf("LogicLog"), "");
 }
