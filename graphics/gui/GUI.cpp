@@ -79,6 +79,8 @@ void GUI::UpdateSlide(float dt) {
   if (currentScreen) currentScreen->offset.x = kLayoutWidth * std::sin(p);
   incomingScreen->offset.x = -kLayoutWidth * std::cos(p);
   if (slideElapsed == slideDuration) {
+    // cos of the float nearest pi / 2 is not quite 0: the screen comes to rest exactly.
+    incomingScreen->offset.x = 0.0f;
     screenSliding = false;
     currentScreen = incomingScreen;
   }
