@@ -42,7 +42,12 @@ class GuiTest : public GraphicsFixture {
     return graphics->GetGUI();
   }
 
-  void PointAt(float x, float y) { graphics->GetGUI()->GetCursor()->position = {x, y}; }
+  // Puts the cursor (and its picture) at a point of the layout.
+  void PointAt(float x, float y) {
+    GUICursor* cursor = graphics->GetGUI()->GetCursor();
+    cursor->position = {x, y};
+    cursor->sprite.SetPosition(static_cast<int32_t>(x), static_cast<int32_t>(y));
+  }
   GUIScreen* Screen(const std::string& name) { return graphics->GetGUI()->GetScreens().Get(name); }
 
   GuiCommandRecorder* recorder = nullptr;
