@@ -139,7 +139,9 @@ TEST_F(ParticleConfigTest, EveryEffectOfTheDemoReadsWithoutComplaint) {
     EXPECT_FALSE(c.colorKeys.empty()) << name;
     EXPECT_GT(c.maxLife, 0.0f) << name;
     // The beam is spaced by its radius, which must stay positive to lay anything.
-    if (beam) EXPECT_GT(c.maxRadius - c.radiusVariation, 0.0f);
+    if (beam) {
+      EXPECT_GT(c.maxRadius - c.radiusVariation, 0.0f);
+    }
   }
   EXPECT_EQ(LogOf("LogicLog"), "");
 }
