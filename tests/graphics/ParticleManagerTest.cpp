@@ -3,6 +3,7 @@
 #include "graphics/ParticleManager.h"
 #include "platform/core/Random.h"
 #include "tests/support/EngineFixture.h"
+#include "tests/support/Mutator.h"
 
 namespace {
 
@@ -215,6 +216,30 @@ TEST_F(ParticleManagerTest, AMissingConfigurationIsLoggedReadOnceAndStillMakesAn
   ParticleEmitterConfig changed = Single(1.0f);
   SaveParticleConfig("Data/dustConfig.xml", changed);
   EXPECT_EQ(manager.CreateEmitter("dustConfig")->config.maxCount, 0);
+}
+
+TEST_F(ParticleManagerTest, DamagedConfigurationsNeverBreakTheEmitters) {
+  ParticleEmitterConfig c;
+  c.textureName = "particles/spark.png";
+  c.maxCount = 20;
+  c.maxLife = 0.5f;
+  c.sizeKeys = {{0.0f, {4, 1}}, {1.0f, {1, 0}}};
+  c.colorKeys = {{0.0f, {1, 1, 1, 1}}, {1.0f, {1, 0, 0, 0}}};
+  c.speedKeys = {{0.0f, {10, 2}}, {0.5f, {20, 2}}, {1.0f, {0, 0}}};
+  SaveParticleConfig("Data/good.xml", c);
+  const std::string good = TempDir::Read("Data/good.xml");
+  MutationLimits limits;
+  limits.pieces = {"<list>", "</list>", "<var>", "</var>", "<float>", "</float>", "/>", "1e38", "-1e38", "nan", "-1"};
+  platform::SeedRandom(1234);
+  for (int i = 0; i < 200; ++i) {
+    const std::string name = "fuzz" + std::to_string(i);
+    TempDir::Write(ParticleConfigPath(name), Mutate(good, limits));
+    manager.CreateEmitter(name);
+    manager.CreateEmitter<TaserShotEffect>(name)->EmitAlongRay({0, 0, 0}, {1, 0, 0}, 50.0f);
+    Step(0.05);
+    ASSERT_LE(manager.AllocatedCount(), ParticleManager::kMaxParticles);
+    if (i % 20 == 19) manager.Clear();
+  }
 }
 
 TEST_F(ParticleManagerTest, RandomDrawsStayInTheirRangesAndRepeatBySeed) {
