@@ -1,6 +1,7 @@
 #include "graphics/Graphics.h"
 
 #include "engine/Engine.h"
+#include "graphics/ModelEnt.h"
 #include "graphics/RecordFields.h"
 #include "graphics/gui/GUI.h"
 #include "map/MapRenderer.h"
@@ -11,7 +12,7 @@ Graphics::Graphics() = default;
 Graphics::~Graphics() = default;
 
 // The graphics entity classes (commands, flashlight, model entity) register here as they come.
-void Graphics::RegisterTypes() {}
+void Graphics::RegisterTypes() { ModelEnt::RegisterClass(); }
 
 void Graphics::Init() {
   Engine* engine = Engine::Get();
@@ -24,6 +25,8 @@ void Graphics::Init() {
   textures_ = std::make_unique<TextureManager>(*device_, textureInfo_);
   fonts_ = std::make_unique<FontManager>("", "");
   effects_ = std::make_unique<EffectManager>(*device_);
+  models_ = std::make_unique<ModelManager>(device_.get(), textures_.get(),
+                                           [this](const std::string& path) -> MeshInfo& { return GetModelRenderInfo(path); });
   particles_ = std::make_unique<ParticleManager>();
   // The model, sprite-element and GUI-screen managers, the variable panel, the spot-light list
   // and the particle manager join these with their subsystems.
@@ -184,6 +187,9 @@ void Graphics::Shutdown() {
   debugDraw_->ReleaseMeshes();
   debugDraw_.reset();
   effects_->DestroyAll();
+  // Models give their textures back, so they go before the textures.
+  models_->DestroyAll();
+  models_.reset();
   fonts_->DestroyAll();
   textures_->DestroyAll();
   effects_.reset();

@@ -11,6 +11,8 @@
 #include "graphics/GraphicsConfig.h"
 #include "graphics/DebugDraw.h"
 #include "graphics/GraphicsLists.h"
+#include "graphics/ModelManager.h"
+#include "graphics/ModelScene.h"
 #include "graphics/ParticleManager.h"
 #include "graphics/TextureManager.h"
 #include "platform/core/FolderWatch.h"
@@ -54,6 +56,18 @@ class Graphics : public EngineSystem {
   // The particle effects and the debug shapes of the frame; null before Init and after Shutdown.
   ParticleManager* GetParticleManager() { return particles_.get(); }
   DebugDraw* GetDebugDraw() { return debugDraw_.get(); }
+  ModelManager* GetModelManager() { return models_.get(); }
+  // The model list, the active camera (null: no 3-D part) and the model passes.
+  ModelScene& GetModelScene() { return modelScene_; }
+  void AddModel(ModelComp* model) { modelScene_.AddModel(model); }
+  void RemoveModel(ModelComp* model) { modelScene_.RemoveModel(model); }
+  void SetActiveCamera(Camera* camera) { modelScene_.SetActiveCamera(camera); }
+  Camera* GetActiveCamera() const { return modelScene_.GetActiveCamera(); }
+  bool IsTurntable() const { return turntable_; }
+  // One more model drawn this frame ("Num Models").
+  void CountModel() { ++numModels_; }
+  platform::Texture* GetPlaceholderTexture() { return placeholderTexture_; }
+  platform::Texture* GetShadowTexture() { return shadowTexture_; }
   Frustum& GetFrustum() { return frustum_; }
   const GraphicsConfig& GetConfig() const { return config_; }
 
@@ -134,6 +148,8 @@ class Graphics : public EngineSystem {
   std::unique_ptr<TextureManager> textures_;
   std::unique_ptr<FontManager> fonts_;
   std::unique_ptr<EffectManager> effects_;
+  std::unique_ptr<ModelManager> models_;
+  ModelScene modelScene_;
   std::unique_ptr<MapRenderer> mapRenderer_;
   std::unique_ptr<ParticleManager> particles_;
 

@@ -9,6 +9,7 @@ void Graphics::Render() {
   platform::RenderTarget* scene = blurOn_ ? sceneTarget_.get() : nullptr;
   device_->SetRenderTarget(scene);
   device_->Clear(platform::ClearTarget | platform::ClearDepth | platform::ClearStencil, 0xFF000000, 1.0f, 0);
+  if (showModels_) modelScene_.DrawScene(*this);
 
   device_->SetZWrite(false);
   if (blurOn_) RunPostChain();

@@ -1,0 +1,21 @@
+#include "graphics/Camera.h"
+
+#include <cmath>
+
+#include "platform/math/Matrix.h"
+
+void Camera::Yaw(float angle) {
+  const platform::Matrix turn = platform::MatrixRotationAxis(up, angle);
+  direction = platform::Vec3Normalize(platform::Vec3TransformCoord(direction, turn));
+  right = platform::Vec3Cross(up, direction);
+  right.z = 0;
+  right = platform::Vec3Normalize(right);
+}
+
+void Camera::Pitch(float angle) {
+  // The limit compares the look direction's height with the angle itself, as the game tuned it.
+  if (std::fabs(direction.z - angle) > 0.8f) return;
+  const platform::Matrix turn = platform::MatrixRotationAxis(right, angle);
+  direction = platform::Vec3Normalize(platform::Vec3TransformCoord(direction, turn));
+  up = platform::Vec3Normalize(platform::Vec3Cross(direction, right));
+}

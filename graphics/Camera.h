@@ -1,0 +1,22 @@
+#pragma once
+#include "entity/Component.h"
+#include "platform/math/Vector.h"
+
+// A point of view, found as "Camera": a position and three direction vectors that its owners
+// move and turn; the renderer draws the world from the active one. Drives nothing by itself.
+class Camera : public Component {
+ public:
+  void Activate() override {}
+
+  // Turns about the up vector; right stays horizontal.
+  void Yaw(float angle);
+  // Turns about the right vector, only while |direction.z - angle| <= 0.8.
+  void Pitch(float angle);
+
+  // Written by the owners (the camera-path editor keeps its current position here).
+  platform::Vector3 referencePosition;
+  platform::Vector3 position{143, -450, 25};
+  platform::Vector3 direction{0, 1, -0.1f};
+  platform::Vector3 up{0, 0, 1};
+  platform::Vector3 right{-1, 0, 0};
+};

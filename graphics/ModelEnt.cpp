@@ -1,0 +1,15 @@
+#include "graphics/ModelEnt.h"
+
+void ModelEnt::Describe(ClassBuilder<ModelEnt>& c) {
+  c.Component("Physical", &ModelEnt::physical);
+  c.Component("ClusterInfo", &ModelEnt::clusterInfo);
+  c.Component("Model", &ModelEnt::model);
+  c.Field("FileName", &ModelEnt::FileName);
+  c.Field("ModelComp", &ModelEnt::model);
+}
+
+ModelEnt::ModelEnt() { physical.isStatic = 1; }
+
+void ModelEnt::OnCreate() {
+  if (!FileName.empty()) model.Load(FileName);
+}

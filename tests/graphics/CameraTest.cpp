@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "graphics/Camera.h"
+
+namespace {
+
+TEST(CameraTest, ANewCameraLooksAlongTheMuseumHall) {
+  Camera camera;
+  EXPECT_EQ(camera.position, (platform::Vector3{143, -450, 25}));
+  EXPECT_EQ(camera.direction, (platform::Vector3{0, 1, -0.1f}));
+  EXPECT_EQ(camera.up, (platform::Vector3{0, 0, 1}));
+  EXPECT_EQ(camera.right, (platform::Vector3{-1, 0, 0}));
+}
+
+TEST(CameraTest, YawKeepsRightHorizontalWhateverTheTilt) {
+  Camera camera;
+  camera.up = platform::Vec3Normalize({0.2f, 0.1f, 1});
+  for (int i = 0; i < 5; ++i) {
+    camera.Yaw(0.3f);
+    EXPECT_FLOAT_EQ(camera.right.z, 0.0f);
+    EXPECT_NEAR(platform::Vec3Length(camera.right), 1.0f, 1e-5f);
+    EXPECT_NEAR(platform::Vec3Length(camera.direction), 1.0f, 1e-5f);
+  }
+}
+
+TEST(CameraTest, PitchTurnsOnlyWithinItsLimit) {
+  Camera camera;
+  camera.direction = {0, 0.866f, 0.5f};
+  const platform::Vector3 before = camera.direction;
+  camera.Pitch(-0.4f);  // |0.5 + 0.4| = 0.9: too far
+  EXPECT_EQ(camera.direction, before);
+  camera.Pitch(0.1f);  // 0.4: turns
+  EXPECT_NE(camera.direction, before);
+}
+
+TEST(CameraTest, APitchExactlyAtTheLimitTurns) {
+  Camera camera;
+  camera.direction = {0, 1, 0.5f};
+  const platform::Vector3 before = camera.direction;
+  camera.Pitch(-0.3f);  // |0.5 - (-0.3)| = 0.8
+  EXPECT_NE(camera.direction, before);
+}
+
+}  // namespace
