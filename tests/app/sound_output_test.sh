@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs the game in a copy of the demo data tree with OpenAL Soft writing what it plays into a
+# wave file, and checks that the menu music can be measured in it.
+set -u
+exe=$1 source=$2 build=$3
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+fail() { echo "FAIL: $*"; cat "$dir/tree/SoundLog.txt" 2>/dev/null; exit 1; }
+
+"$source/tools/make-data-tree.sh" "$build" "$dir/tree" || fail "making the data tree"
+printf '[general]\ndrivers=wave\n[wave]\nfile=%s\n' "$dir/out.wav" > "$dir/alsoft.conf"
+cd "$dir/tree"
+ALSOFT_CONF="$dir/alsoft.conf" ALSOFT_DRIVERS=wave SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-offscreen} \
+  "$exe" < /dev/null > "$dir/out.txt" 2>&1 &
+pid=$!
+sleep 4
+kill -TERM "$pid"
+wait "$pid" || fail "exit status $?"
+
+[ -s "$dir/out.wav" ] || fail "no wave file written"
+rms=$(sox "$dir/out.wav" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
+awk -v r="$rms" 'BEGIN { exit !(r > 0.001) }' || fail "the wave file is silent (RMS $rms)"
+echo "menu music RMS $rms"
+echo "1 passed, 0 failed"
