@@ -1,10 +1,16 @@
 #include "graphics/Graphics.h"
 
+#include <chrono>
+#include <thread>
+
 #include "engine/Engine.h"
+#include "graphics/GraphicsCommand.h"
+#include "graphics/VideoPlayer.h"
+#include "graphics/gui/HUDAnimation.h"
 #include "graphics/ModelEnt.h"
 #include "graphics/RecordFields.h"
-#include "graphics/gui/GUI.h"
 #include "map/MapRenderer.h"
+#include "graphics/gui/GUI.h"
 #include "sound/Sound.h"
 #include "sound/SoundEmitter.h"
 
@@ -12,22 +18,28 @@ Graphics::Graphics() = default;
 Graphics::~Graphics() = default;
 
 // The graphics entity classes (commands, flashlight, model entity) register here as they come.
-void Graphics::RegisterTypes() { ModelEnt::RegisterClass(); }
+void Graphics::RegisterTypes() {
+  RegisterEntityClass<GraphicsCommand>("GraphicsLog");
+  RegisterEntityClass<GUICommand>("GraphicsLog");
+  ModelEnt::RegisterClass();
+}
 
 void Graphics::Init() {
   Engine* engine = Engine::Get();
   engine->GetConsole()->AppendText("Starting").AppendText(GetName()).Flush(Console::kWhite);
   LoadGraphicsConfig(config_, kGraphicsConfigPath);
-  // The command entities (console and GUI commands) are created here once they exist.
+  commandEntity_ = engine->GetEntityManager()->Create("GraphicsCommand");
+  engine->Subscribe(commandEntity_, "ConsoleCmd");
+  engine->Subscribe(engine->GetEntityManager()->Create("GUICommand"), "GUICmd");
   CopySettings();
   CreateDevice();
 
   textures_ = std::make_unique<TextureManager>(*device_, textureInfo_);
   fonts_ = std::make_unique<FontManager>("", "");
   effects_ = std::make_unique<EffectManager>(*device_);
+  particles_ = std::make_unique<ParticleManager>();
   models_ = std::make_unique<ModelManager>(device_.get(), textures_.get(),
                                            [this](const std::string& path) -> MeshInfo& { return GetModelRenderInfo(path); });
-  particles_ = std::make_unique<ParticleManager>();
   // The model, sprite-element and GUI-screen managers, the variable panel, the spot-light list
   // and the particle manager join these with their subsystems.
 
@@ -43,7 +55,8 @@ void Graphics::Init() {
   debugDraw_ = std::make_unique<DebugDraw>(drawShapes_, frustum_);
   debugDraw_->CreateMeshes(*device_);
   shadowTexture_ = textures_->GetOrLoad("shadow.bmp");
-  // The HUD animations and the emblem model are created here once they exist.
+  animations_ = std::make_unique<HUDAnimationList>();
+  // The emblem model is created here once it exists.
   LoadRecordFile(transition_, kTransitionPath);
   std::vector<MapChangeInfo> mapChanges;
   LoadListFile(mapChanges, kMapChangeInfoPath);
@@ -52,8 +65,11 @@ void Graphics::Init() {
   LoadListFile(swaps, kTextureSwapInfoPath);
   for (TextureSwapInfo& record : swaps) textureSwapInfo_[record.ModelName] = record;
   mapEffectName_ = "Outside";
-  // With IntroVideo on, the intro video starts here instead once it exists.
-  StartMenuMusic();
+  if (config_.IntroVideo) {
+    engine->GetMessageQueue()->PostDelayed(commandEntity_, "StartVideo", 1.0f);
+  } else {
+    StartMenuMusic();
+  }
   SetUpPostEffects();
   loadingTexture_ = textures_->GetOrLoad("gui/loading.dds");
   if (Effect* transition = effects_->Get("Transition")) transition->Program().SetTexture("loadingTex", loadingTexture_);
@@ -171,21 +187,41 @@ void Graphics::Update() {
   UpdateGUICursor();
   // The variable panel and the intro video are updated here once they exist.
   UpdateGUISlide();
-  // The particles and the transition are updated here once they exist.
   particles_->Update();
+  UpdateIntroVideo();
+  // The transition is updated here once it exists.
 }
 
 void Graphics::ReloadShaders() { effects_->LoadShaderList(); }
 
+void Graphics::SetAmbient(const platform::Color& colour) {
+  ambient_ = colour;
+  SetCelShaderLighting(ambient_);
+}
+
+// The film's end brings the white fade and the menu music.
+void Graphics::UpdateIntroVideo() {
+  VideoPlayer* video = VideoPlayer::Current();
+  if (!video) return;
+  std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  video->Poll();
+  if (video->IsPlaying()) return;
+  VideoPlayer::EndCurrent();
+  animations_->AddFadeWhite();
+  StartMenuMusic();
+}
+
 void Graphics::Shutdown() {
   if (!device_) return;
   SaveTextureInfo();
+  VideoPlayer::EndCurrent();
+  animations_.reset();
   mapRenderer_.reset();
   meshInfo_.clear();
-  // The screens give their textures back while there are textures.
-  gui_.reset();
   debugDraw_->ReleaseMeshes();
   debugDraw_.reset();
+  // The screens give their textures back while there are textures.
+  gui_.reset();
   effects_->DestroyAll();
   // Models give their textures back, so they go before the textures.
   models_->DestroyAll();

@@ -11,9 +11,9 @@
 #include "graphics/GraphicsConfig.h"
 #include "graphics/DebugDraw.h"
 #include "graphics/GraphicsLists.h"
+#include "graphics/ParticleManager.h"
 #include "graphics/ModelManager.h"
 #include "graphics/ModelScene.h"
-#include "graphics/ParticleManager.h"
 #include "graphics/TextureManager.h"
 #include "platform/core/FolderWatch.h"
 #include "platform/math/Matrix.h"
@@ -24,11 +24,14 @@
 #include "platform/render/SpriteBatch.h"
 
 using FontManager = ResourceManager<platform::Font>;
+class Entity;
+class HUDAnimationList;
+class VideoPlayer;
+class BspMap;
+class MapRenderer;
 class GUI;
 class GUIScreen;
 struct GUIPoint;
-class BspMap;
-class MapRenderer;
 
 // The graphics system: the device on the main window and its render targets, the settings and
 // data lists, the effects with their reload on change, the texture and font managers, the view
@@ -86,6 +89,14 @@ class Graphics : public EngineSystem {
   void DrawConsoleText(const std::string& text, int x, int y, uint32_t argb);
   // Reloads every effect of the shader list in place.
   void ReloadShaders();
+  // Keeps (r, g, b, a) as the ambient colour and lights the cel shader and lightmaps with it.
+  void SetAmbient(const platform::Color& colour);
+
+  // The timed HUD effects; null before Init and after Shutdown.
+  HUDAnimationList* GetAnimationList() { return animations_.get(); }
+  // While set, frames without a camera are composed through the "FadeWhite" pass.
+  void SetWhiteFade(bool on) { whiteFade_ = on; }
+  bool IsWhiteFading() const { return whiteFade_; }
 
   // The data records; absent names get a record with the defaults.
   MeshInfo& GetModelRenderInfo(const std::string& name);
@@ -102,6 +113,13 @@ class Graphics : public EngineSystem {
   // Writes the records of the textures that loaded to "Data/TextureInfoNew.xml".
   void SaveTextureInfo();
 
+  // The map the frame draws, set by game logic (null: none); its faces go to the graphics
+  // card here, and again for a map made current after another one.
+  void SetCurrentMap(BspMap* map);
+  BspMap* GetCurrentMap();
+  // The frame's map step, seen from `eye` along `look` with `view`, inside "MapRender".
+  void DrawMap(const platform::Matrix& view, const platform::Vector3& eye, const platform::Vector3& look);
+
   // The GUI screens and cursor (null before Init and after Shutdown), and what the game flow
   // and the control schemes ask of them.
   GUI* GetGUI() { return gui_.get(); }
@@ -110,13 +128,6 @@ class Graphics : public EngineSystem {
   void UpdateMenuSelection();
   GUIScreen* GetCurrentScreen();
   GUIPoint GetCursorPosition();
-
-  // The map the frame draws, set by game logic (null: none); its faces go to the graphics
-  // card here, and again for a map made current after another one.
-  void SetCurrentMap(BspMap* map);
-  BspMap* GetCurrentMap();
-  // The frame's map step, seen from `eye` along `look` with `view`, inside "MapRender".
-  void DrawMap(const platform::Matrix& view, const platform::Vector3& eye, const platform::Vector3& look);
 
  private:
   void CopySettings();
@@ -127,6 +138,8 @@ class Graphics : public EngineSystem {
   void RegisterVariables();
   void SetUpPostEffects();
   void StartMenuMusic();
+  void UpdateIntroVideo();
+  void DrawIntroVideo(const VideoPlayer& video);
   void RunPostChain();
   void InitGUI();
   void UpdateGUICursor();
@@ -148,10 +161,10 @@ class Graphics : public EngineSystem {
   std::unique_ptr<TextureManager> textures_;
   std::unique_ptr<FontManager> fonts_;
   std::unique_ptr<EffectManager> effects_;
-  std::unique_ptr<ModelManager> models_;
-  ModelScene modelScene_;
   std::unique_ptr<MapRenderer> mapRenderer_;
   std::unique_ptr<ParticleManager> particles_;
+  std::unique_ptr<ModelManager> models_;
+  ModelScene modelScene_;
 
   platform::Texture* placeholderTexture_ = nullptr;
   platform::Texture* defaultTexture_ = nullptr;
@@ -198,5 +211,8 @@ class Graphics : public EngineSystem {
   std::string mapEffectName_;
 
   platform::FolderWatch shaderWatch_;
+  std::unique_ptr<HUDAnimationList> animations_;
+  bool whiteFade_ = false;
+  Entity* commandEntity_ = nullptr;
   std::unique_ptr<GUI> gui_;
 };

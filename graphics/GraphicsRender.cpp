@@ -1,11 +1,13 @@
 #include "engine/Engine.h"
 #include "graphics/Graphics.h"
+#include "graphics/VideoPlayer.h"
 
 // The frame. The 3-D part seen from the active camera (map faces, shadows, models, lasers),
 // the 3-D sprite layer, the HUD, GUI screens, cursor, variable panel and the white fade take
 // their places in this order as their subsystems arrive.
 void Graphics::Render() {
   if (!device_) return;
+  if (VideoPlayer* video = VideoPlayer::Current()) return DrawIntroVideo(*video);
   platform::RenderTarget* scene = blurOn_ ? sceneTarget_.get() : nullptr;
   device_->SetRenderTarget(scene);
   device_->Clear(platform::ClearTarget | platform::ClearDepth | platform::ClearStencil, 0xFF000000, 1.0f, 0);
@@ -38,4 +40,14 @@ void Graphics::DrawConsoleText(const std::string& text, int x, int y, uint32_t a
   if (!consoleFont_) return;
   platform::IntRect rect{x, y, x, y};
   consoleFont_->DrawText(nullptr, text, &rect, platform::TextLeft | platform::TextTop | platform::TextNoClip, argb);
+}
+
+// While the film plays the frame is only the film, over the window's white background.
+void Graphics::DrawIntroVideo(const VideoPlayer& video) {
+  device_->SetRenderTarget(nullptr);
+  device_->Clear(platform::ClearTarget | platform::ClearDepth, 0xFFFFFFFF, 1.0f, 0);
+  sprite_->Begin(platform::SpriteAlphaBlend);
+  video.Draw(*sprite_);
+  sprite_->End();
+  device_->Present();
 }

@@ -1,0 +1,93 @@
+// The intro film: shown over the 1024 x 768 area on the program's clock, ended by its last
+// picture, and followed by the white fade; a film that is missing ends the intro at once.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "engine/CommandDispatcher.h"
+#include "graphics/VideoPlayer.h"
+#include "graphics/gui/HUDAnimation.h"
+#include "tests/graphics/GraphicsFixture.h"
+
+namespace {
+
+class VideoPlayerTest : public GraphicsFixture {
+ protected:
+  // One second of red pictures at 10 a second, 64 x 48, as "test2.avi".
+  static void MakeRedFilm() {
+    const int rc = std::system(
+        "ffmpeg -nostdin -hide_banner -loglevel error -y -f lavfi -i color=c=red:s=64x48:r=10:d=1 "
+        "-c:v mpeg4 -q:v 2 test2.avi");
+    ASSERT_EQ(rc, 0);
+  }
+
+  uint32_t ShownPixel(const VideoPlayer& player, int x, int y) {
+    platform::RenderDevice* device = graphics->GetDevice();
+    device->SetRenderTarget(nullptr);
+    device->Clear(platform::ClearTarget, 0xFF000000, 1.0f, 0);
+    graphics->GetSprite()->Begin(platform::SpriteAlphaBlend);
+    player.Draw(*graphics->GetSprite());
+    graphics->GetSprite()->End();
+    return BackBufferPixel(x, y);
+  }
+
+  static bool IsRed(uint32_t rgba) { return (rgba >> 24) > 200 && ((rgba >> 16) & 0xFF) < 50 && ((rgba >> 8) & 0xFF) < 50; }
+};
+
+TEST_F(VideoPlayerTest, FilmKeepsToTheClockCoversTheHudAreaAndEndsAfterItsLastPicture) {
+  MakeRedFilm();
+  StartGraphics();
+  VideoPlayer player(*graphics->GetDevice());
+  ASSERT_TRUE(player.Open("TEST2.AVI"));
+  player.Play();
+  player.Poll();
+  EXPECT_TRUE(player.IsPlaying());
+  EXPECT_TRUE(IsRed(ShownPixel(player, 2, 2))) << std::hex << ShownPixel(player, 2, 2);
+  EXPECT_TRUE(IsRed(ShownPixel(player, 1021, 765))) << std::hex << ShownPixel(player, 1021, 765);
+
+  clock.AdvanceSeconds(0.95);
+  player.Poll();
+  EXPECT_TRUE(player.IsPlaying());
+  clock.AdvanceSeconds(0.1);
+  player.Poll();
+  EXPECT_FALSE(player.IsPlaying());
+  player.Release();
+}
+
+TEST_F(VideoPlayerTest, MissingFilmIsLoggedAndNeverPlays) {
+  StartGraphics();
+  VideoPlayer player(*graphics->GetDevice());
+  EXPECT_FALSE(player.Open("test2.avi"));
+  EXPECT_NE(LogOf("GraphicsLog").find("test2.avi"), std::string::npos);
+  player.Play();
+  player.Poll();
+  EXPECT_FALSE(player.IsPlaying());
+}
+
+TEST_F(VideoPlayerTest, StartVideoPlaysTheIntroAndItsEndBringsTheWhiteFade) {
+  MakeRedFilm();
+  StartGraphics();
+  CommandDispatcher().Execute("StartVideo", "ConsoleCmd");
+  ASSERT_NE(VideoPlayer::Current(), nullptr);
+  EXPECT_TRUE(VideoPlayer::Current()->IsPlaying());
+  UpdateAndRender();
+  EXPECT_TRUE(IsRed(BackBufferPixel(512, 384)));
+  EXPECT_FALSE(graphics->IsWhiteFading());
+
+  clock.AdvanceSeconds(1.1);
+  graphics->Update();
+  EXPECT_EQ(VideoPlayer::Current(), nullptr);
+  EXPECT_TRUE(graphics->IsWhiteFading());
+  EXPECT_EQ(graphics->GetAnimationList()->Size(), 1u);
+}
+
+TEST_F(VideoPlayerTest, IntroWithoutItsFilmEndsAtTheNextUpdate) {
+  StartGraphics();
+  CommandDispatcher().Execute("StartVideo", "ConsoleCmd");
+  ASSERT_NE(VideoPlayer::Current(), nullptr);
+  graphics->Update();
+  EXPECT_EQ(VideoPlayer::Current(), nullptr);
+  EXPECT_TRUE(graphics->IsWhiteFading());
+}
+
+}  // namespace
