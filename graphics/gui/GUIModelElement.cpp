@@ -1,19 +1,26 @@
 #include "graphics/gui/GUIModelElement.h"
 
 #include "engine/Engine.h"
+#include "graphics/Graphics.h"
+#include "graphics/ModelEnt.h"
 
 namespace {
-constexpr char kModelEntityClass[] = "ModelEnt";
-}
+ModelEnt* ModelEntityOf(const EntityHandle& handle) { return dynamic_cast<ModelEnt*>(handle.Get()); }
+}  // namespace
 
 void GUIModelElement::LoadModel() {
   EntityManager* entities = Engine::Get()->GetEntityManager();
   if (Entity* old = modelEntity.Get()) entities->QueueDelete(old);
-  modelEntity.Set(nullptr);
-  if (!entities->IsRegistered(kModelEntityClass)) return;
-  modelEntity.Set(entities->Create(kModelEntityClass));
-  // Loading ModelName into the entity's "Model" component, taking it off the graphics model
-  // list, starting animation 2 and copying Spinning join here with the model entity.
+  modelEntity.Set(entities->Create(ModelEnt::kClassName));
+  ModelEnt* entity = ModelEntityOf(modelEntity);
+  if (!entity) return;
+  ModelComp& model = entity->model;
+  if (!ModelName.empty()) model.Load(ModelName);
+  // Its screen draws it, not the model pass.
+  Engine::Get()->GetGraphics()->RemoveModel(&model);
+  model.SetAnimation(2);
+  if (ModelRecord* record = model.GetModel()) record->textureSwap = true;
+  model.turning = Spinning ? 1 : 0;
 }
 
 platform::Vector3 GUIModelElement::WorldPosition(const GUIPoint* offset) const {
@@ -21,8 +28,12 @@ platform::Vector3 GUIModelElement::WorldPosition(const GUIPoint* offset) const {
   return {ModelPos.x - o.x / 3.0f, ModelPos.y, ModelPos.z + o.y / 3.0f};
 }
 
-void GUIModelElement::Draw(const GUIPoint* /*offset*/) {
-  if (!modelEntity.Get() || !visible) return;
-  // Placing the entity at WorldPosition facing (0, 1, 0), passing `variant` to the model's
-  // texture swap and drawing its "Model" component join here with the model component.
+void GUIModelElement::Draw(const GUIPoint* offset) {
+  ModelEnt* entity = ModelEntityOf(modelEntity);
+  if (!entity || !visible) return;
+  entity->physical.SetPosition(WorldPosition(offset));
+  entity->physical.SetDirection({0, 1, 0});
+  if (ModelRecord* record = entity->model.GetModel()) record->textureSwapIndex = static_cast<size_t>(variant);
+  entity->model.PlaceAtOwner();
+  entity->model.Draw();
 }

@@ -12,7 +12,8 @@ class Entity;
 // screen through a model entity of its own rather than by the model pass.
 class GUIModelElement : public GUIElement {
  public:
-  // Queues the previous model entity for deletion and makes a new "ModelEnt" for ModelName.
+  // Queues the previous model entity for deletion and makes a new "ModelEnt" showing ModelName,
+  // drawn only by its screen.
   void LoadModel();
   // Draws the model where the screen's offset puts it, when it has a model entity and is
   // visible.
