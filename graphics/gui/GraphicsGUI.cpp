@@ -3,6 +3,7 @@
 #include "engine/Engine.h"
 #include "engine/MainWindow.h"
 #include "graphics/Graphics.h"
+#include "graphics/gui/DebugVariablePanel.h"
 #include "graphics/gui/GUI.h"
 #include "logic/Logic.h"
 
@@ -25,7 +26,7 @@ void Graphics::ChangeGUIScreen(const std::string& name, float time) {
 
 void Graphics::HandleGUIClick() {
   if (gui_) gui_->HandleClick();
-  // The debug variable panel takes the click here too once it exists, sliding or not.
+  if (panel_) panel_->Update(true);
 }
 
 void Graphics::UpdateMenuSelection() {
@@ -41,7 +42,7 @@ GUIPoint Graphics::GetCursorPosition() {
 
 // Without an active camera (the menus) the frame has no 3-D part and the screens' models are
 // drawn with the depth test on.
-bool Graphics::GUIModelsWithDepth() { return true; }
+bool Graphics::GUIModelsWithDepth() { return GetActiveCamera() == nullptr; }
 
 void Graphics::DrawGUIScreens() {
   if (!gui_) return;
@@ -68,6 +69,7 @@ void Graphics::SetGUIView() {
   frustum_.Build(viewProjection);
 }
 
+// In game the cursor shows only with the variable panel (which joins here once it exists).
 void Graphics::DrawGUICursor() {
-  if (gui_ && GUIModelsWithDepth()) gui_->DrawCursor();
+  if (gui_ && GetActiveCamera() == nullptr) gui_->DrawCursor();
 }
