@@ -9,6 +9,7 @@
 #include "engine/WinConsoleInput.h"
 #include "entity/ClassMessageTable.h"
 #include "graphics/Graphics.h"
+#include "graphics/gui/DebugVariablePanel.h"
 #include "input/Input.h"
 #include "logic/Logic.h"
 #include "physics/Physics.h"
@@ -60,6 +61,7 @@ void Engine::Init(const SystemFactories& factories) {
 
   Entity* commands = entityManager_.Create("EngineCmds");
   Subscribe(commands, "ConsoleCmd");
+  if (graphics_) graphics_->GetVariablePanel()->Build();
 }
 
 void Engine::ApplySettings() {

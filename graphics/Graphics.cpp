@@ -6,6 +6,7 @@
 #include "engine/Engine.h"
 #include "graphics/GraphicsCommand.h"
 #include "graphics/VideoPlayer.h"
+#include "graphics/gui/DebugVariablePanel.h"
 #include "graphics/gui/HUDAnimation.h"
 #include "graphics/ModelEnt.h"
 #include "graphics/RecordFields.h"
@@ -50,6 +51,7 @@ void Graphics::Init() {
   LoadDataLists();
   particles_->Init(device_.get());
   RegisterVariables();
+  panel_ = std::make_unique<DebugVariablePanel>();
   InitGUI();
   shaderWatch_.Start("Shaders");
   debugDraw_ = std::make_unique<DebugDraw>(drawShapes_, frustum_);
@@ -185,6 +187,7 @@ void Graphics::Update() {
     ReloadShaders();
   }
   UpdateGUICursor();
+  panel_->Update(false);
   // The variable panel and the intro video are updated here once they exist.
   UpdateGUISlide();
   particles_->Update();
@@ -222,6 +225,8 @@ void Graphics::Shutdown() {
   debugDraw_.reset();
   // The screens give their textures back while there are textures.
   gui_.reset();
+  panel_->Clear();
+  panel_.reset();
   effects_->DestroyAll();
   // Models give their textures back, so they go before the textures.
   models_->DestroyAll();

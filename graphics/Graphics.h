@@ -26,6 +26,7 @@
 using FontManager = ResourceManager<platform::Font>;
 class Entity;
 class HUDAnimationList;
+class DebugVariablePanel;
 class VideoPlayer;
 class BspMap;
 class MapRenderer;
@@ -94,6 +95,8 @@ class Graphics : public EngineSystem {
 
   // The timed HUD effects; null before Init and after Shutdown.
   HUDAnimationList* GetAnimationList() { return animations_.get(); }
+  // The developer overlay of the console variables; null before Init and after Shutdown.
+  DebugVariablePanel* GetVariablePanel() { return panel_.get(); }
   // While set, frames without a camera are composed through the "FadeWhite" pass.
   void SetWhiteFade(bool on) { whiteFade_ = on; }
   bool IsWhiteFading() const { return whiteFade_; }
@@ -212,6 +215,7 @@ class Graphics : public EngineSystem {
 
   platform::FolderWatch shaderWatch_;
   std::unique_ptr<HUDAnimationList> animations_;
+  std::unique_ptr<DebugVariablePanel> panel_;
   bool whiteFade_ = false;
   Entity* commandEntity_ = nullptr;
   std::unique_ptr<GUI> gui_;

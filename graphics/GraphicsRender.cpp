@@ -1,6 +1,7 @@
 #include "engine/Engine.h"
 #include "graphics/Graphics.h"
 #include "graphics/VideoPlayer.h"
+#include "graphics/gui/DebugVariablePanel.h"
 
 // The frame. The 3-D part seen from the active camera (map faces, shadows, models, lasers),
 // the 3-D sprite layer, the HUD, GUI screens, cursor, variable panel and the white fade take
@@ -22,6 +23,7 @@ void Graphics::Render() {
   DrawGUIScreens();
   // The HUD layer goes here.
   DrawGUICursor();
+  panel_->Draw();
   sprite_->End();
   Engine::Get()->GetConsole()->Draw();
   device_->Present();
