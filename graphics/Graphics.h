@@ -122,6 +122,9 @@ class Graphics : public EngineSystem {
   BspMap* GetCurrentMap();
   // The frame's map step, seen from `eye` along `look` with `view`, inside "MapRender".
   void DrawMap(const platform::Matrix& view, const platform::Vector3& eye, const platform::Vector3& look);
+  // The debug shapes of the frame, when "Draw Shapes" is set.
+  void DrawDebugShapes();
+  bool ShowsModels() const { return showModels_; }
 
   // The GUI screens and cursor (null before Init and after Shutdown), and what the game flow
   // and the control schemes ask of them.

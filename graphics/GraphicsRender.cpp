@@ -12,13 +12,17 @@ void Graphics::Render() {
   platform::RenderTarget* scene = blurOn_ ? sceneTarget_.get() : nullptr;
   device_->SetRenderTarget(scene);
   device_->Clear(platform::ClearTarget | platform::ClearDepth | platform::ClearStencil, 0xFF000000, 1.0f, 0);
-  if (showModels_) modelScene_.DrawScene(*this);
+  // The 3-D part (map faces, debug shapes, shadows, models) runs whenever a camera is active;
+  // "Show Map" and "Show Models" gate their own passes inside it.
+  modelScene_.DrawScene(*this);
 
   device_->SetZWrite(false);
   if (blurOn_) RunPostChain();
   device_->SetZWrite(true);
 
   device_->SetRenderTarget(nullptr);
+  if (modelScene_.GetActiveCamera() && particles_)
+    particles_->Render(*device_, *textures_, static_cast<int32_t>(modelScene_.World().GetCurrentMapIndex()));
   sprite_->Begin(platform::SpriteAlphaBlend);
   DrawGUIScreens();
   // The HUD layer goes here.
@@ -52,4 +56,8 @@ void Graphics::DrawIntroVideo(const VideoPlayer& video) {
   video.Draw(*sprite_);
   sprite_->End();
   device_->Present();
+}
+
+void Graphics::DrawDebugShapes() {
+  if (drawShapes_ && debugDraw_) debugDraw_->Render(*device_, effects_->Get("CelShader"), placeholderTexture_);
 }

@@ -102,12 +102,15 @@ void ModelScene::DrawScene(Graphics& graphics) {
       if (effect == effects->Get("CelShader")) effect->SetTransforms(identity, identity);
     }
   }
+  device->SetAlphaBlend(false);
+  graphics.DrawMap(view, camera_->referencePosition, camera_->direction);
+  graphics.DrawDebugShapes();
   device->SetAlphaBlend(true);
   DrawShadows(graphics);
   device->SetAlphaBlend(false);
-  DrawModels();
+  if (graphics.ShowsModels()) DrawModels();
   device->SetAlphaBlend(true);
-  DrawDeferredModels();
+  if (graphics.ShowsModels()) DrawDeferredModels();
 }
 
 void ModelScene::DrawModels() {
