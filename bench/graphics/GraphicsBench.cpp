@@ -23,26 +23,11 @@
 #include "engine/MainWindow.h"
 #include "graphics/Graphics.h"
 #include "tests/support/RecordingSystem.h"
+#include "bench/graphics/AllocationCounter.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
 
-// Every allocation of the process is counted, to show what an idle frame asks of the heap.
-namespace {
-std::atomic<size_t> allocations{0};
-}
-
-// GCC cannot see that this new and delete are a malloc/free pair.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(size_t size) {
-  ++allocations;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
-#pragma GCC diagnostic pop
 
 namespace {
 

@@ -16,23 +16,9 @@
 #include "platform/core/Clock.h"
 #include "platform/core/Random.h"
 #include "tests/support/RecordingSystem.h"
+#include "bench/graphics/AllocationCounter.h"
 #include "tests/support/TempDir.h"
 
-namespace {
-std::atomic<size_t> allocations{0};
-}  // namespace
-
-// Every allocation of the process is counted, to show that the steady state asks nothing of the heap.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(size_t size) {
-  ++allocations;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
-#pragma GCC diagnostic pop
 
 namespace {
 

@@ -12,18 +12,11 @@
 #include "tools/texgen/Image.h"
 
 using texgen::Image;
+using texgen::Output;
+using texgen::Paint;
+using texgen::Painter;
 
 namespace {
-
-using Painter = std::function<void(Image&, int x, int y)>;
-
-Image Paint(int width, int height, const Painter& paint) {
-  Image image(width, height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) paint(image, x, y);
-  }
-  return image;
-}
 
 // Night blue, lighter towards the middle, with a faint grid of museum floor tiles.
 void Background(Image& im, int x, int y) {
@@ -130,14 +123,6 @@ bool WriteBmpWithAlpha(const std::string& path, const Image& image) {
   return bool(out);
 }
 
-struct Output {
-  const char* path;
-  int width;
-  int height;
-  Painter paint;
-  bool (*write)(const std::string&, const Image&);
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -157,15 +142,5 @@ int main(int argc, char** argv) {
       {"textures/gui/place4.png", 128, 64, Place(4), texgen::WritePng},
       {"textures/gui/cursor.bmp", 16, 24, Cursor, WriteBmpWithAlpha},
   };
-  int failures = 0;
-  for (const Output& out : outputs) {
-    const std::filesystem::path path = std::filesystem::path(argv[1]) / out.path;
-    std::error_code ignored;
-    std::filesystem::create_directories(path.parent_path(), ignored);
-    if (!out.write(path.string(), Paint(out.width, out.height, out.paint))) {
-      std::fprintf(stderr, "guigen: could not write %s\n", path.c_str());
-      ++failures;
-    }
-  }
-  return failures == 0 ? 0 : 1;
+  return texgen::WriteOutputs("guigen", argv[1], outputs);
 }

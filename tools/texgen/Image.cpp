@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
@@ -99,6 +101,32 @@ bool WriteDds(const std::string& path, const Image& image) {
     out.append({char(image.rgba[i + 2]), char(image.rgba[i + 1]), char(image.rgba[i]), char(image.rgba[i + 3])});
   }
   return WriteBytes(path, out);
+}
+
+}  // namespace texgen
+
+namespace texgen {
+
+Image Paint(int width, int height, const Painter& paint) {
+  Image image(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) paint(image, x, y);
+  }
+  return image;
+}
+
+int WriteOutputs(const char* program, const std::string& dir, std::span<const Output> outputs) {
+  int failures = 0;
+  for (const Output& out : outputs) {
+    const std::filesystem::path path = std::filesystem::path(dir) / out.path;
+    std::error_code ignored;
+    std::filesystem::create_directories(path.parent_path(), ignored);
+    if (!out.write(path.string(), Paint(out.width, out.height, out.paint))) {
+      std::fprintf(stderr, "%s: could not write %s\n", program, path.c_str());
+      ++failures;
+    }
+  }
+  return failures == 0 ? 0 : 1;
 }
 
 }  // namespace texgen

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,5 +25,22 @@ bool WritePng(const std::string& path, const Image& image);
 bool WriteBmp(const std::string& path, const Image& image);
 // Uncompressed 32-bit DDS with one level.
 bool WriteDds(const std::string& path, const Image& image);
+
+// Paints one pixel of a picture.
+using Painter = std::function<void(Image&, int x, int y)>;
+Image Paint(int width, int height, const Painter& paint);
+
+// One picture a generator writes: where, how large, how painted and in which format.
+struct Output {
+  const char* path;
+  int width;
+  int height;
+  Painter paint;
+  bool (*write)(const std::string&, const Image&);
+};
+
+// Paints and writes every output under `dir`, making folders as needed; names each one that
+// could not be written. Returns the program's exit status.
+int WriteOutputs(const char* program, const std::string& dir, std::span<const Output> outputs);
 
 }  // namespace texgen

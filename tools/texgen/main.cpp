@@ -11,19 +11,12 @@
 #include "tools/texgen/Image.h"
 
 using texgen::Image;
+using texgen::Output;
+using texgen::Paint;
+using texgen::Painter;
 using texgen::Noise;
 
 namespace {
-
-using Painter = std::function<void(Image&, int x, int y)>;
-
-Image Paint(int width, int height, const Painter& paint) {
-  Image image(width, height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) paint(image, x, y);
-  }
-  return image;
-}
 
 // Noise of a few octaves, tiling over the 256-pixel textures.
 float Fbm(float x, float y, uint32_t seed) {
@@ -131,13 +124,6 @@ void Smoke(Image& im, int x, int y) {
   im.Set(x, y, 1, 1, 1, std::min(1.0f, k * 1.5f));
 }
 
-struct Output {
-  const char* path;
-  int width, height;
-  Painter paint;
-  bool (*write)(const std::string&, const Image&);
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -164,15 +150,5 @@ int main(int argc, char** argv) {
       {"textures/particles/spark.png", 32, 32, Spark, texgen::WritePng},
       {"textures/particles/smoke.png", 64, 64, Smoke, texgen::WritePng},
   };
-  int failures = 0;
-  for (const Output& out : outputs) {
-    const std::filesystem::path path = std::filesystem::path(argv[1]) / out.path;
-    std::error_code ignored;
-    std::filesystem::create_directories(path.parent_path(), ignored);
-    if (!out.write(path.string(), Paint(out.width, out.height, out.paint))) {
-      std::fprintf(stderr, "texgen: could not write %s\n", path.c_str());
-      ++failures;
-    }
-  }
-  return failures == 0 ? 0 : 1;
+  return texgen::WriteOutputs("texgen", argv[1], outputs);
 }
