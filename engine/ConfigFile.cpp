@@ -5,7 +5,7 @@
 #include "entity/XmlReader.h"
 #include "entity/XmlWriter.h"
 
-void LoadConfigFile(const std::string& path, const std::string& channel, const std::function<void(XmlReader&)>& read,
+bool LoadConfigFile(const std::string& path, const std::string& channel, const std::function<void(XmlReader&)>& read,
                     const std::function<void(XmlWriter&)>& write) {
   try {
     XmlReader reader;
@@ -14,8 +14,12 @@ void LoadConfigFile(const std::string& path, const std::string& channel, const s
     reader.Close();
   } catch (const SerException& e) {
     Engine::Get()->GetLog()->Write(channel, std::string("Failed to load config. ") + e.what(), 2);
-    if (e.Code() == SerException::kCouldNotOpen) SaveConfigFile(path, channel, write);
+    if (e.Code() == SerException::kCouldNotOpen) {
+      SaveConfigFile(path, channel, write);
+      return false;
+    }
   }
+  return true;
 }
 
 void SaveConfigFile(const std::string& path, const std::string& channel,

@@ -12,7 +12,8 @@ class XmlWriter;
 //
 // `read` reads the document after the declaration (the outer element and what it holds);
 // `write` writes it (the outer element included).
-void LoadConfigFile(const std::string& path, const std::string& channel, const std::function<void(XmlReader&)>& read,
+// Returns false when the file could not be opened (and was written back).
+bool LoadConfigFile(const std::string& path, const std::string& channel, const std::function<void(XmlReader&)>& read,
                     const std::function<void(XmlWriter&)>& write);
 void SaveConfigFile(const std::string& path, const std::string& channel,
                     const std::function<void(XmlWriter&)>& write);

@@ -1,14 +1,12 @@
 #include "input/ControlBindings.h"
 
-#include "engine/Engine.h"
+#include "engine/ConfigFile.h"
 #include "entity/Params.h"
 #include "entity/SerException.h"
 #include "entity/XmlReader.h"
 #include "entity/XmlWriter.h"
 
 namespace {
-
-void LogLogic(const std::string& text) { Engine::Get()->GetLog()->Write("LogicLog", text, 2); }
 
 // One field of a record, by position: nothing when the record ends early or the element is
 // self-closing.
@@ -46,42 +44,37 @@ ControlBindingList DefaultControlBindings() {
   };
 }
 
-void LoadControlBindings(const std::string& path, ControlBindingList& list) {
-  try {
-    XmlReader reader;
-    reader.Open(path);
-    reader.ReadTag();
-    if (!reader.IsEmptyTag()) {
-      list.clear();
-      while (reader.HasChildren()) list.push_back(ReadRecord(reader));
-      reader.ReadTag();
-    }
-    reader.Close();
-  } catch (const SerException& e) {
-    LogLogic(std::string("Failed to load config. ") + e.what());
-    // Without the file the game would have no keys but Escape.
-    if (e.Code() == SerException::kCouldNotOpen) {
-      list = DefaultControlBindings();
-      SaveControlBindings(list, path);
-    }
+namespace {
+
+void WriteList(const ControlBindingList& list, XmlWriter& writer) {
+  writer.WriteStartElement("list");
+  for (const ControlBinding& record : list) {
+    writer.WriteStartElement("var");
+    XmlWriteNamedString(writer, "Function", record.Function);
+    XmlWriteNamedString(writer, "KeyName", record.KeyName);
+    Params::WriteNamedBool(writer, "Mouse", record.Mouse);
+    writer.WriteEndElement();
   }
+  writer.WriteEndElement();
+}
+
+}  // namespace
+
+void LoadControlBindings(const std::string& path, ControlBindingList& list) {
+  const bool found = LoadConfigFile(
+      path, "LogicLog",
+      [&](XmlReader& reader) {
+        reader.ReadTag();
+        if (reader.IsEmptyTag()) return;
+        list.clear();
+        while (reader.HasChildren()) list.push_back(ReadRecord(reader));
+        reader.ReadTag();
+      },
+      // Without the file the game would have no keys but Escape: it comes back with the defaults.
+      [](XmlWriter& w) { WriteList(DefaultControlBindings(), w); });
+  if (!found) list = DefaultControlBindings();
 }
 
 void SaveControlBindings(const ControlBindingList& list, const std::string& path) {
-  try {
-    XmlWriter writer;
-    writer.Open(path);
-    writer.WriteStartElement("list");
-    for (const ControlBinding& record : list) {
-      writer.WriteStartElement("var");
-      XmlWriteNamedString(writer, "Function", record.Function);
-      XmlWriteNamedString(writer, "KeyName", record.KeyName);
-      Params::WriteNamedBool(writer, "Mouse", record.Mouse);
-      writer.WriteEndElement();
-    }
-    writer.WriteEndElement();
-    writer.Close();
-  } catch (const std::exception& e) {
-    LogLogic(std::string("Failed to save config. ") + e.what());
-  }
+  SaveConfigFile(path, "LogicLog", [&](XmlWriter& w) { WriteList(list, w); });
 }

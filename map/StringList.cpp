@@ -1,14 +1,12 @@
 #include "map/StringList.h"
 
-#include "engine/Engine.h"
+#include "engine/ConfigFile.h"
 #include "entity/Params.h"
 #include "entity/SerException.h"
 #include "entity/XmlReader.h"
 #include "entity/XmlWriter.h"
 
 namespace {
-
-void LogGraphics(const std::string& text) { Engine::Get()->GetLog()->Write("GraphicsLog", text, 2); }
 
 // One entry: the child's text. A child holding elements of its own is not a string list.
 std::string ReadEntry(XmlReader& reader) {
@@ -22,32 +20,29 @@ std::string ReadEntry(XmlReader& reader) {
 
 }  // namespace
 
+namespace {
+
+void WriteList(const std::vector<std::string>& strings, XmlWriter& writer) {
+  writer.WriteStartElement("list");
+  for (const std::string& s : strings) XmlWriteBareString(writer, s);
+  writer.WriteEndElement();
+}
+
+}  // namespace
+
 void LoadStringListXml(std::vector<std::string>& out, const std::string& fileName) {
-  try {
-    XmlReader reader;
-    reader.Open(fileName);
-    reader.ReadTag();
-    if (!reader.IsEmptyTag()) {
-      out.clear();
-      while (reader.HasChildren()) out.push_back(ReadEntry(reader));
-      reader.ReadTag();
-    }
-    reader.Close();
-  } catch (const SerException& e) {
-    LogGraphics(std::string("Failed to load config. ") + e.what());
-    if (e.Code() == SerException::kCouldNotOpen) SaveStringListXml(out, fileName);
-  }
+  LoadConfigFile(
+      fileName, "GraphicsLog",
+      [&](XmlReader& reader) {
+        reader.ReadTag();
+        if (reader.IsEmptyTag()) return;
+        out.clear();
+        while (reader.HasChildren()) out.push_back(ReadEntry(reader));
+        reader.ReadTag();
+      },
+      [&](XmlWriter& w) { WriteList(out, w); });
 }
 
 void SaveStringListXml(const std::vector<std::string>& strings, const std::string& fileName) {
-  try {
-    XmlWriter writer;
-    writer.Open(fileName);
-    writer.WriteStartElement("list");
-    for (const std::string& s : strings) XmlWriteBareString(writer, s);
-    writer.WriteEndElement();
-    writer.Close();
-  } catch (const std::exception& e) {
-    LogGraphics(std::string("Failed to save config. ") + e.what());
-  }
+  SaveConfigFile(fileName, "GraphicsLog", [&](XmlWriter& w) { WriteList(strings, w); });
 }
