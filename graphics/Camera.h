@@ -1,12 +1,20 @@
 #pragma once
 #include "entity/Component.h"
+#include "physics/PhysicsSeams.h"
 #include "platform/math/Vector.h"
 
 // A point of view, found as "Camera": a position and three direction vectors that its owners
-// move and turn; the renderer draws the world from the active one. Drives nothing by itself.
-class Camera : public Component {
+// move and turn; the renderer draws the world from the active one. Drives nothing by itself;
+// a camera path of the physics system flies it through a map.
+class Camera : public Component, public PathCamera {
  public:
   void Activate() override {}
+
+  // Where the path puts the camera and where it looks; up and right stay as they are.
+  void SetPathPose(const platform::Vector3& pathPosition, const platform::Vector3& lookDirection) override {
+    position = pathPosition;
+    direction = lookDirection;
+  }
 
   // Turns about the up vector; right stays horizontal.
   void Yaw(float angle);

@@ -1,7 +1,8 @@
 // Cel-shaded models: light falls on a model in bands looked up in shadeTex (a ramp), and a
 // second pass draws the back faces pushed out along their normals in outlineColor, which
-// gives every model its inked outline. Slot 0 is the directional light of the model's
-// position; slots 1 and 2 are the guards' spot lights near it.
+// gives every model its inked outline, outlineScale world units wide whatever the model's
+// scale. Slot 0 is the directional light of the model's position; slots 1 and 2 are the
+// guards' spot lights near it.
 @param float4x4 matWorld
 @param float4x4 matViewProjection
 @param float4x4 matInverseWorld
@@ -14,7 +15,7 @@
 @param float3 lightPos2
 @param float3 lightDir2 = 0 0 -1
 @param float4 outlineColor = 0 0 0 1
-@param float outlineSize = 1
+@param float outlineScale = 1
 @param texture baseTex filter=linear address=wrap
 @param bool useTexture = false
 @param texture shadeTex filter=point address=clamp
@@ -50,7 +51,10 @@ void main() {
 }
 @shader OutlineVS
 void main() {
-  vec3 pushed = inPosition.xyz + normalize(inNormal) * outlineSize;
+  vec3 normal = normalize(inNormal);
+  // The push is measured in the world: a model drawn at a tenth of its size keeps its ink.
+  float stretch = max(length((vec4(normal, 0.0) * matWorld).xyz), 1e-4);
+  vec3 pushed = inPosition.xyz + normal * (outlineScale / stretch);
   gl_Position = vec4(pushed, 1.0) * matViewProjection;
 }
 @shader OutlineFS

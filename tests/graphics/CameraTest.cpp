@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/Camera.h"
+#include "physics/CameraPathFollower.h"
 
 namespace {
 
@@ -39,6 +40,25 @@ TEST(CameraTest, APitchExactlyAtTheLimitTurns) {
   const platform::Vector3 before = camera.direction;
   camera.Pitch(-0.3f);  // |0.5 - (-0.3)| = 0.8
   EXPECT_NE(camera.direction, before);
+}
+
+TEST(CameraTest, APathOfTwoNodesFliesTheCameraFromOneToTheOther) {
+  Camera camera;
+  const platform::Vector3 up = camera.up, right = camera.right;
+  std::vector<InterpNode> path{{{0, 0, 100}, {1, 0, 0}}, {{500, 0, 100}, {0, 1, 0}}};
+  CameraPathFollower follower;
+  follower.Start(&camera, &path, false);
+  follower.Update(0.5f);  // half way at 500 units a second
+  EXPECT_NEAR(camera.position.x, 250.0f, 0.5f);
+  EXPECT_NEAR(camera.position.z, 100.0f, 1e-3f);
+  EXPECT_NEAR(camera.direction.x, 0.5f, 1e-4f);
+  EXPECT_NEAR(camera.direction.y, 0.5f, 1e-4f);
+  follower.Update(0.5f);
+  EXPECT_NEAR(camera.position.x, 500.0f, 0.01f);
+  EXPECT_NEAR(camera.direction.y, 1.0f, 1e-4f);
+  // The path turns the look, not the camera's roll.
+  EXPECT_EQ(camera.up, up);
+  EXPECT_EQ(camera.right, right);
 }
 
 }  // namespace
