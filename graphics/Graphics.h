@@ -26,6 +26,7 @@
 using FontManager = ResourceManager<platform::Font>;
 class Entity;
 class HUDAnimationList;
+class HudGame;
 class DebugVariablePanel;
 class VideoPlayer;
 class BspMap;
@@ -100,6 +101,10 @@ class Graphics : public EngineSystem {
   // While set, frames without a camera are composed through the "FadeWhite" pass.
   void SetWhiteFade(bool on) { whiteFade_ = on; }
   bool IsWhiteFading() const { return whiteFade_; }
+  // The running game as the HUD reads it, handed over by the game logic (null: none, so no
+  // HUD layer, state icons or credited scores).
+  void SetHudGame(HudGame* game) { hudGame_ = game; }
+  HudGame* GetHudGame() const { return hudGame_; }
 
   // The data records; absent names get a record with the defaults.
   MeshInfo& GetModelRenderInfo(const std::string& name);
@@ -154,6 +159,10 @@ class Graphics : public EngineSystem {
   void DrawGUIScreens();
   void SetGUIView();
   void DrawGUICursor();
+  void BeginOverlay();
+  bool ShowsSpriteLayer() const;
+  void DrawHUDLayer();
+  void ComposeWhiteFade();
 
   GraphicsConfig config_;
 
@@ -220,6 +229,7 @@ class Graphics : public EngineSystem {
   std::unique_ptr<HUDAnimationList> animations_;
   std::unique_ptr<DebugVariablePanel> panel_;
   bool whiteFade_ = false;
+  HudGame* hudGame_ = nullptr;
   Entity* commandEntity_ = nullptr;
   std::unique_ptr<GUI> gui_;
 };

@@ -2,6 +2,8 @@
 #include "graphics/Graphics.h"
 #include "graphics/VideoPlayer.h"
 #include "graphics/gui/DebugVariablePanel.h"
+#include "graphics/gui/HUDAnimation.h"
+#include "graphics/gui/StateIcons.h"
 
 // The frame. The 3-D part seen from the active camera (map faces, shadows, models, lasers),
 // the 3-D sprite layer, the HUD, GUI screens, cursor, variable panel and the white fade take
@@ -12,6 +14,8 @@ void Graphics::Render() {
   platform::RenderTarget* scene = blurOn_ ? sceneTarget_.get() : nullptr;
   device_->SetRenderTarget(scene);
   device_->Clear(platform::ClearTarget | platform::ClearDepth | platform::ClearStencil, 0xFF000000, 1.0f, 0);
+  // A white fade is for the menus: a frame seen from a camera ends it.
+  if (modelScene_.GetActiveCamera()) whiteFade_ = false;
   // The 3-D part (map faces, debug shapes, shadows, models) runs whenever a camera is active;
   // "Show Map" and "Show Models" gate their own passes inside it.
   modelScene_.DrawScene(*this);
@@ -20,16 +24,21 @@ void Graphics::Render() {
   if (blurOn_) RunPostChain();
   device_->SetZWrite(true);
 
-  device_->SetRenderTarget(nullptr);
-  if (modelScene_.GetActiveCamera() && particles_)
-    particles_->Render(*device_, *textures_, static_cast<int32_t>(modelScene_.World().GetCurrentMapIndex()));
+  BeginOverlay();
+  if (ShowsSpriteLayer()) {
+    DrawStateIcons();
+    if (particles_)
+      particles_->Render(*device_, *textures_, static_cast<int32_t>(modelScene_.World().GetCurrentMapIndex()));
+  }
   sprite_->Begin(platform::SpriteAlphaBlend);
+  animations_->Update();
   DrawGUIScreens();
-  // The HUD layer goes here.
+  DrawHUDLayer();
   DrawGUICursor();
   panel_->Draw();
   sprite_->End();
   Engine::Get()->GetConsole()->Draw();
+  ComposeWhiteFade();
   device_->Present();
   numModels_ = 0;
   mapFacesDrawn_ = 0;

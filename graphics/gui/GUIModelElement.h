@@ -6,8 +6,6 @@
 #include "graphics/gui/GUIElement.h"
 #include "platform/math/Vector.h"
 
-class Entity;
-
 // A 3-D model shown on a GUI screen (outfit preview, tally items, HUD gadgets), drawn by its
 // screen through a model entity of its own rather than by the model pass.
 class GUIModelElement : public GUIElement {
@@ -27,8 +25,9 @@ class GUIModelElement : public GUIElement {
   int32_t variant = 0;
   uint8_t visible = 1;
   bool Spinning = false;
-  // Set by the game logic for the HUD's gadget models; not used by the element itself.
-  Entity* boundEntity = nullptr;
+  // Set by the game logic for the HUD's gadget models; not used by the element itself. Held by
+  // id, so that a gadget deleted with its game is never reached through a HUD animation.
+  EntityHandle boundEntity;
   // Held by id: the entity may be deleted with the game's entity group while the element
   // stays.
   EntityHandle modelEntity;

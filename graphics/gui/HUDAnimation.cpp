@@ -3,6 +3,9 @@
 #include "engine/Engine.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
+#include "graphics/gui/GadgetSwitchAnimation.h"
+#include "graphics/gui/ItemValueAnimation.h"
+#include "graphics/gui/MoneyGainAnimation.h"
 
 void HUDAnimation::Start() {
   elapsed = 0.0f;
@@ -59,16 +62,21 @@ void BustedAnimation::Apply() {
     camera->Yaw(2.0f * static_cast<float>(Engine::Get()->GetTimer()->GetDelta()));
 }
 
-void HUDAnimationList::AddBusted() {
-  animations_.push_back(std::make_unique<BustedAnimation>());
-  animations_.back()->Start();
+template <class Kind, class... Args>
+Kind* HUDAnimationList::Append(Args... args) {
+  auto animation = std::make_unique<Kind>(args...);
+  Kind* added = animation.get();
+  animations_.push_back(std::move(animation));
+  return added;
 }
 
-void HUDAnimationList::AddFadeWhite() {
-  auto fade = std::make_unique<FadeWhiteAnimation>();
-  fade->Start();
-  animations_.push_back(std::move(fade));
-}
+void HUDAnimationList::AddBusted() { Append<BustedAnimation>()->Start(); }
+
+void HUDAnimationList::AddFadeWhite() { Append<FadeWhiteAnimation>()->Start(); }
+void HUDAnimationList::AddMoneyGain(int32_t amount) { Append<MoneyGainAnimation>(static_cast<float>(amount))->Start(); }
+
+ItemValueAnimation* HUDAnimationList::AddItemValue() { return Append<ItemValueAnimation>(); }
+GadgetSwitchAnimation* HUDAnimationList::AddGadgetSwitch() { return Append<GadgetSwitchAnimation>(); }
 
 void HUDAnimationList::Update() {
   for (auto it = animations_.begin(); it != animations_.end();) {

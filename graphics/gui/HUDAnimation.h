@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <list>
 #include <map>
 #include <memory>
@@ -58,17 +59,29 @@ class BustedAnimation : public TimedHUDAnimation {
   void Apply() override;
 };
 
+class ItemValueAnimation;
+class GadgetSwitchAnimation;
+
 // The animations of the game view, in creation order; finished ones are deleted by Update.
 class HUDAnimationList {
  public:
   void AddBusted();
   void AddFadeWhite();
+  void AddMoneyGain(int32_t amount);
+  // Appended but not started: the caller fills in its fields and starts it before the next
+  // Update, which otherwise deletes it.
+  ItemValueAnimation* AddItemValue();
+  GadgetSwitchAnimation* AddGadgetSwitch();
   // Once per frame, from the frame renderer.
   void Update();
-  // Drops every animation without finishing it (nothing is credited).
+  // Drops every animation without finishing it (nothing is credited); the game start calls it
+  // once the previous game is cleared.
   void DeleteAll() { animations_.clear(); }
   size_t Size() const { return animations_.size(); }
 
  private:
+  template <class Kind, class... Args>
+  Kind* Append(Args... args);
+
   std::list<std::unique_ptr<HUDAnimation>> animations_;
 };

@@ -1,5 +1,6 @@
 #include "graphics/gui/HudDigits.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "engine/Engine.h"
@@ -11,6 +12,7 @@ namespace {
 constexpr int kOffset[14] = {3, 10, 12, 16, 17, 13, 11, 6, 9, 11, 18, 18, 18, 18};
 constexpr int kWidth[14] = {51, 44, 46, 44, 37, 41, 38, 46, 44, 41, 27, 27, 27, 27};
 constexpr int kCell = 64;
+constexpr float kLongestClock = 99 * 60 + 59.99f;
 
 int Centred(int x, int windowWidth) { return x + (windowWidth - 1024) / 2; }
 
@@ -40,17 +42,16 @@ int WindowWidth() {
 
 std::vector<HudGlyph> LayoutHudNumber(int value, int x, int y, float scale, int windowWidth) {
   x = Centred(x, windowWidth);
+  // The strip has digits only: a negative value shows as 0 rather than as its digits.
+  value = std::max(value, 0);
   char text[16];
   std::snprintf(text, sizeof text, "%d", value);
   int total = 0;
-  for (const char* c = text; *c; ++c) {
-    if (*c >= '0' && *c <= '9') total += static_cast<int>((kWidth[*c - '0'] - 5) * scale);
-  }
+  for (const char* c = text; *c; ++c) total += static_cast<int>((kWidth[*c - '0'] - 5) * scale);
   const int start = static_cast<int>(x - total * 0.5f);
   std::vector<HudGlyph> glyphs;
   int advance = 0;
   for (const char* c = text; *c; ++c) {
-    if (*c < '0' || *c > '9') continue;  // digits only; callers pass non-negative values
     const int d = *c - '0';
     glyphs.push_back({d, start + advance, y, scale});
     advance += static_cast<int>((kWidth[d] - 5) * scale);
@@ -60,7 +61,9 @@ std::vector<HudGlyph> LayoutHudNumber(int value, int x, int y, float scale, int 
 
 std::vector<HudGlyph> LayoutHudClock(int x, int y, float seconds, int windowWidth) {
   x = Centred(x, windowWidth);
-  if (seconds < 0.0f) seconds = 0.0f;
+  // Two digits of minutes: anything longer stands at 99:59.99, and nothing (not even NaN)
+  // falls below 0, so every glyph stays inside the table.
+  seconds = seconds >= 0.0f ? std::min(seconds, kLongestClock) : 0.0f;
   const int ms = static_cast<int>(seconds * 1000.0f);
   const int minutes = ms / 60000;
   const int s = (ms % 60000) / 1000;

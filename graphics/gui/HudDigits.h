@@ -10,9 +10,10 @@ struct HudGlyph {
   float scale = 1.0f;
 };
 
-// `value` in decimal, centred on x, at `scale`.
+// `value` in decimal, centred on x, at `scale`; a negative value shows as 0.
 std::vector<HudGlyph> LayoutHudNumber(int value, int x, int y, float scale, int windowWidth);
-// mm:ss.hh, the hundredths at half size; negative seconds count as 0.
+// mm:ss.hh, the hundredths at half size; negative seconds count as 0 and a clock beyond two
+// digits of minutes stands at 99:59.99.
 std::vector<HudGlyph> LayoutHudClock(int x, int y, float seconds, int windowWidth);
 
 // Draw the layouts with "gui/numbersYellow.dds" (tinted by alpha) and "gui/numbersWhite.dds"

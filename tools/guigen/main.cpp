@@ -1,6 +1,7 @@
 // guigen OUTPUT_DIR: paints the demo's GUI pictures into OUTPUT_DIR/textures/gui: the menu
 // background, the two-frame buttons (at rest, lit), the selection arrow and glint, the place
-// badges of the round's end and the cursor (a BMP with alpha, its hot spot the top-left pixel).
+// badges of the round's end, the cursor (a BMP with alpha, its hot spot the top-left pixel) and
+// the HUD's digit strips.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -83,6 +84,36 @@ Painter Place(int place) {
   };
 }
 
+// The HUD's digit strips: 14 glyphs in 64-pixel cells, each inside its own span of the cell
+// (the spans the HUD cuts them out by). Glyphs 0-9 are seven-segment digits, 10 the clock's
+// colon, 13 its point; 11 and 12 stay empty.
+Painter HudDigits(float r, float g, float b) {
+  return [r, g, b](Image& im, int x, int y) {
+    static constexpr int kOffset[14] = {3, 10, 12, 16, 17, 13, 11, 6, 9, 11, 18, 18, 18, 18};
+    static constexpr int kWidth[14] = {51, 44, 46, 44, 37, 41, 38, 46, 44, 41, 27, 27, 27, 27};
+    // Segments a-g of each digit, bit 0 = a (top), clockwise, bit 6 = g (middle).
+    static constexpr int kSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+    const int glyph = x / 64;
+    const int left = x - (64 * glyph + kOffset[glyph]), width = kWidth[glyph];
+    const int u = left - 4, w = width - 8, t = 7;
+    bool on = false;
+    if (left >= 0 && left < width && glyph < 10) {
+      const bool top = y >= 6 && y < 6 + t, middle = y >= 29 && y < 29 + t, bottom = y >= 51 && y < 51 + t;
+      const bool upper = y >= 6 && y < 36, lower = y >= 29 && y < 58;
+      const bool leftSide = u >= 0 && u < t, rightSide = u >= w - t && u < w, across = u >= 0 && u < w;
+      const bool segment[7] = {top && across,    upper && rightSide, lower && rightSide, bottom && across,
+                               lower && leftSide, upper && leftSide,  middle && across};
+      for (int i = 0; i < 7; ++i) on = on || ((kSegments[glyph] >> i & 1) && segment[i]);
+    } else if (glyph == 10 && left >= 0 && left < width) {
+      on = std::abs(left - width / 2) < 5 && (std::abs(y - 22) < 5 || std::abs(y - 44) < 5);
+    } else if (glyph == 13 && left >= 0 && left < width) {
+      on = std::abs(left - width / 2) < 5 && std::abs(y - 53) < 5;
+    }
+    if (on) im.Set(x, y, r, g, b);
+    else im.Set(x, y, 0, 0, 0, 0);
+  };
+}
+
 // The classic arrow: a white body with a black outline.
 void Cursor(Image& im, int x, int y) {
   const bool body = x <= y && x < 12 && y < 18 && !(y > 12 && x > 24 - y);
@@ -141,6 +172,8 @@ int main(int argc, char** argv) {
       {"textures/gui/place3.png", 128, 64, Place(3), texgen::WritePng},
       {"textures/gui/place4.png", 128, 64, Place(4), texgen::WritePng},
       {"textures/gui/cursor.bmp", 16, 24, Cursor, WriteBmpWithAlpha},
+      {"textures/gui/numbersYellow.dds", 896, 64, HudDigits(1.0f, 0.85f, 0.2f), texgen::WriteDds},
+      {"textures/gui/numbersWhite.dds", 896, 64, HudDigits(1.0f, 1.0f, 1.0f), texgen::WriteDds},
   };
   return texgen::WriteOutputs("guigen", argv[1], outputs);
 }

@@ -1,0 +1,49 @@
+// The graphics system's HUD in the frame: the overlay's target while a white fade runs, the
+// gate of the 3-D sprite layer, the HUD layer over the game and the closing white fade.
+#include "engine/Engine.h"
+#include "graphics/Graphics.h"
+#include "graphics/gui/GUI.h"
+#include "graphics/gui/HudDigits.h"
+#include "graphics/gui/HudGadgets.h"
+#include "graphics/gui/HudPlayer.h"
+#include "graphics/gui/HudSeams.h"
+#include "logic/Logic.h"
+#include "player/PlayerInfo.h"
+
+// While a white fade runs the overlay is composed in scene texture A, which the "FadeWhite"
+// pass then brings to the screen. Without the post chain A still holds an old picture, so it
+// starts black like the back buffer it stands in for.
+void Graphics::BeginOverlay() {
+  if (!whiteFade_) {
+    device_->SetRenderTarget(nullptr);
+    return;
+  }
+  device_->SetRenderTarget(sceneTarget_.get());
+  if (!blurOn_) device_->Clear(platform::ClearTarget | platform::ClearDepth, 0xFF000000, 1.0f, 0);
+}
+
+void Graphics::ComposeWhiteFade() {
+  if (whiteFade_) PostProcessPass("FadeWhite", nullptr, sceneTarget_->GetTexture());
+}
+
+bool Graphics::ShowsSpriteLayer() const {
+  return GetActiveCamera() && !(hudGame_ && hudGame_->IsBusted());
+}
+
+// Money, clock and ammunition over a running round, and the sign that a door can be entered.
+void Graphics::DrawHUDLayer() {
+  if (!hudGame_ || !hudGame_->IsInGame() || hudGame_->GetRoundTimeLeft() <= 0 || hudGame_->IsOverlayActive()) return;
+  const Logic* logic = Engine::Get()->GetLogic();
+  if (logic && logic->IsFlyThroughRunning()) return;
+  const PlayerInfo* info = HudPlayerInfo();
+  if (info) DrawHudNumber(static_cast<int>(info->money), 145, 55, 0.8f, 1.0f);
+  DrawHudClock(395, 55, hudGame_->GetRoundTimeLeft());
+  UpdateAmmoText();
+  if (GUISpriteElement* door = gui_ ? gui_->GetSpriteElements().Get("EnterDoor") : nullptr) {
+    if (info && info->teleporter.Get()) {
+      door->SetPosition(256, 650);
+    } else {
+      door->SetPosition(-1024, -1024);
+    }
+  }
+}

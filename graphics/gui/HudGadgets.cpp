@@ -1,0 +1,46 @@
+#include "graphics/gui/HudGadgets.h"
+
+#include <string>
+
+#include "engine/Engine.h"
+#include "engine/VariableTable.h"
+#include "entity/Entity.h"
+#include "graphics/Graphics.h"
+#include "graphics/ModelEnt.h"
+#include "graphics/gui/GUIScreen.h"
+#include "graphics/gui/HudPlayer.h"
+#include "player/PlayerInfo.h"
+
+void UpdateAmmoText() {
+  const PlayerInfo* info = HudPlayerInfo();
+  std::string text;
+  switch (HudCurrentGadget()) {
+    case 1:
+      text = "x" + std::to_string(info ? info->smokeGrenades : 0);
+      break;
+    case 2:
+      text = "x" + std::to_string(info ? info->boxes : 0);
+      break;
+    default:
+      break;
+  }
+  SetVariable("AmmoText", text);
+}
+
+void RefreshHudGadgetModels() {
+  GUIScreen* screen = Engine::Get()->GetGraphics()->GetCurrentScreen();
+  if (!screen || screen->models.size() < 3) return;
+  for (size_t i = 0; i < 3; ++i) {
+    GUIModelElement& element = screen->models[i];
+    Entity* gadget = element.boundEntity.Get();
+    const auto* model = gadget ? dynamic_cast<const ModelComp*>(gadget->GetComponent("Model")) : nullptr;
+    element.ModelName = model ? model->modelName : std::string();
+    element.LoadModel();
+  }
+  for (size_t i = 0; i < 3; ++i) {
+    if (auto* entity = dynamic_cast<ModelEnt*>(screen->models[i].modelEntity.Get())) {
+      entity->model.outlinePasses = 0;
+      entity->model.fixedLight = 1;
+    }
+  }
+}

@@ -1,0 +1,115 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/VariableTable.h"
+#include "entity/EntityClass.h"
+#include "graphics/ModelComp.h"
+#include "graphics/gui/HUDAnimation.h"
+#include "graphics/gui/HudSeams.h"
+#include "player/PlayerInfo.h"
+#include "tests/graphics/GuiTestSupport.h"
+
+// A thief as the HUD sees it: its "PlayerInfo" and the gadget it holds.
+class HudTestThief : public EntityClass<HudTestThief>, public HudGadgetUser {
+ public:
+  static constexpr char kClassName[] = "HudTestThief";
+  static void Describe(ClassBuilder<HudTestThief>& c) { c.Component("PlayerInfo", &HudTestThief::info); }
+  void OnCreate() override {}
+  int32_t GetCurrentGadget() const override { return gadget; }
+
+  PlayerInfo info;
+  int32_t gadget = 0;
+};
+
+// A gadget's "Gadget" component with its HUD values.
+class HudTestGadgetComp : public Component, public HudGadget {
+ public:
+  void Activate() override {}
+  int32_t GetHudSize() const override { return size; }
+  float GetHudHeightOffset() const override { return heightOffset; }
+
+  int32_t size = 1;
+  float heightOffset = 0.0f;
+};
+
+// A gadget entity: its HUD values and its model (named, not loaded).
+class HudTestGadget : public EntityClass<HudTestGadget> {
+ public:
+  static constexpr char kClassName[] = "HudTestGadget";
+  static void Describe(ClassBuilder<HudTestGadget>& c) {
+    c.Component("Gadget", &HudTestGadget::gadget);
+    c.Component("Model", &HudTestGadget::model);
+  }
+  void OnCreate() override {}
+
+  HudTestGadgetComp gadget;
+  ModelComp model;
+};
+
+// The running game: a round with time left, the thief under control, the scores credited and
+// the level's marks.
+class FakeHudGame : public HudGame {
+ public:
+  bool IsInGame() const override { return inGame; }
+  float GetRoundTimeLeft() const override { return timeLeft; }
+  bool IsOverlayActive() const override { return overlay; }
+  bool IsBusted() const override { return busted; }
+  Entity* GetPlayer() const override { return player.Get(); }
+  void AddScore(int32_t ownerId, int32_t worth) override { scores.emplace_back(ownerId, worth); }
+  void GetGuards(std::vector<GuardMark>& out) const override { out = guards; }
+  void GetTeleporters(std::vector<PlaceMark>& out) const override { out = teleporters; }
+  void GetDropoffs(std::vector<PlaceMark>& out) const override { out = dropoffs; }
+
+  bool inGame = true;
+  float timeLeft = 75.5f;
+  bool overlay = false;
+  bool busted = false;
+  EntityHandle player;
+  std::vector<std::pair<int32_t, int32_t>> scores;
+  std::vector<GuardMark> guards;
+  std::vector<PlaceMark> teleporters;
+  std::vector<PlaceMark> dropoffs;
+};
+
+// The demo's GUI screens and models with a game handed to the graphics system, its thief
+// under control and "AmmoText" bound as the game logic binds it.
+class HudTest : public GuiTest {
+ protected:
+  HudTest() {
+    std::filesystem::copy(std::filesystem::path(VR_GENERATED_DIR) / "models", "models",
+                          std::filesystem::copy_options::recursive);
+  }
+  // The engine goes before the game, the thief's variable and the fake it was handed.
+  ~HudTest() override { Stop(); }
+
+  void StartHud() {
+    StartGui();
+    RegisterEntityClass<HudTestThief>("GraphicsLog");
+    RegisterEntityClass<HudTestGadget>("GraphicsLog");
+    thief = static_cast<HudTestThief*>(Engine::Get()->GetEntityManager()->Create(HudTestThief::kClassName));
+    game.player.Set(thief);
+    graphics->SetHudGame(&game);
+    BindStringVariable("AmmoText", &ammoText);
+  }
+
+  HUDAnimationList& Animations() { return *graphics->GetAnimationList(); }
+  // Moves the clock and runs the animations once.
+  void Tick(double seconds) {
+    clock.AdvanceSeconds(seconds);
+    Engine::Get()->GetTimer()->Update();
+    Animations().Update();
+  }
+  // Deletes an entity the way the game does, at the start of a frame.
+  static void Delete(Entity* entity) {
+    EntityManager* entities = Engine::Get()->GetEntityManager();
+    entities->QueueDelete(entity);
+    entities->ProcessDeletions();
+  }
+
+  FakeHudGame game;
+  HudTestThief* thief = nullptr;
+  std::string ammoText;
+};
