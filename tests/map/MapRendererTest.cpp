@@ -78,26 +78,50 @@ double MatchingShare(const std::vector<uint8_t>& a, const std::vector<uint8_t>& 
   return double(same) / double(a.size() / 4);
 }
 
-TEST_F(MapRendererTest, ARoomOfTheDemoMuseumMatchesItsReferenceImage) {
-  StartGraphics();
-  LoadMap(DemoMapBytes("lobby.bsp"), "lobby.bsp");
-  const MapDrawStats stats = DrawFrom(kHallEye, kHallLook);
-  EXPECT_GT(stats.faces, 0);
-  EXPECT_EQ(stats.facesByLights[0], stats.faces) << "no flashlights: one technique";
-  const std::vector<uint8_t> actual = Screen();
-  const int width = graphics->GetDevice()->BackBufferWidth(), height = graphics->GetDevice()->BackBufferHeight();
-
-  const std::string reference = std::string(VR_SOURCE_DIR) + "/tests/map/golden/lobby_hall.png";
+// The back buffer against the reference image of that name in tests/map/golden; on a mismatch
+// the frame is written beside the build for inspection.
+void ExpectMatchesReference(const std::vector<uint8_t>& actual, int width, int height, const std::string& name) {
+  const std::string reference = std::string(VR_SOURCE_DIR) + "/tests/map/golden/" + name + ".png";
   platform::ImageData expected;
   std::string error;
   const std::optional<std::vector<uint8_t>> file = platform::ReadFileBytes(reference);
   const bool decoded = file && platform::DecodeImage(*file, &expected, &error);
   const double share = decoded ? MatchingShare(actual, expected.levels[0].bytes, 6) : 0.0;
   if (share < 0.995) {
-    const std::string saved = std::string(VR_GENERATED_DIR) + "/../lobby_hall_actual.png";
+    const std::string saved = std::string(VR_GENERATED_DIR) + "/../" + name + "_actual.png";
     platform::WritePng(saved, width, height, actual, false);
-    FAIL() << "the frame differs from " << reference << " (" << share * 100 << "% alike); it is in " << saved;
+    ADD_FAILURE() << "the frame differs from " << reference << " (" << share * 100 << "% alike); it is in " << saved;
   }
+}
+
+TEST_F(MapRendererTest, ARoomOfTheDemoMuseumMatchesItsReferenceImage) {
+  StartGraphics();
+  LoadMap(DemoMapBytes("lobby.bsp"), "lobby.bsp");
+  const MapDrawStats stats = DrawFrom(kHallEye, kHallLook);
+  EXPECT_GT(stats.faces, 0);
+  EXPECT_EQ(stats.facesByLights[0], stats.faces) << "no flashlights: one technique";
+  ExpectMatchesReference(Screen(), graphics->GetDevice()->BackBufferWidth(), graphics->GetDevice()->BackBufferHeight(),
+                         "lobby_hall");
+}
+
+// Visibility locked in the Souvenir shop looking west down the corridor into the hall; then the
+// camera walks into the Egyptian room, which the shop cannot see, and looks north: the faces of
+// the shop's moment are drawn from there (the hall seen through the room's own missing walls),
+// and nothing of the Egyptian room.
+TEST_F(MapRendererTest, LockedVisibilityKeepsDrawingTheFacesOfItsMomentFromAnotherRoom) {
+  StartGraphics();
+  LoadMap(DemoMapBytes("lobby.bsp"), "lobby.bsp");
+  const Vector3 inShop{1536, -256, 64}, west{-1, 0, 0}, inEgypt{384, -1400, 72}, north{0.0f, 1.0f, -0.1f};
+  const MapDrawStats shop = DrawFrom(inShop, west);
+  map.SetLockVis(true);
+  const MapDrawStats locked = DrawFrom(inEgypt, north);
+  EXPECT_EQ(locked.faces, shop.faces) << "the same faces, whatever the camera sees now";
+  const std::vector<uint8_t> lockedFrame = Screen();
+  ExpectMatchesReference(lockedFrame, graphics->GetDevice()->BackBufferWidth(),
+                         graphics->GetDevice()->BackBufferHeight(), "lobby_lockvis");
+  map.SetLockVis(false);
+  DrawFrom(inEgypt, north);
+  EXPECT_LT(MatchingShare(Screen(), lockedFrame, 6), 0.9) << "unlocked, the Egyptian room's walls are drawn";
 }
 
 TEST_F(MapRendererTest, LightmapsShadeTheFacesAndCanBeSwitchedOff) {
