@@ -27,6 +27,8 @@ Engine::~Engine() = default;
 
 MainWindow* Engine::GetMainWindow() { return MainWindow::Instance(); }
 
+BspMap* Engine::GetCurrentMap() { return logic_ ? &logic_->GetCurrentMap() : nullptr; }
+
 EngineSystem* Engine::AddSystem(const std::function<EngineSystem*()>& factory) {
   EngineSystem* system = factory();
   systems_.push_back(system);

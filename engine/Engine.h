@@ -17,6 +17,7 @@
 #include "input/InputFocus.h"
 
 class AI;
+class BspMap;
 class ClassMessageTable;
 class Entity;
 class EngineSystem;
@@ -80,6 +81,9 @@ class Engine {
   Sound* GetSound() { return sound_; }
   Physics* GetPhysics() { return physics_; }
   Logic* GetLogic() { return logic_; }
+  // The game logic's current map (its empty default map while none is current); null without
+  // a game logic system.
+  BspMap* GetCurrentMap();
 
   // The wide-screen switch of the settings: the window and the graphics device size from it.
   bool IsWidescreen() const { return settings_.Widescreen; }

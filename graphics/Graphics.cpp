@@ -12,6 +12,8 @@
 #include "graphics/RecordFields.h"
 #include "map/MapRenderer.h"
 #include "graphics/gui/GUI.h"
+#include "input/Input.h"
+#include "logic/Logic.h"
 #include "sound/Sound.h"
 #include "sound/SoundEmitter.h"
 
@@ -202,10 +204,20 @@ void Graphics::SetAmbient(const platform::Color& colour) {
   SetCelShaderLighting(ambient_);
 }
 
-// The film's end brings the white fade and the menu music.
+// The film's end brings the white fade and the menu music. Without a film, a key or button
+// pressed on the intro screen leads on to the main menu.
 void Graphics::UpdateIntroVideo() {
   VideoPlayer* video = VideoPlayer::Current();
-  if (!video) return;
+  if (!video) {
+    Engine* engine = Engine::Get();
+    const Input* input = engine->GetInput();
+    GUIScreen* current = GetCurrentScreen();
+    if (current && current == gui_->GetScreens().Get("Intro") && input && input->AnyKey()) {
+      if (Sound* sound = engine->GetSound()) sound->Play2D("click");
+      if (Logic* logic = engine->GetLogic()) logic->SendCommand("MainMenu");
+    }
+    return;
+  }
   std::this_thread::sleep_for(std::chrono::milliseconds(10));
   video->Poll();
   if (video->IsPlaying()) return;

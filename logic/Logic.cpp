@@ -4,7 +4,9 @@
 #include "input/GameControls.h"
 #include "input/Input.h"
 #include "input/NullControls.h"
+#include "logic/LogicCmds.h"
 #include "logic/MainControls.h"
+#include "map/BspMap.h"
 #include "physics/Physics.h"
 
 namespace {
@@ -16,7 +18,11 @@ void SendActivePlayer(Entity* player, bool active) {
 }
 }  // namespace
 
+Logic::Logic() : defaultMap_(std::make_unique<BspMap>()) {}
+Logic::~Logic() = default;
+
 void Logic::RegisterTypes() {
+  RegisterEntityClass<LogicCmds>(kLogicLog);
   RegisterEntityClass<MainControls>(kLogicLog);
   RegisterEntityClass<GameControls>(kLogicLog);
   RegisterEntityClass<NullControls>(kLogicLog);
@@ -26,15 +32,28 @@ void Logic::Init() {
   Engine* engine = Engine::Get();
   engine->GetConsole()->AppendText("Starting").AppendText(GetName()).Flush(Console::kWhite);
   EntityManager* entities = engine->GetEntityManager();
+  Entity* commands = entities->Create("LogicCmds");
+  if (commands) engine->Subscribe(commands, "ConsoleCmd");
   entities->Create("MainControls");
+  commandEntity_ = EntityHandle(commands);
   entities->Create("GameControls");
   entities->Create("NullControls");
   controlsName_ = "Null";
   SetControls();
 }
 
-void Logic::Shutdown() {}
+void Logic::Shutdown() {
+  for (auto& map : maps_) map->Reset();
+  maps_.clear();
+  mapNames_.clear();
+  currentMap_ = -1;
+}
+
 void Logic::Update() {}
+
+void Logic::SendCommand(const std::string& name) {
+  if (Entity* commands = commandEntity_.Get()) commands->SendMessage(name);
+}
 
 void Logic::SetControls() {
   Engine* engine = Engine::Get();
@@ -69,8 +88,3 @@ void Logic::EndMapFlyThrough() {
   SetControls();
   if (Physics* physics = Engine::Get()->GetPhysics()) physics->StopCameraPath();
 }
-
-// Escape walks back through the menu screens, or in game opens and closes the in-game menu,
-// both of which the graphics system shows; until it has screens there is nothing to go back
-// through.
-void Logic::EscapePressed() {}

@@ -1,20 +1,33 @@
 #pragma once
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/EngineSystem.h"
 #include "entity/EntityManager.h"
 
+class BspMap;
 class Entity;
 
-// The game logic. For now it holds what the control schemes rely on: the schemes themselves,
-// which of them has the input focus, the thief under control and the fly-through state.
+// The game logic: the command entity that carries out the menu and game commands, the control
+// schemes and which of them has the input focus, the thief under control, the fly-through
+// state and the loaded maps of the museum with the current one.
 class Logic : public EngineSystem {
  public:
+  Logic();
+  ~Logic() override;
+
   void RegisterTypes() override;
   void Init() override;
   void Shutdown() override;
   void Update() override;
   std::string GetName() override { return "Logic"; }
+
+  // The "LogicCmds" entity; null before Init and after the entities are deleted.
+  Entity* GetCommandEntity() const { return commandEntity_.Get(); }
+  // Sends the command at once to the command entity (nothing without one).
+  void SendCommand(const std::string& name);
 
   // The scheme that SetControls activates: "Null", "Game" or "InterpEdit". Callers store a
   // name, then call SetControls.
@@ -38,11 +51,39 @@ class Logic : public EngineSystem {
   void SetFlyThroughRunning(bool running) { flyThroughRunning_ = running ? 1 : 0; }
   // Ends a running fly-through: the thief gets its camera back and the game controls the focus.
   void EndMapFlyThrough();
-  // Escape in the menus or in game.
+  // Escape in the menus: one screen back; on the credits the program ends. (In game it opens
+  // and closes the in-game menu, which comes with the game start.)
   void EscapePressed();
 
+  // The thief the user chose on the outfit screen: gender 0 male, 1 female; outfit 0 .. 3.
+  int32_t GetGender() const { return gender_; }
+  void SetGender(int32_t gender) { gender_ = gender; }
+  int32_t GetOutfit() const { return outfit_; }
+  void SetOutfit(int32_t outfit) { outfit_ = outfit; }
+
+  // The loaded maps, in map-list order, each knowing its own index.
+  // Appends and loads "Maps/" + name for each name, in order. A map that fails to load throws
+  // BspError and stays in the list empty, so that the indices keep following the list.
+  void LoadMaps(const std::vector<std::string>& names);
+  size_t GetMapCount() const { return maps_.size(); }
+  // A copy of the name of a loaded map; the index must be valid.
+  std::string GetMapName(int32_t index) const { return mapNames_[static_cast<size_t>(index)]; }
+  // The loaded map at the current index, or the empty default map while none is current.
+  BspMap& GetCurrentMap();
+  int32_t GetCurrentMapIndex() const { return currentMap_; }
+  // Makes a loaded map current (-1: the default map) and tells the sound, the graphics and the
+  // physics. Returns false, changing nothing, for an index outside -1 .. count - 1.
+  bool SetCurrentMap(int32_t index);
+
  private:
+  EntityHandle commandEntity_;
   EntityHandle activePlayer_;
   std::string controlsName_;
   uint8_t flyThroughRunning_ = 0;
+  int32_t gender_ = 1;
+  int32_t outfit_ = 2;
+  std::vector<std::unique_ptr<BspMap>> maps_;
+  std::vector<std::string> mapNames_;
+  std::unique_ptr<BspMap> defaultMap_;
+  int32_t currentMap_ = -1;
 };

@@ -52,9 +52,9 @@ void Graphics::DrawGUIScreens() {
   // Until the game logic runs rounds, the background is always shown.
   if (gui_->backgroundScreen) gui_->backgroundScreen->Draw(GUIModelsWithDepth());
   if (widescreen_ && current) current->offset.x = static_cast<float>((MainWindow::Instance()->GetWidth() - 1024) / 2);
-  // The current screen's Proc is sent to the game logic's command entity here once it exists.
+  Logic* logic = Engine::Get()->GetLogic();
+  if (current && logic && !current->Proc.empty()) logic->SendCommand(current->Proc);
   SetGUIView();
-  const Logic* logic = Engine::Get()->GetLogic();
   if (!logic || !logic->IsFlyThroughRunning()) gui_->DrawScreens(GUIModelsWithDepth());
 }
 
