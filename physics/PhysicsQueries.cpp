@@ -1,4 +1,3 @@
-#include <cfloat>
 #include <cmath>
 
 #include "entity/Entity.h"
@@ -11,26 +10,13 @@
 
 namespace pp = platform::physics;
 
-namespace {
-
-// The world's ray walks its whole length through the map's tree even after a hit, so long rays
-// cost most where hits are near. Casting a short ray first finds the same closest hit, when
-// there is one within its reach, for a fraction of the walk.
-constexpr float kRayReaches[] = {512.0f, 4096.0f, FLT_MAX};
-
-}  // namespace
-
 bool Physics::RayCast(float ox, float oy, float oz, float dx, float dy, float dz, RayHit* hit) const {
   pp::Scene* scene = GetScene();
   if (!scene) return false;
   // The direction goes on as given; the world treats a zero or non-finite one as a miss.
   const pp::Ray ray{{ox, oy, oz}, {dx, dy, dz}};
   pp::RaycastHit result;
-  pp::Shape* shape = nullptr;
-  for (float reach : kRayReaches) {
-    shape = scene->RaycastClosestShape(ray, pp::kAllShapes, result, 0xFFFFFFFF, reach);
-    if (shape) break;
-  }
+  pp::Shape* shape = scene->RaycastClosestShape(ray, pp::kAllShapes, result);
   RayHit unused;
   if (!hit) hit = &unused;
   hit->distance = result.distance;

@@ -19,6 +19,7 @@ void TriangleMesh::Impl::Build() {
   arrays = std::make_unique<btTriangleIndexVertexArray>();
   arrays->addIndexedMesh(part, PHY_INTEGER);
   shape = std::make_unique<btBvhTriangleMeshShape>(arrays.get(), true);
+  rayTree.Build(vertices, indices);
 }
 
 TriangleMesh::TriangleMesh(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
