@@ -88,6 +88,21 @@ TEST_F(Raycast, ControllerProxyIsHitExceptFromInside) {
   EXPECT_EQ(Cast({300, 0, 30}, {0, 0, -1}), floor->GetShapes()[0]);
 }
 
+// An actor of several shapes names the one hit, mesh or not, each where its own pose puts it.
+TEST_F(Raycast, EachShapeOfACompoundAnswersAsItself) {
+  ShapeDesc ledge = ShapeDesc::Box({20, 20, 5});
+  ledge.localPose.translation = {400, 0, 50};
+  Shape* box = floor->CreateShape(ledge);
+  ASSERT_NE(box, nullptr);
+  Shape* mesh = floor->GetShapes()[0];
+  ASSERT_NE(mesh, box);
+  EXPECT_EQ(Cast({400, 0, 300}, {0, 0, -1}), box);
+  EXPECT_NEAR(hit.distance, 245.0f, 0.1f);
+  EXPECT_EQ(Cast({-400, 0, 300}, {0, 0, -1}), mesh);
+  EXPECT_NEAR(hit.distance, 300.0f, 0.1f);
+  EXPECT_EQ(Cast({400, 0, 30}, {0, 0, -1}), mesh);
+}
+
 TEST(Overlap, BoxQuerySeesStaticShapesOnly) {
   PhysicsWorld world;
   world.AddMesh(MeshBuilder().AddBox({-1000, -1000, -20}, {1000, 1000, 0}));
