@@ -62,8 +62,9 @@ class Logic : public EngineSystem {
   void SetOutfit(int32_t outfit) { outfit_ = outfit; }
 
   // The loaded maps, in map-list order, each knowing its own index.
-  // Appends and loads "Maps/" + name for each name, in order. A map that fails to load throws
-  // BspError and stays in the list empty, so that the indices keep following the list.
+  // Loads "Maps/" + name for each name, in order, in place of the maps loaded before (the
+  // default map is made current first). Stops at the first map that cannot be read, throwing its
+  // BspError; that map stays in the list, empty, and a later call starts afresh.
   void LoadMaps(const std::vector<std::string>& names);
   size_t GetMapCount() const { return maps_.size(); }
   // A copy of the name of a loaded map; the index must be valid.

@@ -6,7 +6,12 @@
 #include "physics/Physics.h"
 #include "sound/Sound.h"
 
+// A start that failed half-way leaves maps behind; a later start must not add its maps after
+// them, or the indices stored in the maps would no longer be their places in the list.
 void Logic::LoadMaps(const std::vector<std::string>& names) {
+  SetCurrentMap(-1);
+  maps_.clear();
+  mapNames_.clear();
   for (const std::string& name : names) {
     auto& map = maps_.emplace_back(std::make_unique<BspMap>());
     mapNames_.push_back(name);

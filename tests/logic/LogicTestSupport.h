@@ -98,3 +98,4 @@ class MenuTest : public GuiTest {
 };
 
 inline constexpr uint32_t kKeySpace = 0x39;
+inline constexpr uint32_t kKeyEscape = 0x01;

@@ -64,6 +64,26 @@ TEST_F(MenuFlowTest, ButtonsAnimateAndLeadOnAfterHalfASecond) {
   }
 }
 
+// The button's click goes out on "GUICmd", where the command entity hears it.
+TEST_F(MenuFlowTest, AClickOnAMenuButtonReachesTheGameLogic) {
+  StartMenus();
+  ShowAtOnce("MainMenu");
+  const GUIRect& exit = Sprite("Exit")->Rect;
+  PointAt(exit.topLeft.x + 10, exit.topLeft.y + 10);
+  graphics->HandleGUIClick();
+  EXPECT_EQ(Sprite("Exit")->FPS, 30);
+  Frame(0.6);
+  EXPECT_TRUE(SlidingTo("Credits", 0.5f));
+}
+
+TEST_F(MenuFlowTest, TheEscapeKeyOfTheMenuControlsGoesBack) {
+  StartMenus();
+  ShowAtOnce("OutfitSelect");
+  TapKey(kKeyEscape);
+  Frame(0.01);
+  EXPECT_TRUE(SlidingTo("PlayerSelect", 0.5f));
+}
+
 TEST_F(MenuFlowTest, PlayerSelectComesWithItsSecondModelSelected) {
   StartMenus();
   Command("PlayerSelect");

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "map/BspMap.h"
+#include "tests/logic/LogicTestSupport.h"
+
+namespace {
+
+class CurrentMapTest : public MenuTest {
+ protected:
+  CurrentMapTest() {
+    CopyDemoMaps();
+    // Records are found by the names of the map list.
+    std::ofstream(DataFile("MapChangeInfo.xml"))
+        << "<?xml version=\"1.0\"?>\n<list><var><string name=\"MapName\">gallery.bsp</string>"
+           "<string name=\"Shader\">Gallery</string><var name=\"Ambient\"><float name=\"0\">0.1</float>"
+           "<float name=\"1\">0.2</float><float name=\"2\">0.3</float><float name=\"3\">1</float></var></var></list>";
+  }
+};
+
+TEST_F(CurrentMapTest, TheGraphicsDrawTheCurrentMapWithItsChangeRecord) {
+  StartMenus();
+  Logic* logic = GetLogic();
+  logic->LoadMaps({"lobby.bsp", "gallery.bsp"});
+  EXPECT_EQ(graphics->GetCurrentMap(), nullptr);
+
+  ASSERT_TRUE(logic->SetCurrentMap(0));
+  EXPECT_EQ(graphics->GetCurrentMap(), Engine::Get()->GetCurrentMap());
+  EXPECT_EQ(graphics->GetCurrentMap()->GetPath(), "Maps/lobby.bsp");
+  EXPECT_EQ(graphics->GetMapEffectName(), "Outside");
+
+  ASSERT_TRUE(logic->SetCurrentMap(1));
+  EXPECT_EQ(graphics->GetCurrentMap()->GetPath(), "Maps/gallery.bsp");
+  EXPECT_EQ(graphics->GetMapEffectName(), "Gallery");
+  EXPECT_FLOAT_EQ(graphics->GetAmbient().g, 0.2f);
+
+  ASSERT_TRUE(logic->SetCurrentMap(-1));
+  EXPECT_EQ(graphics->GetCurrentMap(), nullptr);
+  EXPECT_FALSE(Engine::Get()->GetCurrentMap()->IsLoaded());
+  EXPECT_FALSE(logic->SetCurrentMap(2));
+  EXPECT_EQ(logic->GetCurrentMapIndex(), -1);
+}
+
+// A map that cannot be read ends the loading; loading again starts from an empty list, so every
+// map's index is its place in the list.
+TEST_F(CurrentMapTest, LoadingAgainAfterAFailureStartsAfresh) {
+  StartMenus();
+  Logic* logic = GetLogic();
+  EXPECT_ANY_THROW(logic->LoadMaps({"lobby.bsp", "nosuch.bsp", "gallery.bsp"}));
+  ASSERT_EQ(logic->GetMapCount(), 2u);
+  ASSERT_TRUE(logic->SetCurrentMap(1));
+  EXPECT_FALSE(Engine::Get()->GetCurrentMap()->IsLoaded());
+  EXPECT_EQ(graphics->GetCurrentMap(), nullptr);
+  ASSERT_TRUE(logic->SetCurrentMap(0));
+
+  logic->LoadMaps({"lobby.bsp", "gallery.bsp", "vault.bsp"});
+  ASSERT_EQ(logic->GetMapCount(), 3u);
+  EXPECT_EQ(logic->GetCurrentMapIndex(), -1);
+  EXPECT_EQ(graphics->GetCurrentMap(), nullptr);
+  for (int32_t i = 0; i < 3; ++i) {
+    ASSERT_TRUE(logic->SetCurrentMap(i));
+    EXPECT_EQ(Engine::Get()->GetCurrentMap()->GetMapIndex(), i);
+    EXPECT_EQ(Engine::Get()->GetCurrentMap()->GetPath(), "Maps/" + logic->GetMapName(i));
+  }
+}
+
+}  // namespace
