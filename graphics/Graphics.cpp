@@ -60,7 +60,7 @@ void Graphics::Init() {
   debugDraw_->CreateMeshes(*device_);
   shadowTexture_ = textures_->GetOrLoad("shadow.bmp");
   animations_ = std::make_unique<HUDAnimationList>();
-  // The emblem model is created here once it exists.
+  CreateEmblem();
   LoadRecordFile(transition_, kTransitionPath);
   std::vector<MapChangeInfo> mapChanges;
   LoadListFile(mapChanges, kMapChangeInfoPath);
@@ -194,7 +194,7 @@ void Graphics::Update() {
   UpdateGUISlide();
   particles_->Update();
   UpdateIntroVideo();
-  // The transition is updated here once it exists.
+  if (transitionRunning_) UpdateTransition();
 }
 
 void Graphics::ReloadShaders() { effects_->LoadShaderList(); }
@@ -229,6 +229,7 @@ void Graphics::UpdateIntroVideo() {
 void Graphics::Shutdown() {
   if (!device_) return;
   SaveTextureInfo();
+  if (Entity* emblem = emblem_.Get()) Engine::Get()->GetEntityManager()->QueueDelete(emblem);
   VideoPlayer::EndCurrent();
   animations_.reset();
   mapRenderer_.reset();

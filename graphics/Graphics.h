@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/EngineSystem.h"
+#include "entity/EntityManager.h"
 #include "graphics/EffectManager.h"
 #include "graphics/Frustum.h"
 #include "graphics/GraphicsConfig.h"
@@ -33,6 +34,7 @@ class BspMap;
 class MapRenderer;
 class GUI;
 class GUIScreen;
+class ModelEnt;
 struct GUIPoint;
 
 // The graphics system: the device on the main window and its render targets, the settings and
@@ -117,6 +119,14 @@ class Graphics : public EngineSystem {
   const std::string& GetMapEffectName() const { return mapEffectName_; }
   const platform::Color& GetAmbient() const { return ambient_; }
   const TransitionInfo& GetTransitionInfo() const { return transition_; }
+  // The teleport transition: the post chain closes with "Transition" while it runs, and
+  // UpdateTransition (run by Update while it runs, and only with an active camera) moves its
+  // "transitionTime" and hides the emblem at its end.
+  void StartTransition();
+  void UpdateTransition();
+  bool IsTransitionRunning() const { return transitionRunning_; }
+  // The emblem model entity drawn over the scene; null before Init.
+  ModelEnt* GetEmblem();
 
   // Writes the records of the textures that loaded to "Data/TextureInfoNew.xml".
   void SaveTextureInfo();
@@ -149,6 +159,7 @@ class Graphics : public EngineSystem {
   void RegisterVariables();
   void SetUpPostEffects();
   void StartMenuMusic();
+  void CreateEmblem();
   void UpdateIntroVideo();
   void DrawIntroVideo(const VideoPlayer& video);
   void RunPostChain();
@@ -223,6 +234,9 @@ class Graphics : public EngineSystem {
   std::map<std::string, MapChangeInfo> mapChangeInfo_;
   std::map<std::string, TextureSwapInfo> textureSwapInfo_;
   TransitionInfo transition_;
+  float transitionElapsed_ = 0;
+  bool transitionRunning_ = false;
+  EntityHandle emblem_;
   std::string mapEffectName_;
 
   platform::FolderWatch shaderWatch_;

@@ -47,8 +47,9 @@ void Graphics::Render() {
 
 void Graphics::RunPostChain() {
   PostProcessPass("Blur", postTarget_.get(), sceneTarget_->GetTexture());
-  // The transition and overlay passes take precedence here once they exist.
-  PostProcessPass(edgeOn_ ? "Edge" : "Emblem", nullptr, postTarget_->GetTexture());
+  // The overlay pass takes its place after the transition once the game logic has the overlay.
+  const char* closing = transitionRunning_ ? "Transition" : edgeOn_ ? "Edge" : "Emblem";
+  PostProcessPass(closing, nullptr, postTarget_->GetTexture());
 }
 
 void Graphics::DrawConsoleText(const std::string& text, int x, int y, uint32_t argb) {

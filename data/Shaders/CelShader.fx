@@ -39,6 +39,9 @@ float Spot(vec3 position, vec3 lightPos, vec3 lightDir) {
 vec4 Surface(vec2 uv) { return (useTexture ? texture(baseTex, uv) : vec4(1.0)) * diffuseMaterial; }
 // The band of the ramp a light level falls in.
 float Band(float light) { return texture(shadeTex, vec2(clamp(light, 0.02, 0.98), 0.5)).r; }
+// A spot light adds its bands only where it reaches: outside its cone the ramp's darkest band
+// would otherwise light the whole model.
+float SpotBand(float spot) { return spot > 0.0 ? Band(spot) : 0.0; }
 @shader CelVS
 out vec3 vNormal;
 out vec3 vWorld;
@@ -76,7 +79,7 @@ in vec2 vTexCoord;
 void main() {
   float d = max(dot(normalize(vNormal), -normalize(lightDir0)), 0.0);
   float spot = Spot(vWorld, lightPos1, lightDir1);
-  vec3 light = ambientLight.rgb + lightColor0.rgb * Band(d) + vec3(1.0, 1.0, 0.85) * Band(spot);
+  vec3 light = ambientLight.rgb + lightColor0.rgb * Band(d) + vec3(1.0, 1.0, 0.85) * SpotBand(spot);
   vec4 s = Surface(vTexCoord);
   fragColor = vec4(s.rgb * light, s.a);
 }
@@ -87,7 +90,7 @@ in vec2 vTexCoord;
 void main() {
   float d = max(dot(normalize(vNormal), -normalize(lightDir0)), 0.0);
   float spot = max(Spot(vWorld, lightPos1, lightDir1), Spot(vWorld, lightPos2, lightDir2));
-  vec3 light = ambientLight.rgb + lightColor0.rgb * Band(d) + vec3(1.0, 1.0, 0.85) * Band(spot);
+  vec3 light = ambientLight.rgb + lightColor0.rgb * Band(d) + vec3(1.0, 1.0, 0.85) * SpotBand(spot);
   vec4 s = Surface(vTexCoord);
   fragColor = vec4(s.rgb * light, s.a);
 }

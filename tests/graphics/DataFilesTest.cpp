@@ -118,8 +118,8 @@ TEST_F(GraphicsDataTest, RecordsOfUnlistedNamesTakeTheirDefaults) {
   EXPECT_EQ(graphics->GetTextureSwap("models/guard.x", 1), "b.png");
   EXPECT_EQ(graphics->GetTextureSwap("models/guard.x", 2), "none");
   EXPECT_EQ(graphics->GetTextureSwap("models/thief.x", 0), "none");
-  const MeshInfo& mesh = graphics->GetModelRenderInfo("models/thief.x");
-  EXPECT_EQ(mesh.Name, "models/thief.x");
+  const MeshInfo& mesh = graphics->GetModelRenderInfo("models/statue.x");
+  EXPECT_EQ(mesh.Name, "models/statue.x");
   EXPECT_EQ(mesh.BoundingSphereRadius, 10.0f);
   EXPECT_EQ(mesh.Rotation, (platform::Quaternion{0, 0, 0, 1}));
   const TextureInfo& texture = graphics->GetTextureRecord("textures/new.png");
