@@ -22,12 +22,9 @@ MapGpuData::MapGpuData(platform::RenderDevice& device, TextureManager& textures,
                        const MapRenderData& data)
     : textures_(textures) {
   const std::vector<MapVertex>& vertices = data.GetVertices();
-  const std::vector<uint16_t>& indices = data.GetIndices();
-  if (!vertices.empty() && !indices.empty()) {
+  if (!vertices.empty()) {
     vertices_ = std::make_unique<platform::VertexBuffer>(device, vertices.size() * sizeof(MapVertex),
                                                          platform::BufferUsage::Static, vertices.data());
-    indices_ = std::make_unique<platform::IndexBuffer>(device, indices.size(), false, platform::BufferUsage::Static,
-                                                       indices.data());
   }
   for (const std::string& name : data.GetTextureNames()) images_.push_back(FindImage(name, defaultTexture));
   for (const LightmapImage& image : data.GetLightmaps())

@@ -12,8 +12,7 @@ namespace platform {
 class RenderDevice;
 }
 
-// A map's render data on the graphics card: one static vertex and one 16-bit index buffer for
-// all faces, the image of every map texture (through the texture manager; the default texture
+// A map's render data on the graphics card: one static vertex buffer for all faces, the image of every map texture (through the texture manager; the default texture
 // stands in for one found under none of its file names) and a texture per lightmap. A part
 // that could not be made stays absent and the map is then not drawn.
 class MapGpuData {
@@ -29,7 +28,6 @@ class MapGpuData {
 
   // Null when the map has no geometry to draw.
   const platform::VertexBuffer* Vertices() const { return vertices_.get(); }
-  const platform::IndexBuffer* Indices() const { return indices_.get(); }
   const platform::Texture* TextureImage(size_t texture) const { return images_[texture]; }
   // Null for an index the map has no lightmap for.
   const platform::Texture* Lightmap(int32_t index) const;
@@ -41,7 +39,6 @@ class MapGpuData {
 
   TextureManager& textures_;
   std::unique_ptr<platform::VertexBuffer> vertices_;
-  std::unique_ptr<platform::IndexBuffer> indices_;
   std::vector<const platform::Texture*> images_;
   // The images this map holds a use of in the texture manager.
   std::vector<const platform::Texture*> held_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "engine/Engine.h"
 #include "graphics/Effect.h"
@@ -12,7 +13,6 @@
 namespace {
 
 const char* const kTechniques[3] = {"LightMap0Lights", "LightMap1Light", "LightMap2Lights"};
-constexpr int32_t kNoLightmap = INT32_MIN;
 
 void SetLight(platform::EffectProgram& program, const char* position, const char* direction, const MapLight& light) {
   program.SetFloatArray(position, &light.position.x, 3);
@@ -42,13 +42,28 @@ platform::Matrix BillboardWorld(const BspData& map, const BspFace& face, const p
 
 }  // namespace
 
-// The state of one DrawFaces call: the open technique and the lightmap bound last.
+// What a face needs of the effect: its lightmap image, the technique (how many lights reach it)
+// and, for one light, which.
+struct MapRenderer::FaceState {
+  const platform::Texture* lightmap = nullptr;
+  int lights = 0;
+  int light = -1;
+  bool operator==(const FaceState&) const = default;
+};
+
+// The state of one DrawFaces call: the open technique, the lightmap bound last and the run of
+// faces gathered under the current state but not yet drawn.
 struct MapRenderer::Pass {
+  Pass(Effect& e, const MapView& v, MapDrawStats& s) : effect(e), view(v), stats(s) {}
+
   Effect& effect;
   const MapView& view;
   MapDrawStats& stats;
   int technique = -1;
-  int32_t lightmap = kNoLightmap;
+  const platform::Texture* lightmap = nullptr;
+  FaceState runState;
+  uint32_t runFirst = 0;
+  uint32_t runCount = 0;
 
   platform::EffectProgram& Program() { return effect.Program(); }
   void Close() {
@@ -65,11 +80,18 @@ struct MapRenderer::Pass {
     Program().BeginPass(0);
     technique = lights;
   }
+  // Whether a face drawn from `first` in `state` can join the run.
+  bool Joins(const FaceState& state, uint32_t first) const {
+    return runCount > 0 && state == runState && first == runFirst + runCount;
+  }
 };
 
 MapRenderer::MapRenderer(platform::RenderDevice& device, TextureManager& textures, platform::Texture* defaultTexture,
                          BspMap& map)
-    : device_(device), map_(map), gpu_(device, textures, defaultTexture, map.GetRenderData()) {}
+    : device_(device),
+      map_(map),
+      gpu_(device, textures, defaultTexture, map.GetRenderData()),
+      batches_(device, map.Data(), map.GetRenderData()) {}
 
 void MapRenderer::SetLights(const MapLight* lights, int count) {
   lightCount_ = std::clamp(count, 0, 2);
@@ -85,7 +107,8 @@ MapDrawStats MapRenderer::Draw(Effect& effect, const MapView& view) {
     walk_.Collect(map_.Data(), data.GetTextureFlags(), view.frustum, view.eye, map_.GetCameraCluster(),
                   data.FaceQueued());
   }
-  if (!gpu_.Vertices() || !gpu_.Indices()) return stats;
+  if (!gpu_.Vertices() || !batches_.Indices()) return stats;
+  batches_.Update(map_.Data(), data, walk_);
 
   Profiler* profiler = Engine::Get()->GetProfiler();
   profiler->Start("MapFaceRender");
@@ -109,54 +132,82 @@ void MapRenderer::DrawFaces(Pass& pass, bool alpha, bool occluder) {
   std::vector<uint8_t>& queued = map_.GetRenderData().FaceQueued();
   platform::EffectProgram& program = pass.Program();
   program.SetTexture("lightMap", gpu_.FallbackLightmap());
-  pass.lightmap = kNoLightmap;
-  for (size_t t = 0; t < walk_.Lists().size() && t < flags.size(); ++t) {
-    const std::vector<QueuedFace>& list = walk_.Lists()[t];
-    if (list.empty() || bool(flags[t].alpha) != alpha || bool(flags[t].occluder) != occluder) continue;
+  pass.lightmap = gpu_.FallbackLightmap();
+  for (size_t t = 0; t < flags.size(); ++t) {
+    const std::span<const MapFaceBatches::Face> faces = batches_.FacesOf(t);
+    if (faces.empty() || bool(flags[t].alpha) != alpha || bool(flags[t].occluder) != occluder) continue;
     program.SetTexture("textureMap", gpu_.TextureImage(t));
     program.CommitChanges();
-    for (const QueuedFace& entry : list) {
+    for (const MapFaceBatches::Face& entry : faces) {
       const BspFace& face = map.faces[size_t(entry.face)];
       queued[size_t(entry.face)] = 0;
       pass.stats.faces += 1;
       pass.stats.triangles += face.meshVertexCount / 3;
-      bool changed = false;
-      if (pass.view.lightmaps && (face.lightmap != pass.lightmap || flags[t].noLightmap)) {
-        const platform::Texture* lightmap = flags[t].noLightmap ? nullptr : gpu_.Lightmap(face.lightmap);
-        program.SetTexture("lightMap", lightmap ? lightmap : gpu_.FallbackLightmap());
-        pass.lightmap = lightmap ? face.lightmap : kNoLightmap;
-        changed = true;
-      }
       const FaceLighting lighting = LightsReachingFace(map, face, lights_, lightCount_);
-      if (lighting.count != pass.technique) {
-        pass.Open(lighting.count);
-        if (lighting.count == 2) {
-          SetLight(program, "lightPos1", "lightDir1", lights_[0]);
-          SetLight(program, "lightPos2", "lightDir2", lights_[1]);
-          changed = true;
-        }
-      }
-      if (lighting.count == 1) {
-        SetLight(program, "lightPos1", "lightDir1", lights_[lighting.first]);
-        changed = true;
-      }
       pass.stats.facesByLights[lighting.count] += 1;
-      if (face.type != kFacePolygon && face.type != kFaceMesh) continue;
-      const bool billboard = flags[t].billboard && face.meshVertexCount >= 3;
+      if (entry.indexCount == 0) continue;
+      const platform::Texture* lightmap = flags[t].noLightmap ? nullptr : gpu_.Lightmap(face.lightmap);
+      const FaceState state{pass.view.lightmaps && lightmap ? lightmap : gpu_.FallbackLightmap(), lighting.count,
+                            lighting.count == 1 ? lighting.first : -1};
+      const bool billboard = flags[t].billboard;
+      if (!billboard && pass.Joins(state, entry.firstIndex)) {
+        pass.runCount += entry.indexCount;
+        continue;
+      }
+      Flush(pass);
+      const bool changed = Apply(pass, state);
       if (billboard) {
-        const platform::Matrix world = BillboardWorld(map, face, pass.view.look);
-        pass.effect.SetTransforms(world, world);
-        changed = true;
+        DrawBillboard(pass, face, entry);
+        continue;
       }
       if (changed) program.CommitChanges();
-      device_.DrawIndexedPrimitive(platform::PrimitiveType::TriangleList, *gpu_.Vertices(), *gpu_.Indices(),
-                                   MapGpuData::Layout(), face.firstVertex, uint32_t(face.firstMeshVertex),
-                                   uint32_t(face.meshVertexCount / 3));
-      if (billboard) {
-        pass.effect.SetTransforms(platform::MatrixIdentity(), platform::MatrixIdentity());
-        program.CommitChanges();
-      }
+      pass.runState = state;
+      pass.runFirst = entry.firstIndex;
+      pass.runCount = entry.indexCount;
     }
+    Flush(pass);
   }
   pass.Close();
+}
+
+bool MapRenderer::Apply(Pass& pass, const FaceState& state) {
+  platform::EffectProgram& program = pass.Program();
+  bool changed = false;
+  if (state.lightmap != pass.lightmap) {
+    program.SetTexture("lightMap", state.lightmap);
+    pass.lightmap = state.lightmap;
+    changed = true;
+  }
+  if (state.lights != pass.technique) {
+    pass.Open(state.lights);
+    if (state.lights == 2) {
+      SetLight(program, "lightPos1", "lightDir1", lights_[0]);
+      SetLight(program, "lightPos2", "lightDir2", lights_[1]);
+      changed = true;
+    }
+  }
+  if (state.lights == 1) {
+    SetLight(program, "lightPos1", "lightDir1", lights_[state.light]);
+    changed = true;
+  }
+  return changed;
+}
+
+void MapRenderer::Flush(Pass& pass) {
+  if (pass.runCount == 0) return;
+  device_.DrawIndexedPrimitive(platform::PrimitiveType::TriangleList, *gpu_.Vertices(), *batches_.Indices(),
+                               MapGpuData::Layout(), 0, pass.runFirst, pass.runCount / 3);
+  pass.stats.draws += 1;
+  pass.runCount = 0;
+}
+
+void MapRenderer::DrawBillboard(Pass& pass, const BspFace& face, const MapFaceBatches::Face& entry) {
+  const platform::Matrix world = BillboardWorld(map_.Data(), face, pass.view.look);
+  pass.effect.SetTransforms(world, world);
+  pass.Program().CommitChanges();
+  pass.runFirst = entry.firstIndex;
+  pass.runCount = entry.indexCount;
+  Flush(pass);
+  pass.effect.SetTransforms(platform::MatrixIdentity(), platform::MatrixIdentity());
+  pass.Program().CommitChanges();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "map/MapFaceBatches.h"
 #include "map/MapFaceLights.h"
 #include "map/MapGpuData.h"
 #include "map/VisibleFaceWalk.h"
@@ -27,13 +28,15 @@ struct MapDrawStats {
   int32_t faces = 0;
   int32_t triangles = 0;
   int32_t facesByLights[3] = {0, 0, 0};
+  int32_t draws = 0;  // draw calls: faces that share their state go in one
 };
 
 // Draws one loaded map's faces: the visible-face walk, then the queued faces texture by texture
 // in three passes (opaque occluders, other opaque faces, alpha faces) with the map effect,
 // whose technique follows how many flashlights reach each face ("LightMap0Lights",
-// "LightMap1Light", "LightMap2Lights"). The map must stay loaded while this lives; a map that
-// is loaded again needs a new renderer.
+// "LightMap1Light", "LightMap2Lights"). Neighbouring faces of a texture that share lightmap,
+// technique and light go to the card as one draw (MapFaceBatches); a billboard is drawn alone.
+// The map must stay loaded while this lives; a map that is loaded again needs a new renderer.
 class MapRenderer {
  public:
   MapRenderer(platform::RenderDevice& device, TextureManager& textures, platform::Texture* defaultTexture,
@@ -52,12 +55,19 @@ class MapRenderer {
 
  private:
   struct Pass;
+  struct FaceState;
   void DrawFaces(Pass& pass, bool alpha, bool occluder);
+  // Makes the effect draw with the state of a face; true when parameters changed.
+  bool Apply(Pass& pass, const FaceState& state);
+  // Draws the faces gathered since the last state change.
+  void Flush(Pass& pass);
+  void DrawBillboard(Pass& pass, const BspFace& face, const MapFaceBatches::Face& entry);
 
   platform::RenderDevice& device_;
   BspMap& map_;
   MapGpuData gpu_;
   VisibleFaceWalk walk_;
+  MapFaceBatches batches_;
   MapLight lights_[2];
   int lightCount_ = 0;
 };

@@ -50,8 +50,10 @@ struct VisibleFaceWalk::Walk {
 void VisibleFaceWalk::Collect(const BspData& map, const std::vector<TextureRenderFlags>& flags,
                               const Frustum& frustum, const platform::Vector3& eye, int32_t cameraCluster,
                               std::vector<uint8_t>& queued) {
+  lists_.swap(previous_);
   lists_.resize(flags.size());
   for (auto& list : lists_) list.clear();
-  if (map.nodes.empty() || flags.size() != map.textures.size() || queued.size() != map.faces.size()) return;
-  Walk{map, flags, frustum, eye, cameraCluster, queued, lists_}.Node(0);
+  if (!map.nodes.empty() && flags.size() == map.textures.size() && queued.size() == map.faces.size())
+    Walk{map, flags, frustum, eye, cameraCluster, queued, lists_}.Node(0);
+  if (lists_ != previous_) ++generation_;
 }

@@ -12,6 +12,7 @@ class Frustum;
 struct QueuedFace {
   int32_t face;
   int32_t leaf;
+  bool operator==(const QueuedFace&) const = default;
 };
 
 // The faces the camera may see, one list per map texture: the BSP tree walked from the root,
@@ -27,8 +28,14 @@ class VisibleFaceWalk {
                const platform::Vector3& eye, int32_t cameraCluster, std::vector<uint8_t>& queued);
 
   const std::vector<std::vector<QueuedFace>>& Lists() const { return lists_; }
+  // Counts the walks whose lists differed from the walk before, so that what is built from
+  // the lists is built again only when the visible set changes.
+  uint64_t Generation() const { return generation_; }
 
  private:
   struct Walk;
   std::vector<std::vector<QueuedFace>> lists_;
+  // The lists of the walk before, kept to compare against (and for their memory).
+  std::vector<std::vector<QueuedFace>> previous_;
+  uint64_t generation_ = 0;
 };

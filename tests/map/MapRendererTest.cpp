@@ -124,6 +124,22 @@ TEST_F(MapRendererTest, LockedVisibilityKeepsDrawingTheFacesOfItsMomentFromAnoth
   EXPECT_LT(MatchingShare(Screen(), lockedFrame, 6), 0.9) << "unlocked, the Egyptian room's walls are drawn";
 }
 
+// Two flashlights in the hall: one on the floor ahead, one on the east wall, so faces take
+// each of the three techniques and single-light faces differ in their light.
+TEST_F(MapRendererTest, FlashlitFacesMatchTheirReferenceImage) {
+  StartGraphics();
+  LoadMap(DemoMapBytes("lobby.bsp"), "lobby.bsp");
+  const MapLight lights[2] = {{{400, -200, 120}, platform::Vec3Normalize({0.5f, -0.3f, -0.8f})},
+                              {{300, -300, 100}, platform::Vec3Normalize({1.0f, 0.0f, -0.2f})}};
+  renderer->SetLights(lights, 2);
+  const MapDrawStats stats = DrawFrom(kHallEye, kHallLook);
+  EXPECT_GT(stats.facesByLights[1], 0);
+  EXPECT_GT(stats.facesByLights[2], 0);
+  EXPECT_EQ(stats.facesByLights[0] + stats.facesByLights[1] + stats.facesByLights[2], stats.faces);
+  ExpectMatchesReference(Screen(), graphics->GetDevice()->BackBufferWidth(), graphics->GetDevice()->BackBufferHeight(),
+                         "lobby_flashlights");
+}
+
 TEST_F(MapRendererTest, LightmapsShadeTheFacesAndCanBeSwitchedOff) {
   StartGraphics();
   LoadMap(DemoMapBytes("lobby.bsp"), "lobby.bsp");
