@@ -51,6 +51,7 @@ class MapRenderer {
 
   BspMap& GetMap() { return map_; }
   const VisibleFaceWalk& GetVisibleFaces() const { return walk_; }
+  const MapFaceBatches& GetBatches() const { return batches_; }
   const MapGpuData& GetGpuData() const { return gpu_; }
 
  private:

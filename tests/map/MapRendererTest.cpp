@@ -5,9 +5,11 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <span>
 
 #include "map/BspMap.h"
 #include "map/MapRenderer.h"
+#include "map/StringList.h"
 #include "platform/core/Files.h"
 #include "platform/render/ImageData.h"
 #include "platform/render/PngFile.h"
@@ -138,6 +140,74 @@ TEST_F(MapRendererTest, FlashlitFacesMatchTheirReferenceImage) {
   EXPECT_EQ(stats.facesByLights[0] + stats.facesByLights[1] + stats.facesByLights[2], stats.faces);
   ExpectMatchesReference(Screen(), graphics->GetDevice()->BackBufferWidth(), graphics->GetDevice()->BackBufferHeight(),
                          "lobby_flashlights");
+}
+
+// Without flashlights the state changes only with texture and lightmap, so each pair the
+// visible faces use is one draw; with lightmaps off, each texture is.
+TEST_F(MapRendererTest, FacesOfOneTextureAndLightmapAreOneDraw) {
+  StartGraphics();
+  LoadMap(DemoMapBytes("lobby.bsp"), "lobby.bsp");
+  const Vector3 north{0.0f, 1.0f, -0.1f};
+  const Vector3 inEgypt{384, -1400, 72};
+  const MapDrawStats stats = DrawFrom(inEgypt, north);
+  std::set<std::pair<int32_t, int32_t>> pairs;
+  std::set<int32_t> textures;
+  for (const auto& list : renderer->GetVisibleFaces().Lists()) {
+    for (const QueuedFace& entry : list) {
+      const BspFace& face = map.Data().faces[size_t(entry.face)];
+      pairs.insert({face.texture, face.lightmap});
+      textures.insert(face.texture);
+    }
+  }
+  EXPECT_GT(stats.faces, int32_t(pairs.size()));
+  EXPECT_GT(pairs.size(), textures.size()) << "a texture spans lightmaps in this view";
+  EXPECT_EQ(stats.draws, int32_t(pairs.size()));
+  EXPECT_EQ(DrawFrom(inEgypt, north, false).draws, int32_t(textures.size()));
+}
+
+// Opaque faces are grouped by lightmap, keeping the walk's order within a lightmap; an alpha
+// texture keeps the walk's far-to-near order, which its blending needs. Each face's triangles
+// follow the one before in the index list.
+TEST_F(MapRendererTest, OpaqueFacesAreGroupedByLightmapAndAlphaFacesKeepTheirOrder) {
+  StartGraphics();
+  const std::vector<uint8_t> bytes = DemoMapBytes("lobby.bsp");
+  auto lightmapOf = [&](int32_t face) { return map.Data().faces[size_t(face)].lightmap; };
+  auto faceList = [&](size_t texture) {
+    std::vector<int32_t> faces;
+    for (const QueuedFace& entry : renderer->GetVisibleFaces().Lists()[texture]) faces.push_back(entry.face);
+    return faces;
+  };
+  auto grouped = [&](std::vector<int32_t> faces) {
+    std::stable_sort(faces.begin(), faces.end(), [&](int32_t a, int32_t b) { return lightmapOf(a) < lightmapOf(b); });
+    return faces;
+  };
+  // A texture whose faces in this view come in mixed lightmap order becomes the alpha one.
+  LoadMap(bytes, "lobby.bsp");
+  DrawFrom(kHallEye, kHallLook);
+  size_t mixed = 0;
+  while (mixed < map.Data().textures.size() && grouped(faceList(mixed)) == faceList(mixed)) ++mixed;
+  ASSERT_LT(mixed, map.Data().textures.size());
+  SaveStringListXml({map.GetRenderData().GetTextureNames()[mixed]}, DataFile("alhpaTextures.xml"));
+  renderer.reset();
+  LoadMap(bytes, "lobby.bsp");
+  ASSERT_TRUE(map.GetRenderData().GetTextureFlags()[mixed].alpha);
+
+  DrawFrom(kHallEye, kHallLook);
+  uint32_t next = 0;
+  int reordered = 0;
+  for (size_t t = 0; t < map.Data().textures.size(); ++t) {
+    SCOPED_TRACE(t);
+    std::vector<int32_t> laidOut;
+    for (const MapFaceBatches::Face& f : renderer->GetBatches().FacesOf(t)) {
+      laidOut.push_back(f.face);
+      EXPECT_EQ(f.firstIndex, next);
+      next += f.indexCount;
+    }
+    const std::vector<int32_t> listed = faceList(t);
+    reordered += t != mixed && grouped(listed) != listed;
+    EXPECT_EQ(laidOut, t == mixed ? listed : grouped(listed));
+  }
+  EXPECT_GT(reordered, 0) << "the view has opaque faces whose walk order mixes lightmaps";
 }
 
 TEST_F(MapRendererTest, LightmapsShadeTheFacesAndCanBeSwitchedOff) {

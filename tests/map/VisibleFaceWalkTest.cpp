@@ -106,6 +106,21 @@ TEST_F(VisibleFaceWalkTest, LockVisKeepsTheClusterOfTheMomentItWasSet) {
   EXPECT_TRUE(QueuedClusters().count(kEgypt));
 }
 
+// What is built from the lists (the draw batches) is rebuilt only when the generation moves.
+TEST_F(VisibleFaceWalkTest, TheGenerationMovesOnlyWhenTheVisibleSetChanges) {
+  auto walkFrom = [&](const platform::Vector3& eye) {
+    map.GetRenderData().FaceQueued().assign(map.Data().faces.size(), 0);
+    Walk(eye);
+    return walk.Generation();
+  };
+  const uint64_t shop = walkFrom(kInShop);
+  EXPECT_EQ(walkFrom(kInShop), shop) << "the same view";
+  EXPECT_EQ(walkFrom(kInShop + platform::Vector3{0, 0, 8}), shop) << "a step that crosses no plane";
+  const uint64_t egypt = walkFrom(kInEgypt);
+  EXPECT_EQ(egypt, shop + 1);
+  EXPECT_EQ(walkFrom(kInShop), egypt + 1) << "back again";
+}
+
 TEST_F(VisibleFaceWalkTest, AMapWithoutVisibilityDataShowsEveryLeafInTheFrustum) {
   BspFileContents contents = MinimalMap();
   contents.clusterCount = 0;
