@@ -170,6 +170,7 @@ class Graphics : public EngineSystem {
   void DrawGUIScreens();
   void SetGUIView();
   void DrawGUICursor();
+  void UpdateBatteryMeter();
   void BeginOverlay();
   bool ShowsSpriteLayer() const;
   void DrawHUDLayer();

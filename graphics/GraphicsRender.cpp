@@ -19,6 +19,7 @@ void Graphics::Render() {
   // The 3-D part (map faces, debug shapes, shadows, models) runs whenever a camera is active;
   // "Show Map" and "Show Models" gate their own passes inside it.
   modelScene_.DrawScene(*this);
+  if (modelScene_.GetActiveCamera()) UpdateBatteryMeter();
 
   device_->SetZWrite(false);
   if (blurOn_) RunPostChain();

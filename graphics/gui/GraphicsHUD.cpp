@@ -1,5 +1,6 @@
-// The graphics system's HUD in the frame: the overlay's target while a white fade runs, the
-// gate of the 3-D sprite layer, the HUD layer over the game and the closing white fade.
+// The graphics system's HUD in the frame: the battery meter, the overlay's target while a
+// white fade runs, the gate of the 3-D sprite layer, the HUD layer over the game and the
+// closing white fade.
 #include "engine/Engine.h"
 #include "graphics/Graphics.h"
 #include "graphics/gui/GUI.h"
@@ -28,6 +29,15 @@ void Graphics::ComposeWhiteFade() {
 
 bool Graphics::ShowsSpriteLayer() const {
   return GetActiveCamera() && !(hudGame_ && hudGame_->IsBusted());
+}
+
+// The bar shows as many pixels of its picture as the battery holds, 48 when full.
+void Graphics::UpdateBatteryMeter() {
+  GUISpriteElement* meter = gui_ ? gui_->GetSpriteElements().Get("BatteryMeter") : nullptr;
+  const PlayerInfo* info = HudPlayerInfo();
+  if (!meter || !info) return;
+  meter->Rect.width = static_cast<int32_t>(static_cast<float>(info->battery) * 0.48f);
+  meter->BuildFrames();
 }
 
 // Money, clock and ammunition over a running round, and the sign that a door can be entered.

@@ -57,6 +57,26 @@ TEST_F(HudLayerTest, TheDoorSignShowsWhileTheThiefStandsAtADoor) {
   EXPECT_FLOAT_EQ(sign->Rect.topLeft.y, -1024.0f);
 }
 
+TEST_F(HudLayerTest, TheBatteryMeterShowsTheChargeInGameView) {
+  StartHud();
+  graphics->ChangeGUIScreen("HUD", 0);
+  GUISpriteElement* meter = Sprite("BatteryMeter");
+  ASSERT_NE(meter, nullptr);
+  thief->info.battery = 50;
+  Frame();
+  EXPECT_EQ(meter->Rect.width, 48);
+  Camera camera;
+  camera.owner = thief;
+  graphics->SetActiveCamera(&camera);
+  Frame();
+  EXPECT_EQ(meter->Rect.width, 24);
+  EXPECT_EQ(meter->frames.back().right, 24);
+  thief->info.battery = 100;
+  Frame();
+  EXPECT_EQ(meter->Rect.width, 48);
+  graphics->SetActiveCamera(nullptr);
+}
+
 TEST_F(HudLayerTest, TheFrameRunsTheAnimations) {
   StartHud();
   graphics->ChangeGUIScreen("HUD", 0);

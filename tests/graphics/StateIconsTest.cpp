@@ -1,8 +1,7 @@
-// The 3-D markers over guards, teleporters and drop-offs: which sprite goes where, and what
-// keeps a marker away.
+// The 3-D markers over guards, teleporters and drop-offs: which of the demo's marker sprites
+// goes where, and what keeps a marker away.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <optional>
 
 #include "graphics/gui/StateIcons.h"
@@ -12,19 +11,17 @@ namespace {
 
 class StateIconsTest : public HudTest {
  protected:
-  // The GUI points at the icons until the engine is gone.
+  // The GUI points at the label until the engine is gone.
   ~StateIconsTest() override { Stop(); }
   void SetUp() override {
     StartHud();
-    for (const char* name : {"sleeping", "surprise", "confused", "Vault", "Dropoff"}) {
-      icons.emplace_back();
-      graphics->GetGUI()->GetSpriteElements().Add(name, &icons.back());
-    }
+    graphics->GetGUI()->GetSpriteElements().Add("Vault", &label);
   }
   // Where the named icon was put, or nothing when it was not drawn.
-  std::optional<platform::Vector3> PlaceOf(size_t icon) const {
-    if (!icons[icon].worldPositioned) return std::nullopt;
-    return icons[icon].worldPosition;
+  std::optional<platform::Vector3> PlaceOf(const char* name) {
+    GUISpriteElement* icon = graphics->GetGUI()->GetSpriteElements().Get(name);
+    if (!icon || !icon->worldPositioned) return std::nullopt;
+    return icon->worldPosition;
   }
   static void ExpectAt(const std::optional<platform::Vector3>& at, float x, float y, float z) {
     ASSERT_TRUE(at.has_value());
@@ -33,8 +30,16 @@ class StateIconsTest : public HudTest {
     EXPECT_FLOAT_EQ(at->z, z);
   }
 
-  std::deque<GUISpriteElement> icons;
+  GUISpriteElement label;
 };
+
+TEST_F(StateIconsTest, TheDemoCarriesEveryMarkerWithItsPicture) {
+  for (const char* name : {"sleeping", "surprise", "confused", "Dropoff"}) {
+    GUISpriteElement* icon = graphics->GetGUI()->GetSpriteElements().Get(name);
+    ASSERT_NE(icon, nullptr) << name;
+    EXPECT_TRUE(icon->texture) << name;
+  }
+}
 
 TEST_F(StateIconsTest, GuardsShowWhatTheyAreDoingAboveTheirHeads) {
   game.guards = {{{10, 20, 30}, true, "sleep"},
@@ -42,22 +47,22 @@ TEST_F(StateIconsTest, GuardsShowWhatTheyAreDoingAboveTheirHeads) {
                  {{70, 80, 90}, false, "surprise"},
                  {{1, 2, 3}, true, "patrol"}};
   DrawStateIcons();
-  ExpectAt(PlaceOf(0), 10, 20, 190);
-  ExpectAt(PlaceOf(2), 40, 50, 220);
+  ExpectAt(PlaceOf("sleeping"), 10, 20, 190);
+  ExpectAt(PlaceOf("confused"), 40, 50, 220);
   // A guard whose model was not drawn shows nothing; neither does an action without an icon.
-  EXPECT_FALSE(PlaceOf(1).has_value());
+  EXPECT_FALSE(PlaceOf("surprise").has_value());
 }
 
 TEST_F(StateIconsTest, VisibleTeleportersShowTheirLabelAndDropOffsTheirSign) {
   game.teleporters = {{{100, 0, 0}, true, "Vault"}, {{200, 0, 0}, true, "Nowhere"}};
   game.dropoffs = {{{0, 300, 10}, false, ""}};
   DrawStateIcons();
-  ExpectAt(PlaceOf(3), 100, 0, 50);
-  EXPECT_FLOAT_EQ(icons[3].center.x, 128.0f);
-  EXPECT_FALSE(PlaceOf(4).has_value());
+  ExpectAt(PlaceOf("Vault"), 100, 0, 50);
+  EXPECT_FLOAT_EQ(label.center.x, 128.0f);
+  EXPECT_FALSE(PlaceOf("Dropoff").has_value());
   game.dropoffs[0].visible = true;
   DrawStateIcons();
-  ExpectAt(PlaceOf(4), 0, 300, 60);
+  ExpectAt(PlaceOf("Dropoff"), 0, 300, 60);
 }
 
 TEST_F(StateIconsTest, NothingShowsUnderTheOverlayOrWithoutAGame) {
@@ -67,8 +72,8 @@ TEST_F(StateIconsTest, NothingShowsUnderTheOverlayOrWithoutAGame) {
   DrawStateIcons();
   graphics->SetHudGame(nullptr);
   DrawStateIcons();
-  EXPECT_FALSE(PlaceOf(0).has_value());
-  EXPECT_FALSE(PlaceOf(4).has_value());
+  EXPECT_FALSE(PlaceOf("sleeping").has_value());
+  EXPECT_FALSE(PlaceOf("Dropoff").has_value());
 }
 
 }  // namespace

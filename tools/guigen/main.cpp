@@ -1,7 +1,7 @@
 // guigen OUTPUT_DIR: paints the demo's GUI pictures into OUTPUT_DIR/textures/gui: the menu
 // background, the two-frame buttons (at rest, lit), the selection arrow and glint, the place
-// badges of the round's end, the cursor (a BMP with alpha, its hot spot the top-left pixel) and
-// the HUD's digit strips.
+// badges of the round's end, the cursor (a BMP with alpha, its hot spot the top-left pixel),
+// the HUD's digit strips and the marks over guards and drop-offs.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -114,6 +114,46 @@ Painter HudDigits(float r, float g, float b) {
   };
 }
 
+// The marks over guards: two Zs of a sleeper, the exclamation of surprise, the question of
+// confusion; and the sign over a drop-off, a plate with an arrow pointing down.
+bool InZ(int x, int y, int left, int top, int size) {
+  const int u = x - left, v = y - top;
+  if (u < 0 || v < 0 || u >= size || v >= size) return false;
+  const int t = std::max(2, size / 6);
+  return v < t || v >= size - t || std::abs((size - 1 - u) - v) < t;
+}
+
+void Sleeping(Image& im, int x, int y) {
+  if (InZ(x, y, 4, 24, 36) || InZ(x, y, 40, 4, 20)) im.Set(x, y, 0.7f, 0.85f, 1.0f);
+  else im.Set(x, y, 0, 0, 0, 0);
+}
+
+void Surprise(Image& im, int x, int y) {
+  const bool bar = std::abs(x - 32) < 6 && y >= 4 && y < 44;
+  const bool dot = std::hypot(x - 32, y - 54) < 6;
+  if (bar || dot) im.Set(x, y, 1.0f, 0.3f, 0.2f);
+  else im.Set(x, y, 0, 0, 0, 0);
+}
+
+void Confused(Image& im, int x, int y) {
+  const float r = std::hypot(x - 32, y - 20);
+  const bool hook = r > 10 && r < 17 && !(x < 32 && y > 20);
+  const bool stem = std::abs(x - 32) < 4 && y >= 34 && y < 46;
+  const bool dot = std::hypot(x - 32, y - 55) < 5;
+  if (hook || stem || dot) im.Set(x, y, 1.0f, 0.85f, 0.2f);
+  else im.Set(x, y, 0, 0, 0, 0);
+}
+
+void Dropoff(Image& im, int x, int y) {
+  if (!InsidePlate(x, y, 256, 64, 20)) {
+    im.Set(x, y, 0, 0, 0, 0);
+    return;
+  }
+  const bool arrow = (std::abs(x - 128) < 8 && y >= 8 && y < 36) || (y >= 34 && std::abs(x - 128) <= 56 - y);
+  if (arrow) im.Set(x, y, 1, 1, 1);
+  else im.Set(x, y, 0.2f, 0.6f, 0.25f, 0.85f);
+}
+
 // The classic arrow: a white body with a black outline.
 void Cursor(Image& im, int x, int y) {
   const bool body = x <= y && x < 12 && y < 18 && !(y > 12 && x > 24 - y);
@@ -174,6 +214,10 @@ int main(int argc, char** argv) {
       {"textures/gui/cursor.bmp", 16, 24, Cursor, WriteBmpWithAlpha},
       {"textures/gui/numbersYellow.dds", 896, 64, HudDigits(1.0f, 0.85f, 0.2f), texgen::WriteDds},
       {"textures/gui/numbersWhite.dds", 896, 64, HudDigits(1.0f, 1.0f, 1.0f), texgen::WriteDds},
+      {"textures/gui/sleeping.png", 64, 64, Sleeping, texgen::WritePng},
+      {"textures/gui/surprise.png", 64, 64, Surprise, texgen::WritePng},
+      {"textures/gui/confused.png", 64, 64, Confused, texgen::WritePng},
+      {"textures/gui/dropoff.png", 256, 64, Dropoff, texgen::WritePng},
   };
   return texgen::WriteOutputs("guigen", argv[1], outputs);
 }
