@@ -11,6 +11,7 @@
 #include "platform/render/FontFace.h"
 #include "platform/render/SpriteBatch.h"
 #include "platform/render/Texture.h"
+#include "platform/render/gl/DeviceImpl.h"
 
 namespace platform {
 namespace {
@@ -28,6 +29,7 @@ struct Glyph {
   int left = 0;    // from the pen to the bitmap's left edge
   int top = 0;     // from the baseline up to the bitmap's top edge
   int advance = 0;
+  bool cached = false;  // rendered into the atlas when the font was made
 };
 
 constexpr int kFirstChar = 32;
@@ -61,6 +63,22 @@ struct Font::Impl {
     return w;
   }
 };
+
+namespace {
+
+// Calls `line(begin, end)` for every line of `text` as a byte range, without a list of them, so
+// that drawing text asks nothing of the heap.
+template <class Line>
+void ForEachLine(const std::string& text, unsigned format, Line line) {
+  size_t begin = 0;
+  for (size_t i = 0; i <= text.size(); ++i)
+    if (i == text.size() || (text[i] == '\n' && !(format & TextSingleLine))) {
+      line(begin, i);
+      begin = i + 1;
+    }
+}
+
+}  // namespace
 
 Font::Font(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 Font::~Font() = default;
@@ -98,6 +116,7 @@ std::unique_ptr<Font> Font::Create(RenderDevice& device, const std::string& face
     if (FT_Load_Char(f, ToUnicode(uint8_t(c)), FT_LOAD_RENDER) != 0) continue;
     const FT_Bitmap& b = f->glyph->bitmap;
     Glyph& g = impl->glyphs[c];
+    g.cached = true;
     g.advance = int((f->glyph->advance.x + 32) >> 6);
     g.left = f->glyph->bitmap_left;
     g.top = f->glyph->bitmap_top;
@@ -145,17 +164,12 @@ int Font::DrawText(SpriteBatch* batch, const std::string& text, IntRect* rect, u
     }
     return 0;
   }
-  // Lines as [begin, end) byte ranges.
-  std::vector<std::pair<size_t, size_t>> lines;
-  size_t begin = 0;
-  for (size_t i = 0; i <= text.size(); ++i)
-    if (i == text.size() || (text[i] == '\n' && !(format & TextSingleLine))) {
-      lines.emplace_back(begin, i);
-      begin = i + 1;
-    }
-  int width = 0;
-  for (auto [b, e] : lines) width = std::max(width, f.LineWidth(text, b, e));
-  const int height = int(lines.size()) * f.height;
+  int width = 0, lineCount = 0;
+  ForEachLine(text, format, [&](size_t b, size_t e) {
+    width = std::max(width, f.LineWidth(text, b, e));
+    ++lineCount;
+  });
+  const int height = lineCount * f.height;
   if (format & TextCalcRect) {
     rect->right = rect->left + width;
     rect->bottom = rect->top + height;
@@ -171,13 +185,15 @@ int Font::DrawText(SpriteBatch* batch, const std::string& text, IntRect* rect, u
   int top = rect->top;
   if (format & TextVCenter) top += (rect->Height() - height) / 2;
   else if (format & TextBottom) top = rect->bottom - height;
-  for (auto [b, e] : lines) {
+  RenderStats& stats = f.device.Internals()->stats;
+  ForEachLine(text, format, [&](size_t b, size_t e) {
     const int lineWidth = f.LineWidth(text, b, e);
     int pen = rect->left;
     if (format & TextCenter) pen += (rect->Width() - lineWidth) / 2;
     else if (format & TextRight) pen = rect->right - lineWidth;
     for (size_t i = b; i < e; ++i) {
       const Glyph& g = f.glyphs[uint8_t(text[i])];
+      ++(g.cached ? stats.glyphHits : stats.glyphMisses);
       if (g.source.Width() > 0) {
         const Float3 at{float(pen + g.left), float(top + f.ascent - g.top), 0.0f};
         target->Draw(*f.atlas, &g.source, nullptr, &at, argb);
@@ -185,7 +201,7 @@ int Font::DrawText(SpriteBatch* batch, const std::string& text, IntRect* rect, u
       pen += g.advance;
     }
     top += f.height;
-  }
+  });
   if (target != batch) target->End();
   return height;
 }

@@ -132,6 +132,7 @@ void RenderDevice::Impl::ApplyState() {
 }
 
 void RenderDevice::Impl::PrepareDraw(const VertexLayout& layout, const void* base) {
+  ++stats.drawCalls;
   ApplyState();
   const GpuProgram* program = effectProgram;
   if (program)
@@ -260,6 +261,7 @@ void RenderDevice::Clear(unsigned flags, uint32_t argb, float depth, int stencil
     mask |= GL_STENCIL_BUFFER_BIT;
   }
   glClear(mask);
+  ++d.stats.clears;
   d.stateDirty = true;
 }
 
@@ -396,6 +398,8 @@ std::vector<uint8_t> RenderDevice::ReadPixels(const IntRect& rect) const {
   glReadPixels(r.left, r.top, r.Width(), r.Height(), GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
   return pixels;
 }
+
+const RenderStats& RenderDevice::Stats() const { return impl_->stats; }
 
 bool RenderDevice::SaveScreenshot(const std::string& path) const {
   const int w = TargetWidth(), h = TargetHeight();

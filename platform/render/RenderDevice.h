@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/render/RenderStats.h"
 #include "platform/render/RenderTypes.h"
 
 namespace platform {
@@ -107,6 +108,9 @@ class RenderDevice {
   // Saves render target 0 whole as PNG (opaque for the back buffer). False when it cannot be
   // written.
   bool SaveScreenshot(const std::string& path) const;
+
+  // What the device has drawn so far, for measurements.
+  const RenderStats& Stats() const;
 
   Impl* Internals() const { return impl_.get(); }
 

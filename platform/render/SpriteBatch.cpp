@@ -57,6 +57,9 @@ struct SpriteBatch::Impl {
   float world[16];
   float view[16];
   std::vector<Sprite> sprites;
+  // Vertex scratch space, kept between flushes so a steady frame asks nothing of the heap.
+  std::vector<SpriteVertex> screenVertices;
+  std::vector<WorldVertex> worldVertices;
   GLuint clampSampler = 0;
 
   explicit Impl(RenderDevice& d) : device(d) {
@@ -79,14 +82,19 @@ void SpriteBatch::Impl::DrawRun(size_t first, size_t last) {
   device.SetTexture(nullptr);
   device.Internals()->stage0 = sprites[first].texture;
   const auto count = static_cast<uint32_t>((last - first) * 2);
+  RenderStats& stats = device.Internals()->stats;
+  stats.spritesDrawn += last - first;
+  ++stats.spriteTextureChanges;
   if (!billboard) {
-    std::vector<SpriteVertex> vertices;
+    std::vector<SpriteVertex>& vertices = screenVertices;
+    vertices.clear();
     for (size_t i = first; i < last; ++i) AppendQuad(vertices, sprites[i].corners);
     device.DrawPrimitiveUP(PrimitiveType::TriangleList, VertexLayout::ScreenColorTexture(),
                            vertices.data(), count);
     return;
   }
-  std::vector<WorldVertex> vertices;
+  std::vector<WorldVertex>& vertices = worldVertices;
+  vertices.clear();
   for (size_t i = first; i < last; ++i) {
     WorldVertex q[4];
     for (int c = 0; c < 4; ++c) {

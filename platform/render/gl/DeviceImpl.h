@@ -38,6 +38,7 @@ struct RenderDevice::Impl {
   FixedFunction fixed;
   // The program of the open effect pass; null draws through the fixed-function emulation.
   const GpuProgram* effectProgram = nullptr;
+  RenderStats stats;
 
   ~Impl();
 
