@@ -1,6 +1,6 @@
 // Softens the scene: each pixel takes half of a 3 x 3 tent blur around it, which rounds off
 // the hard steps of the cel shading without smearing detail.
-@param texture baseTex filter=linear address=clamp
+@param texture baseTex filter=point address=clamp
 @param float4x4 matWorld
 @param float4x4 matViewProjection
 @param float4x4 matInverseWorld

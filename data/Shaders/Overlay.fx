@@ -1,5 +1,5 @@
 // Dims the scene behind an overlay screen (pause, end of round).
-@param texture baseTex filter=linear address=clamp
+@param texture baseTex filter=point address=clamp
 @technique Overlay
 @pass fragment=OverlayFS cull=none zenable=false zwrite=false blend=false
 @shader OverlayFS
