@@ -1,130 +1,125 @@
-// Run headless: SDL_VIDEODRIVER=offscreen LIBGL_ALWAYS_SOFTWARE=1 ALSOFT_DRIVERS=null (llvmpipe),
-// on a copy of the demo's graphics data.
+// The graphics system's own costs on the demo data. Run headless: SDL_VIDEODRIVER=offscreen
+// LIBGL_ALWAYS_SOFTWARE=1 ALSOFT_DRIVERS=null (Mesa llvmpipe), 1024 x 768, demo settings
+// (post-processing on).
 //
-// Measured on the 8-core build machine under a load of about 16 (RelWithDebInfo, Mesa 22.3.6
-// llvmpipe, 1024 x 768), wall time:
-//   BM_StartUpToFirstFrame   495 ms  settings, device, 13 effects compiled, 8 textures, lists,
-//                                    first frame presented and waited for
-//   BM_EmptyFrame             95 ms  idle frame with the demo's post-processing on: clear, the
-//                                    blur and edge passes over the whole screen, present, wait
-//   BM_EffectReload           34 ms  the shader list read and every effect compiled again in place
-//   BM_IdleFrameAllocations   0 heap allocations per idle frame once the driver is warm
+// BM_StartUpToFirstFrame  settings, device, effects, textures, lists, GUI screens, the first
+//                         frame presented and waited for
+// BM_EmptyFrame           the idle frame: the "Intro" screen over the background, no camera
+// BM_MenuFrame            the main menu with its buttons and texts, no camera
+// BM_CameraFrame          a frame seen from a camera over an empty world with a few debug
+//                         shapes: the fixed cost of a game frame (clears, post chain, present)
+// BM_PostPass/n           one pass of the post chain: 0 "Blur", 1 "Edge", 2 "Emblem" (a copy)
+// BM_EffectReload         the shader list read and every effect compiled again in place
+// Counters per frame (after ten frames of warm-up): allocs (heap allocations of the graphics
+// update and render, goal 0), draws (draw calls), sprites_per_texture (sprites drawn per change
+// of sprite texture), glyph_hits (characters drawn from the glyph atlases), glyph_misses.
+// Results with the numbers before and after each change are in Results.md beside this file.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
-#include <new>
-#include <string>
-#include <vector>
 
-#include "engine/Engine.h"
-#include "engine/MainWindow.h"
-#include "graphics/Graphics.h"
-#include "tests/support/RecordingSystem.h"
 #include "bench/graphics/AllocationCounter.h"
-#include "tests/support/TempDir.h"
-
-namespace fs = std::filesystem;
-
+#include "bench/graphics/GraphicsRun.h"
+#include "graphics/Camera.h"
+#include "graphics/DebugDraw.h"
 
 namespace {
 
-// A working folder holding the demo's graphics data.
-class DataTree {
- public:
-  DataTree() {
-    fs::copy(fs::path(VR_DATA_DIR) / "Data", "Data", fs::copy_options::recursive);
-    fs::copy(fs::path(VR_DATA_DIR) / "Shaders", "Shaders", fs::copy_options::recursive);
-    fs::copy(fs::path(VR_GENERATED_DIR) / "textures", "textures", fs::copy_options::recursive);
+// Times frames of `run` (made by `frame`), counting what each asked of the heap and the device.
+template <class Frame>
+void TimeFrames(benchmark::State& state, GraphicsRun& run, Frame frame) {
+  for (int i = 0; i < 10; ++i) {
+    frame();
+    run.WaitForFrame();
   }
-
- private:
-  TempDir dir_;
-};
-
-// The engine with the real graphics system; the other systems only record.
-class RunningGraphics {
- public:
-  RunningGraphics() {
-    auto record = [this](const char* name) { return [this, name] { return new RecordingSystem(name, &journal_); }; };
-    SystemFactories systems{record("AI"), record("Sound"), [] { return new Graphics(); },
-                            record("Input"), record("Physics"), record("Logic")};
-    Engine::Instance()->Init(systems);
-    graphics = Engine::Get()->GetGraphics();
+  platform::RenderDevice& device = *run.graphics->GetDevice();
+  const platform::RenderStats start = device.Stats();
+  size_t allocs = 0;
+  for (auto _ : state) {
+    const size_t before = allocations.load();
+    frame();
+    allocs += allocations.load() - before;
+    run.WaitForFrame();
   }
-  ~RunningGraphics() {
-    Engine::Get()->Shutdown();
-    MainWindow::Destroy();
-  }
-
-  // One idle frame, waited for (the offscreen driver presents nothing, so a read-back is
-  // where the GPU work ends).
-  void Frame() {
-    graphics->Update();
-    graphics->Render();
-    benchmark::DoNotOptimize(graphics->GetDevice()->ReadPixels({0, 0, 1, 1}));
-  }
-
-  Graphics* graphics = nullptr;
-
- private:
-  std::vector<std::string> journal_;
-};
-
-void SetUpHeadless() {
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
-  setenv("ALSOFT_DRIVERS", "null", 0);
+  const platform::RenderStats work = device.Stats() - start;
+  const auto perFrame = [&](double total) {
+    return benchmark::Counter(total / static_cast<double>(state.iterations()));
+  };
+  state.counters["allocs"] = perFrame(static_cast<double>(allocs));
+  state.counters["draws"] = perFrame(static_cast<double>(work.drawCalls));
+  state.counters["glyph_hits"] = perFrame(static_cast<double>(work.glyphHits));
+  state.counters["glyph_misses"] = perFrame(static_cast<double>(work.glyphMisses));
+  state.counters["sprites_per_texture"] =
+      work.spriteTextureChanges ? static_cast<double>(work.spritesDrawn) / static_cast<double>(work.spriteTextureChanges) : 0.0;
 }
 
 void BM_StartUpToFirstFrame(benchmark::State& state) {
-  SetUpHeadless();
-  DataTree data;
+  DemoGraphicsData data;
   for (auto _ : state) {
-    auto running = std::make_unique<RunningGraphics>();
-    running->Frame();
+    auto run = std::make_unique<GraphicsRun>();
+    run->Frame();
     // The shut-down is not part of the start-up.
     state.PauseTiming();
-    running.reset();
+    run.reset();
     state.ResumeTiming();
   }
 }
 BENCHMARK(BM_StartUpToFirstFrame)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_EmptyFrame(benchmark::State& state) {
-  SetUpHeadless();
-  DataTree data;
-  RunningGraphics running;
-  for (auto _ : state) running.Frame();
+  DemoGraphicsData data;
+  GraphicsRun run;
+  TimeFrames(state, run, [&] { run.Draw(); });
 }
 BENCHMARK(BM_EmptyFrame)->Unit(benchmark::kMillisecond);
 
+void BM_MenuFrame(benchmark::State& state) {
+  DemoGraphicsData data;
+  GraphicsRun run;
+  run.graphics->ChangeGUIScreen("MainMenu", 0.0f);
+  TimeFrames(state, run, [&] { run.Draw(); });
+}
+BENCHMARK(BM_MenuFrame)->Unit(benchmark::kMillisecond);
+
+void BM_CameraFrame(benchmark::State& state) {
+  DemoGraphicsData data;
+  GraphicsRun run;
+  Camera camera;
+  run.graphics->SetActiveCamera(&camera);
+  run.graphics->ChangeGUIScreen("Blank", 0.0f);
+  DebugDraw& shapes = *run.graphics->GetDebugDraw();
+  TimeFrames(state, run, [&] {
+    // Debug shapes last one frame: a few boxes and a sphere before the camera, every frame.
+    for (int i = 0; i < 4; ++i) shapes.AddBox(83.0f + 40.0f * i, -250, 10, 20, 20, 20, 0, 0, 0, 1, 0xFF3080C0);
+    shapes.AddSphere(143, -200, 40, 25, 0xFFC03030);
+    run.Draw();
+  });
+}
+BENCHMARK(BM_CameraFrame)->Unit(benchmark::kMillisecond);
+
+// One full-screen pass of the post chain, waited for: "Blur" from texture A into B, the
+// closing "Edge" or "Emblem" from B into the back buffer.
+void BM_PostPass(benchmark::State& state) {
+  DemoGraphicsData data;
+  GraphicsRun run;
+  Graphics& g = *run.graphics;
+  const bool blur = state.range(0) == 0;
+  const char* name = blur ? "Blur" : state.range(0) == 1 ? "Edge" : "Emblem";
+  platform::RenderTarget* target = blur ? g.GetPostTarget() : nullptr;
+  const platform::Texture& source = (blur ? g.GetSceneTarget() : g.GetPostTarget())->GetTexture();
+  for (auto _ : state) {
+    g.PostProcessPass(name, target, source);
+    run.WaitForFrame();
+  }
+  state.SetLabel(name);
+}
+BENCHMARK(BM_PostPass)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
 void BM_EffectReload(benchmark::State& state) {
-  SetUpHeadless();
-  DataTree data;
-  RunningGraphics running;
-  for (auto _ : state) running.graphics->ReloadShaders();
+  DemoGraphicsData data;
+  GraphicsRun run;
+  for (auto _ : state) run.graphics->ReloadShaders();
 }
 BENCHMARK(BM_EffectReload)->Unit(benchmark::kMillisecond);
-
-void BM_IdleFrameAllocations(benchmark::State& state) {
-  SetUpHeadless();
-  DataTree data;
-  RunningGraphics running;
-  // The first frames compile the driver's shader variants, which allocates inside the driver.
-  for (int i = 0; i < 10; ++i) running.Frame();
-  size_t total = 0, frames = 0;
-  for (auto _ : state) {
-    const size_t before = allocations.load();
-    running.graphics->Update();
-    running.graphics->Render();
-    total += allocations.load() - before;
-    ++frames;
-  }
-  state.counters["allocs_per_frame"] = static_cast<double>(total) / static_cast<double>(frames);
-}
-BENCHMARK(BM_IdleFrameAllocations)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -16,49 +16,24 @@
 //                              thief, guard alike)
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
+#include <algorithm>
 #include <string>
-#include <vector>
 
-#include "engine/Engine.h"
-#include "engine/MainWindow.h"
+#include "bench/graphics/GraphicsRun.h"
 #include "entity/EntityManager.h"
 #include "graphics/Camera.h"
-#include "graphics/Graphics.h"
 #include "graphics/ModelEnt.h"
-#include "tests/support/RecordingSystem.h"
-#include "tests/support/TempDir.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
 const char* const kCharacters[] = {"thief", "femalethief", "guard"};
 
-class Scene {
+class Scene : public GraphicsRun {
  public:
   Scene() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
-    setenv("ALSOFT_DRIVERS", "null", 0);
-    fs::copy(fs::path(VR_DATA_DIR) / "Data", "Data", fs::copy_options::recursive);
-    fs::copy(fs::path(VR_DATA_DIR) / "Shaders", "Shaders", fs::copy_options::recursive);
-    fs::copy(fs::path(VR_GENERATED_DIR) / "textures", "textures", fs::copy_options::recursive);
-    fs::copy(fs::path(VR_GENERATED_DIR) / "models", "models", fs::copy_options::recursive);
-    auto record = [this](const char* name) { return [this, name] { return new RecordingSystem(name, &journal_); }; };
-    Engine::Instance()->Init(SystemFactories{record("AI"), record("Sound"), [] { return new Graphics(); },
-                                             record("Input"), record("Physics"), record("Logic")});
-    graphics = Engine::Get()->GetGraphics();
     camera_.position = {600, 0, 60};
     camera_.direction = {-1, 0, -0.05f};
     graphics->SetActiveCamera(&camera_);
-  }
-  ~Scene() {
-    graphics->SetActiveCamera(nullptr);
-    Engine::Get()->Shutdown();
-    MainWindow::Destroy();
   }
 
   // Places n characters on rows facing the camera; returns the mesh draws of one frame.
@@ -75,21 +50,12 @@ class Scene {
     return draws;
   }
 
-  void Frame() {
-    graphics->Update();
-    graphics->Render();
-    benchmark::DoNotOptimize(graphics->GetDevice()->ReadPixels({0, 0, 1, 1}));
-  }
-
-  Graphics* graphics = nullptr;
-
  private:
-  TempDir dir_;
   Camera camera_;
-  std::vector<std::string> journal_;
 };
 
 void BM_AnimatedCharacters(benchmark::State& state) {
+  DemoGraphicsData data;
   Scene scene;
   const int64_t draws = scene.AddCharacters(int(state.range(0)));
   scene.Frame();

@@ -1,0 +1,70 @@
+#pragma once
+// The engine with the real graphics system on the offscreen driver (llvmpipe), in a working
+// folder holding a copy of the demo's graphics data; the other systems only record. For the
+// graphics benchmarks.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/Engine.h"
+#include "engine/MainWindow.h"
+#include "graphics/Graphics.h"
+#include "tests/support/RecordingSystem.h"
+#include "tests/support/TempDir.h"
+
+// The demo's settings, lists, effects, generated textures and models, copied once per run.
+class DemoGraphicsData {
+ public:
+  DemoGraphicsData() {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
+    setenv("ALSOFT_DRIVERS", "null", 0);
+    namespace fs = std::filesystem;
+    const auto copy = fs::copy_options::recursive;
+    fs::copy(fs::path(VR_DATA_DIR) / "Data", "Data", copy);
+    fs::copy(fs::path(VR_DATA_DIR) / "Shaders", "Shaders", copy);
+    fs::copy(fs::path(VR_GENERATED_DIR) / "textures", "textures", copy);
+    fs::copy(fs::path(VR_GENERATED_DIR) / "models", "models", copy);
+  }
+
+ private:
+  TempDir dir_;
+};
+
+class GraphicsRun {
+ public:
+  GraphicsRun() {
+    auto record = [this](const char* name) { return [this, name] { return new RecordingSystem(name, &journal_); }; };
+    Engine::Instance()->Init(SystemFactories{record("AI"), record("Sound"), [] { return new Graphics(); },
+                                             record("Input"), record("Physics"), record("Logic")});
+    graphics = Engine::Get()->GetGraphics();
+  }
+  ~GraphicsRun() {
+    graphics->SetActiveCamera(nullptr);
+    Engine::Get()->Shutdown();
+    MainWindow::Destroy();
+  }
+  GraphicsRun(const GraphicsRun&) = delete;
+  GraphicsRun& operator=(const GraphicsRun&) = delete;
+
+  // The graphics update and the frame, as the main loop runs them.
+  void Draw() {
+    graphics->Update();
+    graphics->Render();
+  }
+  // The offscreen driver presents nothing, so reading a pixel back is where the frame's work
+  // on the graphics card ends.
+  void WaitForFrame() { benchmark::DoNotOptimize(graphics->GetDevice()->ReadPixels({0, 0, 1, 1})); }
+  void Frame() {
+    Draw();
+    WaitForFrame();
+  }
+
+  Graphics* graphics = nullptr;
+
+ private:
+  std::vector<std::string> journal_;
+};
