@@ -5,6 +5,7 @@
 #include "graphics/Graphics.h"
 #include "graphics/gui/DebugVariablePanel.h"
 #include "graphics/gui/GUI.h"
+#include "graphics/gui/HudSeams.h"
 #include "logic/Logic.h"
 
 void Graphics::InitGUI() {
@@ -47,10 +48,10 @@ bool Graphics::GUIModelsWithDepth() { return GetActiveCamera() == nullptr; }
 void Graphics::DrawGUIScreens() {
   if (!gui_) return;
   GUIScreen* current = gui_->currentScreen;
-  // The HUD animations are updated here once they exist.
   if (current) current->Update();
-  // Until the game logic runs rounds, the background is always shown.
-  if (gui_->backgroundScreen) gui_->backgroundScreen->Draw(GUIModelsWithDepth());
+  // The background hides the game view, so it shows only outside a round with time left.
+  const bool roundRunning = hudGame_ && hudGame_->IsInGame() && hudGame_->GetRoundTimeLeft() > 0;
+  if (gui_->backgroundScreen && !roundRunning) gui_->backgroundScreen->Draw(GUIModelsWithDepth());
   if (widescreen_ && current) current->offset.x = static_cast<float>((MainWindow::Instance()->GetWidth() - 1024) / 2);
   Logic* logic = Engine::Get()->GetLogic();
   if (current && logic && !current->Proc.empty()) logic->SendCommand(current->Proc);

@@ -42,7 +42,9 @@ void Graphics::UpdateBatteryMeter() {
 
 // Money, clock and ammunition over a running round, and the sign that a door can be entered.
 void Graphics::DrawHUDLayer() {
-  if (!hudGame_ || !hudGame_->IsInGame() || hudGame_->GetRoundTimeLeft() <= 0 || hudGame_->IsOverlayActive()) return;
+  if (!hudGame_ || !hudGame_->IsInGame() || hudGame_->GetRoundTimeLeft() <= 0 || hudGame_->IsOverlayActive() ||
+      transitionRunning_)
+    return;
   const Logic* logic = Engine::Get()->GetLogic();
   if (logic && logic->IsFlyThroughRunning()) return;
   const PlayerInfo* info = HudPlayerInfo();

@@ -35,7 +35,8 @@ void DrawStateIcons() {
   HudGame* game = graphics->GetHudGame();
   platform::SpriteBatch* batch = graphics->GetSprite();
   platform::RenderDevice* device = graphics->GetDevice();
-  if (!game || game->IsOverlayActive() || !graphics->GetGUI() || !batch || !device) return;
+  if (!game || game->IsOverlayActive() || graphics->IsTransitionRunning() || !graphics->GetGUI() || !batch || !device)
+    return;
   SpriteElementManager& sprites = graphics->GetGUI()->GetSpriteElements();
   // Kept between frames so that a frame in game allocates nothing once they have grown.
   static std::vector<GuardMark> guards;

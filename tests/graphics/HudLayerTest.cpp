@@ -37,8 +37,21 @@ TEST_F(HudLayerTest, TheLayerRunsOnlyOverARoundWithTimeLeftAndNoOverlay) {
   game.overlay = false;
   game.inGame = false;
   EXPECT_FALSE(drawn());
+  game.inGame = true;
+  graphics->StartTransition();
+  EXPECT_FALSE(drawn());
   graphics->SetHudGame(nullptr);
   EXPECT_FALSE(drawn());
+}
+
+TEST_F(HudLayerTest, TheBackgroundGivesWayToTheGameViewDuringARound) {
+  StartHud();
+  graphics->ChangeGUIScreen("HUD", 0);
+  Frame();
+  EXPECT_EQ(BackBufferPixel(512, 400), 0x000000FFu);
+  game.timeLeft = 0.0f;
+  Frame();
+  EXPECT_NE(BackBufferPixel(512, 400), 0x000000FFu);
 }
 
 TEST_F(HudLayerTest, TheDoorSignShowsWhileTheThiefStandsAtADoor) {
@@ -116,6 +129,7 @@ TEST_F(HudLayerTest, TheHudLayerMatchesItsReferenceImage) {
   thief->info.smokeGrenades = 2;
   thief->gadget = 1;
   game.timeLeft = 75.5f;
+  PointAt(1016, 744);  // without a camera the cursor shows; out of the way
   Frame();
   Frame();
   std::string message;

@@ -65,10 +65,13 @@ TEST_F(StateIconsTest, VisibleTeleportersShowTheirLabelAndDropOffsTheirSign) {
   ExpectAt(PlaceOf("Dropoff"), 0, 300, 60);
 }
 
-TEST_F(StateIconsTest, NothingShowsUnderTheOverlayOrWithoutAGame) {
+TEST_F(StateIconsTest, NothingShowsUnderTheOverlayInTheTransitionOrWithoutAGame) {
   game.guards = {{{10, 20, 30}, true, "sleep"}};
   game.dropoffs = {{{0, 0, 0}, true, ""}};
   game.overlay = true;
+  DrawStateIcons();
+  game.overlay = false;
+  graphics->StartTransition();
   DrawStateIcons();
   graphics->SetHudGame(nullptr);
   DrawStateIcons();
