@@ -11,18 +11,21 @@
 void Graphics::Render() {
   if (!device_) return;
   if (VideoPlayer* video = VideoPlayer::Current()) return DrawIntroVideo(*video);
-  platform::RenderTarget* scene = blurOn_ ? sceneTarget_.get() : nullptr;
-  device_->SetRenderTarget(scene);
-  device_->Clear(platform::ClearTarget | platform::ClearDepth | platform::ClearStencil, 0xFF000000, 1.0f, 0);
   // A white fade is for the menus: a frame seen from a camera ends it.
   if (modelScene_.GetActiveCamera()) whiteFade_ = false;
+  // Over an empty scene (no camera) the post chain would only turn black into black, so it runs
+  // with a 3-D part, or while the transition's closing pass shows its loading picture. Without
+  // it the frame is cleared where the overlay goes: texture A during a white fade.
+  const bool postChain = blurOn_ && (modelScene_.GetActiveCamera() || transitionRunning_);
+  device_->SetRenderTarget(postChain || whiteFade_ ? sceneTarget_.get() : nullptr);
+  device_->Clear(platform::ClearTarget | platform::ClearDepth | platform::ClearStencil, 0xFF000000, 1.0f, 0);
   // The 3-D part (map faces, debug shapes, shadows, models) runs whenever a camera is active;
   // "Show Map" and "Show Models" gate their own passes inside it.
   modelScene_.DrawScene(*this);
   if (modelScene_.GetActiveCamera()) UpdateBatteryMeter();
 
   device_->SetZWrite(false);
-  if (blurOn_) RunPostChain();
+  if (postChain) RunPostChain();
   device_->SetZWrite(true);
 
   BeginOverlay();

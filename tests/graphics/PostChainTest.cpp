@@ -2,18 +2,22 @@
 // scene (no camera) skips the chain without changing what the frame shows.
 #include <gtest/gtest.h>
 
+#include "engine/EngineSettings.h"
 #include "graphics/Camera.h"
+#include "graphics/gui/HUDAnimation.h"
 #include "tests/graphics/GoldenImage.h"
 #include "tests/graphics/GraphicsFixture.h"
 
 namespace {
 
 constexpr uint32_t kOpaqueBlack = 0x000000FF;
+// A colour the frame never draws, as the device takes it (ARGB) and reads it back (RGBA).
 constexpr uint32_t kScribble = 0xFF12ABCD;
+constexpr uint32_t kScribbleRead = 0x12ABCDFF;
 
 class PostChainTest : public GraphicsFixture {
  protected:
-  // Paints `target` with a colour the frame never draws.
+  // Paints `target` with the scribble colour.
   void Scribble(platform::RenderTarget* target) {
     platform::RenderDevice* device = graphics->GetDevice();
     device->SetRenderTarget(target);
@@ -53,6 +57,47 @@ TEST_F(PostChainTest, BlurThenEdgeOverAPictureMatchesItsReferenceImage) {
   graphics->PostProcessPass("Edge", nullptr, graphics->GetPostTarget()->GetTexture());
   std::string message;
   EXPECT_TRUE(MatchesGolden(*graphics->GetDevice(), "post_chain", 8, 0.998, &message)) << message;
+}
+
+TEST_F(PostChainTest, AFrameWithoutCameraSkipsTheChainAndStillShowsBlack) {
+  StartGraphics();
+  Scribble(graphics->GetPostTarget());
+  Scribble(nullptr);
+  UpdateAndRender();
+  EXPECT_EQ(PixelOf(graphics->GetPostTarget(), 5, 5), kScribbleRead) << "the blur pass did not run";
+  for (auto [x, y] : {std::pair{0, 0}, {512, 384}, {1023, 767}}) EXPECT_EQ(PixelOf(nullptr, x, y), kOpaqueBlack);
+
+  // Seen from a camera, the chain runs: the blur fills texture B.
+  Camera camera;
+  graphics->SetActiveCamera(&camera);
+  UpdateAndRender();
+  graphics->SetActiveCamera(nullptr);
+  EXPECT_EQ(PixelOf(graphics->GetPostTarget(), 5, 5), kOpaqueBlack);
+}
+
+TEST_F(PostChainTest, AWhiteFadeOverAnEmptySceneStartsFromBlackWhateverTextureAHeld) {
+  StartGraphics();
+  // Texture A still holds an old picture; the fade's overlay is composed in it.
+  Scribble(graphics->GetSceneTarget());
+  graphics->GetAnimationList()->AddFadeWhite();
+  for (int i = 0; i < 30; ++i) UpdateAndRender();
+  ASSERT_TRUE(graphics->IsWhiteFading());
+  const uint32_t pixel = PixelOf(nullptr, 512, 384);
+  EXPECT_EQ(pixel >> 8 & 0xFF, pixel >> 16 & 0xFF) << std::hex << pixel << ": white over black is grey";
+  EXPECT_EQ(pixel >> 8 & 0xFF, pixel >> 24 & 0xFF) << std::hex << pixel;
+}
+
+TEST_F(PostChainTest, WideScreenTheClosingPassCoversTheWholeBackBuffer) {
+  EngineSettings settings;
+  settings.Widescreen = true;
+  SaveEngineSettingsFile(settings, kEngineConfigPath);
+  StartGraphics();
+  Camera camera;
+  graphics->SetActiveCamera(&camera);
+  Scribble(nullptr);
+  UpdateAndRender();
+  graphics->SetActiveCamera(nullptr);
+  for (auto [x, y] : {std::pair{1279, 719}, {1100, 10}, {0, 719}}) EXPECT_EQ(PixelOf(nullptr, x, y), kOpaqueBlack);
 }
 
 }  // namespace
