@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Engine.h"
+#include "engine/VariableTable.h"
 #include "entity/Entity.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
@@ -83,27 +85,44 @@ void ModelScene::RemoveModel(ModelComp* model) {
   deferred_.erase(std::remove(deferred_.begin(), deferred_.end(), model), deferred_.end());
 }
 
+void ModelScene::SetLights(Graphics& graphics, float delta) {
+  bool alarm = false;
+  ConsoleBinding::Get("AlarmOn", alarm);
+  graphics.SetCelShaderLighting(alarm ? alarmPulse_.Step(delta, graphics.GetAmbient(), graphics.GetConfig().AlarmColor)
+                                      : graphics.GetAmbient());
+}
+
+void ModelScene::SetUpEffects(Graphics& graphics, const platform::Matrix& view, float delta) {
+  EffectManager* effects = graphics.GetEffectManager();
+  if (!effects) return;
+  const float flash = taserFlash_.Step(delta);
+  const platform::Matrix identity = platform::MatrixIdentity();
+  for (const char* name : {"CelShader", "Flashlight", "Shadow", "Taser", "Emblem"}) {
+    Effect* effect = effects->Get(name);
+    if (!effect) continue;
+    effect->SetViewProjection(view, graphics.GetProjection());
+    if (effect == effects->Get("CelShader")) effect->SetTransforms(identity, identity);
+  }
+  if (Effect* taser = effects->Get("Taser")) taser->Program().SetFloat("flash", flash);
+}
+
 void ModelScene::DrawScene(Graphics& graphics) {
   platform::RenderDevice* device = graphics.GetDevice();
   if (!camera_ || !device) return;
+  const float delta = static_cast<float>(Engine::Get()->GetTimer()->GetDelta());
+  SetLights(graphics, delta);
   const platform::Vector3 eye = camera_->position;
   const platform::Vector3 at{eye.x + camera_->direction.x, eye.y + camera_->direction.y, eye.z + camera_->direction.z};
   const platform::Matrix view = platform::MatrixLookAtLH(eye, at, camera_->up);
-  const platform::Matrix& projection = graphics.GetProjection();
   device->SetTransform(platform::TransformKind::View, view.Data());
-  platform::Matrix viewProjection = view * projection;
+  platform::Matrix viewProjection = view * graphics.GetProjection();
   graphics.GetFrustum().Build(viewProjection);
-  const platform::Matrix identity = platform::MatrixIdentity();
-  if (EffectManager* effects = graphics.GetEffectManager()) {
-    for (const char* name : {"CelShader", "Flashlight", "Shadow", "Taser", "Emblem"}) {
-      Effect* effect = effects->Get(name);
-      if (!effect) continue;
-      effect->SetViewProjection(view, projection);
-      if (effect == effects->Get("CelShader")) effect->SetTransforms(identity, identity);
-    }
-  }
+  bool wireframe = false;
+  ConsoleBinding::Get("Wireframe", wireframe);
+  device->SetFillMode(wireframe ? platform::FillMode::Wireframe : platform::FillMode::Solid);
   device->SetAlphaBlend(false);
   graphics.DrawMap(view, camera_->referencePosition, camera_->direction);
+  SetUpEffects(graphics, view, delta);
   graphics.DrawDebugShapes();
   device->SetAlphaBlend(true);
   DrawShadows(graphics);

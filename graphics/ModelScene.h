@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "graphics/FramePulses.h"
 #include "graphics/ModelRecord.h"
 #include "platform/math/Matrix.h"
 #include "platform/math/Vector.h"
@@ -73,8 +74,9 @@ class ModelScene {
   void SetWorld(ModelWorld* world) { world_ = world ? world : &defaultWorld_; }
   ModelWorld& World() { return *world_; }
 
-  // The 3-D part of a frame seen from the active camera: view and frustum, effect transforms,
-  // shadows, the model pass and the sorted pass.
+  // The 3-D part of a frame seen from the active camera: the ambient light (pulsing while
+  // "AlarmOn" is set), view and frustum, fill mode, effect transforms and the taser flash, the
+  // map, debug shapes, shadows, the model pass and the sorted pass.
   void DrawScene(Graphics& graphics);
   // The model pass: sorted models are held back for DrawDeferredModels.
   void DrawModels();
@@ -84,11 +86,17 @@ class ModelScene {
   void DrawShadows(Graphics& graphics);
 
   const std::vector<ModelComp*>& GetDeferred() const { return deferred_; }
+  const AlarmPulse& GetAlarmPulse() const { return alarmPulse_; }
 
  private:
+  void SetLights(Graphics& graphics, float delta);
+  void SetUpEffects(Graphics& graphics, const platform::Matrix& view, float delta);
+
   std::vector<ModelComp*> models_;
   std::vector<ModelComp*> deferred_;
   Camera* camera_ = nullptr;
   ModelWorld defaultWorld_;
   ModelWorld* world_ = &defaultWorld_;
+  AlarmPulse alarmPulse_;
+  TaserFlash taserFlash_;
 };
