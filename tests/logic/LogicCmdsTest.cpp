@@ -19,13 +19,6 @@ void Send(const std::string& command, MessageArgs args) {
 
 class LogicCmdsTest : public LogicTest {};
 
-TEST_F(LogicCmdsTest, TheGameLogicKeepsItsCommandEntity) {
-  StartLogic();
-  ASSERT_NE(Commands(), nullptr);
-  EXPECT_EQ(Commands()->GetClassName(), "LogicCmds");
-  EXPECT_EQ(Engine::Get()->GetEntityManager()->FindEntity(Commands()->GetId()), Commands());
-}
-
 // Each arrival of "ClickStartGame" posts its two follow-up steps; one broadcast on any of the
 // three channels must post exactly two.
 TEST_F(LogicCmdsTest, ACommandOnEachChannelArrivesOnce) {

@@ -45,7 +45,6 @@ class LogicTest : public EngineFixture {
   }
 
   static Logic* GetLogic() { return Engine::Get()->GetLogic(); }
-  static Entity* Commands() { return GetLogic()->GetCommandEntity(); }
   bool Frame() { return EngineFixture::Frame(0.01); }
   // What the commands wrote to "LogicLog" after the start (which reports the settings files).
   std::string NewLogicLog() const { return LogOf("LogicLog").substr(logicLogAtStart_); }
