@@ -110,6 +110,8 @@ struct EffectProgram::Impl {
   bool begun = false;
   RenderState saved;
   std::string noName;
+  // Integer parameters on their way to GL; kept so that a pass asks nothing of the heap.
+  mutable std::vector<GLint> ints;
 
   explicit Impl(RenderDevice& d) : device(d) {}
 
@@ -193,7 +195,7 @@ void EffectProgram::Impl::Upload(const Pass& pass) const {
       case ParamType::Float4x4: glUniformMatrix4fv(at, n, GL_FALSE, v); break;
       case ParamType::Int:
       case ParamType::Bool: {
-        std::vector<GLint> ints(p.values.begin(), p.values.end());
+        ints.assign(p.values.begin(), p.values.end());
         glUniform1iv(at, n, ints.data());
         break;
       }
