@@ -1,0 +1,289 @@
+# Shared by the end-to-end scripts: a virtual X display of its own, the game started in a data
+# folder and driven with xdotool, its printed lines and log files, and screenshots of its window
+# compared with the reference pictures in golden/.
+#
+# A script sources this file and calls `e2e_setup "$@"`; its arguments are the program (or the
+# test program) to run and the build folder, whose generated data makes the demo tree and
+# beside which failed comparisons are kept (e2e-out/<script>/).
+#
+# E2E_UPDATE_GOLDEN=1 writes the pictures taken as the new references instead of comparing.
+
+set -u
+e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+e2e_root=$(cd "$e2e_dir/../.." && pwd)
+e2e_name=$(basename "$0" .sh)
+work=""
+xvfb_pid=""
+app_pid=""
+window=""
+
+# The whole 1024 x 768 window fits on this screen, so screenshots are never cut off.
+readonly screen_width=1280 screen_height=1024
+
+e2e_setup() {
+  app=$(realpath "${1:?usage: $e2e_name.sh PROGRAM BUILD_DIR}")
+  build=$(realpath "${2:?usage: $e2e_name.sh PROGRAM BUILD_DIR}")
+  work=$(mktemp -d)
+  out="$build/e2e-out/$e2e_name"
+  rm -rf "$out"
+  trap cleanup EXIT
+  start_xvfb
+}
+
+# Ends a process: politely, then for good after two seconds.
+stop() {
+  [ -n "$1" ] || return 0
+  local i
+  kill "$1" 2>/dev/null
+  for ((i = 0; i < 20; i++)); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -9 "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+}
+
+cleanup() {
+  stop "$app_pid"
+  stop "$xvfb_pid"
+  [ -n "$work" ] && rm -rf "$work"
+}
+
+# Reports the failure with what the program printed, and keeps the pictures taken so far
+# beside the build folder.
+fail() {
+  echo "FAIL: $*" >&2
+  echo "--- program output ---" >&2
+  cat "$work/out.txt" >&2 2>/dev/null
+  mkdir -p "$out"
+  cp "$work"/*.ppm "$work"/*.txt "$out/" 2>/dev/null
+  exit 1
+}
+
+# Waits up to $1 tenths of a second for the command that follows to succeed.
+wait_for() {
+  local tries=$1 try
+  shift
+  for ((try = 0; try < tries; try++)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Xvfb picks a free display number itself and writes it out once it listens, so that runs in
+# parallel never share a display.
+start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp \
+    3>"$work/display.txt" >"$work/xvfb.txt" 2>&1 &
+  xvfb_pid=$!
+  wait_for 100 grep -qs '[0-9]' "$work/display.txt" || fail "Xvfb did not start"
+  export DISPLAY=":$(tr -dc '0-9' <"$work/display.txt")"
+}
+
+# A fresh copy of the demo museum's data tree in the folder $1.
+make_tree() {
+  "$e2e_root/tools/make-data-tree.sh" "$build" "$1" || fail "could not make the data tree"
+}
+
+# Starts a program (the game unless $2 names another) in the folder $1, made fresh unless it
+# exists: the game reads and writes its data there. Then focuses its window.
+launch() {
+  mkdir -p "$1/Data"
+  cd "$1" || fail "no folder $1"
+  SDL_VIDEODRIVER=x11 ALSOFT_DRIVERS=null SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1 \
+    "${2:-$app}" >"$work/out.txt" 2>&1 </dev/null &
+  app_pid=$!
+  window=$(timeout 20 xdotool search --sync --name "Vaultrunner!" | head -n 1)
+  [ -n "$window" ] || fail "no window"
+  xdotool windowfocus --sync "$window" || fail "could not focus the window"
+}
+
+# Starts the game in the data folder $1 and waits until every system has started.
+start_game() {
+  launch "$1"
+  wait_for 300 has_printed "Starting Logic" || fail "the game did not start"
+}
+
+stop_game() {
+  stop "$app_pid"
+  app_pid=""
+}
+
+# Lines the program prints, with the colour codes of the terminal taken out.
+printed() { sed 's/\x1b\[[0-9;]*m//g' "$work/out.txt"; }
+has_printed() { printed | grep -qF -- "$1"; }
+
+# Types a console command (Enter opens the command line, Enter runs it) and waits for the line
+# it prints. The keys after the text, if any, are pressed before the final Enter.
+console_command() {
+  xdotool key Return
+  xdotool type --delay 30 "$1"
+  [ -n "${3:-}" ] && xdotool key "$3"
+  xdotool key Return
+  wait_for 80 has_printed "$2"
+}
+
+# Opens the in-game console with the grave key and waits for its lines to show in the window's
+# top-left corner. Keys that come before the game has seen its window gain the focus are not
+# heard, so the key is pressed again until the console shows.
+open_console() {
+  local attempt
+  shoot closed-console
+  crop closed-console "300x100+0+0" closed-corner
+  for ((attempt = 0; attempt < 10; attempt++)); do
+    xdotool key grave
+    wait_for 10 corner_changed && return 0
+  done
+  fail "the grave key did not open the console"
+}
+corner_changed() {
+  shoot open-console
+  crop open-console "300x100+0+0" open-corner
+  ! alike "$(pic open-corner)" "$(pic closed-corner)"
+}
+
+# The game draws its own cursor and moves it by the pointer's relative motion from where it
+# starts, so the X pointer and that cursor differ by an unknown offset. Going to the window's
+# far corner and then to its origin pins the cursor against its clamp at (0, 0): from then on
+# `point x y` puts it at (x, y). Motion that comes before the game has seen its window gain the
+# focus is not heard, so the cursor is looked for where it should be, and pinned again if it is
+# not there.
+place_cursor() {
+  local deadline=$((SECONDS + 20))
+  while ((SECONDS < deadline)); do
+    xdotool mousemove --sync 1023 767
+    sleep 0.2
+    xdotool mousemove --sync 0 0
+    sleep 0.2
+    point "$1" "$2"
+    wait_for 10 cursor_at "$1" "$2" && return 0
+  done
+  fail "the cursor did not come to ($1, $2)"
+}
+point() { xdotool mousemove --sync "$1" "$2"; }
+
+# The cursor's point is its top-left pixel: white below it, background left of it and above it.
+cursor_at() {
+  shoot cursor
+  local x=$1 y=$2
+  bright "$(pic cursor)" "4x4+$x+$((y + 4))" 0.95 &&
+    ! bright "$(pic cursor)" "1x4+$((x - 1))+$((y + 4))" 0.5 &&
+    ! bright "$(pic cursor)" "4x1+$x+$((y - 1))" 0.5
+}
+# Whether the part GEOMETRY of a picture file is brighter on average than $3 (0 to 1).
+bright() {
+  convert "$1" -crop "$2" +repage -colorspace Gray -format '%[fx:mean]' info: |
+    awk -v limit="$3" '{ exit !($1 > limit) }'
+}
+
+# Pictures are kept in a raw format under $work, by name: PNG compression would take longer
+# than a frame.
+pic() { echo "$work/$1.ppm"; }
+
+# Takes a picture of the window as pic $1.
+shoot() {
+  import -silent -window "$window" "$(pic "$1")" 2>/dev/null || fail "no screenshot of the window"
+}
+
+# crop NAME GEOMETRY PART: the part GEOMETRY (WxH+X+Y) of pic NAME as pic PART.
+crop() {
+  convert "$(pic "$1")" -crop "$2" +repage "$(pic "$3")" || fail "could not crop $1"
+}
+
+# How many pixels of two picture files differ by more than $3 percent of the colour range.
+pixels_differing() {
+  compare -metric AE -fuzz "${3:-8}%" "$1" "$2" null: 2>&1 | sed 's/ .*//'
+}
+
+# Whether two picture files are alike: no more than the share $3 of their pixels (a fraction,
+# 0.002 by default) differ by more than $4 percent (8 by default). Pictures of other sizes
+# differ.
+alike() {
+  local size_a size_b n
+  size_a=$(identify -format '%wx%h' "$1" 2>/dev/null) || return 1
+  size_b=$(identify -format '%wx%h' "$2" 2>/dev/null) || return 1
+  [ "$size_a" = "$size_b" ] || return 1
+  n=$(pixels_differing "$1" "$2" "${4:-8}")
+  [[ "$n" =~ ^[0-9]+$ ]] || return 1
+  awk -v n="$n" -v t="$((${size_a%x*} * ${size_a#*x}))" -v s="${3:-0.002}" 'BEGIN { exit !(n <= s * t) }'
+}
+
+golden() { echo "$e2e_dir/golden/$1.png"; }
+
+# Checks pic $1 against the reference golden/$2.png (share $3 as for alike). A mismatch keeps
+# the picture and a map of the differing pixels beside the build folder.
+expect_golden() {
+  local reference
+  reference=$(golden "$2")
+  if [ "${E2E_UPDATE_GOLDEN:-0}" = 1 ]; then
+    convert "$(pic "$1")" "$reference" && echo "wrote $reference"
+    return 0
+  fi
+  [ -f "$reference" ] || fail "no reference picture $reference"
+  alike "$(pic "$1")" "$reference" "${3:-0.002}" && return 0
+  keep_mismatch "$1" "$2"
+  fail "the window does not look like golden/$2.png; see $out"
+}
+
+# Keeps pic $1 and a map of where it differs from golden/$2.png beside the build folder.
+keep_mismatch() {
+  mkdir -p "$out"
+  convert "$(pic "$1")" "$out/$2.actual.png"
+  compare -fuzz 8% "$(pic "$1")" "$(golden "$2")" "$out/$2.diff.png" 2>/dev/null
+  echo "$(pixels_differing "$(pic "$1")" "$(golden "$2")") pixels differ from golden/$2.png" >&2
+}
+
+# Takes pictures as pic $1 until one, or its part $5 (WxH+X+Y), is alike golden/$2.png (share
+# $4 as for alike), for at most $3 seconds. With E2E_UPDATE_GOLDEN=1 it waits for the window to
+# stand still instead, and that picture, or its part, becomes the reference.
+wait_for_golden() {
+  local shown=$1 deadline=$((SECONDS + $3))
+  [ -n "${5:-}" ] && shown="$1.part"
+  if [ "${E2E_UPDATE_GOLDEN:-0}" = 1 ]; then
+    wait_until_still "$1" "$3"
+    [ -n "${5:-}" ] && crop "$1" "$5" "$shown"
+    expect_golden "$shown" "$2"
+    return
+  fi
+  while ((SECONDS < deadline)); do
+    shoot "$1"
+    [ -n "${5:-}" ] && crop "$1" "$5" "$shown"
+    alike "$(pic "$shown")" "$(golden "$2")" "${4:-0.002}" && return 0
+    sleep 0.1
+  done
+  keep_mismatch "$shown" "$2"
+  fail "the window did not come to look like golden/$2.png in $3 s; see $out"
+}
+
+# The box around the pixels of the colour $3 in the part GEOMETRY ($2) of a picture file $1, as
+# "width height x y" relative to that part; nothing when there are none.
+colour_box() {
+  convert "$1" -crop "$2" +repage -fuzz 20% -fill white -opaque "$3" -fill black +opaque white \
+    -format '%@' info: 2>/dev/null | tr 'x+' '  ' | awk '$1 > 0'
+}
+
+# Takes pictures as pic $1 until two in a row are the same, for at most $2 seconds.
+wait_until_still() {
+  local deadline=$((SECONDS + $2))
+  shoot "$1.before"
+  while ((SECONDS < deadline)); do
+    sleep 0.2
+    shoot "$1"
+    [ "$(pixels_differing "$(pic "$1.before")" "$(pic "$1")" 0)" = 0 ] && return 0
+    mv "$(pic "$1")" "$(pic "$1.before")"
+  done
+  fail "the window kept changing for $2 s"
+}
+
+# Takes pictures as pic $1 until one is not alike pic $2 (share $4 as for alike), for at most
+# $3 seconds.
+wait_until_changed() {
+  local deadline=$((SECONDS + $3))
+  while ((SECONDS < deadline)); do
+    shoot "$1"
+    alike "$(pic "$1")" "$(pic "$2")" "${4:-0.002}" || return 0
+  done
+  fail "the window did not change in $3 s"
+}
+

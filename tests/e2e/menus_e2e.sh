@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# The menus as a player walks them on the demo tree: the first screen, the main menu sliding in
+# at a key, a button lit under the cursor, the credits reached through the exit button,
+# scrolling and ending the program at a key; and, in a second game, the quick start button
+# leading to the loading screen.
+source "$(dirname "$0")/lib.sh"
+e2e_setup "$@"
+
+readonly gold='#FFD94D'
+# Rows where only one element of the two screens has the titles' and frames' gold: the first
+# screen's title, and the main menu's quick start button.
+readonly first_band="1024x30+0+300" menu_band="1024x64+0+330"
+# The quick start button with the place above it where the arrow points at a lit button.
+readonly quick_start="256x130+400+264"
+
+# The box around the gold in the band $2 of the picture file $1, as "width height x y"; nothing
+# while there is none.
+gold_box() { colour_box "$1" "$2" "$gold"; }
+
+# Whether a box "width height x y" ($1) is, to a pixel, the box at rest ($2) moved sideways and
+# cut off by the window's edges.
+moved_whole() {
+  local w h x y rw rh rx ry
+  read -r w h x y <<<"$1"
+  read -r rw rh rx ry <<<"$2"
+  local shift=$((x > 0 ? x - rx : x + w - rx - rw))
+  local left=$((rx + shift < 0 ? 0 : rx + shift)) right=$((rx + rw + shift > 1024 ? 1024 : rx + rw + shift))
+  near "$w" $((right - left)) && near "$h" "$rh" && near "$y" "$ry"
+}
+near() { (($1 - $2 <= 1 && $2 - $1 <= 1)); }
+
+# Whether the picture file $1 shows the slide part-way: the first screen's title moved right as
+# it leaves, the main menu's quick start button moved left as it comes (either whole), or,
+# half-way through, both screens out of sight: the background alone, as in
+# golden/slide-mid-point.png.
+part_way() {
+  local -a first menu
+  read -r -a first < <(gold_box "$1" "$first_band")
+  read -r -a menu < <(gold_box "$1" "$menu_band")
+  if ((${#first[@]})); then
+    ((first[2] > first_rest[2] + 8)) || return 1
+    moved_whole "${first[*]}" "${first_rest[*]}" || fail "the leaving first screen's title is out of shape: ${first[*]}"
+  elif ((${#menu[@]})); then
+    ((menu[0] + menu[2] < menu_rest[0] + menu_rest[2] - 8)) || return 1
+    moved_whole "${menu[*]}" "${menu_rest[*]}" || fail "the coming main menu's button is out of shape: ${menu[*]}"
+  else
+    if [ "${E2E_UPDATE_GOLDEN:-0}" = 1 ]; then
+      convert "$1" "$(golden slide-mid-point)" && echo "wrote $(golden slide-mid-point)"
+    fi
+    alike "$1" "$(golden slide-mid-point)"
+  fi
+}
+
+# Starts the game in a fresh copy of the demo tree in the folder $1: the first screen shows.
+show_first_screen() {
+  make_tree "$work/$1"
+  start_game "$work/$1"
+  place_cursor 900 700
+  wait_until_still first 20
+  expect_golden first first-screen
+}
+
+show_first_screen tree
+# A key slides the main menu in from the left over half a second. Pictures are taken as fast
+# as the display gives them, each with the time since the key.
+key_time=$EPOCHREALTIME
+xdotool key space
+for ((i = 0; i < 20; i++)); do
+  shoot "slide-$i"
+  echo "$i $(awk -v now="$EPOCHREALTIME" -v then="$key_time" 'BEGIN { print now - then }')" >>"$work/slide-times.txt"
+done
+wait_for_golden menu main-menu 20
+
+# The slide's half second of the engine's time may include at most one frame, a tenth of a
+# second, from before the key was read: no picture taken sooner than 0.4 s after the key shows
+# the menu at rest.
+while read -r i seconds; do
+  if awk -v t="$seconds" 'BEGIN { exit !(t < 0.4) }' && alike "$(pic "slide-$i")" "$(golden main-menu)"; then
+    fail "the main menu was at rest $seconds s after the key"
+  fi
+done <"$work/slide-times.txt"
+
+# Part-way through, a picture shows the two screens moved sideways, or neither.
+read -r -a first_rest < <(gold_box "$(golden first-screen)" "$first_band")
+read -r -a menu_rest < <(gold_box "$(golden main-menu)" "$menu_band")
+((${#first_rest[@]} == 4 && ${#menu_rest[@]} == 4)) || fail "the reference pictures show no gold"
+caught=""
+# Updating the references looks at every picture, for one of the background alone.
+for ((i = 0; i < 20; i++)); do
+  part_way "$(pic "slide-$i")" && caught=$i && [ "${E2E_UPDATE_GOLDEN:-0}" != 1 ] && break
+done
+[ -n "$caught" ] || fail "no picture caught the slide part-way"
+
+# The cursor on a button lights it, and the arrow points at it from above.
+crop menu "$quick_start" quick-start-unlit
+point 528 362
+wait_for_golden lit quick-start-lit 10 0.002 "$quick_start"
+alike "$(pic quick-start-unlit)" "$(golden quick-start-lit)" && fail "the lit button looks the same as the unlit one"
+
+# The exit button leads to the credits, whose lines scroll up from the bottom once they have
+# slid in. The first line has the title's colour and is centred; the buttons' frames, of a
+# like colour, are not.
+point 528 632
+sleep 0.3
+xdotool click 1
+credits_box() { colour_box "$(pic credits)" "1024x468+0+300" "$gold"; }
+credits_centred() {
+  shoot credits
+  read -r width height left top < <(credits_box) || return 1
+  ((left - (1024 - width) / 2 <= 2 && (1024 - width) / 2 - left <= 2))
+}
+wait_for 100 credits_centred || fail "the exit button did not lead to the credits"
+first_top=$top
+credits_higher() { credits_centred && ((top < first_top - 20)); }
+wait_for 50 credits_higher || fail "the credits did not scroll up"
+
+# A key ends the credits and with them the program.
+xdotool key space
+wait_for 100 eval '! kill -0 "$app_pid" 2>/dev/null' || fail "a key did not end the credits"
+wait "$app_pid" || fail "the program did not end cleanly after the credits"
+app_pid=""
+
+# Quick start: the button plays its frames while the loading screen slides in.
+show_first_screen tree2
+xdotool key space
+wait_for_golden menu main-menu 20
+point 528 362
+sleep 0.3
+xdotool click 1
+wait_for_golden loading loading-screen 20
+echo "PASS"
