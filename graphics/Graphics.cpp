@@ -9,6 +9,7 @@
 #include "graphics/gui/DebugVariablePanel.h"
 #include "graphics/gui/HUDAnimation.h"
 #include "graphics/ModelEnt.h"
+#include "graphics/PhysicsDebugView.h"
 #include "graphics/RecordFields.h"
 #include "map/MapRenderer.h"
 #include "graphics/gui/GUI.h"
@@ -58,6 +59,8 @@ void Graphics::Init() {
   shaderWatch_.Start("Shaders");
   debugDraw_ = std::make_unique<DebugDraw>(drawShapes_, frustum_);
   debugDraw_->CreateMeshes(*device_);
+  physicsView_ = std::make_unique<PhysicsDebugView>(*this);
+  physicsView_->Attach();
   shadowTexture_ = textures_->GetOrLoad("shadow.bmp");
   animations_ = std::make_unique<HUDAnimationList>();
   CreateEmblem();
@@ -234,6 +237,8 @@ void Graphics::Shutdown() {
   animations_.reset();
   mapRenderer_.reset();
   meshInfo_.clear();
+  physicsView_->Detach();
+  physicsView_.reset();
   debugDraw_->ReleaseMeshes();
   debugDraw_.reset();
   // The screens give their textures back while there are textures.

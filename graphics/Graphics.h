@@ -34,6 +34,7 @@ class BspMap;
 class MapRenderer;
 class GUI;
 class GUIScreen;
+class PhysicsDebugView;
 class ModelEnt;
 struct GUIPoint;
 
@@ -200,6 +201,7 @@ class Graphics : public EngineSystem {
 
   Frustum frustum_;
   std::unique_ptr<DebugDraw> debugDraw_;
+  std::unique_ptr<PhysicsDebugView> physicsView_;
 
   // Counters of what the frame drew, published as console variables; 0 between frames.
   int32_t numModels_ = 0;

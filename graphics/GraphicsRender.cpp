@@ -1,5 +1,6 @@
 #include "engine/Engine.h"
 #include "graphics/Graphics.h"
+#include "graphics/PhysicsDebugView.h"
 #include "graphics/VideoPlayer.h"
 #include "graphics/gui/DebugVariablePanel.h"
 #include "graphics/gui/HUDAnimation.h"
@@ -73,5 +74,6 @@ void Graphics::DrawIntroVideo(const VideoPlayer& video) {
 }
 
 void Graphics::DrawDebugShapes() {
+  if (drawPhysics_ && physicsView_) physicsView_->DrawWorld();
   if (drawShapes_ && debugDraw_) debugDraw_->Render(*device_, effects_->Get("CelShader"), placeholderTexture_);
 }
