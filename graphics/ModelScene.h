@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "graphics/FramePulses.h"
+#include "graphics/GameModelWorld.h"
 #include "graphics/ModelRecord.h"
 #include "platform/math/Matrix.h"
 #include "platform/math/Vector.h"
@@ -14,36 +15,6 @@ class ModelComp;
 namespace platform {
 class EffectProgram;
 }
-
-// The directional light of a place: its colour and direction. The default is the fixed light.
-struct ModelLight {
-  platform::Vector3 colour{0.5f, 0.5f, 0.5f};
-  platform::Vector3 direction{0, 1, 0.5f};
-};
-
-// A guard's spot light near a model.
-struct SpotLight {
-  platform::Vector3 position;
-  platform::Vector3 direction;
-};
-
-// What the model passes ask of the world around them: the level's lights, the current map and
-// its visibility, the fly-through and the floor below a model. The level and map subsystems
-// implement it; until they hand one over, every model is lit by the fixed light, is in the
-// current map, is visible, and casts no shadow.
-class ModelWorld {
- public:
-  virtual ~ModelWorld() = default;
-  virtual ModelLight GetLight(const platform::Vector3& /*position*/) { return {}; }
-  virtual void GetSpotLights(const platform::Vector3& /*centre*/, float /*radius*/, std::vector<SpotLight>& /*out*/) {}
-  virtual uint32_t GetCurrentMapIndex() { return 0; }
-  // Whether the current map sees the cluster from the camera's cluster.
-  virtual bool IsClusterVisible(int32_t /*cluster*/) { return true; }
-  // Straight down from a point: the distance to the floor and its normal; false on a miss.
-  virtual bool CastDown(const platform::Vector3& /*from*/, float* /*distance*/, platform::Vector3* /*normal*/) {
-    return false;
-  }
-};
 
 // Sets the technique by the number of spot lights (none, one, two or more) and the first two
 // lights' slots.
@@ -70,7 +41,7 @@ class ModelScene {
   void SetActiveCamera(Camera* camera) { camera_ = camera; }
   Camera* GetActiveCamera() const { return camera_; }
 
-  // Null restores the default world.
+  // Null restores the running game's world.
   void SetWorld(ModelWorld* world) { world_ = world ? world : &defaultWorld_; }
   ModelWorld& World() { return *world_; }
 
@@ -95,7 +66,7 @@ class ModelScene {
   std::vector<ModelComp*> models_;
   std::vector<ModelComp*> deferred_;
   Camera* camera_ = nullptr;
-  ModelWorld defaultWorld_;
+  GameModelWorld defaultWorld_;
   ModelWorld* world_ = &defaultWorld_;
   AlarmPulse alarmPulse_;
   TaserFlash taserFlash_;

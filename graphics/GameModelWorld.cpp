@@ -1,0 +1,29 @@
+#include "graphics/GameModelWorld.h"
+
+#include "engine/Engine.h"
+#include "graphics/Graphics.h"
+#include "logic/Logic.h"
+#include "map/BspMap.h"
+#include "physics/Physics.h"
+
+uint32_t GameModelWorld::GetCurrentMapIndex() {
+  Logic* logic = Engine::Get()->GetLogic();
+  // No current map (-1) matches no entity's map.
+  return logic ? static_cast<uint32_t>(logic->GetCurrentMapIndex()) : ModelWorld::GetCurrentMapIndex();
+}
+
+bool GameModelWorld::IsClusterVisible(int32_t cluster) {
+  Graphics* graphics = Engine::Get()->GetGraphics();
+  const BspMap* map = graphics ? graphics->GetCurrentMap() : nullptr;
+  return map ? map->IsClusterVisible(map->GetCameraCluster(), cluster) : ModelWorld::IsClusterVisible(cluster);
+}
+
+bool GameModelWorld::CastDown(const platform::Vector3& from, float* distance, platform::Vector3* normal) {
+  const Physics* physics = Engine::Get()->GetPhysics();
+  if (!physics) return ModelWorld::CastDown(from, distance, normal);
+  RayHit hit;
+  if (!physics->RayCast(from.x, from.y, from.z, 0, 0, -1, &hit)) return false;
+  *distance = hit.distance;
+  *normal = hit.normal;
+  return true;
+}
