@@ -11,6 +11,7 @@
 
 #include "engine/Engine.h"
 #include "engine/MainWindow.h"
+#include "engine/VariableTable.h"
 #include "graphics/Graphics.h"
 #include "tests/support/RecordingSystem.h"
 #include "tests/support/TempDir.h"
@@ -41,6 +42,8 @@ class GraphicsRun {
     Engine::Instance()->Init(SystemFactories{record("AI"), record("Sound"), [] { return new Graphics(); },
                                              record("Input"), record("Physics"), record("Logic")});
     graphics = Engine::Get()->GetGraphics();
+    // The game logic's alarm switch, read by every frame with a camera.
+    BindBoolVariable("AlarmOn", &alarmOn_);
   }
   ~GraphicsRun() {
     graphics->SetActiveCamera(nullptr);
@@ -67,4 +70,5 @@ class GraphicsRun {
 
  private:
   std::vector<std::string> journal_;
+  bool alarmOn_ = false;
 };
