@@ -15,6 +15,7 @@ e2e_name=$(basename "$0" .sh)
 work=""
 xvfb_pid=""
 app_pid=""
+shooter_pid=""
 window=""
 
 # The whole 1024 x 768 window fits on this screen, so screenshots are never cut off.
@@ -44,6 +45,7 @@ stop() {
 }
 
 cleanup() {
+  stop "$shooter_pid"
   stop "$app_pid"
   stop "$xvfb_pid"
   [ -n "$work" ] && rm -rf "$work"
@@ -261,6 +263,23 @@ wait_for_golden() {
 colour_box() {
   convert "$1" -crop "$2" +repage -fuzz 20% -fill white -opaque "$3" -fill black +opaque white \
     -format '%@' info: 2>/dev/null | tr 'x+' '  ' | awk '$1 > 0'
+}
+
+# Takes pictures as pic $1-0, $1-1, ... one after the other in the background, until
+# stop_shooting: nothing that lasts a few frames is missed while the pictures are looked at.
+# Each appears under its name once it is whole.
+start_shooting() {
+  (
+    for ((i = 0; ; i++)); do
+      shoot "$1.taking"
+      mv "$(pic "$1.taking")" "$(pic "$1-$i")"
+    done
+  ) &
+  shooter_pid=$!
+}
+stop_shooting() {
+  stop "$shooter_pid"
+  shooter_pid=""
 }
 
 # Takes pictures as pic $1 until two in a row are the same, for at most $2 seconds.
