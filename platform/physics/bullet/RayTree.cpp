@@ -23,7 +23,9 @@ constexpr float kEdgeSlack = 1e-5f;
 Vec3 Cross(const Vec3& a, const Vec3& b) {
   return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
-// Four floats worked on at once (a point in three, or one per child of a node), in the compiler's portable vectors.
+
+// Four floats worked on at once (a point in three, or one per child of a node), in the
+// compiler's portable vectors.
 using Lanes = float __attribute__((vector_size(16)));
 Lanes Splat(float v) { return Lanes{v, v, v, v}; }
 Lanes Min(Lanes a, Lanes b) { return a < b ? a : b; }
