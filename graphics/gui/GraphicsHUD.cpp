@@ -11,17 +11,9 @@
 #include "logic/Logic.h"
 #include "player/PlayerInfo.h"
 
-// While a white fade runs the overlay is composed in scene texture A, which the "FadeWhite"
-// pass then brings to the screen. Without the post chain A still holds an old picture, so it
-// starts black like the back buffer it stands in for.
-void Graphics::BeginOverlay() {
-  if (!whiteFade_) {
-    device_->SetRenderTarget(nullptr);
-    return;
-  }
-  device_->SetRenderTarget(sceneTarget_.get());
-  if (!blurOn_) device_->Clear(platform::ClearTarget | platform::ClearDepth, 0xFF000000, 1.0f, 0);
-}
+// While a white fade runs the overlay is composed in scene texture A (cleared with the scene),
+// which the "FadeWhite" pass then brings to the screen.
+void Graphics::BeginOverlay() { device_->SetRenderTarget(whiteFade_ ? sceneTarget_.get() : nullptr); }
 
 void Graphics::ComposeWhiteFade() {
   if (whiteFade_) PostProcessPass("FadeWhite", nullptr, sceneTarget_->GetTexture());
