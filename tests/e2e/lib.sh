@@ -183,9 +183,10 @@ bright() {
 # than a frame.
 pic() { echo "$work/$1.ppm"; }
 
-# Takes a picture of the window as pic $1.
+# Takes a picture of the window, or of its part $2 (WxH+X+Y), as pic $1. A part is quicker.
 shoot() {
-  import -silent -window "$window" "$(pic "$1")" 2>/dev/null || fail "no screenshot of the window"
+  import -silent -window "$window" ${2:+-crop "$2"} -depth 8 "$(pic "$1")" 2>/dev/null ||
+    fail "no screenshot of the window"
 }
 
 # crop NAME GEOMETRY PART: the part GEOMETRY (WxH+X+Y) of pic NAME as pic PART.

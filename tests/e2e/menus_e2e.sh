@@ -7,9 +7,10 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
 readonly gold='#FFD94D'
-# Rows where only one element of the two screens has the titles' and frames' gold: the first
-# screen's title, and the main menu's quick start button.
-readonly first_band="1024x30+0+300" menu_band="1024x64+0+330"
+# The rows in which the slide is watched: the first screen's title, in the top 30, and the main
+# menu's quick start button, in the 64 below. No other element of the two screens has their
+# gold there.
+readonly slide_rows="1024x94+0+300" first_band="1024x30+0+0" menu_band="1024x64+0+30"
 # The quick start button with the place above it where the arrow points at a lit button.
 readonly quick_start="256x130+400+264"
 
@@ -29,9 +30,9 @@ moved_whole() {
 }
 near() { (($1 - $2 <= 1 && $2 - $1 <= 1)); }
 
-# Whether the picture file $1 shows the slide part-way: the first screen's title moved right as
-# it leaves, the main menu's quick start button moved left as it comes (either whole), or,
-# half-way through, both screens out of sight: the background alone, as in
+# Whether the picture file $1 of the slide's rows shows the slide part-way: the first screen's
+# title moved right as it leaves, the main menu's quick start button moved left as it comes
+# (either whole), or, half-way through, both screens out of sight: the background alone, as in
 # golden/slide-mid-point.png.
 part_way() {
   local -a first menu
@@ -61,32 +62,34 @@ show_first_screen() {
 }
 
 show_first_screen tree
-# A key slides the main menu in from the left over half a second. Pictures are taken as fast
-# as the display gives them, each with the time since the key.
+# A key slides the main menu in from the left over half a second. Pictures of the rows that
+# show it are taken as fast as the display gives them, each with the time since the key.
 key_time=$EPOCHREALTIME
 xdotool key space
-for ((i = 0; i < 20; i++)); do
-  shoot "slide-$i"
+for ((i = 0; i < 30; i++)); do
+  shoot "slide-$i" "$slide_rows"
   echo "$i $(awk -v now="$EPOCHREALTIME" -v then="$key_time" 'BEGIN { print now - then }')" >>"$work/slide-times.txt"
 done
 wait_for_golden menu main-menu 20
+convert "$(golden first-screen)" -crop "$slide_rows" +repage "$(pic first-rows)"
+convert "$(golden main-menu)" -crop "$slide_rows" +repage "$(pic menu-rows)"
 
 # The slide's half second of the engine's time may include at most one frame, a tenth of a
 # second, from before the key was read: no picture taken sooner than 0.4 s after the key shows
 # the menu at rest.
 while read -r i seconds; do
-  if awk -v t="$seconds" 'BEGIN { exit !(t < 0.4) }' && alike "$(pic "slide-$i")" "$(golden main-menu)"; then
+  if awk -v t="$seconds" 'BEGIN { exit !(t < 0.4) }' && alike "$(pic "slide-$i")" "$(pic menu-rows)"; then
     fail "the main menu was at rest $seconds s after the key"
   fi
 done <"$work/slide-times.txt"
 
 # Part-way through, a picture shows the two screens moved sideways, or neither.
-read -r -a first_rest < <(gold_box "$(golden first-screen)" "$first_band")
-read -r -a menu_rest < <(gold_box "$(golden main-menu)" "$menu_band")
+read -r -a first_rest < <(gold_box "$(pic first-rows)" "$first_band")
+read -r -a menu_rest < <(gold_box "$(pic menu-rows)" "$menu_band")
 ((${#first_rest[@]} == 4 && ${#menu_rest[@]} == 4)) || fail "the reference pictures show no gold"
 caught=""
 # Updating the references looks at every picture, for one of the background alone.
-for ((i = 0; i < 20; i++)); do
+for ((i = 0; i < 30; i++)); do
   part_way "$(pic "slide-$i")" && caught=$i && [ "${E2E_UPDATE_GOLDEN:-0}" != 1 ] && break
 done
 [ -n "$caught" ] || fail "no picture caught the slide part-way"
