@@ -112,6 +112,15 @@ stop_game() {
   app_pid=""
 }
 
+# Waits up to $1 seconds for the program to end by itself (failing with $2 otherwise), and
+# checks that it ended cleanly.
+expect_exit() {
+  wait_for $(($1 * 10)) has_ended || fail "$2"
+  wait "$app_pid" || fail "the program did not end cleanly"
+  app_pid=""
+}
+has_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+
 # Lines the program prints, with the colour codes of the terminal taken out.
 printed() { sed 's/\x1b\[[0-9;]*m//g' "$work/out.txt"; }
 has_printed() { printed | grep -qF -- "$1"; }

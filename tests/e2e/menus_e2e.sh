@@ -119,11 +119,9 @@ wait_for 50 credits_higher || fail "the credits did not scroll up"
 
 # A key ends the credits and with them the program.
 xdotool key space
-wait_for 100 eval '! kill -0 "$app_pid" 2>/dev/null' || fail "a key did not end the credits"
-wait "$app_pid" || fail "the program did not end cleanly after the credits"
-app_pid=""
+expect_exit 10 "a key did not end the credits"
 
-# Quick start: the button plays its frames while the loading screen slides in.
+# Quick start leads to the loading screen. (No log file names the command it broadcasts.)
 show_first_screen tree2
 xdotool key space
 wait_for_golden menu main-menu 20
