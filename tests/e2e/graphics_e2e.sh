@@ -12,11 +12,12 @@ place_cursor 900 700
 wait_until_still idle 20
 expect_golden idle first-screen
 
-# The console shows one line per printed line, 15 pixels apart from y = 10; the command's echo
-# and answer come below the lines printed so far, and the line being typed 30 pixels further.
-lines_before=$(printed | wc -l)
+# The console shows the printed lines and the commands' echoes, 15 pixels apart from y = 10.
+# The echo of the first command stands right above its answer, below the lines printed before
+# it; the line being typed comes 30 pixels below the last line.
 open_console
 console_command "getvar MoveLeft" "MoveLeft  =  A" || fail "the typed command did not run"
+lines_before=$(($(printed | grep -nF "MoveLeft  =  A" | head -n 1 | cut -d: -f1) - 1))
 xdotool key Return
 xdotool type --delay 30 "Vault 42"
 wait_until_still console 20
