@@ -130,7 +130,6 @@ void DebugDraw::Render(platform::RenderDevice& device, Effect* celShader, const 
     for (const Shape& shape : shapes_) DrawShape(device, shape, *celShader, placeholder);
   }
   shapes_.clear();
-  shapes_.shrink_to_fit();
   const platform::Matrix identity = platform::MatrixIdentity();
   device.SetTransform(platform::TransformKind::World, identity.Data());
   device.SetTexture(placeholder);

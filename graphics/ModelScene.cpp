@@ -135,9 +135,10 @@ void ModelScene::DrawScene(Graphics& graphics) {
 void ModelScene::DrawModels() {
   deferred_.clear();
   const uint32_t currentMap = world_->GetCurrentMapIndex();
-  // A model may create or destroy models from its messages: walk by index over a copy.
-  const std::vector<ModelComp*> models = models_;
-  for (ModelComp* m : models) {
+  // A model may create or destroy models from its messages: walk over a copy, kept between
+  // frames so that its space is reused.
+  drawList_.assign(models_.begin(), models_.end());
+  for (ModelComp* m : drawList_) {
     if (std::find(models_.begin(), models_.end(), m) == models_.end()) continue;
     m->notDrawnThisFrame = 1;
     if (!m->visible) continue;

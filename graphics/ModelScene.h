@@ -65,6 +65,7 @@ class ModelScene {
 
   std::vector<ModelComp*> models_;
   std::vector<ModelComp*> deferred_;
+  std::vector<ModelComp*> drawList_;
   Camera* camera_ = nullptr;
   GameModelWorld defaultWorld_;
   ModelWorld* world_ = &defaultWorld_;

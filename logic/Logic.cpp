@@ -35,6 +35,8 @@ void Logic::Init() {
   Entity* commands = entities->Create("LogicCmds");
   if (commands) engine->Subscribe(commands, "ConsoleCmd");
   entities->Create("MainControls");
+  BindBoolVariable("AlarmOn", &alarmOn_);
+  BindStringVariable("AmmoText", &ammoText_);
   commandEntity_ = EntityHandle(commands);
   entities->Create("GameControls");
   entities->Create("NullControls");

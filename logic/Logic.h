@@ -87,4 +87,7 @@ class Logic : public EngineSystem {
   std::vector<std::string> mapNames_;
   std::unique_ptr<BspMap> defaultMap_;
   int32_t currentMap_ = -1;
+  // Set by the alarm and read by the frame's ambient pulse; the HUD writes the ammunition text.
+  bool alarmOn_ = false;
+  std::string ammoText_;
 };

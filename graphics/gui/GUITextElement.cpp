@@ -15,12 +15,15 @@ void GUITextElement::SetFont(const std::string& name) {
   Init();
 }
 
-std::string GUITextElement::ShownText() const {
+const std::string& GUITextElement::ShownText() const {
   // The frame rate has its own display; an "fps" element shows its text unless it names it.
   if (VariableName.empty() || (VariableName == "fps" && !showName)) return Text;
-  std::string value;
+  // Kept between frames so that a menu frame asks nothing of the heap.
+  std::string& value = shown_;
+  value.clear();
   Engine::Get()->GetVariableTable()->Get(VariableName, value);
-  return showName ? VariableName + " = " + value : value;
+  if (showName) value.insert(0, VariableName + " = ");
+  return value;
 }
 
 void GUITextElement::Draw(const GUIPoint* offset) {

@@ -17,7 +17,7 @@ class GUITextElement : public GUIElement {
   void Init();
   void SetFont(const std::string& name);
   // The text the element shows now.
-  std::string ShownText() const;
+  const std::string& ShownText() const;
   // Without a font the element is not drawn.
   void Draw(const GUIPoint* offset = nullptr) override;
   // Measures the text out of sight, then puts its middle at x = 512.
@@ -29,4 +29,7 @@ class GUITextElement : public GUIElement {
   std::string Text;
   std::string FontName;
   platform::Font* font = nullptr;
+
+ private:
+  mutable std::string shown_;
 };

@@ -103,7 +103,7 @@ TEST_F(GraphicsDataTest, MapChangeInfoSetsTheMapEffectAndAmbientOnlyForListedMap
   graphics->ApplyMapChangeInfo("nowhere");
   EXPECT_EQ(graphics->GetMapEffectName(), "Outside");
   EXPECT_EQ(graphics->GetAmbient(), settingsAmbient);
-  graphics->ApplyMapChangeInfo("vault");
+  graphics->ApplyMapChangeInfo("vault.bsp");
   EXPECT_EQ(graphics->GetMapEffectName(), "LightMap");
   EXPECT_EQ(graphics->GetAmbient(), (platform::Color{0.3f, 0.32f, 0.4f, 1}));
   graphics->ApplyMapChangeInfo("nowhere");
