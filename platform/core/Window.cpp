@@ -76,23 +76,16 @@ PumpResult Window::PumpOne() {
       if (input_) input_(e);
       continue;
     }
-    if (e.type == SDL_QUIT) return PumpResult::Quit;
-    if (e.type == SDL_WINDOWEVENT) {
-      switch (e.window.event) {
-        case SDL_WINDOWEVENT_CLOSE:
-          // Closing the window destroys it, and a destroyed window posts the quit message.
-          PostQuit();
-          break;
-        case SDL_WINDOWEVENT_FOCUS_GAINED:
-          if (focus_) focus_(true);
-          break;
-        case SDL_WINDOWEVENT_FOCUS_LOST:
-          if (focus_) focus_(false);
-          break;
-        default:
-          break;
-      }
+    // The devices hear the focus as promptly as the input itself: a focus change waiting behind
+    // other messages would leave the first keys after start-up dropped as unfocused.
+    if (e.type == SDL_WINDOWEVENT && (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
+                                      e.window.event == SDL_WINDOWEVENT_FOCUS_LOST)) {
+      if (focus_) focus_(e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED);
+      continue;
     }
+    if (e.type == SDL_QUIT) return PumpResult::Quit;
+    // Closing the window destroys it, and a destroyed window posts the quit message.
+    if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE) PostQuit();
     return PumpResult::Handled;
   }
   return PumpResult::Empty;

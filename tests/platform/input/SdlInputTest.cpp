@@ -229,6 +229,26 @@ TEST_F(SdlInputTest, ForegroundDeviceNeedsTheFocusAndIsLostWithIt) {
   EXPECT_TRUE(ReadAll(*keyboard).empty()) << "records from before the loss are gone";
 }
 
+// The main loop handles one window message a frame; focus changes take no such turn, so that
+// they never wait frames behind the messages of a window that has just opened.
+TEST_F(SdlInputTest, FocusChangesTakeNoMessageTurn) {
+  std::unique_ptr<InputDevice> keyboard;
+  ASSERT_EQ(backend_.CreateDevice(DeviceKind::Keyboard, keyboard), InputResult::Ok);
+  ASSERT_EQ(keyboard->SetDataFormat(DataFormat::Keyboard), InputResult::Ok);
+  ASSERT_EQ(keyboard->SetCooperativeLevel({.foreground = true}), InputResult::Ok);
+  ASSERT_EQ(keyboard->SetBufferSize(8), InputResult::Ok);
+  Focus(false);
+  EXPECT_EQ(window_.PumpOne(), PumpResult::Empty);
+  EXPECT_EQ(keyboard->Acquire(), InputResult::Refused);
+  SDL_Event moved{};
+  moved.type = SDL_WINDOWEVENT;
+  moved.window.event = SDL_WINDOWEVENT_MOVED;
+  Focus(true);
+  Push(moved);
+  EXPECT_EQ(window_.PumpOne(), PumpResult::Handled) << "the move is this pass's message";
+  EXPECT_EQ(keyboard->Acquire(), InputResult::Ok);
+}
+
 TEST_F(SdlInputTest, BackgroundDeviceReleasesHeldKeysWhenTheFocusGoes) {
   auto keyboard = Acquired(DeviceKind::Keyboard);
   auto mouse = Acquired(DeviceKind::Mouse);
