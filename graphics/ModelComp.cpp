@@ -11,7 +11,7 @@
 #include "logic/Logic.h"
 #include "physics/PhysicalComp.h"
 #include "platform/core/Random.h"
-#include "player/BoundingData.h"
+#include "physics/BoundingData.h"
 
 namespace {
 

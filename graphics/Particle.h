@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/math/Vector.h"
-#include "player/ParticleConfig.h"
+#include "graphics/ParticleConfig.h"
 
 // A value that follows a key list over a particle's life: the two keys around the particle's
 // age, each drawn with its own variation when loaded, and the blend of the two.

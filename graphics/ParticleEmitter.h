@@ -4,7 +4,7 @@
 
 #include "graphics/Particle.h"
 #include "platform/math/Vector.h"
-#include "player/ParticleConfig.h"
+#include "graphics/ParticleConfig.h"
 
 class ParticleManager;
 

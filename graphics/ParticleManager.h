@@ -10,7 +10,7 @@
 #include "graphics/Particle.h"
 #include "graphics/ParticleEmitter.h"
 #include "platform/math/Vector.h"
-#include "player/ParticleConfig.h"
+#include "graphics/ParticleConfig.h"
 
 namespace platform {
 class RenderDevice;

@@ -8,7 +8,7 @@
 #include "physics/PhysicsMath.h"
 #include "physics/PoseOnlyActor.h"
 #include "platform/physics/Scene.h"
-#include "player/BoundingData.h"
+#include "physics/BoundingData.h"
 
 namespace pp = platform::physics;
 

@@ -10,7 +10,7 @@
 #include "physics/PhysicsMath.h"
 #include "physics/PhysicsReport.h"
 #include "platform/physics/Controller.h"
-#include "player/BoundingData.h"
+#include "physics/BoundingData.h"
 #include "player/PlayerInfo.h"
 
 namespace pp = platform::physics;

@@ -20,7 +20,7 @@
 #include "physics/Physics.h"
 #include "physics/PlayerPhysics.h"
 #include "platform/core/Clock.h"
-#include "player/BoundingData.h"
+#include "physics/BoundingData.h"
 #include "player/PlayerInfo.h"
 #include "tests/map/ZipArchive.h"
 

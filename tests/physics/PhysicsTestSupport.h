@@ -10,7 +10,7 @@
 #include "physics/PhysicalComp.h"
 #include "physics/Physics.h"
 #include "physics/PlayerPhysics.h"
-#include "player/BoundingData.h"
+#include "physics/BoundingData.h"
 #include "player/PlayerInfo.h"
 #include "tests/support/EngineFixture.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "player/BoundingData.h"
+#include "physics/BoundingData.h"
 #include "player/PlayerInfo.h"
 
 namespace {

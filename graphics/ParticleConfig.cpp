@@ -1,4 +1,4 @@
-#include "player/ParticleConfig.h"
+#include "graphics/ParticleConfig.h"
 
 #include "engine/ConfigFile.h"
 #include "entity/Params.h"

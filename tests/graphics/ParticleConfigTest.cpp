@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "entity/XmlReader.h"
-#include "player/ParticleConfig.h"
+#include "graphics/ParticleConfig.h"
 #include "tests/support/EngineFixture.h"
 
 namespace {
