@@ -1,6 +1,7 @@
 #include "app/Systems.h"
 
 #include "ai/AI.h"
+#include "app/GameClasses.h"
 #include "graphics/Graphics.h"
 #include "input/Input.h"
 #include "logic/Logic.h"
@@ -10,6 +11,6 @@
 SystemFactories GameSystems() {
   return SystemFactories{
       [] { return new AI(); },      [] { return new Sound(); },   [] { return new Graphics(); },
-      [] { return new Input(); },   [] { return new Physics(); }, [] { return new Logic(); },
+      [] { return new Input(); },   [] { return new Physics(); }, [] { return new Logic(RegisterGameClasses); },
   };
 }

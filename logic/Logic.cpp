@@ -1,31 +1,22 @@
 #include "logic/Logic.h"
 
 #include "engine/Engine.h"
-#include "input/GameControls.h"
 #include "input/Input.h"
-#include "input/NullControls.h"
-#include "logic/LogicCmds.h"
-#include "logic/MainControls.h"
-#include "map/BspMap.h"
 #include "physics/Physics.h"
 
 namespace {
-const char* kLogicLog = "LogicLog";
-
 void SendActivePlayer(Entity* player, bool active) {
   MessageArgs args = MessageArgs::FromByte(active);
   player->SendMessageWithArgs("SetActivePlayer", &args);
 }
 }  // namespace
 
-Logic::Logic() : defaultMap_(std::make_unique<BspMap>()) {}
+Logic::Logic(std::function<void()> registerGameClasses)
+    : registerGameClasses_(std::move(registerGameClasses)), menus_(*this) {}
 Logic::~Logic() = default;
 
 void Logic::RegisterTypes() {
-  RegisterEntityClass<LogicCmds>(kLogicLog);
-  RegisterEntityClass<MainControls>(kLogicLog);
-  RegisterEntityClass<GameControls>(kLogicLog);
-  RegisterEntityClass<NullControls>(kLogicLog);
+  if (registerGameClasses_) registerGameClasses_();
 }
 
 void Logic::Init() {
@@ -44,17 +35,16 @@ void Logic::Init() {
   SetControls();
 }
 
-void Logic::Shutdown() {
-  for (auto& map : maps_) map->Reset();
-  maps_.clear();
-  mapNames_.clear();
-  currentMap_ = -1;
-}
+void Logic::Shutdown() { maps_.Release(); }
 
 void Logic::Update() {}
 
 void Logic::SendCommand(const std::string& name) {
   if (Entity* commands = commandEntity_.Get()) commands->SendMessage(name);
+}
+
+void Logic::PostCommand(const std::string& name, float delay) {
+  if (Entity* commands = commandEntity_.Get()) Engine::Get()->GetMessageQueue()->PostDelayed(commands, name, delay);
 }
 
 void Logic::SetControls() {

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/GameClasses.h"
 #include "engine/Engine.h"
 #include "logic/Logic.h"
 #include "sound/Sound.h"
@@ -64,7 +65,7 @@ void UpdateWithVoicesAndStreams(benchmark::State& state, const std::string& musi
   Engine* engine = Engine::Instance();
   engine->Init(SystemFactories{idle("AI"),
                                [] { return new Sound([](platform::sound::System& s) { return s.InitLoopback(128, kRate); }); },
-                               idle("Graphics"), idle("Input"), idle("Physics"), [] { return new Logic(); }});
+                               idle("Graphics"), idle("Input"), idle("Physics"), [] { return new Logic(RegisterGameClasses); }});
   Sound* sound = engine->GetSound();
   EntityManager* entities = engine->GetEntityManager();
   // Emitters serve as plain bodies in the world: the places sounds play at, and the thief.

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/GameClasses.h"
 #include "engine/Engine.h"
 #include "entity/EntityManager.h"
 #include "logic/Logic.h"
@@ -26,7 +27,7 @@ SceneFixture::~SceneFixture() {
 void SceneFixture::StartScene(bool withLogic) {
   SystemFactories systems = RecordingSystems();
   systems.graphics = [] { return new Graphics(); };
-  if (withLogic) systems.logic = [] { return new Logic(); };
+  if (withLogic) systems.logic = [] { return new Logic(RegisterGameClasses); };
   Engine::Instance()->Init(systems);
   graphics = Engine::Get()->GetGraphics();
   graphics->GetModelScene().SetWorld(&world);

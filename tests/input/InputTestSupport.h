@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/GameClasses.h"
 #include "entity/EntityClass.h"
 #include "input/ControlMap.h"
 #include "input/Input.h"
@@ -93,7 +94,7 @@ class InputTest : public EngineFixture {
         return std::unique_ptr<platform::InputBackend>(std::move(made));
       });
     };
-    systems.logic = [] { return new Logic(); };
+    systems.logic = [] { return new Logic(RegisterGameClasses); };
     Engine* engine = Engine::Instance();
     engine->Init(systems);
     RegisterEntityClass<RecordingScheme>("LogicLog");

@@ -75,17 +75,17 @@ class LoadedMuseumTest : public LogicTest {
   Engine* StartWithMuseum() {
     CopyDemoMaps();
     Engine* engine = StartLogic();
-    GetLogic()->LoadMaps({"lobby.bsp", "gallery.bsp", "vault.bsp"});
+    GetLogic()->GetMaps().Load({"lobby.bsp", "gallery.bsp", "vault.bsp"});
     return engine;
   }
 };
 
 TEST_F(LoadedMuseumTest, BeforeAnyMapIsCurrentTheDefaultMapIs) {
   Engine* engine = StartWithMuseum();
-  ASSERT_EQ(GetLogic()->GetMapCount(), 3u);
+  ASSERT_EQ(GetLogic()->GetMaps().GetCount(), 3u);
   EXPECT_EQ(GetLogic()->GetCurrentMapIndex(), -1);
   EXPECT_FALSE(engine->GetCurrentMap()->IsLoaded());
-  EXPECT_EQ(GetLogic()->GetMapName(1), "gallery.bsp");
+  EXPECT_EQ(GetLogic()->GetMaps().GetName(1), "gallery.bsp");
 }
 
 TEST_F(LoadedMuseumTest, MapIndexTakesTypedTextAndCodedValues) {

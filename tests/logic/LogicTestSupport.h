@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "app/GameClasses.h"
 #include "engine/Engine.h"
 #include "engine/MainWindow.h"
 #include "input/Input.h"
@@ -36,7 +37,7 @@ class LogicTest : public EngineFixture {
   Engine* StartLogic(std::function<EngineSystem*()> physics = {}) {
     SystemFactories systems = RecordingSystems();
     systems.input = ScriptedInput(&backend);
-    systems.logic = [] { return new Logic(); };
+    systems.logic = [] { return new Logic(RegisterGameClasses); };
     if (physics) systems.physics = physics;
     Engine* engine = Engine::Instance();
     engine->Init(systems);
@@ -62,7 +63,7 @@ class MenuTest : public GuiTest {
     SystemFactories systems = RecordingSystems();
     systems.graphics = [] { return new Graphics(); };
     systems.input = ScriptedInput(&backend);
-    systems.logic = [] { return new Logic(); };
+    systems.logic = [] { return new Logic(RegisterGameClasses); };
     Engine::Instance()->Init(systems);
     graphics = Engine::Get()->GetGraphics();
     return graphics->GetGUI();

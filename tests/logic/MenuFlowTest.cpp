@@ -95,8 +95,8 @@ TEST_F(MenuFlowTest, PlayerSelectComesWithItsSecondModelSelected) {
 
 TEST_F(MenuFlowTest, TheChosenThiefShowsOnTheOutfitScreen) {
   StartMenus();
-  EXPECT_EQ(GetLogic()->GetGender(), 1);
-  EXPECT_EQ(GetLogic()->GetOutfit(), 2);
+  EXPECT_EQ(GetLogic()->GetMenus().GetGender(), 1);
+  EXPECT_EQ(GetLogic()->GetMenus().GetOutfit(), 2);
   GUIScreen* outfits = Screen("OutfitSelect");
   const size_t models = outfits->models.size();
   ASSERT_GE(models, 1u);
@@ -106,17 +106,17 @@ TEST_F(MenuFlowTest, TheChosenThiefShowsOnTheOutfitScreen) {
   EXPECT_EQ(preview.ModelName, "thief");
   EXPECT_EQ(preview.ModelPos, (platform::Vector3{-10, 0, 0}));
   EXPECT_NE(preview.modelEntity.Get(), nullptr);
-  EXPECT_EQ(GetLogic()->GetGender(), 0);
+  EXPECT_EQ(GetLogic()->GetMenus().GetGender(), 0);
   FinishSlide();
   Command("OutfitToggle4");
   EXPECT_EQ(preview.variant, 3);
-  EXPECT_EQ(GetLogic()->GetOutfit(), 3);
+  EXPECT_EQ(GetLogic()->GetMenus().GetOutfit(), 3);
   Command("OutfitToggle1");
   EXPECT_EQ(preview.variant, 0);
-  EXPECT_EQ(GetLogic()->GetOutfit(), 0);
+  EXPECT_EQ(GetLogic()->GetMenus().GetOutfit(), 0);
   Command("OutfitSelectFemale");
   EXPECT_EQ(preview.ModelName, "femaleThief");
-  EXPECT_EQ(GetLogic()->GetGender(), 1);
+  EXPECT_EQ(GetLogic()->GetMenus().GetGender(), 1);
   EXPECT_EQ(outfits->models.size(), models);
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "app/GameClasses.h"
 #include "engine/ConsoleWindow.h"
 #include "logic/Logic.h"
 
@@ -20,7 +21,7 @@ Sound* SoundTest::StartSound(int voices) {
 Sound* SoundTest::StartSound(Sound::Starter start) {
   SystemFactories systems = RecordingSystems();
   systems.sound = [start] { return new Sound(start); };
-  systems.logic = [] { return new Logic(); };
+  systems.logic = [] { return new Logic(RegisterGameClasses); };
   Engine::Instance()->Init(systems);
   RegisterEntityClass<PlacedBody>(kSoundLog);
   sound = Engine::Get()->GetSound();

@@ -1,11 +1,10 @@
-// The walk through the menu screens: the buttons' commands, the screens they lead to, escape
-// one screen back, and the per-frame handlers of the menu screens.
+#include "logic/MenuFlow.h"
+
 #include "engine/MainWindow.h"
 #include "graphics/Graphics.h"
 #include "graphics/gui/GUIScreen.h"
 #include "input/Input.h"
 #include "logic/Logic.h"
-#include "logic/LogicCmds.h"
 #include "logic/LogicGui.h"
 
 namespace {
@@ -16,8 +15,6 @@ constexpr int32_t kButtonRate = 30;
 // Credits scroll up by this many layout pixels a second.
 constexpr float kCreditsSpeed = 80.0f;
 
-Logic* GetLogic() { return Engine::Get()->GetLogic(); }
-
 bool KeyPressedThisFrame() {
   const Input* input = Engine::Get()->GetInput();
   return input && input->AnyKey();
@@ -25,59 +22,53 @@ bool KeyPressedThisFrame() {
 
 }  // namespace
 
-void LogicCmds::Post(const std::string& command, float delay) {
-  Engine::Get()->GetMessageQueue()->PostDelayed(this, command, delay);
-}
-
 // The load screen slides in, and the game start is asked for once it is shown.
-void LogicCmds::PostGameStart() {
-  Post("Load", 0.5f);
-  Post("StartGame", 1.5f);
+void MenuFlow::PostGameStart() {
+  logic_.PostCommand("Load", 0.5f);
+  logic_.PostCommand("StartGame", 1.5f);
 }
 
-void LogicCmds::ClickStartGame() {
+void MenuFlow::ClickStartGame() {
   LogicGui::SetSpriteRate("QuickStart", kButtonRate);
   LogicGui::HideSprite("QuickStart2");
   PostGameStart();
 }
 
-void LogicCmds::ClickGo() {
+void MenuFlow::ClickGo() {
   LogicGui::SetSpriteRate("Go", kButtonRate);
   PostGameStart();
 }
 
-void LogicCmds::ClickQuitGame() {
+void MenuFlow::ClickQuitGame() {
   LogicGui::SetSpriteRate("Exit", kButtonRate);
   LogicGui::HideSprite("Exit2");
-  Post("ShowCredits", 0.5f);
+  logic_.PostCommand("ShowCredits", 0.5f);
 }
 
-void LogicCmds::ClickPlayerSelect() {
+void MenuFlow::ClickPlayerSelect() {
   LogicGui::SetSpriteRate("PlayerSelect", kButtonRate);
   LogicGui::HideSprite("PlayerSelect2");
-  Post("PlayerSelect", 0.5f);
+  logic_.PostCommand("PlayerSelect", 0.5f);
 }
 
-void LogicCmds::QuitGame() { MainWindow::PostQuit(); }
-
-void LogicCmds::MainMenu() { LogicGui::ChangeScreen("MainMenu", kSlideTime); }
-void LogicCmds::Load() { LogicGui::ChangeScreen("Loading", kSlideTime); }
-void LogicCmds::OutfitSelect() { LogicGui::ChangeScreen("OutfitSelect", kSlideTime); }
-void LogicCmds::Options() { LogicGui::ChangeScreen("Options", kSlideTime); }
-void LogicCmds::ShowCredits() { LogicGui::ChangeScreen("Credits", kSlideTime); }
+void MenuFlow::MainMenu() { LogicGui::ChangeScreen("MainMenu", kSlideTime); }
+void MenuFlow::Load() { LogicGui::ChangeScreen("Loading", kSlideTime); }
+void MenuFlow::OutfitSelect() { LogicGui::ChangeScreen("OutfitSelect", kSlideTime); }
+void MenuFlow::Options() { LogicGui::ChangeScreen("Options", kSlideTime); }
+void MenuFlow::ShowCredits() { LogicGui::ChangeScreen("Credits", kSlideTime); }
 
 // The second model of the screen starts out selected, so the arrow points at it.
-void LogicCmds::PlayerSelect() {
+void MenuFlow::PlayerSelect() {
   LogicGui::ChangeScreen("PlayerSelect", kSlideTime);
   GUIScreen* screen = LogicGui::FindScreen("PlayerSelect");
   if (screen && screen->models.size() >= 2) screen->hoveredElement = &screen->models[1];
 }
 
-void LogicCmds::OutfitSelectMale() { SelectGender(0, "thief"); }
-void LogicCmds::OutfitSelectFemale() { SelectGender(1, "femaleThief"); }
+void MenuFlow::OutfitSelectMale() { SelectGender(0, "thief"); }
+void MenuFlow::OutfitSelectFemale() { SelectGender(1, "femaleThief"); }
 
 // The outfit screen's last model is the preview of the chosen thief.
-void LogicCmds::SelectGender(int32_t gender, const char* model) {
+void MenuFlow::SelectGender(int32_t gender, const char* model) {
   LogicGui::ChangeScreen("OutfitSelect", kSlideTime);
   if (GUIScreen* screen = LogicGui::FindScreen("OutfitSelect")) {
     if (screen->models.empty()) screen->models.emplace_back();
@@ -86,23 +77,19 @@ void LogicCmds::SelectGender(int32_t gender, const char* model) {
     preview.ModelPos = {-10.0f, 0.0f, 0.0f};
     preview.LoadModel();
   }
-  if (Logic* logic = GetLogic()) logic->SetGender(gender);
+  gender_ = gender;
 }
 
-void LogicCmds::SelectOutfit(int32_t outfit) {
+void MenuFlow::SelectOutfit(int32_t outfit) {
   GUIScreen* screen = LogicGui::FindScreen("OutfitSelect");
   if (screen && !screen->models.empty()) screen->models.back().variant = outfit;
-  if (Logic* logic = GetLogic()) logic->SetOutfit(outfit);
+  outfit_ = outfit;
 }
 
-void LogicCmds::EscapePressed() {
-  if (Logic* logic = GetLogic()) logic->EscapePressed();
-}
-
-void Logic::EscapePressed() {
+void MenuFlow::EscapePressed() {
   if (LogicGui::IsSliding()) return;
   if (LogicGui::IsCurrentScreen("Credits")) {
-    SendCommand("QuitGame");
+    logic_.SendCommand("QuitGame");
   } else if (LogicGui::IsCurrentScreen("OutfitSelect")) {
     LogicGui::ChangeScreen("PlayerSelect", kSlideTime);
   } else if (LogicGui::IsCurrentScreen("PlayerSelect")) {
@@ -116,7 +103,7 @@ void Logic::EscapePressed() {
 }
 
 // The arrow is the screen's last sprite; it stands above the selected element's middle.
-void LogicCmds::ArrowMoveHandler() {
+void MenuFlow::ArrowMoveHandler() {
   GUIScreen* screen = LogicGui::CurrentScreen();
   if (!screen || screen->sprites.empty()) return;
   GUISpriteElement& arrow = screen->sprites.back();
@@ -131,7 +118,7 @@ void LogicCmds::ArrowMoveHandler() {
 }
 
 // The credits end the program once every line has scrolled out at the top, or at any press.
-void LogicCmds::CreditsHandler() {
+void MenuFlow::CreditsHandler() {
   GUIScreen* screen = LogicGui::CurrentScreen();
   const float step = kCreditsSpeed * static_cast<float>(Engine::Get()->GetTimer()->GetDelta());
   bool scrolledOut = true;

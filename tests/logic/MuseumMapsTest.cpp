@@ -7,9 +7,9 @@
 
 namespace {
 
-class CurrentMapTest : public MenuTest {
+class MuseumMapsTest : public MenuTest {
  protected:
-  CurrentMapTest() {
+  MuseumMapsTest() {
     CopyDemoMaps();
     // Records are found by the names of the map list.
     std::ofstream(DataFile("MapChangeInfo.xml"))
@@ -19,10 +19,10 @@ class CurrentMapTest : public MenuTest {
   }
 };
 
-TEST_F(CurrentMapTest, TheGraphicsDrawTheCurrentMapWithItsChangeRecord) {
+TEST_F(MuseumMapsTest, TheGraphicsDrawTheCurrentMapWithItsChangeRecord) {
   StartMenus();
   Logic* logic = GetLogic();
-  logic->LoadMaps({"lobby.bsp", "gallery.bsp"});
+  logic->GetMaps().Load({"lobby.bsp", "gallery.bsp"});
   EXPECT_EQ(graphics->GetCurrentMap(), nullptr);
 
   ASSERT_TRUE(logic->SetCurrentMap(0));
@@ -44,24 +44,24 @@ TEST_F(CurrentMapTest, TheGraphicsDrawTheCurrentMapWithItsChangeRecord) {
 
 // A map that cannot be read ends the loading; loading again starts from an empty list, so every
 // map's index is its place in the list.
-TEST_F(CurrentMapTest, LoadingAgainAfterAFailureStartsAfresh) {
+TEST_F(MuseumMapsTest, LoadingAgainAfterAFailureStartsAfresh) {
   StartMenus();
   Logic* logic = GetLogic();
-  EXPECT_ANY_THROW(logic->LoadMaps({"lobby.bsp", "nosuch.bsp", "gallery.bsp"}));
-  ASSERT_EQ(logic->GetMapCount(), 2u);
+  EXPECT_ANY_THROW(logic->GetMaps().Load({"lobby.bsp", "nosuch.bsp", "gallery.bsp"}));
+  ASSERT_EQ(logic->GetMaps().GetCount(), 2u);
   ASSERT_TRUE(logic->SetCurrentMap(1));
   EXPECT_FALSE(Engine::Get()->GetCurrentMap()->IsLoaded());
   EXPECT_EQ(graphics->GetCurrentMap(), nullptr);
   ASSERT_TRUE(logic->SetCurrentMap(0));
 
-  logic->LoadMaps({"lobby.bsp", "gallery.bsp", "vault.bsp"});
-  ASSERT_EQ(logic->GetMapCount(), 3u);
+  logic->GetMaps().Load({"lobby.bsp", "gallery.bsp", "vault.bsp"});
+  ASSERT_EQ(logic->GetMaps().GetCount(), 3u);
   EXPECT_EQ(logic->GetCurrentMapIndex(), -1);
   EXPECT_EQ(graphics->GetCurrentMap(), nullptr);
   for (int32_t i = 0; i < 3; ++i) {
     ASSERT_TRUE(logic->SetCurrentMap(i));
     EXPECT_EQ(Engine::Get()->GetCurrentMap()->GetMapIndex(), i);
-    EXPECT_EQ(Engine::Get()->GetCurrentMap()->GetPath(), "Maps/" + logic->GetMapName(i));
+    EXPECT_EQ(Engine::Get()->GetCurrentMap()->GetPath(), "Maps/" + logic->GetMaps().GetName(i));
   }
 }
 
