@@ -1,6 +1,7 @@
 #include "logic/Logic.h"
 
 #include "engine/Engine.h"
+#include "entity/Entity.h"
 #include "input/Input.h"
 #include "physics/Physics.h"
 

@@ -1,5 +1,6 @@
 #include "logic/MenuFlow.h"
 
+#include "engine/Engine.h"
 #include "engine/MainWindow.h"
 #include "graphics/Graphics.h"
 #include "graphics/gui/GUIScreen.h"
