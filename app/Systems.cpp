@@ -14,3 +14,7 @@ SystemFactories GameSystems() {
       [] { return new Input(); },   [] { return new Physics(); }, [] { return new Logic(RegisterGameClasses); },
   };
 }
+
+void ConnectGameSystems(Engine& engine) {
+  if (Graphics* graphics = engine.GetGraphics()) graphics->SetGameView(engine.GetLogic());
+}

@@ -6,6 +6,7 @@
 int main() {
   Engine* engine = Engine::Instance();
   engine->Init(GameSystems());
+  ConnectGameSystems(*engine);
   engine->Run();
   engine->Shutdown();
   MainWindow::Destroy();

@@ -1,15 +1,16 @@
 #include "graphics/GameModelWorld.h"
 
 #include "engine/Engine.h"
+#include "graphics/GameView.h"
 #include "graphics/Graphics.h"
-#include "logic/Logic.h"
 #include "map/BspMap.h"
 #include "physics/Physics.h"
 
 uint32_t GameModelWorld::GetCurrentMapIndex() {
-  Logic* logic = Engine::Get()->GetLogic();
+  const Graphics* graphics = Engine::Get()->GetGraphics();
+  const GameView* game = graphics ? graphics->GetGameView() : nullptr;
   // No current map (-1) matches no entity's map.
-  return logic ? static_cast<uint32_t>(logic->GetCurrentMapIndex()) : ModelWorld::GetCurrentMapIndex();
+  return game ? static_cast<uint32_t>(game->GetCurrentMapIndex()) : ModelWorld::GetCurrentMapIndex();
 }
 
 bool GameModelWorld::IsClusterVisible(int32_t cluster) {

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "engine/Engine.h"
+#include "graphics/GameView.h"
 #include "graphics/GraphicsCommand.h"
 #include "graphics/VideoPlayer.h"
 #include "graphics/gui/DebugVariablePanel.h"
@@ -14,7 +15,6 @@
 #include "map/MapRenderer.h"
 #include "graphics/gui/GUI.h"
 #include "input/Input.h"
-#include "logic/Logic.h"
 #include "sound/Sound.h"
 #include "sound/SoundEmitter.h"
 
@@ -217,7 +217,7 @@ void Graphics::UpdateIntroVideo() {
     GUIScreen* current = GetCurrentScreen();
     if (current && current == gui_->GetScreens().Get("Intro") && input && input->AnyKey()) {
       if (Sound* sound = engine->GetSound()) sound->Play2D("click");
-      if (Logic* logic = engine->GetLogic()) logic->SendCommand("MainMenu");
+      if (gameView_) gameView_->SendCommand("MainMenu");
     }
     return;
   }

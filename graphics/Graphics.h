@@ -27,6 +27,7 @@
 using FontManager = ResourceManager<platform::Font>;
 class Entity;
 class HUDAnimationList;
+class GameView;
 class HudGame;
 class DebugVariablePanel;
 class VideoPlayer;
@@ -108,6 +109,9 @@ class Graphics : public EngineSystem {
   // HUD layer, state icons or credited scores).
   void SetHudGame(HudGame* game) { hudGame_ = game; }
   HudGame* GetHudGame() const { return hudGame_; }
+  // The game behind the screens, handed in by the program (null: none).
+  void SetGameView(GameView* view) { gameView_ = view; }
+  GameView* GetGameView() const { return gameView_; }
 
   // The data records; absent names get a record with the defaults.
   MeshInfo& GetModelRenderInfo(const std::string& name);
@@ -247,6 +251,7 @@ class Graphics : public EngineSystem {
   std::unique_ptr<DebugVariablePanel> panel_;
   bool whiteFade_ = false;
   HudGame* hudGame_ = nullptr;
+  GameView* gameView_ = nullptr;
   Entity* commandEntity_ = nullptr;
   std::unique_ptr<GUI> gui_;
 };

@@ -5,10 +5,10 @@
 
 #include "engine/Engine.h"
 #include "entity/Entity.h"
+#include "graphics/GameView.h"
 #include "graphics/Graphics.h"
 #include "graphics/ModelRecord.h"
 #include "graphics/ModelScene.h"
-#include "logic/Logic.h"
 #include "physics/PhysicalComp.h"
 #include "platform/core/Random.h"
 #include "physics/BoundingData.h"
@@ -137,7 +137,9 @@ void ModelComp::Animate(PhysicalComp* physical) {
   if (!controller_) return;
   Engine* engine = Engine::Get();
   const bool frozen = physical && physical->frozen;
-  const bool flyThrough = engine->GetLogic() && engine->GetLogic()->IsFlyThroughRunning();
+  const Graphics* graphics = engine->GetGraphics();
+  const GameView* game = graphics ? graphics->GetGameView() : nullptr;
+  const bool flyThrough = game && game->IsFlyThroughRunning();
   const double seconds = frozen || flyThrough ? 0.0 : engine->GetTimer()->GetDelta() * animationSpeed;
   model_->Animate(*controller_, seconds);
 }

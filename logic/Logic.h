@@ -5,6 +5,7 @@
 
 #include "engine/EngineSystem.h"
 #include "entity/EntityManager.h"
+#include "graphics/GameView.h"
 #include "logic/MenuFlow.h"
 #include "logic/MuseumMaps.h"
 
@@ -14,7 +15,7 @@ class Entity;
 // The game logic: the command entity that carries out the menu and game commands, the control
 // schemes and which of them has the input focus, the thief under control, the fly-through
 // state, the menu flow and the museum's maps.
-class Logic : public EngineSystem {
+class Logic : public EngineSystem, public GameView {
  public:
   // The game's entity classes come from the program that composes the systems: registering
   // them here would tie the game logic to every folder that defines one.
@@ -30,7 +31,7 @@ class Logic : public EngineSystem {
   // The "LogicCmds" entity; null before Init and after the entities are deleted.
   Entity* GetCommandEntity() const { return commandEntity_.Get(); }
   // Sends the command at once to the command entity (nothing without one).
-  void SendCommand(const std::string& name);
+  void SendCommand(const std::string& name) override;
   // The command comes back to the command entity `delay` seconds later on the engine timer.
   void PostCommand(const std::string& name, float delay);
 
@@ -52,7 +53,7 @@ class Logic : public EngineSystem {
 
   // While a map's camera fly-through plays the round timer stands still and no thief is
   // steered. Starting one belongs to the game start.
-  bool IsFlyThroughRunning() const { return flyThroughRunning_ != 0; }
+  bool IsFlyThroughRunning() const override { return flyThroughRunning_ != 0; }
   void SetFlyThroughRunning(bool running) { flyThroughRunning_ = running ? 1 : 0; }
   // Ends a running fly-through: the thief gets its camera back and the game controls the focus.
   void EndMapFlyThrough();
@@ -63,7 +64,7 @@ class Logic : public EngineSystem {
   MenuFlow& GetMenus() { return menus_; }
   MuseumMaps& GetMaps() { return maps_; }
   BspMap& GetCurrentMap() { return maps_.GetCurrent(); }
-  int32_t GetCurrentMapIndex() const { return maps_.GetCurrentIndex(); }
+  int32_t GetCurrentMapIndex() const override { return maps_.GetCurrentIndex(); }
   bool SetCurrentMap(int32_t index) { return maps_.SetCurrent(index); }
 
  private:

@@ -9,7 +9,6 @@
 #include "graphics/gui/GUIScreen.h"
 #include "graphics/gui/HudPlayer.h"
 #include "graphics/gui/HudSeams.h"
-#include "player/PlayerInfo.h"
 
 void GadgetSwitchAnimation::OnStart() {
   duration = 0.5f;
@@ -62,5 +61,5 @@ void GadgetSwitchAnimation::Place(GUIModelElement* element, const char* x, const
 }
 
 void GadgetSwitchAnimation::OnFinish() {
-  if (PlayerInfo* info = HudPlayerInfo()) info->switchingGadget = 0;
+  if (HudGadgetUser* thief = HudThief()) thief->EndGadgetSwitch();
 }

@@ -2,11 +2,11 @@
 // update and the frame, and the operations the game flow and the control schemes call.
 #include "engine/Engine.h"
 #include "engine/MainWindow.h"
+#include "graphics/GameView.h"
 #include "graphics/Graphics.h"
 #include "graphics/gui/DebugVariablePanel.h"
 #include "graphics/gui/GUI.h"
 #include "graphics/gui/HudSeams.h"
-#include "logic/Logic.h"
 
 void Graphics::InitGUI() {
   gui_ = std::make_unique<GUI>();
@@ -53,10 +53,9 @@ void Graphics::DrawGUIScreens() {
   const bool roundRunning = hudGame_ && hudGame_->IsInGame() && hudGame_->GetRoundTimeLeft() > 0;
   if (gui_->backgroundScreen && !roundRunning) gui_->backgroundScreen->Draw(GUIModelsWithDepth());
   if (widescreen_ && current) current->offset.x = static_cast<float>((MainWindow::Instance()->GetWidth() - 1024) / 2);
-  Logic* logic = Engine::Get()->GetLogic();
-  if (current && logic && !current->Proc.empty()) logic->SendCommand(current->Proc);
+  if (current && gameView_ && !current->Proc.empty()) gameView_->SendCommand(current->Proc);
   SetGUIView();
-  if (!logic || !logic->IsFlyThroughRunning()) gui_->DrawScreens(GUIModelsWithDepth());
+  if (!gameView_ || !gameView_->IsFlyThroughRunning()) gui_->DrawScreens(GUIModelsWithDepth());
 }
 
 // The 3-D GUI models stand before a camera 300 units back along -y, looking at the origin.

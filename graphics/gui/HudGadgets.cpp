@@ -9,17 +9,17 @@
 #include "graphics/ModelEnt.h"
 #include "graphics/gui/GUIScreen.h"
 #include "graphics/gui/HudPlayer.h"
-#include "player/PlayerInfo.h"
+#include "graphics/gui/HudSeams.h"
 
 void UpdateAmmoText() {
-  const PlayerInfo* info = HudPlayerInfo();
+  const HudGadgetUser* thief = HudThief();
   std::string text;
   switch (HudCurrentGadget()) {
     case 1:
-      text = "x" + std::to_string(info ? info->smokeGrenades : 0);
+      text = "x" + std::to_string(thief ? thief->GetSmokeGrenades() : 0);
       break;
     case 2:
-      text = "x" + std::to_string(info ? info->boxes : 0);
+      text = "x" + std::to_string(thief ? thief->GetBoxes() : 0);
       break;
     default:
       break;

@@ -4,7 +4,6 @@
 #include "entity/Entity.h"
 #include "graphics/Graphics.h"
 #include "graphics/gui/HudSeams.h"
-#include "player/PlayerInfo.h"
 
 HudGame* CurrentHudGame() {
   Graphics* graphics = Engine::Get()->GetGraphics();
@@ -16,12 +15,9 @@ Entity* HudPlayer() {
   return game ? game->GetPlayer() : nullptr;
 }
 
-PlayerInfo* HudPlayerInfo() {
-  Entity* player = HudPlayer();
-  return player ? dynamic_cast<PlayerInfo*>(player->GetComponent("PlayerInfo")) : nullptr;
-}
+HudGadgetUser* HudThief() { return dynamic_cast<HudGadgetUser*>(HudPlayer()); }
 
 int32_t HudCurrentGadget() {
-  const auto* user = dynamic_cast<const HudGadgetUser*>(HudPlayer());
-  return user ? user->GetCurrentGadget() : 0;
+  const HudGadgetUser* thief = HudThief();
+  return thief ? thief->GetCurrentGadget() : 0;
 }

@@ -20,11 +20,22 @@ class HudGadget {
   virtual float GetHudHeightOffset() const = 0;
 };
 
-// The thief entity: which gadget it holds (0 taser, 1 smoke grenade, 2 box).
+// The thief entity as its HUD shows it, and the two things the HUD settles for it.
 class HudGadgetUser {
  public:
   virtual ~HudGadgetUser() = default;
+  // 0 taser, 1 smoke grenade, 2 box.
   virtual int32_t GetCurrentGadget() const = 0;
+  virtual int32_t GetBattery() const = 0;
+  virtual float GetMoney() const = 0;
+  virtual int32_t GetSmokeGrenades() const = 0;
+  virtual int32_t GetBoxes() const = 0;
+  // It stands where a teleporter takes it on.
+  virtual bool IsAtTeleporter() const = 0;
+  // The worth of a delivered item has flown into its purse.
+  virtual void AddMoney(float amount) = 0;
+  // Its gadgets have turned into their new places.
+  virtual void EndGadgetSwitch() = 0;
 };
 
 // A guard as its state icon sees it.

@@ -3,7 +3,7 @@
 #include "engine/Engine.h"
 #include "graphics/gui/HudDigits.h"
 #include "graphics/gui/HudPlayer.h"
-#include "player/PlayerInfo.h"
+#include "graphics/gui/HudSeams.h"
 #include "sound/Sound.h"
 
 void MoneyGainAnimation::OnStart() {
@@ -22,5 +22,5 @@ void MoneyGainAnimation::Apply() {
 
 // The thief is looked up now: one deleted while the number flew gets nothing.
 void MoneyGainAnimation::OnFinish() {
-  if (PlayerInfo* info = HudPlayerInfo()) info->money += amount;
+  if (HudGadgetUser* thief = HudThief()) thief->AddMoney(amount);
 }

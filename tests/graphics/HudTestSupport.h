@@ -12,13 +12,20 @@
 #include "player/PlayerInfo.h"
 #include "tests/graphics/GuiTestSupport.h"
 
-// A thief as the HUD sees it: its "PlayerInfo" and the gadget it holds.
+// A thief as the HUD sees it: the gadget it holds and its heist state in a "PlayerInfo".
 class HudTestThief : public EntityClass<HudTestThief>, public HudGadgetUser {
  public:
   static constexpr char kClassName[] = "HudTestThief";
   static void Describe(ClassBuilder<HudTestThief>& c) { c.Component("PlayerInfo", &HudTestThief::info); }
   void OnCreate() override {}
   int32_t GetCurrentGadget() const override { return gadget; }
+  int32_t GetBattery() const override { return info.battery; }
+  float GetMoney() const override { return info.money; }
+  int32_t GetSmokeGrenades() const override { return info.smokeGrenades; }
+  int32_t GetBoxes() const override { return info.boxes; }
+  bool IsAtTeleporter() const override { return info.teleporter.Get() != nullptr; }
+  void AddMoney(float amount) override { info.money += amount; }
+  void EndGadgetSwitch() override { info.switchingGadget = 0; }
 
   PlayerInfo info;
   int32_t gadget = 0;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/GameClasses.h"
+#include "app/Systems.h"
 #include "engine/Engine.h"
 #include "entity/EntityManager.h"
 #include "logic/Logic.h"
@@ -29,6 +30,7 @@ void SceneFixture::StartScene(bool withLogic) {
   systems.graphics = [] { return new Graphics(); };
   if (withLogic) systems.logic = [] { return new Logic(RegisterGameClasses); };
   Engine::Instance()->Init(systems);
+  ConnectGameSystems(*Engine::Get());
   graphics = Engine::Get()->GetGraphics();
   graphics->GetModelScene().SetWorld(&world);
   graphics->SetActiveCamera(&camera);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/GameClasses.h"
+#include "app/Systems.h"
 #include "engine/Engine.h"
 #include "engine/MainWindow.h"
 #include "input/Input.h"
@@ -65,6 +66,7 @@ class MenuTest : public GuiTest {
     systems.input = ScriptedInput(&backend);
     systems.logic = [] { return new Logic(RegisterGameClasses); };
     Engine::Instance()->Init(systems);
+    ConnectGameSystems(*Engine::Get());
     graphics = Engine::Get()->GetGraphics();
     return graphics->GetGUI();
   }
