@@ -1,6 +1,7 @@
 #include "graphics/Graphics.h"
 
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 #include "engine/Engine.h"
@@ -9,6 +10,7 @@
 #include "graphics/VideoPlayer.h"
 #include "graphics/gui/DebugVariablePanel.h"
 #include "graphics/gui/HUDAnimation.h"
+#include "graphics/gui/StateIcons.h"
 #include "graphics/ModelEnt.h"
 #include "graphics/PhysicsDebugView.h"
 #include "graphics/RecordFields.h"
@@ -36,13 +38,14 @@ void Graphics::Init() {
   engine->Subscribe(commandEntity_, "ConsoleCmd");
   engine->Subscribe(engine->GetEntityManager()->Create("GUICommand"), "GUICmd");
   CopySettings();
-  CreateDevice();
+  device_.Create(*engine->GetMainWindow(), vsync_, fullScreen_);
+  platform::RenderDevice& device = *device_.Get();
 
-  textures_ = std::make_unique<TextureManager>(*device_, textureInfo_);
+  textures_ = std::make_unique<TextureManager>(device, textureInfo_);
   fonts_ = std::make_unique<FontManager>("", "");
-  effects_ = std::make_unique<EffectManager>(*device_);
+  effects_ = std::make_unique<EffectManager>(device);
   particles_ = std::make_unique<ParticleManager>();
-  models_ = std::make_unique<ModelManager>(device_.get(), textures_.get(),
+  models_ = std::make_unique<ModelManager>(&device, textures_.get(),
                                            [this](const std::string& path) -> MeshInfo& { return GetModelRenderInfo(path); });
   // The model, sprite-element and GUI-screen managers, the variable panel, the spot-light list
   // and the particle manager join these with their subsystems.
@@ -52,19 +55,18 @@ void Graphics::Init() {
   SetUpEffectTextures();
   SetCelShaderLighting(ambient_);
   LoadDataLists();
-  particles_->Init(device_.get());
+  particles_->Init(&device);
   RegisterVariables();
   panel_ = std::make_unique<DebugVariablePanel>();
-  InitGUI();
+  gui_.Init();
   shaderWatch_.Start("Shaders");
   debugDraw_ = std::make_unique<DebugDraw>(drawShapes_, frustum_);
-  debugDraw_->CreateMeshes(*device_);
+  debugDraw_->CreateMeshes(device);
   physicsView_ = std::make_unique<PhysicsDebugView>(*this);
   physicsView_->Attach();
   shadowTexture_ = textures_->GetOrLoad("shadow.bmp");
   animations_ = std::make_unique<HUDAnimationList>();
-  CreateEmblem();
-  LoadRecordFile(transition_, kTransitionPath);
+  transition_.Init();
   std::vector<MapChangeInfo> mapChanges;
   LoadListFile(mapChanges, kMapChangeInfoPath);
   for (MapChangeInfo& record : mapChanges) mapChangeInfo_[record.MapName] = record;
@@ -103,6 +105,20 @@ void Graphics::CopySettings() {
   widescreen_ = Engine::Get()->IsWidescreen();
 }
 
+void Graphics::SetDefaultRenderStates() {
+  textures_->SetDefaultName(defaultTextureName_);
+  defaultTexture_ = defaultTextureName_.empty() ? nullptr : textures_->GetOrLoad(defaultTextureName_);
+  if (!defaultTexture_) defaultTexture_ = const_cast<platform::Texture*>(&textures_->Checker());
+  placeholderTexture_ = textures_->GetOrLoad("none.bmp");
+
+  platform::RenderDevice* device = device_.Get();
+  device->SetBlendFactors(platform::BlendFactor::SrcAlpha, platform::BlendFactor::InvSrcAlpha);
+  if (wireframe_) device->SetFillMode(platform::FillMode::Wireframe);
+  const float aspect = widescreen_ ? 16.0f / 9.0f : 4.0f / 3.0f;
+  projection_ = platform::MatrixPerspectiveFovLH(static_cast<float>(M_PI) / 4.0f, aspect, 1.0f, 30000.0f);
+  device->SetTransform(platform::TransformKind::Projection, projection_.Data());
+}
+
 void Graphics::SetUpEffectTextures() {
   if (Effect* cel = effects_->Get("CelShader")) {
     cel->Program().SetTexture("shadeTex", textures_->GetOrLoad("CelShading/shade.bmp"));
@@ -128,7 +144,7 @@ void Graphics::LoadDataLists() {
   LoadListFile(fontList, kFontListPath);
   for (const FontInfo& record : fontList) {
     std::string error;
-    std::unique_ptr<platform::Font> font = platform::Font::Create(*device_, record.FontFace, record.Size, 0, &error);
+    std::unique_ptr<platform::Font> font = platform::Font::Create(*device_.Get(), record.FontFace, record.Size, 0, &error);
     if (font) {
       fonts_->Add(record.Name, std::move(font));
     } else {
@@ -175,15 +191,16 @@ void Graphics::SetUpPostEffects() {
   screenView_ = platform::MatrixLookAtLH({0, 0, 0}, {0, 0, 1}, {0, 1, 0});
   // The post effects take the field of view in radians; 45 is what they were tuned with.
   const platform::Matrix projection = platform::MatrixPerspectiveFovLH(45.0f, 4.0f / 3.0f, 0.1f, 100.0f);
+  const platform::Matrix world = platform::MatrixIdentity();
   auto setUp = [&](const char* name, const platform::RenderTarget& source) {
     Effect* effect = effects_->Get(name);
     if (!effect) return;
     effect->Program().SetTexture("baseTex", &source.GetTexture());
     effect->SetViewProjection(screenView_, projection);
-    effect->SetTransforms(world_, world_);
+    effect->SetTransforms(world, world);
   };
-  setUp("Blur", *sceneTarget_);
-  setUp("Edge", *postTarget_);
+  setUp("Blur", *device_.GetSceneTarget());
+  setUp("Edge", *device_.GetPostTarget());
 }
 
 void Graphics::Update() {
@@ -191,13 +208,19 @@ void Graphics::Update() {
     Engine::Get()->GetConsole()->Print("Detected shader change, reloading shaders", Console::kWhite);
     ReloadShaders();
   }
-  UpdateGUICursor();
+  gui_.UpdateCursor();
   panel_->Update(false);
-  // The variable panel and the intro video are updated here once they exist.
-  UpdateGUISlide();
+  gui_.UpdateSlide();
   particles_->Update();
   UpdateIntroVideo();
-  if (transitionRunning_) UpdateTransition();
+  if (transition_.IsRunning()) UpdateTransition();
+}
+
+GUIPoint Graphics::GetCursorPosition() { return gui_.GetCursorPosition(); }
+
+void Graphics::HandleGUIClick() {
+  gui_.HandleClick();
+  if (panel_) panel_->Update(true);
 }
 
 void Graphics::ReloadShaders() { effects_->LoadShaderList(); }
@@ -215,7 +238,7 @@ void Graphics::UpdateIntroVideo() {
     Engine* engine = Engine::Get();
     const Input* input = engine->GetInput();
     GUIScreen* current = GetCurrentScreen();
-    if (current && current == gui_->GetScreens().Get("Intro") && input && input->AnyKey()) {
+    if (current && current == GetGUI()->GetScreens().Get("Intro") && input && input->AnyKey()) {
       if (Sound* sound = engine->GetSound()) sound->Play2D("click");
       if (gameView_) gameView_->SendCommand("MainMenu");
     }
@@ -229,20 +252,107 @@ void Graphics::UpdateIntroVideo() {
   StartMenuMusic();
 }
 
+// The frame. The 3-D part seen from the active camera (map faces, shadows, models, lasers),
+// the 3-D sprite layer, the HUD, GUI screens, cursor, variable panel and the white fade take
+// their places in this order as their subsystems arrive.
+void Graphics::Render() {
+  platform::RenderDevice* device = device_.Get();
+  if (!device) return;
+  if (VideoPlayer* video = VideoPlayer::Current()) return DrawIntroVideo(*video);
+  // A white fade is for the menus: a frame seen from a camera ends it.
+  if (modelScene_.GetActiveCamera()) hud_.SetWhiteFade(false);
+  // Over an empty scene (no camera) the post chain would only turn black into black, so it runs
+  // with a 3-D part, or while the transition's closing pass shows its loading picture. Without
+  // it the frame is cleared where the overlay goes: texture A during a white fade.
+  const bool postChain = blurOn_ && (modelScene_.GetActiveCamera() || transition_.IsRunning());
+  device->SetRenderTarget(postChain || hud_.IsWhiteFading() ? device_.GetSceneTarget() : nullptr);
+  device->Clear(platform::ClearTarget | platform::ClearDepth | platform::ClearStencil, 0xFF000000, 1.0f, 0);
+  // The 3-D part (map faces, debug shapes, shadows, models) runs whenever a camera is active;
+  // "Show Map" and "Show Models" gate their own passes inside it.
+  modelScene_.DrawScene(*this);
+  if (modelScene_.GetActiveCamera()) hud_.UpdateBatteryMeter();
+
+  device->SetZWrite(false);
+  if (postChain) RunPostChain();
+  device->SetZWrite(true);
+
+  hud_.BeginOverlay();
+  if (hud_.ShowsSpriteLayer()) {
+    DrawStateIcons();
+    if (particles_)
+      particles_->Render(*device, *textures_, static_cast<int32_t>(modelScene_.World().GetCurrentMapIndex()));
+  }
+  platform::SpriteBatch* sprite = device_.GetSprite();
+  sprite->Begin(platform::SpriteAlphaBlend);
+  animations_->Update();
+  gui_.DrawScreens(widescreen_);
+  hud_.DrawLayer();
+  gui_.DrawCursor();
+  panel_->Draw();
+  sprite->End();
+  Engine::Get()->GetConsole()->Draw();
+  hud_.ComposeWhiteFade();
+  device->Present();
+  numModels_ = 0;
+  mapFacesDrawn_ = 0;
+  mapTrisDrawn_ = 0;
+}
+
+void Graphics::RunPostChain() {
+  PostProcessPass("Blur", GetPostTarget(), GetSceneTarget()->GetTexture());
+  // The overlay pass takes its place after the transition once the game logic has the overlay.
+  const char* closing = transition_.IsRunning() ? "Transition" : edgeOn_ ? "Edge" : "Emblem";
+  PostProcessPass(closing, nullptr, GetPostTarget()->GetTexture());
+}
+
+// While the film plays the frame is only the film, over the window's white background.
+void Graphics::DrawIntroVideo(const VideoPlayer& video) {
+  platform::RenderDevice* device = device_.Get();
+  device->SetRenderTarget(nullptr);
+  device->Clear(platform::ClearTarget | platform::ClearDepth, 0xFFFFFFFF, 1.0f, 0);
+  platform::SpriteBatch* sprite = device_.GetSprite();
+  sprite->Begin(platform::SpriteAlphaBlend);
+  video.Draw(*sprite);
+  sprite->End();
+  device->Present();
+}
+
+void Graphics::DrawDebugShapes() {
+  if (drawPhysics_ && physicsView_) physicsView_->DrawWorld();
+  if (drawShapes_ && debugDraw_) debugDraw_->Render(*device_.Get(), effects_->Get("CelShader"), placeholderTexture_);
+}
+
+void Graphics::DrawMap(const platform::Matrix& view, const platform::Vector3& eye, const platform::Vector3& look) {
+  Profiler* profiler = Engine::Get()->GetProfiler();
+  profiler->Start("MapRender");
+  Effect* effect = showMap_ && map_.GetCurrent() ? effects_->Get(mapEffectName_) : nullptr;
+  if (effect) {
+    const platform::Matrix world = platform::MatrixIdentity();
+    effect->SetViewProjection(view, projection_);
+    effect->SetTransforms(world, world);
+    const platform::Vector3 viewVector = platform::Vec3Normalize(look);
+    effect->Program().SetFloatArray("viewVector", &viewVector.x, 3);
+    const MapDrawStats stats = map_.Draw(*effect, MapView{frustum_, eye, look, lightmaps_});
+    mapFacesDrawn_ += stats.faces;
+    mapTrisDrawn_ += stats.triangles;
+  }
+  profiler->Stop("MapRender");
+}
+
 void Graphics::Shutdown() {
-  if (!device_) return;
+  if (!device_.Get()) return;
   SaveTextureInfo();
-  if (Entity* emblem = emblem_.Get()) Engine::Get()->GetEntityManager()->QueueDelete(emblem);
+  transition_.Release();
   VideoPlayer::EndCurrent();
   animations_.reset();
-  mapRenderer_.reset();
+  map_.Release();
   meshInfo_.clear();
   physicsView_->Detach();
   physicsView_.reset();
   debugDraw_->ReleaseMeshes();
   debugDraw_.reset();
   // The screens give their textures back while there are textures.
-  gui_.reset();
+  gui_.Release();
   panel_->Clear();
   panel_.reset();
   effects_->DestroyAll();
@@ -257,12 +367,7 @@ void Graphics::Shutdown() {
   textures_.reset();
   particles_->Destroy();
   particles_.reset();
-  screenQuad_.reset();
-  sceneTarget_.reset();
-  postTarget_.reset();
-  consoleFont_.reset();
-  sprite_.reset();
-  device_.reset();
+  device_.Release();
 }
 
 void Graphics::SaveTextureInfo() {

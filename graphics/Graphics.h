@@ -11,18 +11,18 @@
 #include "graphics/Frustum.h"
 #include "graphics/GraphicsConfig.h"
 #include "graphics/DebugDraw.h"
+#include "graphics/GraphicsDevice.h"
 #include "graphics/GraphicsLists.h"
+#include "graphics/GraphicsMap.h"
+#include "graphics/GraphicsTransition.h"
 #include "graphics/ParticleManager.h"
 #include "graphics/ModelManager.h"
 #include "graphics/ModelScene.h"
 #include "graphics/TextureManager.h"
 #include "platform/core/FolderWatch.h"
+#include "graphics/gui/GraphicsGUI.h"
+#include "graphics/gui/GraphicsHUD.h"
 #include "platform/math/Matrix.h"
-#include "platform/render/Buffers.h"
-#include "platform/render/Font.h"
-#include "platform/render/RenderDevice.h"
-#include "platform/render/RenderTarget.h"
-#include "platform/render/SpriteBatch.h"
 
 using FontManager = ResourceManager<platform::Font>;
 class Entity;
@@ -32,9 +32,6 @@ class HudGame;
 class DebugVariablePanel;
 class VideoPlayer;
 class BspMap;
-class MapRenderer;
-class GUI;
-class GUIScreen;
 class PhysicsDebugView;
 class ModelEnt;
 struct GUIPoint;
@@ -57,8 +54,8 @@ class Graphics : public EngineSystem {
   void Render();
 
   // The device and what was made with it; null before Init and after Shutdown.
-  platform::RenderDevice* GetDevice() { return device_.get(); }
-  platform::SpriteBatch* GetSprite() { return sprite_.get(); }
+  platform::RenderDevice* GetDevice() { return device_.Get(); }
+  platform::SpriteBatch* GetSprite() { return device_.GetSprite(); }
   TextureManager* GetTextureManager() { return textures_.get(); }
   EffectManager* GetEffectManager() { return effects_.get(); }
   FontManager* GetFontManager() { return fonts_.get(); }
@@ -83,16 +80,20 @@ class Graphics : public EngineSystem {
   // The stand-in for textures that fail to load.
   platform::Texture* GetDefaultTexture() { return defaultTexture_; }
   // Scene texture A and post texture B of the post-processing chain.
-  platform::RenderTarget* GetSceneTarget() { return sceneTarget_.get(); }
-  platform::RenderTarget* GetPostTarget() { return postTarget_.get(); }
+  platform::RenderTarget* GetSceneTarget() { return device_.GetSceneTarget(); }
+  platform::RenderTarget* GetPostTarget() { return device_.GetPostTarget(); }
   const platform::Matrix& GetProjection() const { return projection_; }
 
   // Sets "ambientLight" on the effects "CelShader" and "LightMap".
   void SetCelShaderLighting(const platform::Color& colour);
   // One full-screen pass of effect `name` over `source` into `target` (null: the back buffer).
-  void PostProcessPass(const char* name, platform::RenderTarget* target, const platform::Texture& source);
+  void PostProcessPass(const char* name, platform::RenderTarget* target, const platform::Texture& source) {
+    device_.PostProcessPass(*effects_, name, target, source);
+  }
   // Draws a line of console text with its top-left corner at (x, y).
-  void DrawConsoleText(const std::string& text, int x, int y, uint32_t argb);
+  void DrawConsoleText(const std::string& text, int x, int y, uint32_t argb) {
+    device_.DrawConsoleText(text, x, y, argb);
+  }
   // Reloads every effect of the shader list in place.
   void ReloadShaders();
   // Keeps (r, g, b, a) as the ambient colour and lights the cel shader and lightmaps with it.
@@ -103,12 +104,12 @@ class Graphics : public EngineSystem {
   // The developer overlay of the console variables; null before Init and after Shutdown.
   DebugVariablePanel* GetVariablePanel() { return panel_.get(); }
   // While set, frames without a camera are composed through the "FadeWhite" pass.
-  void SetWhiteFade(bool on) { whiteFade_ = on; }
-  bool IsWhiteFading() const { return whiteFade_; }
+  void SetWhiteFade(bool on) { hud_.SetWhiteFade(on); }
+  bool IsWhiteFading() const { return hud_.IsWhiteFading(); }
   // The running game as the HUD reads it, handed over by the game logic (null: none, so no
   // HUD layer, state icons or credited scores).
-  void SetHudGame(HudGame* game) { hudGame_ = game; }
-  HudGame* GetHudGame() const { return hudGame_; }
+  void SetHudGame(HudGame* game) { hud_.SetGame(game); }
+  HudGame* GetHudGame() const { return hud_.GetGame(); }
   // The game behind the screens, handed in by the program (null: none).
   void SetGameView(GameView* view) { gameView_ = view; }
   GameView* GetGameView() const { return gameView_; }
@@ -123,23 +124,23 @@ class Graphics : public EngineSystem {
   void ApplyMapChangeInfo(const std::string& mapName);
   const std::string& GetMapEffectName() const { return mapEffectName_; }
   const platform::Color& GetAmbient() const { return ambient_; }
-  const TransitionInfo& GetTransitionInfo() const { return transition_; }
+  const TransitionInfo& GetTransitionInfo() const { return transition_.GetInfo(); }
   // The teleport transition: the post chain closes with "Transition" while it runs, and
   // UpdateTransition (run by Update while it runs, and only with an active camera) moves its
   // "transitionTime" and hides the emblem at its end.
-  void StartTransition();
-  void UpdateTransition();
-  bool IsTransitionRunning() const { return transitionRunning_; }
+  void StartTransition() { transition_.Start(); }
+  void UpdateTransition() { transition_.Update(*effects_, GetActiveCamera() != nullptr); }
+  bool IsTransitionRunning() const { return transition_.IsRunning(); }
   // The emblem model entity drawn over the scene; null before Init.
-  ModelEnt* GetEmblem();
+  ModelEnt* GetEmblem() { return transition_.GetEmblem(); }
 
   // Writes the records of the textures that loaded to "Data/TextureInfoNew.xml".
   void SaveTextureInfo();
 
   // The map the frame draws, set by game logic (null: none); its faces go to the graphics
   // card here, and again for a map made current after another one.
-  void SetCurrentMap(BspMap* map);
-  BspMap* GetCurrentMap();
+  void SetCurrentMap(BspMap* map) { map_.SetCurrent(map, device_.Get(), textures_.get(), defaultTexture_); }
+  BspMap* GetCurrentMap() { return map_.GetCurrent(); }
   // The frame's map step, seen from `eye` along `look` with `view`, inside "MapRender".
   void DrawMap(const platform::Matrix& view, const platform::Vector3& eye, const platform::Vector3& look);
   // The debug shapes of the frame, when "Draw Shapes" is set.
@@ -148,52 +149,33 @@ class Graphics : public EngineSystem {
 
   // The GUI screens and cursor (null before Init and after Shutdown), and what the game flow
   // and the control schemes ask of them.
-  GUI* GetGUI() { return gui_.get(); }
-  void ChangeGUIScreen(const std::string& name, float time);
+  GUI* GetGUI() { return gui_.Get(); }
+  void ChangeGUIScreen(const std::string& name, float time) { gui_.ChangeScreen(name, time); }
   void HandleGUIClick();
-  void UpdateMenuSelection();
-  GUIScreen* GetCurrentScreen();
+  void UpdateMenuSelection() { gui_.UpdateMenuSelection(); }
+  GUIScreen* GetCurrentScreen() { return gui_.GetCurrentScreen(); }
   GUIPoint GetCursorPosition();
 
  private:
   void CopySettings();
-  void CreateDevice();
   void SetDefaultRenderStates();
   void SetUpEffectTextures();
   void LoadDataLists();
   void RegisterVariables();
   void SetUpPostEffects();
   void StartMenuMusic();
-  void CreateEmblem();
   void UpdateIntroVideo();
   void DrawIntroVideo(const VideoPlayer& video);
   void RunPostChain();
-  void InitGUI();
-  void UpdateGUICursor();
-  void UpdateGUISlide();
-  bool GUIModelsWithDepth();
-  void DrawGUIScreens();
-  void SetGUIView();
-  void DrawGUICursor();
-  void UpdateBatteryMeter();
-  void BeginOverlay();
-  bool ShowsSpriteLayer() const;
-  void DrawHUDLayer();
-  void ComposeWhiteFade();
 
   GraphicsConfig config_;
 
-  std::unique_ptr<platform::RenderDevice> device_;
-  std::unique_ptr<platform::SpriteBatch> sprite_;
-  std::unique_ptr<platform::Font> consoleFont_;
-  std::unique_ptr<platform::RenderTarget> sceneTarget_;
-  std::unique_ptr<platform::RenderTarget> postTarget_;
-  std::unique_ptr<platform::VertexBuffer> screenQuad_;
+  GraphicsDevice device_;
 
   std::unique_ptr<TextureManager> textures_;
   std::unique_ptr<FontManager> fonts_;
   std::unique_ptr<EffectManager> effects_;
-  std::unique_ptr<MapRenderer> mapRenderer_;
+  GraphicsMap map_;
   std::unique_ptr<ParticleManager> particles_;
   std::unique_ptr<ModelManager> models_;
   ModelScene modelScene_;
@@ -229,7 +211,6 @@ class Graphics : public EngineSystem {
   float cameraFollowDist_ = 0.0f;
   float cameraSpeed_ = 0.0f;
 
-  platform::Matrix world_ = platform::MatrixIdentity();
   platform::Matrix screenView_ = platform::MatrixIdentity();
   platform::Matrix projection_ = platform::MatrixIdentity();
   platform::Color ambient_;
@@ -240,18 +221,14 @@ class Graphics : public EngineSystem {
   TextureManager::Records textureInfo_;
   std::map<std::string, MapChangeInfo> mapChangeInfo_;
   std::map<std::string, TextureSwapInfo> textureSwapInfo_;
-  TransitionInfo transition_;
-  float transitionElapsed_ = 0;
-  bool transitionRunning_ = false;
-  EntityHandle emblem_;
+  GraphicsTransition transition_;
   std::string mapEffectName_;
 
   platform::FolderWatch shaderWatch_;
   std::unique_ptr<HUDAnimationList> animations_;
   std::unique_ptr<DebugVariablePanel> panel_;
-  bool whiteFade_ = false;
-  HudGame* hudGame_ = nullptr;
   GameView* gameView_ = nullptr;
   Entity* commandEntity_ = nullptr;
-  std::unique_ptr<GUI> gui_;
+  GraphicsGUI gui_{*this};
+  GraphicsHUD hud_{*this};
 };

@@ -1,15 +1,14 @@
-#include <cmath>
+#include "graphics/GraphicsDevice.h"
+
 #include <cstdlib>
 
 #include "engine/Engine.h"
 #include "engine/MainWindow.h"
-#include "graphics/Graphics.h"
+#include "graphics/EffectManager.h"
 #include "platform/render/VertexLayout.h"
 
 namespace {
 
-// A device that cannot be made leaves nothing to run: the program tells the player and stops
-// with a failure status.
 [[noreturn]] void FailDeviceCreation(const std::string& reason) {
   Engine* engine = Engine::Get();
   engine->GetConsole()->Print("Failed creating device! " + reason, Console::kWhite);
@@ -20,14 +19,16 @@ namespace {
 
 }  // namespace
 
-void Graphics::CreateDevice() {
-  MainWindow* window = Engine::Get()->GetMainWindow();
+GraphicsDevice::GraphicsDevice() = default;
+GraphicsDevice::~GraphicsDevice() = default;
+
+void GraphicsDevice::Create(MainWindow& window, bool vsync, bool fullScreen) {
   platform::DeviceSettings settings;
-  settings.vsync = vsync_;
-  settings.fullScreen = fullScreen_;
+  settings.vsync = vsync;
+  settings.fullScreen = fullScreen;
   device_ = std::make_unique<platform::RenderDevice>();
   std::string error;
-  if (!window->GetPlatformWindow().IsOpen() || !device_->Create(window->GetPlatformWindow(), settings, &error)) {
+  if (!window.GetPlatformWindow().IsOpen() || !device_->Create(window.GetPlatformWindow(), settings, &error)) {
     FailDeviceCreation(error);
   }
   sprite_ = std::make_unique<platform::SpriteBatch>(*device_);
@@ -46,24 +47,20 @@ void Graphics::CreateDevice() {
   screenQuad_ = std::make_unique<platform::VertexBuffer>(*device_, sizeof quad, platform::BufferUsage::Static, quad);
 }
 
-void Graphics::SetDefaultRenderStates() {
-  textures_->SetDefaultName(defaultTextureName_);
-  defaultTexture_ = defaultTextureName_.empty() ? nullptr : textures_->GetOrLoad(defaultTextureName_);
-  if (!defaultTexture_) defaultTexture_ = const_cast<platform::Texture*>(&textures_->Checker());
-  placeholderTexture_ = textures_->GetOrLoad("none.bmp");
-
-  device_->SetBlendFactors(platform::BlendFactor::SrcAlpha, platform::BlendFactor::InvSrcAlpha);
-  if (wireframe_) device_->SetFillMode(platform::FillMode::Wireframe);
-  const float aspect = widescreen_ ? 16.0f / 9.0f : 4.0f / 3.0f;
-  projection_ = platform::MatrixPerspectiveFovLH(static_cast<float>(M_PI) / 4.0f, aspect, 1.0f, 30000.0f);
-  device_->SetTransform(platform::TransformKind::Projection, projection_.Data());
-  world_ = platform::MatrixIdentity();
+void GraphicsDevice::Release() {
+  screenQuad_.reset();
+  sceneTarget_.reset();
+  postTarget_.reset();
+  consoleFont_.reset();
+  sprite_.reset();
+  device_.reset();
 }
 
-void Graphics::PostProcessPass(const char* name, platform::RenderTarget* target, const platform::Texture& source) {
+void GraphicsDevice::PostProcessPass(EffectManager& effects, const char* name, platform::RenderTarget* target,
+                                     const platform::Texture& source) {
   device_->SetRenderTarget(target);
   device_->Clear(platform::ClearTarget, 0xFF000000, 1.0f, 0);
-  Effect* effect = effects_->Get(name);
+  Effect* effect = effects.Get(name);
   platform::EffectProgram* program = effect ? effect->GetEffect() : nullptr;
   if (!program) return;
   program->SetTexture("baseTex", &source);
@@ -74,4 +71,10 @@ void Graphics::PostProcessPass(const char* name, platform::RenderTarget* target,
     program->EndPass();
   }
   program->End();
+}
+
+void GraphicsDevice::DrawConsoleText(const std::string& text, int x, int y, uint32_t argb) {
+  if (!consoleFont_) return;
+  platform::IntRect rect{x, y, x, y};
+  consoleFont_->DrawText(nullptr, text, &rect, platform::TextLeft | platform::TextTop | platform::TextNoClip, argb);
 }

@@ -1,9 +1,11 @@
+#include "graphics/GraphicsTransition.h"
+
 #include <cmath>
 
 #include "engine/Engine.h"
-#include "entity/EntityManager.h"
-#include "graphics/Graphics.h"
+#include "graphics/EffectManager.h"
 #include "graphics/ModelEnt.h"
+#include "graphics/RecordFields.h"
 #include "graphics/Transition.h"
 
 float TransitionTime(float elapsed, float total) {
@@ -14,32 +16,37 @@ float TransitionTime(float elapsed, float total) {
 
 // The emblem shows over the scene in the sorted pass wherever the camera is; whoever starts
 // a transition shows it, and the transition's end hides it again.
-void Graphics::CreateEmblem() {
-  auto* emblem = dynamic_cast<ModelEnt*>(Engine::Get()->GetEntityManager()->Create("ModelEnt"));
-  if (!emblem) return;
-  emblem_ = EntityHandle(emblem);
-  emblem->model.mapCulled = 0;
-  emblem->model.sorted = 1;
-  emblem->model.Load("emblem");
-  emblem->model.SetEffect("Emblem");
-  emblem->model.visible = 0;
-}
-
-ModelEnt* Graphics::GetEmblem() { return dynamic_cast<ModelEnt*>(emblem_.Get()); }
-
-void Graphics::StartTransition() {
-  transitionElapsed_ = 0;
-  transitionRunning_ = true;
-}
-
-void Graphics::UpdateTransition() {
-  if (!GetActiveCamera()) return;
-  const float total = transition_.TotalTime;
-  transitionElapsed_ = std::fmin(transitionElapsed_ + static_cast<float>(Engine::Get()->GetTimer()->GetDelta()), total);
-  if (Effect* effect = effects_->Get("Transition")) {
-    effect->Program().SetFloat("transitionTime", TransitionTime(transitionElapsed_, total));
+void GraphicsTransition::Init() {
+  if (auto* emblem = dynamic_cast<ModelEnt*>(Engine::Get()->GetEntityManager()->Create("ModelEnt"))) {
+    emblem_ = EntityHandle(emblem);
+    emblem->model.mapCulled = 0;
+    emblem->model.sorted = 1;
+    emblem->model.Load("emblem");
+    emblem->model.SetEffect("Emblem");
+    emblem->model.visible = 0;
   }
-  if (total > 0 && transitionElapsed_ < total) return;
-  transitionRunning_ = false;
+  LoadRecordFile(info_, kTransitionPath);
+}
+
+void GraphicsTransition::Release() {
+  if (Entity* emblem = emblem_.Get()) Engine::Get()->GetEntityManager()->QueueDelete(emblem);
+}
+
+ModelEnt* GraphicsTransition::GetEmblem() { return dynamic_cast<ModelEnt*>(emblem_.Get()); }
+
+void GraphicsTransition::Start() {
+  elapsed_ = 0;
+  running_ = true;
+}
+
+void GraphicsTransition::Update(EffectManager& effects, bool cameraActive) {
+  if (!cameraActive) return;
+  const float total = info_.TotalTime;
+  elapsed_ = std::fmin(elapsed_ + static_cast<float>(Engine::Get()->GetTimer()->GetDelta()), total);
+  if (Effect* effect = effects.Get("Transition")) {
+    effect->Program().SetFloat("transitionTime", TransitionTime(elapsed_, total));
+  }
+  if (total > 0 && elapsed_ < total) return;
+  running_ = false;
   if (ModelEnt* emblem = GetEmblem()) emblem->model.visible = 0;
 }

@@ -1,75 +1,82 @@
-// The graphics system's GUI: building the screens at start-up, the per-frame GUI steps of the
-// update and the frame, and the operations the game flow and the control schemes call.
+#include "graphics/gui/GraphicsGUI.h"
+
 #include "engine/Engine.h"
 #include "engine/MainWindow.h"
 #include "graphics/GameView.h"
 #include "graphics/Graphics.h"
-#include "graphics/gui/DebugVariablePanel.h"
 #include "graphics/gui/GUI.h"
 #include "graphics/gui/HudSeams.h"
 
-void Graphics::InitGUI() {
+GraphicsGUI::GraphicsGUI(Graphics& graphics) : graphics_(graphics) {}
+GraphicsGUI::~GraphicsGUI() = default;
+
+void GraphicsGUI::Init() {
   gui_ = std::make_unique<GUI>();
   gui_->Init();
 }
 
-void Graphics::UpdateGUICursor() {
+void GraphicsGUI::Release() { gui_.reset(); }
+
+void GraphicsGUI::UpdateCursor() {
   if (gui_) gui_->GetCursor()->Update();
 }
 
-void Graphics::UpdateGUISlide() {
+void GraphicsGUI::UpdateSlide() {
   if (gui_) gui_->UpdateSlide(static_cast<float>(Engine::Get()->GetTimer()->GetDelta()));
 }
 
-void Graphics::ChangeGUIScreen(const std::string& name, float time) {
+void GraphicsGUI::ChangeScreen(const std::string& name, float time) {
   if (gui_) gui_->ChangeGUIScreen(name, time);
 }
 
-void Graphics::HandleGUIClick() {
+void GraphicsGUI::HandleClick() {
   if (gui_) gui_->HandleClick();
-  if (panel_) panel_->Update(true);
 }
 
-void Graphics::UpdateMenuSelection() {
+void GraphicsGUI::UpdateMenuSelection() {
   if (gui_) gui_->UpdateMenuSelection();
 }
 
-GUIScreen* Graphics::GetCurrentScreen() { return gui_ ? gui_->currentScreen : nullptr; }
+GUIScreen* GraphicsGUI::GetCurrentScreen() { return gui_ ? gui_->currentScreen : nullptr; }
 
-GUIPoint Graphics::GetCursorPosition() {
+GUIPoint GraphicsGUI::GetCursorPosition() {
   GUICursor* cursor = gui_ ? gui_->GetCursor() : nullptr;
   return cursor ? cursor->position : GUIPoint{};
 }
 
 // Without an active camera (the menus) the frame has no 3-D part and the screens' models are
 // drawn with the depth test on.
-bool Graphics::GUIModelsWithDepth() { return GetActiveCamera() == nullptr; }
+bool GraphicsGUI::ModelsWithDepth() const { return graphics_.GetActiveCamera() == nullptr; }
 
-void Graphics::DrawGUIScreens() {
+void GraphicsGUI::DrawScreens(bool widescreen) {
   if (!gui_) return;
   GUIScreen* current = gui_->currentScreen;
   if (current) current->Update();
   // The background hides the game view, so it shows only outside a round with time left.
-  const bool roundRunning = hudGame_ && hudGame_->IsInGame() && hudGame_->GetRoundTimeLeft() > 0;
-  if (gui_->backgroundScreen && !roundRunning) gui_->backgroundScreen->Draw(GUIModelsWithDepth());
-  if (widescreen_ && current) current->offset.x = static_cast<float>((MainWindow::Instance()->GetWidth() - 1024) / 2);
-  if (current && gameView_ && !current->Proc.empty()) gameView_->SendCommand(current->Proc);
-  SetGUIView();
-  if (!gameView_ || !gameView_->IsFlyThroughRunning()) gui_->DrawScreens(GUIModelsWithDepth());
+  const HudGame* game = graphics_.GetHudGame();
+  const bool roundRunning = game && game->IsInGame() && game->GetRoundTimeLeft() > 0;
+  if (gui_->backgroundScreen && !roundRunning) gui_->backgroundScreen->Draw(ModelsWithDepth());
+  if (widescreen && current) current->offset.x = static_cast<float>((MainWindow::Instance()->GetWidth() - 1024) / 2);
+  GameView* view = graphics_.GetGameView();
+  if (current && view && !current->Proc.empty()) view->SendCommand(current->Proc);
+  SetView();
+  if (!view || !view->IsFlyThroughRunning()) gui_->DrawScreens(ModelsWithDepth());
 }
 
 // The 3-D GUI models stand before a camera 300 units back along -y, looking at the origin.
-void Graphics::SetGUIView() {
+void GraphicsGUI::SetView() {
   const platform::Matrix view = platform::MatrixLookAtLH({0, -300, 0}, {0, 0, 0}, {0, 0, 1});
-  if (Effect* cel = effects_->Get("CelShader")) {
-    cel->SetViewProjection(view, projection_);
-    cel->SetTransforms(world_, world_);
+  const platform::Matrix& projection = graphics_.GetProjection();
+  if (Effect* cel = graphics_.GetEffectManager()->Get("CelShader")) {
+    const platform::Matrix world = platform::MatrixIdentity();
+    cel->SetViewProjection(view, projection);
+    cel->SetTransforms(world, world);
   }
-  platform::Matrix viewProjection = platform::MatrixMultiply(view, projection_);
-  frustum_.Build(viewProjection);
+  platform::Matrix viewProjection = platform::MatrixMultiply(view, projection);
+  graphics_.GetFrustum().Build(viewProjection);
 }
 
 // In game the cursor shows only with the variable panel (which joins here once it exists).
-void Graphics::DrawGUICursor() {
-  if (gui_ && GetActiveCamera() == nullptr) gui_->DrawCursor();
+void GraphicsGUI::DrawCursor() {
+  if (gui_ && graphics_.GetActiveCamera() == nullptr) gui_->DrawCursor();
 }

@@ -1,6 +1,5 @@
-// The graphics system's HUD in the frame: the battery meter, the overlay's target while a
-// white fade runs, the gate of the 3-D sprite layer, the HUD layer over the game and the
-// closing white fade.
+#include "graphics/gui/GraphicsHUD.h"
+
 #include "graphics/GameView.h"
 #include "graphics/Graphics.h"
 #include "graphics/gui/GUI.h"
@@ -9,21 +8,32 @@
 #include "graphics/gui/HudPlayer.h"
 #include "graphics/gui/HudSeams.h"
 
-// While a white fade runs the overlay is composed in scene texture A (cleared with the scene),
-// which the "FadeWhite" pass then brings to the screen.
-void Graphics::BeginOverlay() { device_->SetRenderTarget(whiteFade_ ? sceneTarget_.get() : nullptr); }
+namespace {
 
-void Graphics::ComposeWhiteFade() {
-  if (whiteFade_) PostProcessPass("FadeWhite", nullptr, sceneTarget_->GetTexture());
+GUISpriteElement* FindSprite(Graphics& graphics, const char* name) {
+  GUI* gui = graphics.GetGUI();
+  return gui ? gui->GetSpriteElements().Get(name) : nullptr;
 }
 
-bool Graphics::ShowsSpriteLayer() const {
-  return GetActiveCamera() && !(hudGame_ && hudGame_->IsBusted());
+}  // namespace
+
+// While a white fade runs the overlay is composed in scene texture A (cleared with the scene),
+// which the "FadeWhite" pass then brings to the screen.
+void GraphicsHUD::BeginOverlay() {
+  graphics_.GetDevice()->SetRenderTarget(whiteFade_ ? graphics_.GetSceneTarget() : nullptr);
+}
+
+void GraphicsHUD::ComposeWhiteFade() {
+  if (whiteFade_) graphics_.PostProcessPass("FadeWhite", nullptr, graphics_.GetSceneTarget()->GetTexture());
+}
+
+bool GraphicsHUD::ShowsSpriteLayer() const {
+  return graphics_.GetActiveCamera() && !(game_ && game_->IsBusted());
 }
 
 // The bar shows as many pixels of its picture as the battery holds, 48 when full.
-void Graphics::UpdateBatteryMeter() {
-  GUISpriteElement* meter = gui_ ? gui_->GetSpriteElements().Get("BatteryMeter") : nullptr;
+void GraphicsHUD::UpdateBatteryMeter() {
+  GUISpriteElement* meter = FindSprite(graphics_, "BatteryMeter");
   const HudGadgetUser* thief = HudThief();
   if (!meter || !thief) return;
   meter->Rect.width = static_cast<int32_t>(static_cast<float>(thief->GetBattery()) * 0.48f);
@@ -31,16 +41,17 @@ void Graphics::UpdateBatteryMeter() {
 }
 
 // Money, clock and ammunition over a running round, and the sign that a door can be entered.
-void Graphics::DrawHUDLayer() {
-  if (!hudGame_ || !hudGame_->IsInGame() || hudGame_->GetRoundTimeLeft() <= 0 || hudGame_->IsOverlayActive() ||
-      transitionRunning_)
+void GraphicsHUD::DrawLayer() {
+  if (!game_ || !game_->IsInGame() || game_->GetRoundTimeLeft() <= 0 || game_->IsOverlayActive() ||
+      graphics_.IsTransitionRunning())
     return;
-  if (gameView_ && gameView_->IsFlyThroughRunning()) return;
+  const GameView* view = graphics_.GetGameView();
+  if (view && view->IsFlyThroughRunning()) return;
   const HudGadgetUser* thief = HudThief();
   if (thief) DrawHudNumber(static_cast<int>(thief->GetMoney()), 145, 55, 0.8f, 1.0f);
-  DrawHudClock(395, 55, hudGame_->GetRoundTimeLeft());
+  DrawHudClock(395, 55, game_->GetRoundTimeLeft());
   UpdateAmmoText();
-  if (GUISpriteElement* door = gui_ ? gui_->GetSpriteElements().Get("EnterDoor") : nullptr) {
+  if (GUISpriteElement* door = FindSprite(graphics_, "EnterDoor")) {
     if (thief && thief->IsAtTeleporter()) {
       door->SetPosition(256, 650);
     } else {
