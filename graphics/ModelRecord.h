@@ -55,6 +55,10 @@ class ModelRecord {
   void Draw(const DrawContext& context);
 
   const platform::xfile::Model& GetModel() const { return model_; }
+
+  // The outfit the next draw shows. The record is shared by everyone who loads the model, so
+  // each thief sets its own just before it is drawn.
+  int32_t outfit = 0;
   const platform::xfile::BoundingSphere& GetBoundingSphere() const { return sphere_; }
   // The frame of that name, or -1.
   int32_t FindFrame(const std::string& name) const { return model_.FindFrame(name); }

@@ -41,6 +41,9 @@ class ParticleEmitter {
   float spawnClock = 0.0f;
   float nextSpawnTime = 0.0f;
   uint8_t spawning = 0;
+  // Given by the manager when it takes the emitter, never reused: holders of an emitter find
+  // it by this (EmitterHandle), since the manager deletes emitters when they finish or clear.
+  uint32_t serial = 0;
 
  protected:
   // The spawn loop, the move and the finished test of a frame whose clock has been advanced.

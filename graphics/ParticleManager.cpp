@@ -154,7 +154,18 @@ ParticleEmitterConfig ParticleManager::GetConfig(const std::string& name, Partic
   return *cached;
 }
 
+ParticleEmitter* ParticleManager::FindEmitter(uint32_t serial) const {
+  if (serial == 0) return nullptr;
+  for (const auto& [texture, emitters] : groups_) {
+    for (const auto& emitter : emitters) {
+      if (emitter->serial == serial) return emitter.get();
+    }
+  }
+  return nullptr;
+}
+
 void ParticleManager::AddEmitter(std::unique_ptr<ParticleEmitter> emitter) {
+  emitter->serial = ++lastSerial_;
   groups_[emitter->config.textureName].push_back(std::move(emitter));
 }
 

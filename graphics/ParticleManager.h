@@ -55,6 +55,8 @@ class ParticleManager {
   // Clears, frees every record and configuration and the vertex buffer.
   void Destroy();
   void RemoveEmitter(ParticleEmitter* emitter);
+  // The emitter of that serial while the manager still holds it, else null.
+  ParticleEmitter* FindEmitter(uint32_t serial) const;
 
   // A copy of the named configuration, read from "Data/" + name + ".xml" on its first use only.
   ParticleEmitterConfig GetConfig(const std::string& name, ParticleConfigForm form = ParticleConfigForm::Radius);
@@ -93,5 +95,6 @@ class ParticleManager {
   std::map<std::string, std::list<std::unique_ptr<ParticleEmitter>>> groups_;
   std::map<std::string, std::unique_ptr<ParticleEmitterConfig>> configs_;
   std::unique_ptr<platform::VertexBuffer> vertexBuffer_;
+  uint32_t lastSerial_ = 0;
   std::array<Vertex, kMaxParticles> vertices_;
 };

@@ -5,9 +5,8 @@
 
 #include "entity/Component.h"
 #include "entity/EntityManager.h"
+#include "graphics/EmitterHandle.h"
 
-class Entity;
-class ParticleEmitter;
 struct ItemRecord;
 
 // The heist state of a thief or a guard, found as "PlayerInfo". The item records belong to the
@@ -37,7 +36,7 @@ class PlayerInfo : public Component {
   float money = 0;
   int32_t battery = kMaxBattery;
   EntityHandle teleporter;
-  Entity* carriedItemModel = nullptr;
+  EntityHandle carriedItemModel;
   uint8_t targeting = 0;
   uint8_t switchingGadget = 0;
   uint8_t inBox = 0;
@@ -45,5 +44,5 @@ class PlayerInfo : public Component {
   float boxTimer = 0;
   int32_t smokeGrenades = 2;
   std::string gender = "male";
-  ParticleEmitter* carriedItemEffect = nullptr;
+  EmitterHandle carriedItemEffect;
 };

@@ -1,0 +1,32 @@
+#include "player/gadgets/BoxGadget.h"
+
+#include "player/GameEffects.h"
+#include "player/Player.h"
+#include "player/GameQueries.h"
+#include "player/gadgets/GadgetEnt.h"
+
+void BoxGadget::Fire(GadgetEnt* gadget) {
+  Player* thief = gadget->gadget.GetPlayer();
+  if (!thief) return;
+  PlayerInfo& info = thief->info;
+  const auto mapIndex = static_cast<int32_t>(thief->mapIndex.mapIndex);
+  if (info.inBox) {
+    // The warning may be ticking. The box timer is left as it is.
+    thief->ai.voice.Rewind();
+    thief->ai.voice.Pause();
+    info.inBox = 0;
+    Poof(mapIndex, thief->physical.GetPosition());
+    thief->LoadOutfitModel();
+    // The speed stays the box's until the controls set a pace again.
+    return;
+  }
+  if (info.boxes <= 0) return;
+  info.inBox = 1;
+  info.boxTimer = 0;
+  if (thief == UserThief()) PlaySound3D("use box", gadget);
+  --info.boxes;
+  Poof(mapIndex, thief->physical.GetPosition());
+  thief->model.Load("box");
+  thief->Untarget();
+  thief->playerPhysics.targetSpeed = kBoxSpeed;
+}

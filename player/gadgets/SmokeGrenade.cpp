@@ -1,0 +1,57 @@
+#include "player/gadgets/SmokeGrenade.h"
+
+#include "graphics/ParticleEmitter.h"
+#include "graphics/ParticleManager.h"
+#include "player/GameEffects.h"
+#include "player/GameQueries.h"
+#include "player/LogicServices.h"
+#include "player/PlayerMessages.h"
+
+void SmokeGrenade::Describe(ClassBuilder<SmokeGrenade>& c) {
+  c.Component("Physical", &SmokeGrenade::physical);
+  c.Component("Model", &SmokeGrenade::model);
+  c.Component("BoundingData", &SmokeGrenade::bounds);
+  c.Component("ClusterInfo", &SmokeGrenade::cluster);
+  c.Component("MapIndexComp", &SmokeGrenade::mapIndex);
+  c.Message(kOnUpdate, &SmokeGrenade::OnUpdate);
+  c.Message(kDestroy, &SmokeGrenade::Destroy);
+  c.Field("PhysicalComp", &SmokeGrenade::physical);
+}
+
+SmokeGrenade::~SmokeGrenade() {
+  if (LogicServices* logic = LogicServices::Get()) logic->UnregisterEntity(kClassName, *this);
+  cloud.Stop();
+  trail.Stop();
+}
+
+void SmokeGrenade::OnCreate() {
+  model.Load("smokebomb");
+  Engine::Get()->GetMessageQueue()->PostDelayed(this, kDestroy, kLife);
+  Engine::Get()->GetMessageQueue()->RegisterUpdate(this);
+  if (LogicServices* logic = LogicServices::Get()) logic->RegisterEntity(kClassName, *this);
+  if (ParticleManager* particles = Particles()) trail.Set(particles->CreateEmitter("smokeTrailConfig"));
+}
+
+void SmokeGrenade::OnUpdate() {
+  const auto map = static_cast<int32_t>(mapIndex.mapIndex);
+  if (ParticleEmitter* emitter = trail.Get()) {
+    emitter->origin = physical.GetPosition();
+    emitter->mapIndex = map;
+  }
+  if (!smoking && platform::Vec3LengthSq(physical.GetVelocity()) < kAtRest) {
+    // Only the thief's own map hears it.
+    Entity* user = UserThief();
+    auto* userMap = user ? dynamic_cast<MapIndexComp*>(user->GetComponent("MapIndexComp")) : nullptr;
+    if (userMap && userMap->mapIndex == mapIndex.mapIndex) PlaySound3D("smoke", this);
+    smoking = true;
+    if (ParticleManager* particles = Particles()) {
+      ParticleEmitter* smoke = particles->CreateEmitter("smokeConfig");
+      smoke->mapIndex = map;
+      cloud.Set(smoke);
+    }
+    trail.Stop();
+  }
+  if (ParticleEmitter* emitter = cloud.Get()) emitter->origin = physical.GetPosition();
+}
+
+void SmokeGrenade::Destroy() { Engine::Get()->GetEntityManager()->QueueDelete(this); }

@@ -1,0 +1,42 @@
+#include "player/gadgets/SuctionCup.h"
+
+#include "physics/Physics.h"
+#include "player/PlayerMessages.h"
+
+namespace {
+constexpr float kStandOff = 25.0f;
+constexpr float kStuckFor = 2.0f;
+}  // namespace
+
+void SuctionCup::Describe(ClassBuilder<SuctionCup>& c) {
+  c.Component("Model", &SuctionCup::model);
+  c.Component("BoundingData", &SuctionCup::bounds);
+  c.Component("Physical", &SuctionCup::physical);
+  c.Component("ClusterInfo", &SuctionCup::cluster);
+  c.Message(kOnStartTouch, &SuctionCup::OnStartTouch);
+  c.Message(kDestroy, &SuctionCup::Destroy);
+  c.Field("PhysicalComp", &SuctionCup::physical);
+}
+
+// Its contacts are reported, not resolved: it flies into whatever it meets.
+SuctionCup::SuctionCup() {
+  physical.collisionResponse = 0;
+  physical.sendOnStartTouch = 1;
+}
+
+void SuctionCup::OnCreate() { model.Load("suctioncup"); }
+
+void SuctionCup::OnStartTouch(Entity*) {
+  if (stuck) return;
+  physical.RequestFreeze();
+  Physics* physics = Engine::Get()->GetPhysics();
+  // A report without a point leaves the cup where it is.
+  if (physics && !physics->GetContactPoints().empty()) {
+    const platform::Vector3 flight = platform::Vec3Normalize(physical.GetVelocity());
+    physical.SetPositionCached(physics->GetContactPoints().front() - flight * kStandOff);
+  }
+  stuck = true;
+  Engine::Get()->GetMessageQueue()->PostDelayed(this, kDestroy, kStuckFor);
+}
+
+void SuctionCup::Destroy() { Engine::Get()->GetEntityManager()->QueueDelete(this); }

@@ -1,0 +1,79 @@
+#include "player/gadgets/Taser.h"
+
+#include <algorithm>
+
+#include "engine/Engine.h"
+#include "graphics/ParticleEmitter.h"
+#include "graphics/ParticleManager.h"
+#include "physics/Physics.h"
+#include "player/GameEffects.h"
+#include "player/Player.h"
+#include "player/LogicServices.h"
+#include "player/PlayerMessages.h"
+#include "player/gadgets/AimDirection.h"
+#include "player/gadgets/GadgetEnt.h"
+
+using platform::Vector3;
+
+namespace {
+
+constexpr float kRayStartAhead = 10.0f;
+constexpr float kGuardCrackle = 70.0f;
+constexpr float kAgentCrackle = 50.0f;
+constexpr float kObjectCrackle = 20.0f;
+
+// Sparks about the hit entity for the stun's length; null without graphics.
+TasedEffect* Crackle(Entity* target, int32_t mapIndex) {
+  ParticleManager* particles = Particles();
+  if (!particles) return nullptr;
+  TasedEffect* crackle = particles->CreateEmitter<TasedEffect>("TasedConfig");
+  if (auto* physical = dynamic_cast<PhysicalComp*>(target->GetComponent("Physical"))) crackle->origin = physical->GetPosition();
+  crackle->stopTime = ParticleTime() + Taser::kStunSeconds;
+  crackle->mapIndex = mapIndex;
+  return crackle;
+}
+
+// Freezes an agent for the stun's length (the game logic ends the freeze, if the agent is still
+// there then). Returns the crackle's radius, or 0 to keep the
+// configured one (a guard that started asleep or in the dark only feels it).
+float Stun(Entity* target, AIComponent& agent) {
+  agent.tased = 1;
+  const bool guard = agent.kind == "guard";
+  auto* info = dynamic_cast<PlayerInfo*>(target->GetComponent("PlayerInfo"));
+  if (guard && info && info->outfit > 0) return 0.0f;
+  if (auto* physical = dynamic_cast<PhysicalComp*>(target->GetComponent("Physical"))) physical->RequestFreeze();
+  if (LogicServices* logic = LogicServices::Get()) logic->UnfreezeLater(*target, Taser::kStunSeconds);
+  return guard ? kGuardCrackle : kAgentCrackle;
+}
+
+}  // namespace
+
+void Taser::Fire(GadgetEnt* gadget) {
+  Player* thief = gadget->gadget.GetPlayer();
+  if (!thief || thief->info.battery < kBatteryNeeded) return;
+  const Vector3 direction = AimDirection(gadget->gadget.aimDirection);
+  const Vector3 origin = gadget->physical.GetPosition() + direction * kRayStartAhead;
+  Physics* physics = Engine::Get()->GetPhysics();
+  RayHit hit;
+  if (!physics || !physics->RayCast(origin.x, origin.y, origin.z, direction.x, direction.y, direction.z, &hit)) return;
+  thief->info.battery = std::max(thief->info.battery - kBatteryPerShot, 0);
+  const auto mapIndex = static_cast<int32_t>(thief->mapIndex.mapIndex);
+  if (ParticleManager* particles = Particles()) {
+    TaserShotEffect* beam = particles->CreateEmitter<TaserShotEffect>("TaserConfig");
+    beam->mapIndex = mapIndex;
+    beam->EmitAlongRay(origin, direction, hit.distance);
+  }
+  PlaySound3D("taser shoot", gadget);
+  Entity* target = hit.entity;
+  if (!target || target == thief) return;
+  Engine::Get()->GetConsole()->Print(target->GetClassName(), 0);
+  TasedEffect* crackle = Crackle(target, mapIndex);
+  float radius = kObjectCrackle;
+  if (auto* agent = dynamic_cast<AIComponent*>(target->GetComponent("AIComponent"))) {
+    radius = Stun(target, *agent);
+  } else {
+    MessageArgs seconds = MessageArgs::FromWord(kStunSeconds);
+    target->SendMessageWithArgs(kDisable, &seconds);
+  }
+  if (crackle && radius > 0.0f) crackle->config.maxRadius = radius;
+}

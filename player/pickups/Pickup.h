@@ -1,0 +1,69 @@
+#pragma once
+#include "engine/Engine.h"
+#include "entity/EntityClass.h"
+#include "graphics/ModelComp.h"
+#include "physics/BoundingData.h"
+#include "physics/ClusterInfo.h"
+#include "physics/PhysicalComp.h"
+#include "platform/math/Quaternion.h"
+#include "player/GameEffects.h"
+#include "player/GameQueries.h"
+#include "player/PlayerInfo.h"
+#include "player/PlayerMessages.h"
+
+// A box, smoke grenade or battery lying about the museum: it spins, and the first one with a
+// "PlayerInfo" to touch it is sent the family's message ("GetBox" ...) and takes it; its spawn
+// point (if a spawn point made it) makes a new one after the family's delay. A map may place
+// one itself: it can be taken and never comes back.
+template <class Family>
+class Pickup : public EntityClass<Pickup<Family>> {
+ public:
+  static constexpr const char* kClassName = Family::kPickup;
+  static constexpr float kDegreesPerSecond = 75.0f;
+
+  static void Describe(ClassBuilder<Pickup>& c) {
+    c.Component("Physical", &Pickup::physical);
+    c.Component("Model", &Pickup::model);
+    c.Component("BoundingData", &Pickup::bounds);
+    c.Component("ClusterInfo", &Pickup::cluster);
+    c.Message(kOnUpdate, &Pickup::OnUpdate);
+    c.Message(kOnTouch, &Pickup::OnTouch);
+    c.Field("PhysicalComp", &Pickup::physical);
+  }
+
+  Pickup() {
+    physical.isStatic = 1;
+    physical.sendOnTouch = 1;
+  }
+
+  void OnCreate() override {
+    model.Load(Family::kModel);
+    Engine::Get()->GetMessageQueue()->RegisterUpdate(this);
+    if (Family::kScale != 1.0f) {
+      model.scale = Family::kScale;
+      model.UpdateWorldMatrix();
+    }
+  }
+
+  void OnUpdate() {
+    const float angle = static_cast<float>(Engine::Get()->GetTimer()->GetDelta()) * kDegreesPerSecond * 0.017453292f;
+    const platform::Quaternion turn = platform::QuaternionRotationAxis(Family::kSpinAxis, angle);
+    physical.SetOrientation(platform::QuaternionNormalize(platform::QuaternionMultiply(turn, physical.GetOrientation())));
+  }
+
+  void OnTouch(Entity* other) {
+    // Hidden once taken: a second toucher in the same frame gets nothing.
+    if (!model.visible || !other || !other->GetComponent("PlayerInfo")) return;
+    if (other == UserThief()) PlaySound3D("gadget pickup", this);
+    other->SendMessage(Family::kMessage);
+    model.visible = 0;
+    if (Entity* origin = spawn.Get()) Engine::Get()->GetMessageQueue()->PostDelayed(origin, kRespawn, Family::kRespawnDelay);
+    Engine::Get()->GetEntityManager()->QueueDelete(this);
+  }
+
+  EntityHandle spawn;
+  ModelComp model;
+  PhysicalComp physical;
+  BoundingData bounds;
+  ClusterInfo cluster;
+};
