@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ai/AIComponent.h"
+#include "graphics/ParticleManager.h"
 #include "player/EntityList.h"
 #include "player/LogicServices.h"
 #include "player/Player.h"
@@ -52,6 +53,7 @@ class StandInLaser : public EntityClass<StandInLaser> {
  public:
   static constexpr char kClassName[] = "StandInLaser";
   static void Describe(ClassBuilder<StandInLaser>& c);
+  StandInLaser() { physical.isStatic = 1; }
   void OnCreate() override {}
   void Disable(float seconds) { disabledFor.push_back(seconds); }
 
@@ -107,6 +109,15 @@ class PlayerWorldTest : public GraphicsFixture {
   // Points the thief's camera (and so its aim) along `direction`, level.
   static void Face(Player* thief, const platform::Vector3& direction);
   int EmitterCount() const;
+  // The newest emitter of that kind the particle manager still holds, or null.
+  template <class Emitter>
+  static Emitter* Newest() {
+    ParticleManager* particles = Engine::Get()->GetGraphics()->GetParticleManager();
+    for (uint32_t serial = 1000; serial > 0; --serial) {
+      if (auto* emitter = dynamic_cast<Emitter*>(particles->FindEmitter(serial))) return emitter;
+    }
+    return nullptr;
+  }
 
   Physics* physics = nullptr;
   StandInLogic logic;

@@ -1,0 +1,100 @@
+// The box gadget and its time-out in the thief's update.
+#include "graphics/ParticleEmitter.h"
+#include "player/PlayerMessages.h"
+#include "player/gadgets/GadgetEnt.h"
+#include "tests/player/PlayerTestSupport.h"
+
+namespace {
+
+class BoxTest : public PlayerWorldTest {
+ protected:
+  void SetUp() override {
+    StartWorld();
+    CookWorld(Floor());
+  }
+  static void SelectBox(Player* thief) {
+    MessageArgs box = MessageArgs::FromWord(Player::kBox);
+    thief->SendMessageWithArgs(kSwitchGadget, &box);
+  }
+  // Whether the thief wears the named model.
+  static bool Wears(Player* thief, const char* model) {
+    return thief->model.GetModel() && thief->model.GetModel() == Engine::Get()->GetGraphics()->GetModelManager()->Get(model);
+  }
+};
+
+TEST_F(BoxTest, OneBoxGoesInThenOutThenNothing) {
+  Player* thief = SpawnThief({0, 0, 40});
+  SelectBox(thief);
+  thief->SendMessage(kTargetOrFire);
+  EXPECT_TRUE(thief->info.inBox);
+  EXPECT_EQ(thief->info.boxes, 0);
+  EXPECT_FALSE(thief->info.targeting);
+  EXPECT_FLOAT_EQ(thief->playerPhysics.targetSpeed, 150.0f);
+  EXPECT_TRUE(Wears(thief, "box"));
+  thief->SendMessage(kFire);
+  EXPECT_FALSE(thief->info.inBox);
+  EXPECT_TRUE(Wears(thief, "thief"));
+  // The controls set a pace again; until then the box's speed stays.
+  EXPECT_FLOAT_EQ(thief->playerPhysics.targetSpeed, 150.0f);
+  thief->SendMessage(kFire);
+  EXPECT_FALSE(thief->info.inBox);
+  EXPECT_EQ(thief->info.boxes, 0);
+}
+
+TEST_F(BoxTest, EachPickedUpBoxIsOneMoreEntry) {
+  Player* thief = SpawnThief({0, 0, 40});
+  SelectBox(thief);
+  thief->SendMessage(kGetBox);
+  for (int entry = 0; entry < 2; ++entry) {
+    thief->SendMessage(kFire);
+    EXPECT_TRUE(thief->info.inBox);
+    thief->SendMessage(kFire);
+  }
+  thief->SendMessage(kFire);
+  EXPECT_FALSE(thief->info.inBox);
+}
+
+TEST_F(BoxTest, TheBoxEndsByItselfAfterFifteenSecondsWithAPoof) {
+  Player* thief = SpawnThief({0, 0, 40});
+  SelectBox(thief);
+  thief->SendMessage(kFire);
+  Frames(148, 0.1);
+  EXPECT_TRUE(thief->info.inBox);
+  EXPECT_TRUE(Wears(thief, "box"));
+  Frames(3, 0.1);
+  EXPECT_FALSE(thief->info.inBox);
+  EXPECT_FLOAT_EQ(thief->info.boxTimer, 0.0f);
+  EXPECT_TRUE(Wears(thief, "thief"));
+  auto* poof = Newest<ParticleEmitter>();
+  ASSERT_NE(poof, nullptr);
+  EXPECT_FALSE(poof->spawning);
+  // Where the thief stood (it settles as its controller takes the outfit's size again).
+  EXPECT_LT(platform::Vec3Length(poof->origin - thief->physical.GetPosition()), 20.0f);
+}
+
+TEST_F(BoxTest, AComputerThiefLeavesThroughItsBoxGadgetAsTheOutfitItWore) {
+  logic.gender = 1;
+  Player* thief = SpawnThief({0, 0, 40}, false);
+  thief->info.gender = "female";
+  SelectBox(thief);
+  thief->SendMessage(kFire);
+  MessageArgs taser = MessageArgs::FromWord(Player::kTaser);
+  thief->SendMessageWithArgs(kSwitchGadget, &taser);
+  Frames(160, 0.1);
+  EXPECT_FALSE(thief->info.inBox);
+  EXPECT_EQ(thief->currentGadget, Player::kBox);
+  EXPECT_TRUE(Wears(thief, "femaleThief"));
+}
+
+TEST_F(BoxTest, AimingWithAnotherGadgetEndsTheBoxAtTheNextUpdate) {
+  Player* thief = SpawnThief({0, 0, 40});
+  SelectBox(thief);
+  thief->SendMessage(kFire);
+  MessageArgs taser = MessageArgs::FromWord(Player::kTaser);
+  thief->SendMessageWithArgs(kSwitchGadget, &taser);
+  thief->SendMessage(kTargetOrFire);
+  Frames(1);
+  EXPECT_FALSE(thief->info.inBox);
+}
+
+}  // namespace

@@ -1,0 +1,126 @@
+// The taser on a real physics world: battery, misses, walls, guards awake and asleep, lasers.
+#include "graphics/ParticleEmitter.h"
+#include "player/gadgets/GadgetEnt.h"
+#include "player/PlayerMessages.h"
+#include "tests/player/PlayerTestSupport.h"
+
+namespace {
+
+class TaserTest : public PlayerWorldTest {
+ protected:
+  void SetUp() override {
+    StartWorld();
+    WorldBuilder world = Floor();
+    // A wall 300 ahead along +x.
+    world.AddBox({300, -500, 0}, {320, 500, 400});
+    CookWorld(world);
+    thief = SpawnThief({0, 0, 40}, false);
+    Frames(5);
+  }
+  void FireAt(const platform::Vector3& point) { thief->FireAt(point); }
+
+  Player* thief = nullptr;
+};
+
+TEST_F(TaserTest, AShotThatHitsSpendsFiveOfAtLeastTenAndShowsABeam) {
+  struct Case {
+    int32_t battery, after;
+    bool beam;
+  } cases[] = {{9, 9, false}, {10, 5, true}, {12, 7, true}, {100, 95, true}};
+  for (const Case& c : cases) {
+    const int before = EmitterCount();
+    thief->info.battery = c.battery;
+    FireAt({300, 0, 40});
+    EXPECT_EQ(thief->info.battery, c.after) << c.battery;
+    EXPECT_EQ(EmitterCount() - before, c.beam ? 1 : 0) << c.battery;
+  }
+}
+
+TEST_F(TaserTest, AShotIntoEmptySpaceCostsAndShowsNothing) {
+  const int before = EmitterCount();
+  FireAt({-300, 0, 400});
+  EXPECT_EQ(thief->info.battery, 100);
+  EXPECT_EQ(EmitterCount(), before);
+}
+
+TEST_F(TaserTest, ZeroAndNaNAimsFireNothing) {
+  for (const platform::Vector3 aim : {platform::Vector3{}, platform::Vector3{NAN, 0, 0}}) {
+    thief->CurrentGadget()->gadget.aimDirection = aim;
+    thief->CurrentGadget()->SendMessage(kFire);
+    EXPECT_EQ(thief->info.battery, 100);
+  }
+  FireAt(thief->physical.GetPosition());
+  EXPECT_EQ(thief->info.battery, 100);
+}
+
+TEST_F(TaserTest, AWallHitShowsABeamButNoCrackle) {
+  FireAt({300, 0, 40});
+  auto* beam = Newest<TaserShotEffect>();
+  ASSERT_NE(beam, nullptr);
+  EXPECT_GT(beam->Count(), 0);
+  EXPECT_EQ(Newest<TasedEffect>(), nullptr);
+}
+
+TEST_F(TaserTest, AnAwakeGuardFreezesForFiveSecondsInA70Crackle) {
+  StandInGuard* guard = SpawnGuard({150, 0, 40});
+  Frames(5);
+  FireAt(guard->physical.GetPosition());
+  EXPECT_EQ(thief->info.battery, 95);
+  EXPECT_TRUE(guard->ai.tased);
+  auto* crackle = Newest<TasedEffect>();
+  ASSERT_NE(crackle, nullptr);
+  EXPECT_FLOAT_EQ(crackle->config.maxRadius, 70.0f);
+  EXPECT_EQ(CountConsoleLines("StandInGuard"), 1);
+  Frames(1);
+  EXPECT_TRUE(guard->physical.frozen);
+  Frames(4, 1.0);
+  Frames(9, 0.1);
+  EXPECT_TRUE(guard->physical.frozen);
+  Frames(3, 0.1);
+  EXPECT_FALSE(guard->physical.frozen);
+}
+
+TEST_F(TaserTest, ASleepingGuardIsOnlyTased) {
+  StandInGuard* guard = SpawnGuard({150, 0, 40});
+  guard->info.outfit = 1;
+  Frames(5);
+  FireAt(guard->physical.GetPosition());
+  Frames(2);
+  EXPECT_TRUE(guard->ai.tased);
+  EXPECT_FALSE(guard->physical.frozen);
+  auto* crackle = Newest<TasedEffect>();
+  ASSERT_NE(crackle, nullptr);
+  EXPECT_NE(crackle->config.maxRadius, 70.0f);
+}
+
+TEST_F(TaserTest, AComputerThiefFreezesInA50Crackle) {
+  Player* other = SpawnThief({150, 0, 40}, false);
+  Frames(5);
+  FireAt(other->physical.GetPosition());
+  Frames(1);
+  EXPECT_TRUE(other->physical.frozen);
+  ASSERT_NE(Newest<TasedEffect>(), nullptr);
+  EXPECT_FLOAT_EQ(Newest<TasedEffect>()->config.maxRadius, 50.0f);
+}
+
+TEST_F(TaserTest, ALaserIsDisabledForFiveSecondsInA20Crackle) {
+  auto* laser = Create<StandInLaser>();
+  laser->physical.SetPosition({150, 0, 40});
+  Frames(2);
+  FireAt({150, 0, 40});
+  ASSERT_EQ(laser->disabledFor.size(), 1u);
+  EXPECT_FLOAT_EQ(laser->disabledFor[0], 5.0f);
+  ASSERT_NE(Newest<TasedEffect>(), nullptr);
+  EXPECT_FLOAT_EQ(Newest<TasedEffect>()->config.maxRadius, 20.0f);
+}
+
+TEST_F(TaserTest, AGuardGoneBeforeItsFreezeEndsIsSkipped) {
+  StandInGuard* guard = SpawnGuard({150, 0, 40});
+  Frames(5);
+  FireAt(guard->physical.GetPosition());
+  Engine::Get()->GetEntityManager()->QueueDelete(guard);
+  Frames(7, 1.0);
+  EXPECT_EQ(thief->info.battery, 95);
+}
+
+}  // namespace
