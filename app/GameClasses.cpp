@@ -5,11 +5,27 @@
 #include "input/NullControls.h"
 #include "logic/LogicCmds.h"
 #include "logic/MainControls.h"
+#include "map/MapEntityClasses.h"
+#include "player/Player.h"
+#include "player/gadgets/GadgetEnt.h"
+#include "player/gadgets/SmokeGrenade.h"
+#include "player/gadgets/SuctionCup.h"
+#include "player/pickups/PickupFamilies.h"
 
 void RegisterGameClasses() {
   constexpr const char* kLogicLog = "LogicLog";
+  RegisterEntityClass<GadgetEnt>(kLogicLog);
+  RegisterEntityClass<SuctionCup>(kLogicLog);
   RegisterEntityClass<LogicCmds>(kLogicLog);
   RegisterEntityClass<MainControls>(kLogicLog);
   RegisterEntityClass<GameControls>(kLogicLog);
   RegisterEntityClass<NullControls>(kLogicLog);
+  RegisterMapEntityClass<BatterySpawn>(kLogicLog);
+  RegisterMapEntityClass<Battery>(kLogicLog);
+  RegisterEntityClass<Player>(kLogicLog);
+  RegisterEntityClass<SmokeGrenade>(kLogicLog);
+  RegisterMapEntityClass<BoxSpawn>(kLogicLog);
+  RegisterMapEntityClass<BoxPickup>(kLogicLog);
+  RegisterMapEntityClass<SmokeGrenadeSpawn>(kLogicLog);
+  RegisterMapEntityClass<SmokeGrenadePickup>(kLogicLog);
 }

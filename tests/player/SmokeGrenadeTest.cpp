@@ -54,7 +54,9 @@ TEST_F(SmokeGrenadeTest, ABombBurstsOnlyAtRestAndGoesTenSecondsAfterTheThrow) {
   // It bounces off the wall and rolls to a stop on the floor.
   for (int i = 0; i < 400 && !bomb->smoking; ++i) {
     Frames(1);
-    if (!bomb->smoking) EXPECT_GE(platform::Vec3LengthSq(bomb->physical.GetVelocity()), SmokeGrenade::kAtRest);
+    if (!bomb->smoking) {
+      EXPECT_GE(platform::Vec3LengthSq(bomb->physical.GetVelocity()), SmokeGrenade::kAtRest);
+    }
   }
   ASSERT_TRUE(bomb->smoking);
   EXPECT_LT(bomb->physical.GetPosition().x, 400.0f);
