@@ -89,6 +89,7 @@ void Player::Describe(ClassBuilder<Player>& c) {
   c.Message(kGetSmoke, &Player::GetSmoke);
   c.Message(kEnterTeleporter, &Player::EnterTeleporter);
   c.Message(kChangeMoveSpeed, &Player::ChangeMoveSpeed);
+  c.Message(kSetTargetSpeed, &Player::SetTargetSpeed);
   c.Message(kTargetOrFire, &Player::TargetOrFire);
   c.Message(kUntarget, &Player::Untarget);
   c.Message(kEnterDoor, &Player::EnterTeleporter);
@@ -246,6 +247,10 @@ void Player::ChangeMoveSpeed(bool up) {
     playerPhysics.speed = std::max(playerPhysics.speed - kSpeedStep, kSlowest);
 }
 
+void Player::SetTargetSpeed(float speed) {
+  if (!info.inBox) playerPhysics.targetSpeed = speed;
+}
+
 void Player::OnModelDraw() {
   if (ModelRecord* record = model.GetModel()) record->outfit = info.outfit;
 }
@@ -362,7 +367,9 @@ void Player::SelectGadget(int32_t index, bool forward) {
 
 void Player::ScrollGadget(bool forward, bool playSound) {
   const int32_t count = GadgetCount();
-  if (count == 0) return;
+  // The user's wheel (which asks for the sound) waits for the switch on show to end; the game
+  // start's silent walk round the gadgets does not.
+  if (count == 0 || (playSound && info.switchingGadget)) return;
   SelectGadget(forward ? (currentGadget + 1) % count : (currentGadget + count - 1) % count, forward);
   info.switchingGadget = 1;
   if (playSound) PlaySound2D("switch gadget");

@@ -69,6 +69,8 @@ class Player : public EntityClass<Player>, public HudGadgetUser {
   void GetSmoke() { info.AddSmokeGrenade(); }
   void EnterTeleporter();
   void ChangeMoveSpeed(bool up);
+  // The pace the controls ask for; a thief under its box keeps the box's.
+  void SetTargetSpeed(float speed);
   void TargetOrFire();
   void Untarget();
   void OnModelDraw();

@@ -21,6 +21,7 @@ inline constexpr char kGetBox[] = "GetBox";
 inline constexpr char kGetSmoke[] = "GetSmoke";
 inline constexpr char kEnterTeleporter[] = "EnterTeleporter";
 inline constexpr char kChangeMoveSpeed[] = "ChangeMoveSpeed";
+inline constexpr char kSetTargetSpeed[] = "SetTargetSpeed";
 inline constexpr char kTargetOrFire[] = "TargetOrFire";
 inline constexpr char kUntarget[] = "Untarget";
 inline constexpr char kEnterDoor[] = "EnterDoor";

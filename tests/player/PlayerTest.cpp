@@ -117,8 +117,24 @@ TEST_F(PlayerTest, ScrollingBackFromTheTaserSelectsTheBoxAndLeavesAim) {
   EXPECT_TRUE(thief->info.switchingGadget);
   EXPECT_TRUE(thief->GadgetAt(2)->model.visible);
   EXPECT_FALSE(thief->GadgetAt(0)->model.visible);
+  // The wheel waits for the switch on show; the game start's silent scrolls do not.
   Scroll(thief, true);
+  EXPECT_EQ(thief->currentGadget, Player::kBox);
+  MessageArgs silent = MessageArgs::FromValues(static_cast<uint8_t>(1), static_cast<uint8_t>(0));
+  thief->SendMessageWithArgs(kScrollGadget, &silent);
   EXPECT_EQ(thief->currentGadget, Player::kTaser);
+}
+
+TEST_F(PlayerTest, TheControlsPaceIsKeptUnderTheBox) {
+  Player* thief = SpawnThief({0, 0, 40});
+  MessageArgs run = MessageArgs::FromWord(500.0f);
+  thief->SendMessageWithArgs(kSetTargetSpeed, &run);
+  EXPECT_FLOAT_EQ(thief->playerPhysics.targetSpeed, 500.0f);
+  MessageArgs box = MessageArgs::FromWord(Player::kBox);
+  thief->SendMessageWithArgs(kSwitchGadget, &box);
+  thief->SendMessage(kFire);
+  thief->SendMessageWithArgs(kSetTargetSpeed, &run);
+  EXPECT_FLOAT_EQ(thief->playerPhysics.targetSpeed, 150.0f);
 }
 
 TEST_F(PlayerTest, SwitchGadgetTakesOnlyAnIndexOfTheList) {

@@ -129,6 +129,17 @@ void PlayerWorldTest::CookWorld(const WorldBuilder& world) {
 
 WorldBuilder PlayerWorldTest::Floor() { return std::move(WorldBuilder().AddBox({-2000, -2000, -10}, {2000, 2000, 0})); }
 
+WorldBuilder PlayerWorldTest::FloorAndWall(float x) {
+  WorldBuilder world = Floor();
+  world.AddBox({x, -500, 0}, {x + 20, 500, 400});
+  return world;
+}
+
+Player* PlayerWorldTest::ThiefBeforeWall(float x) {
+  CookWorld(FloorAndWall(x));
+  return SpawnThief({0, 0, 40}, false);
+}
+
 Player* PlayerWorldTest::SpawnThief(const platform::Vector3& position, bool user) {
   auto* thief = Create<Player>();
   thief->physical.SetPosition(position);

@@ -99,6 +99,10 @@ class PlayerWorldTest : public GraphicsFixture {
   void CookWorld(const WorldBuilder& world);
   // A floor from -2000 to 2000 in x and y with its top at z = 0.
   static WorldBuilder Floor();
+  // The floor and a wall across it from x to x + 20, 400 high.
+  static WorldBuilder FloorAndWall(float x);
+  // Cooks the floor and the wall and stands a computer thief at (0, 0, 40).
+  Player* ThiefBeforeWall(float x);
   // A thief standing at `position`; the user's when `user`.
   Player* SpawnThief(const platform::Vector3& position, bool user = true);
   StandInGuard* SpawnGuard(const platform::Vector3& position);

@@ -12,10 +12,8 @@ class SmokeGrenadeTest : public PlayerWorldTest {
  protected:
   void SetUp() override {
     StartWorld();
-    WorldBuilder world = Floor();
-    world.AddBox({400, -500, 0}, {420, 500, 400});
-    CookWorld(world);
-    thief = SpawnThief({0, 0, 40}, false);
+    // A wall 400 ahead along +x.
+    thief = ThiefBeforeWall(400);
     MessageArgs smoke = MessageArgs::FromWord(Player::kSmokeGrenade);
     thief->SendMessageWithArgs(kSwitchGadget, &smoke);
     Frames(5);

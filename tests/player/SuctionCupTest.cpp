@@ -11,10 +11,8 @@ class SuctionCupTest : public PlayerWorldTest {
  protected:
   void SetUp() override {
     StartWorld();
-    WorldBuilder world = Floor();
-    world.AddBox({300, -500, 0}, {320, 500, 400});
-    CookWorld(world);
-    thief = SpawnThief({0, 0, 40}, false);
+    // A wall 300 ahead along +x.
+    thief = ThiefBeforeWall(300);
     MessageArgs gun = MessageArgs::FromPointer(static_cast<Entity*>(MakeGadget("SuctionCupGun")));
     thief->SendMessageWithArgs(kGetGadget, &gun);
     MessageArgs last = MessageArgs::FromWord(3);

@@ -10,11 +10,8 @@ class TaserTest : public PlayerWorldTest {
  protected:
   void SetUp() override {
     StartWorld();
-    WorldBuilder world = Floor();
     // A wall 300 ahead along +x.
-    world.AddBox({300, -500, 0}, {320, 500, 400});
-    CookWorld(world);
-    thief = SpawnThief({0, 0, 40}, false);
+    thief = ThiefBeforeWall(300);
     Frames(5);
   }
   void FireAt(const platform::Vector3& point) { thief->FireAt(point); }
