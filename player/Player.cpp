@@ -387,6 +387,6 @@ void Player::Score(int amount) {
     // Credited when the HUD's count-up ends.
     graphics->GetAnimationList()->AddMoneyGain(amount);
   } else {
-    info.money += static_cast<float>(amount);
+    AddMoney(static_cast<float>(amount));
   }
 }

@@ -38,7 +38,15 @@ class Player : public EntityClass<Player>, public HudGadgetUser {
   // Outfit, walk animation, update list, the game's list, the AI kind, the three gadgets.
   void OnCreate() override;
 
+  // What the HUD shows and settles.
   int32_t GetCurrentGadget() const override { return currentGadget; }
+  int32_t GetBattery() const override { return info.battery; }
+  float GetMoney() const override { return info.shownMoney; }
+  int32_t GetSmokeGrenades() const override { return info.smokeGrenades; }
+  int32_t GetBoxes() const override { return info.boxes; }
+  bool IsAtTeleporter() const override { return info.teleporter.Get() != nullptr; }
+  void AddMoney(float amount) override { info.money += amount; }
+  void EndGadgetSwitch() override { info.switchingGadget = 0; }
   // The gadget at `index`, or null (out of range, or gone).
   GadgetEnt* GadgetAt(int32_t index) const;
   GadgetEnt* CurrentGadget() const { return GadgetAt(currentGadget); }
