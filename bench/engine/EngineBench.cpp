@@ -10,23 +10,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/support/IdleSystem.h"
 #include "engine/Engine.h"
 #include "engine/EngineSystem.h"
 
 namespace {
-
-class IdleSystem : public EngineSystem {
- public:
-  explicit IdleSystem(std::string name) : name_(std::move(name)) {}
-  void RegisterTypes() override {}
-  void Init() override {}
-  void Shutdown() override {}
-  void Update() override {}
-  std::string GetName() override { return name_; }
-
- private:
-  std::string name_;
-};
 
 // A scratch folder to run in: the engine writes its settings and logs into the working folder.
 void EnterScratchFolder() {

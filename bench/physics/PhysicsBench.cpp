@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/IdleSystem.h"
 #include "engine/Engine.h"
 #include "engine/EngineSystem.h"
 #include "entity/EntityClass.h"
@@ -25,15 +26,6 @@
 #include "tests/map/ZipArchive.h"
 
 namespace {
-
-class IdleSystem : public EngineSystem {
- public:
-  void RegisterTypes() override {}
-  void Init() override {}
-  void Shutdown() override {}
-  void Update() override {}
-  std::string GetName() override { return "Idle"; }
-};
 
 // A thief as the game builds one, for the controller benchmarks.
 class BenchThief : public EntityClass<BenchThief> {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/IdleSystem.h"
 #include "engine/Engine.h"
 #include "engine/EngineSystem.h"
 #include "entity/EntityClass.h"
@@ -31,15 +32,6 @@
 #include "player/pickups/PickupFamilies.h"
 
 namespace {
-
-class IdleSystem : public EngineSystem {
- public:
-  void RegisterTypes() override {}
-  void Init() override {}
-  void Shutdown() override {}
-  void Update() override {}
-  std::string GetName() override { return "Idle"; }
-};
 
 // The game as the thieves see it: the first thief made is the user's.
 class BenchLogic : public LogicServices {
