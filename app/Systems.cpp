@@ -6,6 +6,7 @@
 #include "input/Input.h"
 #include "logic/Logic.h"
 #include "physics/Physics.h"
+#include "player/LogicServices.h"
 #include "sound/Sound.h"
 
 SystemFactories GameSystems() {
@@ -16,5 +17,10 @@ SystemFactories GameSystems() {
 }
 
 void ConnectGameSystems(Engine& engine) {
-  if (Graphics* graphics = engine.GetGraphics()) graphics->SetGameView(engine.GetLogic());
+  Logic* logic = engine.GetLogic();
+  LogicServices::Set(logic);
+  if (Graphics* graphics = engine.GetGraphics()) {
+    graphics->SetGameView(logic);
+    graphics->SetHudGame(logic);
+  }
 }

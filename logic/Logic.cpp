@@ -2,8 +2,14 @@
 
 #include "engine/Engine.h"
 #include "entity/Entity.h"
+#include "graphics/Graphics.h"
 #include "input/Input.h"
+#include "logic/GameComponents.h"
+#include "logic/LogicGui.h"
+#include "graphics/gui/GUISpriteElement.h"
 #include "physics/Physics.h"
+#include "sound/Sound.h"
+#include "sound/SoundEmitter.h"
 
 namespace {
 void SendActivePlayer(Entity* player, bool active) {
@@ -13,7 +19,13 @@ void SendActivePlayer(Entity* player, bool active) {
 }  // namespace
 
 Logic::Logic(std::function<void()> registerGameClasses)
-    : registerGameClasses_(std::move(registerGameClasses)), menus_(*this) {}
+    : registerGameClasses_(std::move(registerGameClasses)),
+      menus_(*this),
+      start_(*this),
+      rules_(*this),
+      flow_(*this),
+      tally_(*this) {}
+
 Logic::~Logic() = default;
 
 void Logic::RegisterTypes() {
@@ -23,22 +35,41 @@ void Logic::RegisterTypes() {
 void Logic::Init() {
   Engine* engine = Engine::Get();
   engine->GetConsole()->AppendText("Starting").AppendText(GetName()).Flush(Console::kWhite);
+  config_.Load(kLogicConfigPath);
+  mapListName_ = config_.defaultMapName;
   EntityManager* entities = engine->GetEntityManager();
   Entity* commands = entities->Create("LogicCmds");
   if (commands) engine->Subscribe(commands, "ConsoleCmd");
   entities->Create("MainControls");
   BindBoolVariable("AlarmOn", &alarmOn_);
   BindStringVariable("AmmoText", &ammoText_);
+  tally_.BindScores();
   commandEntity_ = EntityHandle(commands);
   entities->Create("GameControls");
   entities->Create("NullControls");
-  controlsName_ = "Null";
-  SetControls();
+  UseControls("Null");
+  startRequested_ = config_.skipMenus;
+  if (Physics* physics = engine->GetPhysics()) physics->SetFlyThroughEndHandler([this] { EndMapFlyThrough(); });
 }
 
-void Logic::Shutdown() { maps_.Release(); }
+void Logic::Shutdown() {
+  ClearGame();
+  maps_.Release();
+}
 
-void Logic::Update() {}
+void Logic::Update() {
+  Engine* engine = Engine::Get();
+  if (startRequested_) {
+    StartGame();
+    Sound* sound = engine->GetSound();
+    if (SoundEmitter* music = sound ? sound->GetMusicEmitter() : nullptr) music->Pause();
+    startRequested_ = false;
+  }
+  if (inGame_) rules_.UpdateClock();
+  rules_.ApplyToPlayers();
+  if (Physics* physics = engine->GetPhysics()) physics->UpdateClusters();
+  if (Entity* player = activePlayer_.Get()) flyThrough_.FollowPlayer(*player);
+}
 
 void Logic::SendCommand(const std::string& name) {
   if (Entity* commands = commandEntity_.Get()) commands->SendMessage(name);
@@ -48,11 +79,31 @@ void Logic::PostCommand(const std::string& name, float delay) {
   if (Entity* commands = commandEntity_.Get()) Engine::Get()->GetMessageQueue()->PostDelayed(commands, name, delay);
 }
 
+void Logic::PostGameCommand(const std::string& name, float delay) { PostGameCommand(name, delay, MessageArgs()); }
+
+void Logic::PostGameCommand(const std::string& name, float delay, const MessageArgs& args) {
+  if (Entity* commands = gameCommands_.Get())
+    Engine::Get()->GetMessageQueue()->PostDelayedWithArgs(commands, name, delay, args);
+}
+
+// A cleared game's command entity lives on until the next frame's deletions; steps falling due
+// in between are dropped here.
+bool Logic::IsLiveCommandEntity(const Entity& commands) const {
+  return commands.GetId() == commandEntity_.Id() || commands.GetId() == gameCommands_.Id();
+}
+
 void Logic::SetControls() {
   Engine* engine = Engine::Get();
   if (Input* input = engine->GetInput()) input->StopDispatch();
   InputFocus* focus = engine->GetInputFocus();
   focus->SetFocus(focus->FindScheme(controlsName_));
+  if (!config_.devControls) return;
+  if (EntityHandle dev = focus->FindScheme("Dev"); dev.Get()) focus->AddFocus(dev);
+}
+
+void Logic::UseControls(const std::string& name) {
+  controlsName_ = name;
+  SetControls();
 }
 
 void Logic::ToggleConsole() {
@@ -73,11 +124,96 @@ void Logic::SetPlayerEntity(Entity* player) {
   if (player) SendActivePlayer(player, true);
 }
 
-void Logic::EndMapFlyThrough() {
-  if (!flyThroughRunning_) return;
-  flyThroughRunning_ = 0;
-  if (Entity* player = activePlayer_.Get()) SendActivePlayer(player, true);
-  controlsName_ = "Game";
-  SetControls();
-  if (Physics* physics = Engine::Get()->GetPhysics()) physics->StopCameraPath();
+void Logic::StartMapFlyThrough() {
+  if (GetCurrentMapIndex() < 0) return;
+  if (!flyThrough_.Start(GetCurrentMap(), lastTeleporter_.Get() ? lastTeleporterPath_ : std::string(),
+                         activePlayer_.Get()))
+    return;
+  UseControls("Null");
 }
+
+void Logic::EndMapFlyThrough() {
+  if (!flyThrough_.End()) return;
+  if (Entity* player = activePlayer_.Get()) SendActivePlayer(player, true);
+  UseControls("Game");
+}
+
+void Logic::EscapePressed() {
+  if (LogicGui::IsSliding()) return;
+  if (inGame_) {
+    flow_.ToggleInGameMenu();
+  } else {
+    menus_.EscapePressed();
+  }
+}
+
+// A flight cut short (the console's "map", a late game step) must not leave the clock standing
+// or the follower flying a path of the world the next start rebuilds.
+void Logic::ClearGame() {
+  Engine* engine = Engine::Get();
+  flyThrough_.End();
+  Graphics* graphics = engine->GetGraphics();
+  if (graphics) graphics->SetActiveCamera(nullptr);
+  engine->GetEntityManager()->DeleteGroup("GameEnts");
+  if (Sound* sound = engine->GetSound()) sound->StopAllEmitters();
+  lists_.Clear();
+  maps_.SetCurrent(-1);
+  lastTeleporter_ = EntityHandle();
+  lastTeleporterPath_.clear();
+  gameCommands_ = EntityHandle();
+  flow_.Clear();
+  UseControls("Null");
+  activePlayer_ = EntityHandle();
+  inGame_ = false;
+}
+
+void Logic::ReturnToMainMenu() {
+  LogicGui::ChangeScreen("MainMenu", 0.0f);
+  ClearGame();
+  if (Graphics* graphics = Engine::Get()->GetGraphics()) graphics->UpdateMenuSelection();
+}
+
+void Logic::SetAlertLevel(int32_t level) {
+  if (level < 0 || level > 3) return;
+  alertLevel_ = level;
+  for (int32_t i = 1; i <= 3; ++i) {
+    GUISpriteElement* sprite = LogicGui::FindSprite("Alert" + std::to_string(i));
+    if (sprite) sprite->SetFrame(3 * (i - 1) + (level < i ? 2 : 0));
+  }
+}
+
+Entity* Logic::CreateGadgetEnt(const std::string& name) {
+  EntityManager* entities = Engine::Get()->GetEntityManager();
+  if (!entities->IsRegistered("GadgetEnt")) return nullptr;
+  return entities->CreateFromFile("GadgetEnt", "Data/gadgets/" + name + ".xml");
+}
+
+void Logic::SetLastTeleporter(const Entity& teleporter, const std::string& cameraPath) {
+  lastTeleporter_.Set(&teleporter);
+  lastTeleporterPath_ = cameraPath;
+}
+
+void Logic::ReportBusted() { SendCommand("Busted"); }
+void Logic::ReportItemTaken() { SendCommand("GetItem"); }
+void Logic::ReportItemDelivered() { SendCommand("DropOffItem"); }
+
+void Logic::UnfreezeLater(const Entity& entity, float delay) {
+  PostGameCommand("UnfreezeEntity", delay, MessageArgs::FromWord(entity.GetId()));
+}
+
+// The item store comes with the level's items; until a game has one nothing is spawned.
+void Logic::RespawnItem(ItemRecord&) {}
+
+bool Logic::IsBusted() const { return flow_.IsBusted(); }
+
+void Logic::GetGuards(std::vector<GuardMark>& out) const {
+  out.clear();
+  const EntityList* guards = lists_.Get("Guard");
+  if (!guards) return;
+  for (Entity& guard : *guards) {
+    if (PhysicalComp* physical = FindPhysical(guard)) out.push_back(GuardMark{physical->GetPosition(), false, {}});
+  }
+}
+
+void Logic::GetTeleporters(std::vector<PlaceMark>& out) const { out.clear(); }
+void Logic::GetDropoffs(std::vector<PlaceMark>& out) const { out.clear(); }

@@ -5,17 +5,31 @@
 
 #include "engine/EngineSystem.h"
 #include "entity/EntityManager.h"
+#include "entity/MessageArgs.h"
 #include "graphics/GameView.h"
+#include "graphics/gui/HudSeams.h"
+#include "logic/ClassLists.h"
+#include "logic/FlyThrough.h"
+#include "logic/GameFlow.h"
+#include "logic/GameStart.h"
+#include "logic/LogicConfig.h"
 #include "logic/MenuFlow.h"
 #include "logic/MuseumMaps.h"
+#include "logic/RoundRules.h"
+#include "logic/Tally.h"
+#include "player/LogicServices.h"
 
 class BspMap;
 class Entity;
 
-// The game logic: the command entity that carries out the menu and game commands, the control
-// schemes and which of them has the input focus, the thief under control, the fly-through
-// state, the menu flow and the museum's maps.
-class Logic : public EngineSystem, public GameView {
+inline constexpr const char* kLogicConfigPath = "Data/LogicConfig.xml";
+
+// The game logic: the settings, the command entity that carries out the menu and game
+// commands, the control schemes and which of them has the input focus, the thief under control,
+// the menu flow, the museum's maps, the game start, the round and its rules, the in-game
+// commands, the end-of-round tally, and the running game's entities by class. The thieves,
+// level entities and AI reach it as LogicServices, the graphics as GameView and HudGame.
+class Logic : public EngineSystem, public GameView, public LogicServices, public HudGame {
  public:
   // The game's entity classes come from the program that composes the systems: registering
   // them here would tie the game logic to every folder that defines one.
@@ -25,57 +39,140 @@ class Logic : public EngineSystem, public GameView {
   void RegisterTypes() override;
   void Init() override;
   void Shutdown() override;
+  // Starts a requested game, runs the round and applies the rules to every thief.
   void Update() override;
   std::string GetName() override { return "Logic"; }
 
-  // The "LogicCmds" entity; null before Init and after the entities are deleted.
+  // The permanent "LogicCmds" entity; null before Init and after the entities are deleted.
   Entity* GetCommandEntity() const { return commandEntity_.Get(); }
   // Sends the command at once to the command entity (nothing without one).
   void SendCommand(const std::string& name) override;
   // The command comes back to the command entity `delay` seconds later on the engine timer.
   void PostCommand(const std::string& name, float delay);
+  // As PostCommand, for a step of the running game: it is dropped when the game is cleared
+  // before it falls due (nothing without a game).
+  void PostGameCommand(const std::string& name, float delay);
+  void PostGameCommand(const std::string& name, float delay, const MessageArgs& args);
+  // False for the command entity of a game that has been cleared: its steps are dropped.
+  bool IsLiveCommandEntity(const Entity& commands) const;
 
   // The scheme that SetControls activates: "Null", "Game" or "InterpEdit". Callers store a
   // name, then call SetControls.
   const std::string& GetControlsName() const { return controlsName_; }
   void SetControlsName(const std::string& name) { controlsName_ = name; }
-  // Gives the focus to the scheme named by the controls name; the event being dispatched
-  // reaches no further scheme.
+  // Gives the focus to the scheme named by the controls name (and to the developer scheme when
+  // the settings ask for it); the event being dispatched reaches no further scheme.
   void SetControls();
+  // Stores the name, then SetControls.
+  void UseControls(const std::string& name);
   // The "Console" action: opens the console with the focus on its input, or closes it and
   // gives the focus back to the current scheme.
   void ToggleConsole();
 
-  // The thief under control, looked up afresh; null when there is none.
-  Entity* GetPlayerEntity() const { return activePlayer_.Get(); }
   // Tells the previous thief it is no longer controlled and the new one that it is.
   void SetPlayerEntity(Entity* player);
 
-  // While a map's camera fly-through plays the round timer stands still and no thief is
-  // steered. Starting one belongs to the game start.
-  bool IsFlyThroughRunning() const override { return flyThroughRunning_ != 0; }
-  void SetFlyThroughRunning(bool running) { flyThroughRunning_ = running ? 1 : 0; }
   // Ends a running fly-through: the thief gets its camera back and the game controls the focus.
   void EndMapFlyThrough();
-  // Escape in the menus: one screen back; on the credits the program ends. (In game it opens
-  // and closes the in-game menu, which comes with the game start.)
-  void EscapePressed() { menus_.EscapePressed(); }
+  // In game: opens or closes the in-game menu. In the menus: one screen back.
+  void EscapePressed();
 
+  // A game is started by the next Update.
+  void RequestStart() { startRequested_ = true; }
+  // Clears the running game, then starts one from the map list at once.
+  void StartGame() { start_.Start(); }
+  void ClearGame();
+  // "MainMenu" at once, the game cleared, the main menu's buttons back at rest.
+  void ReturnToMainMenu();
+  void SetInGame(bool inGame) { inGame_ = inGame; }
+  void SetRoundOver(bool over) { roundOver_ = over; }
+  void SetAlarmOn(bool on) { alarmOn_ = on; }
+  bool IsAlarmOn() const { return alarmOn_; }
+  void SetRoundTimeLeft(float seconds) { timeLeft_ = seconds; }
+  // 0 .. 3 agents chasing the user's thief, shown by the "Alert" sprites; anything else is
+  // ignored.
+  void SetAlertLevel(int32_t level);
+  int32_t GetAlertLevel() const { return alertLevel_; }
+  // The map-list file under "Data/" that the next game start reads.
+  void SetMapListName(const std::string& name) { mapListName_ = name; }
+  const std::string& GetMapListName() const { return mapListName_; }
+  // The in-game menu (opened by escape): while it shows, the clock stands.
+  void SetInGameMenu(bool shown) { inGameMenu_ = shown; }
+  bool IsInGameMenu() const { return inGameMenu_; }
+
+  LogicConfig& GetConfig() { return config_; }
   MenuFlow& GetMenus() { return menus_; }
   MuseumMaps& GetMaps() { return maps_; }
+  FlyThrough& GetFlyThrough() { return flyThrough_; }
+  GameFlow& GetGameFlow() { return flow_; }
+  Tally& GetTally() { return tally_; }
   BspMap& GetCurrentMap() { return maps_.GetCurrent(); }
+  const EntityList* GetPlayers() const { return lists_.Get("Player"); }
+
+  // LogicServices
+  bool IsInGame() const override { return inGame_; }
+  bool IsRoundOver() const override { return roundOver_; }
+  bool IsFlyThroughRunning() const override { return flyThrough_.IsRunning(); }
+  int32_t GetDifficulty() const override { return config_.difficulty; }
+  int32_t GetGender() const override { return menus_.GetGender(); }
+  Entity* GetPlayerEntity() const override { return activePlayer_.Get(); }
   int32_t GetCurrentMapIndex() const override { return maps_.GetCurrentIndex(); }
-  bool SetCurrentMap(int32_t index) { return maps_.SetCurrent(index); }
+  bool SetCurrentMap(int32_t index) override { return maps_.SetCurrent(index); }
+  void RegisterEntity(const std::string& className, const Entity& entity) override {
+    lists_.Register(className, entity);
+  }
+  void UnregisterEntity(const std::string& className, const Entity& entity) override {
+    lists_.Unregister(className, entity);
+  }
+  const EntityList* GetEntities(const std::string& className) const override { return lists_.Get(className); }
+  void MovePlayerToStart(Entity& player) override { start_.MovePlayerToStart(player); }
+  Entity* CreateGadgetEnt(const std::string& name) override;
+  void SetLastTeleporter(const Entity& teleporter, const std::string& cameraPath) override;
+  void StartMapFlyThrough() override;
+  void ReportBusted() override;
+  void ReportItemTaken() override;
+  void ReportItemDelivered() override;
+  void UnfreezeLater(const Entity& entity, float delay) override;
+  void RespawnItem(ItemRecord& record) override;
+
+  // HudGame
+  float GetRoundTimeLeft() const override { return timeLeft_; }
+  bool IsOverlayActive() const override { return inGameMenu_; }
+  bool IsBusted() const override;
+  Entity* GetPlayer() const override { return activePlayer_.Get(); }
+  void AddScore(int32_t ownerId, int32_t worth) override { tally_.AddScore(ownerId, worth); }
+  void GetGuards(std::vector<GuardMark>& out) const override;
+  void GetTeleporters(std::vector<PlaceMark>& out) const override;
+  void GetDropoffs(std::vector<PlaceMark>& out) const override;
 
  private:
+  friend class GameStart;
+
   std::function<void()> registerGameClasses_;
   EntityHandle commandEntity_;
-  EntityHandle activePlayer_;
-  std::string controlsName_;
-  uint8_t flyThroughRunning_ = 0;
-  MenuFlow menus_;
-  MuseumMaps maps_;
+  // The command entity of the running game, deleted with it, so its pending steps go too.
+  EntityHandle gameCommands_;
+  std::string mapListName_;
+  bool startRequested_ = false;
+  LogicConfig config_;
+  bool roundOver_ = false;
   // Set by the alarm and read by the frame's ambient pulse; the HUD writes the ammunition text.
   bool alarmOn_ = false;
+  float timeLeft_ = 0.0f;
+  EntityHandle activePlayer_;
+  std::string controlsName_;
   std::string ammoText_;
+  EntityHandle lastTeleporter_;
+  std::string lastTeleporterPath_;
+  int32_t alertLevel_ = 0;
+  bool inGame_ = false;
+  bool inGameMenu_ = false;
+  MenuFlow menus_;
+  MuseumMaps maps_;
+  ClassLists lists_;
+  FlyThrough flyThrough_;
+  GameStart start_;
+  RoundRules rules_;
+  GameFlow flow_;
+  Tally tally_;
 };

@@ -4,6 +4,8 @@
 #include "engine/MainWindow.h"
 #include "logic/Logic.h"
 #include "logic/MenuFlow.h"
+#include "logic/GameFlow.h"
+#include "logic/Tally.h"
 #include "map/BspMap.h"
 #include "physics/Physics.h"
 
@@ -32,6 +34,30 @@ void LogicCmds::Describe(ClassBuilder<LogicCmds>& c) {
   c.Message("CreditsHandler", &LogicCmds::Menu<&MenuFlow::CreditsHandler>);
   c.Message("EscapePressed", &LogicCmds::EscapePressed);
   c.Message("ShowCredits", &LogicCmds::Menu<&MenuFlow::ShowCredits>);
+  c.Message("map", &LogicCmds::Map);
+  c.Message("StartGame", &LogicCmds::StartGame);
+  c.Message("UnfreezeEntity", &LogicCmds::UnfreezeEntity);
+  c.Message("Busted", &LogicCmds::Game<&GameFlow::Busted>);
+  c.Message("HideBusted", &LogicCmds::Game<&GameFlow::HideBusted>);
+  c.Message("EndGame", &LogicCmds::Round<&Tally::EndGame>);
+  c.Message("GetItem", &LogicCmds::Game<&GameFlow::GetItem>);
+  c.Message("HideItem", &LogicCmds::Game<&GameFlow::HideItem>);
+  c.Message("DropOffItem", &LogicCmds::Game<&GameFlow::DropOffItem>);
+  c.Message("Alarm", &LogicCmds::Game<&GameFlow::Alarm>);
+  c.Message("AlarmOff", &LogicCmds::Game<&GameFlow::AlarmOff>);
+  c.Message("EndRoundHandler", &LogicCmds::Round<&Tally::EndRoundHandler>);
+  c.Message("NextItem", &LogicCmds::Round<&Tally::NextItem>);
+  c.Message("ShowWinner", &LogicCmds::Round<&Tally::ShowWinner>);
+  c.Message("OptionsHandler", &LogicCmds::Menu<&MenuFlow::OptionsHandler>);
+  c.Message("ChangeDifficulty1", &LogicCmds::ChangeDifficulty<1>);
+  c.Message("ChangeDifficulty2", &LogicCmds::ChangeDifficulty<2>);
+  c.Message("ChangeDifficulty3", &LogicCmds::ChangeDifficulty<3>);
+  c.Message("ChangeTime1", &LogicCmds::ChangeTime<1>);
+  c.Message("ChangeTime2", &LogicCmds::ChangeTime<2>);
+  c.Message("ChangeTime3", &LogicCmds::ChangeTime<3>);
+  c.Message("ChangeTime4", &LogicCmds::ChangeTime<4>);
+  c.Message("EndSession", &LogicCmds::Game<&GameFlow::EndSession>);
+  c.Message("ExitFromGame", &LogicCmds::Game<&GameFlow::ExitFromGame>);
 }
 
 void LogicCmds::OnCreate() {
@@ -43,6 +69,29 @@ void LogicCmds::OnCreate() {
 template <void (MenuFlow::*Step)()>
 void LogicCmds::Menu() {
   if (Logic* logic = Engine::Get()->GetLogic()) (logic->GetMenus().*Step)();
+}
+
+template <void (GameFlow::*Step)()>
+void LogicCmds::Game() {
+  Logic* logic = Engine::Get()->GetLogic();
+  if (logic && logic->IsLiveCommandEntity(*this)) (logic->GetGameFlow().*Step)();
+}
+
+template <void (Tally::*Step)()>
+void LogicCmds::Round() {
+  Logic* logic = Engine::Get()->GetLogic();
+  if (logic && logic->IsLiveCommandEntity(*this)) (logic->GetTally().*Step)();
+}
+
+template <int32_t N>
+void LogicCmds::ChangeDifficulty() {
+  if (Logic* logic = Engine::Get()->GetLogic()) logic->GetMenus().ChangeDifficulty(N);
+}
+
+// The four round lengths: 5, 10, 15 and 20 minutes.
+template <int32_t N>
+void LogicCmds::ChangeTime() {
+  if (Logic* logic = Engine::Get()->GetLogic()) logic->GetMenus().ChangeTime(5.0f * N);
 }
 
 template <int32_t N>
@@ -67,6 +116,22 @@ void LogicCmds::MapIndex(int index) {
   Logic* logic = Engine::Get()->GetLogic();
   if (logic && !logic->SetCurrentMap(index))
     Engine::Get()->GetLog()->Write("LogicLog", "No loaded map has the index " + std::to_string(index), 2);
+}
+
+void LogicCmds::Map(std::string listName) {
+  Logic* logic = Engine::Get()->GetLogic();
+  if (!logic) return;
+  logic->SetMapListName(listName);
+  logic->StartGame();
+}
+
+void LogicCmds::StartGame() {
+  if (Logic* logic = Engine::Get()->GetLogic()) logic->RequestStart();
+}
+
+void LogicCmds::UnfreezeEntity(uint32_t id) {
+  Logic* logic = Engine::Get()->GetLogic();
+  if (logic && logic->IsLiveCommandEntity(*this)) logic->GetGameFlow().UnfreezeEntity(id);
 }
 
 void LogicCmds::QuitGame() { MainWindow::PostQuit(); }

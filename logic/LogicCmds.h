@@ -3,7 +3,9 @@
 
 #include "entity/EntityClass.h"
 
+class GameFlow;
 class MenuFlow;
+class Tally;
 
 // The entity through which the game-flow commands reach the game logic: the clicks of the GUI
 // screens on "GUICmd", alarms on "AlarmCmd", the developer commands on "ConsoleCmd" (the game
@@ -23,6 +25,10 @@ class LogicCmds : public EntityClass<LogicCmds> {
 
   void QuitGame();
   void EscapePressed();
+  // "map name": the named map list, started at once.
+  void Map(std::string listName);
+  void StartGame();
+  void UnfreezeEntity(uint32_t id);
 
  private:
   // A menu command, carried out by the game logic's menu flow.
@@ -30,4 +36,15 @@ class LogicCmds : public EntityClass<LogicCmds> {
   void Menu();
   template <int32_t N>
   void OutfitToggle();
+  template <int32_t N>
+  void ChangeDifficulty();
+  template <int32_t N>
+  void ChangeTime();
+  // A step of the running game, carried out by the game logic's in-game flow; dropped when it
+  // reaches the command entity of a game cleared since.
+  template <void (GameFlow::*Step)()>
+  void Game();
+  // A step of the end of a round.
+  template <void (Tally::*Step)()>
+  void Round();
 };

@@ -131,3 +131,30 @@ void MenuFlow::CreditsHandler() {
   }
   if (scrolledOut || KeyPressedThisFrame()) MainWindow::PostQuit();
 }
+
+void MenuFlow::ChangeDifficulty(int32_t difficulty) { logic_.GetConfig().difficulty = difficulty; }
+void MenuFlow::ChangeTime(float minutes) { logic_.GetConfig().time = minutes; }
+
+// A chosen button stays lit whatever the cursor does; the others follow the cursor, except the
+// one under it.
+void MenuFlow::OptionsHandler() {
+  ArrowMoveHandler();
+  const LogicConfig& config = logic_.GetConfig();
+  const GUIScreen* screen = LogicGui::CurrentScreen();
+  const GUIElement* selected = screen ? screen->hoveredElement : nullptr;
+  auto light = [&](const std::string& prefix, int32_t count, int32_t chosen) {
+    for (int32_t i = 1; i <= count; ++i) {
+      GUISpriteElement* sprite = LogicGui::FindSprite(prefix + std::to_string(i));
+      if (!sprite) continue;
+      if (i == chosen) {
+        sprite->holding = 1;
+        sprite->SetFrame(1);
+      } else if (sprite != selected) {
+        sprite->holding = 0;
+        sprite->SetFrame(0);
+      }
+    }
+  };
+  light("D", 3, config.difficulty);
+  light("Time", 4, static_cast<int32_t>(config.time * 0.2f));
+}

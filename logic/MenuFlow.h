@@ -29,9 +29,15 @@ class MenuFlow {
   // Escape in the menus: one screen back; on the credits the program ends.
   void EscapePressed();
 
+  // The options screen's choices, kept in memory only (the settings file keeps its own).
+  void ChangeDifficulty(int32_t difficulty);
+  void ChangeTime(float minutes);
+
   // Per-frame handlers of the screens that name them.
   void ArrowMoveHandler();
   void CreditsHandler();
+  // The arrow, and the chosen difficulty and round time lit.
+  void OptionsHandler();
 
   // Gender 0 male, 1 female; outfit 0 .. 3.
   int32_t GetGender() const { return gender_; }

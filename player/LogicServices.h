@@ -55,8 +55,9 @@ class LogicServices {
   virtual void MovePlayerToStart(Entity& player) = 0;
   // A "GadgetEnt" loaded from "Data/gadgets/" + name + ".xml"; null when it cannot be made.
   virtual Entity* CreateGadgetEnt(const std::string& name) = 0;
-  // The user's thief travelled through this teleporter: the next fly-through takes its path.
-  virtual void SetLastTeleporter(const Entity& teleporter) = 0;
+  // The user's thief travelled through this teleporter: the next fly-through of a map flies the
+  // camera path named after it (its "targetname"), when that path has points.
+  virtual void SetLastTeleporter(const Entity& teleporter, const std::string& cameraPath) = 0;
   // Plays the current map's camera fly-through, once per map per run.
   virtual void StartMapFlyThrough() = 0;
 

@@ -1,4 +1,5 @@
 #include "logic/Logic.h"
+#include "map/BspMap.h"
 #include "tests/graphics/SceneFixture.h"
 
 namespace {
@@ -51,10 +52,11 @@ TEST_F(SceneAnimationTest, TheFlyThroughHoldsEveryPoseAndItsEndReleasesThem) {
   StartWalking(true);
   Logic* logic = Engine::Get()->GetLogic();
   ASSERT_NE(logic, nullptr);
-  logic->SetFlyThroughRunning(true);
+  BspMap map;
+  logic->GetFlyThrough().Start(map, "", nullptr);
   const auto [first, second] = TwoFrames();
   EXPECT_EQ(first, second);
-  logic->SetFlyThroughRunning(false);
+  logic->EndMapFlyThrough();
   Advance(0.1);
   DrawRoom();
   EXPECT_NE(Frame(), second);

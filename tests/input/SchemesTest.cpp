@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "map/BspMap.h"
 #include "tests/input/InputTestSupport.h"
 
 namespace {
@@ -152,8 +153,9 @@ class FlyThroughTest : public InputTest {
   void SetUp() override {
     StartInput();
     AddPlayer();
-    GetLogic()->SetFlyThroughRunning(true);
+    GetLogic()->GetFlyThrough().Start(map, "", nullptr);
   }
+  BspMap map;
 };
 
 TEST_F(FlyThroughTest, AnyKeyEndsItWithinTheFrameAndHandsTheThiefItsControls) {

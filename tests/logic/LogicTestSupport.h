@@ -42,6 +42,7 @@ class LogicTest : public EngineFixture {
     if (physics) systems.physics = physics;
     Engine* engine = Engine::Instance();
     engine->Init(systems);
+    ConnectGameSystems(*engine);
     logicLogAtStart_ = LogOf("LogicLog").size();
     return engine;
   }

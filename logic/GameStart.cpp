@@ -1,0 +1,170 @@
+#include "logic/GameStart.h"
+
+#include <exception>
+
+#include "engine/Engine.h"
+#include "graphics/Graphics.h"
+#include "graphics/ModelComp.h"
+#include "graphics/gui/GUI.h"
+#include "graphics/gui/HUDAnimation.h"
+#include "graphics/gui/HudGadgets.h"
+#include "logic/GameComponents.h"
+#include "logic/Logic.h"
+#include "logic/LogicGui.h"
+#include "logic/MapList.h"
+#include "map/BspMap.h"
+#include "physics/MapCollision.h"
+#include "physics/Physics.h"
+#include "sound/Sound.h"
+
+namespace {
+
+const char* kLogicLog = "LogicLog";
+const char* kGameGroup = "GameEnts";
+const char* kPlayerClass = "Player";
+const char* kPlayerStartClass = "PlayerStart";
+
+void LogicLog(const std::string& text) { Engine::Get()->GetLog()->Write(kLogicLog, text, 2); }
+
+}  // namespace
+
+GameStart::GameStart(Logic& logic) : logic_(logic) {}
+GameStart::~GameStart() = default;
+
+void GameStart::Start() {
+  Engine* engine = Engine::Get();
+  EntityManager* entities = engine->GetEntityManager();
+  logic_.ClearGame();
+  // The old game's entities go before the particle manager is cleared: a carried item's
+  // sparks or a smoke bomb's cloud are let go by their owners' destructors.
+  entities->ProcessDeletions();
+  Graphics* graphics = engine->GetGraphics();
+  if (graphics && graphics->GetParticleManager()) graphics->GetParticleManager()->Clear();
+  entities->BeginGroup(kGameGroup);
+  if (Physics* physics = engine->GetPhysics()) {
+    physics->Shutdown();
+    physics->Init();
+  }
+  if (graphics && graphics->GetAnimationList()) graphics->GetAnimationList()->DeleteAll();
+  logic_.roundOver_ = false;
+  // Made without its start-up so that it joins no channel: it only receives this game's steps.
+  Entity* gameCommands = entities->Instantiate("LogicCmds");
+  logic_.gameCommands_ = EntityHandle(gameCommands);
+  if (!BuildMuseum()) return;
+
+  CreateUserThief();
+  if (const EntityList* players = logic_.GetPlayers()) {
+    for (Entity& player : *players) MovePlayerToStart(player);
+  }
+  if (Physics* physics = engine->GetPhysics()) physics->UpdateClusters();
+  logic_.inGame_ = true;
+  ShowHud();
+  logic_.SetAlertLevel(0);
+  logic_.timeLeft_ = logic_.config_.time * 60.0f;
+  logic_.UseControls("Game");
+  logic_.StartMapFlyThrough();
+}
+
+bool GameStart::BuildMuseum() {
+  const std::string listPath = "Data/" + logic_.mapListName_;
+  try {
+    std::vector<std::string> names = ReadMapList(listPath);
+    std::erase(names, std::string());
+    if (names.empty()) {
+      LogicLog("The map list " + listPath + " names no map: no game is started");
+      return false;
+    }
+    MapEntityNames refs;
+    if (!mapsLoaded_) logic_.maps_.Load(names);
+    CookAndPlace(refs);
+    // A reference to a name that no map gives cannot be kept: its owner goes.
+    for (const auto& [target, reference] : refs.targetReferences) {
+      if (!refs.targetNames.count(target) && reference->owner)
+        Engine::Get()->GetEntityManager()->QueueDelete(reference->owner);
+    }
+    if (Sound* sound = Engine::Get()->GetSound()) sound->SetGameStarted();
+    logic_.maps_.SetCurrent(0);
+    mapsLoaded_ = true;
+  } catch (const std::exception& e) {
+    LogicLog(std::string("Could not load map. ") + e.what());
+    return false;
+  }
+  return true;
+}
+
+// The physics restart dropped every map's collision; each map's entities are made while it
+// is current.
+void GameStart::CookAndPlace(MapEntityNames& names) {
+  MuseumMaps& maps = logic_.maps_;
+  collisions_.resize(maps.GetCount());
+  for (size_t i = 0; i < maps.GetCount(); ++i) {
+    const auto index = static_cast<int32_t>(i);
+    maps.SetCurrent(index);
+    BspMap& map = maps.GetCurrent();
+    if (!collisions_[i]) collisions_[i] = std::make_unique<MapCollision>();
+    collisions_[i]->CookWorldMesh(map);
+    map.CreateEntities(names, *this);
+  }
+}
+
+void GameStart::CreateUserThief() {
+  EntityManager* entities = Engine::Get()->GetEntityManager();
+  if (!entities->IsRegistered(kPlayerClass)) return;
+  Entity* thief = entities->Instantiate(kPlayerClass);
+  if (!thief) return;
+  Entity::SetUp(thief);
+  if (PlayerInfo* info = FindPlayerInfo(*thief)) info->outfit = logic_.menus_.GetOutfit();
+  logic_.SetPlayerEntity(thief);
+}
+
+void GameStart::ShowHud() {
+  Entity* smoke = logic_.CreateGadgetEnt("SmokeGrenade");
+  Entity* box = logic_.CreateGadgetEnt("Box");
+  Entity* taser = logic_.CreateGadgetEnt("Taser");
+  LogicGui::ChangeScreen("HUD", 0.0f);
+  SetVariable("Turntable", false);
+  GUIScreen* hud = LogicGui::CurrentScreen();
+  if (!hud || hud->models.size() < 3) return;
+  Entity* shown[] = {smoke, box, taser};
+  for (size_t i = 0; i < 3; ++i) hud->models[i].boundEntity = EntityHandle(shown[i]);
+  RefreshHudGadgetModels();
+}
+
+void GameStart::MovePlayerToStart(Entity& player) {
+  if (PlayerInfo* info = FindPlayerInfo(player)) {
+    info->battery = PlayerInfo::kMaxBattery;
+    info->boxes = 1;
+    info->smokeGrenades = 2;
+  }
+  PhysicalComp* physical = FindPhysical(player);
+  const EntityList* starts = logic_.GetEntities(kPlayerStartClass);
+  const size_t count = starts ? starts->Count() : 0;
+  if (count == 0) {
+    if (physical) physical->SetPositionCached({0.0f, 0.0f, 500.0f});
+    return;
+  }
+  nextStart_ = (nextStart_ + 1) % count;
+  Entity* start = starts->At(nextStart_);
+  PhysicalComp* startPhysical = FindPhysical(*start);
+  if (physical && startPhysical) physical->SetPositionCached(startPhysical->GetPosition());
+  MapIndexComp* startMap = FindMapIndex(*start);
+  MapIndexComp* playerMap = FindMapIndex(player);
+  if (!startMap) return;
+  if (playerMap) playerMap->mapIndex = startMap->mapIndex;
+  if (&player == logic_.GetPlayerEntity()) logic_.maps_.SetCurrent(static_cast<int32_t>(startMap->mapIndex));
+}
+
+void GameStart::SetPosition(Component& physical, const platform::Vector3& position) {
+  if (auto* p = dynamic_cast<PhysicalComp*>(&physical)) p->SetPositionCached(position);
+}
+
+void GameStart::SetModelName(Component& model, const std::string& name) {
+  if (auto* m = dynamic_cast<ModelComp*>(&model)) m->modelName = name;
+}
+
+void GameStart::SetMapIndex(Component& mapIndex, int32_t index) {
+  if (auto* m = dynamic_cast<MapIndexComp*>(&mapIndex)) m->mapIndex = static_cast<uint32_t>(index);
+}
+
+// No class of the game keeps these keys yet: the teleporters take them when they come.
+void GameStart::SetTeleporterKeys(Entity&, const TeleporterKeys&) {}

@@ -1,0 +1,45 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "map/MapEntityPlacer.h"
+
+class Entity;
+class Logic;
+class MapCollision;
+
+// Starting a game: the old game cleared, the museum's maps loaded once per run (every start
+// after the first reuses them), each map's collision cooked and its entities made, the user's
+// thief made and stood at a start, the HUD shown, the game controls given the focus and the
+// first fly-through begun.
+class GameStart : public MapEntityPlacer {
+ public:
+  explicit GameStart(Logic& logic);
+  ~GameStart() override;
+
+  // Failures are logged on "LogicLog"; a start that fails leaves no game running.
+  void Start();
+  // The thief's gadget stock refilled, then the next player start in turn (the first thief
+  // placed in a run takes the second start); without starts it stands at (0, 0, 500).
+  void MovePlayerToStart(Entity& player);
+  bool AreMapsLoaded() const { return mapsLoaded_; }
+
+  // MapEntityPlacer: the game's components take what the maps' entity text gives them.
+  void SetPosition(Component& physical, const platform::Vector3& position) override;
+  void SetModelName(Component& model, const std::string& name) override;
+  void SetMapIndex(Component& mapIndex, int32_t index) override;
+  void SetTeleporterKeys(Entity& entity, const TeleporterKeys& keys) override;
+
+ private:
+  // Maps, collision and entities; false (logged) when the game cannot be built.
+  bool BuildMuseum();
+  void CookAndPlace(MapEntityNames& names);
+  void CreateUserThief();
+  void ShowHud();
+
+  Logic& logic_;
+  bool mapsLoaded_ = false;
+  uint32_t nextStart_ = 0;
+  std::vector<std::unique_ptr<MapCollision>> collisions_;
+};

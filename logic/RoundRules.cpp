@@ -1,0 +1,94 @@
+#include "logic/RoundRules.h"
+
+#include "engine/Engine.h"
+#include "graphics/Graphics.h"
+#include "logic/GameComponents.h"
+#include "logic/Logic.h"
+#include "logic/LogicGui.h"
+#include "graphics/gui/GUISpriteElement.h"
+
+namespace {
+
+constexpr float kEndGameDelay = 5.0f;
+constexpr int32_t kTimesUpRate = 30;
+// A computer thief is touched from about 1.22 times as far: the limit is squared.
+constexpr float kComputerThiefReach = 1.5f;
+
+float SquaredDistance(const platform::Vector3& a, const platform::Vector3& b) {
+  const float dx = a.x - b.x;
+  const float dy = a.y - b.y;
+  const float dz = a.z - b.z;
+  return dx * dx + dy * dy + dz * dz;
+}
+
+// The position and map of an entity that has both; false otherwise.
+bool Place(Entity& entity, platform::Vector3& position, uint32_t& map) {
+  PhysicalComp* physical = FindPhysical(entity);
+  MapIndexComp* index = FindMapIndex(entity);
+  if (!physical || !index) return false;
+  position = physical->GetPosition();
+  map = index->mapIndex;
+  return true;
+}
+
+}  // namespace
+
+void RoundRules::UpdateClock() {
+  if (logic_.IsFlyThroughRunning()) return;
+  logic_.SetRoundTimeLeft(logic_.GetRoundTimeLeft() - Engine::Get()->GetTimer()->GetDelta());
+  if (logic_.GetRoundTimeLeft() > 0.0f || logic_.IsRoundOver()) return;
+  logic_.PostGameCommand("EndGame", kEndGameDelay);
+  LogicGui::ChangeScreen("Blank", 0.0f);
+  logic_.SetRoundOver(true);
+  if (GUISpriteElement* timesUp = LogicGui::FindSprite("TimesUp")) {
+    timesUp->FPS = kTimesUpRate;
+    timesUp->SetPosition(356, 282);
+  }
+}
+
+void RoundRules::ApplyToPlayers() {
+  const EntityList* players = logic_.GetPlayers();
+  if (!players) return;
+  for (Entity& player : *players) {
+    CheckTeleporters(player);
+    CheckGuards(player);
+  }
+}
+
+void RoundRules::CheckTeleporters(Entity& player) {
+  const EntityList* teleporters = logic_.GetEntities("Teleporter");
+  PlayerInfo* info = FindPlayerInfo(player);
+  platform::Vector3 at;
+  uint32_t map = 0;
+  if (!teleporters || !info || !Place(player, at, map)) return;
+  info->teleporter = EntityHandle();
+  const float reach = logic_.GetConfig().teleportHitDist;
+  for (Entity& teleporter : *teleporters) {
+    platform::Vector3 where;
+    uint32_t itsMap = 0;
+    if (!Place(teleporter, where, itsMap) || itsMap != map) continue;
+    if (SquaredDistance(where, at) <= reach) {
+      info->teleporter.Set(&teleporter);
+      return;
+    }
+  }
+}
+
+void RoundRules::CheckGuards(Entity& player) {
+  Graphics* graphics = Engine::Get()->GetGraphics();
+  const EntityList* guards = logic_.GetEntities("Guard");
+  if ((graphics && graphics->IsTransitionRunning()) || !guards) return;
+  PlayerInfo* info = FindPlayerInfo(player);
+  platform::Vector3 at;
+  uint32_t map = 0;
+  if (!Place(player, at, map) || (info && info->inBox)) return;
+  float reach = logic_.GetConfig().guardHitDist;
+  if (&player != logic_.GetPlayerEntity()) reach *= kComputerThiefReach;
+  for (Entity& guard : *guards) {
+    platform::Vector3 where;
+    uint32_t itsMap = 0;
+    if (!Place(guard, where, itsMap) || itsMap != map || SquaredDistance(where, at) > reach) continue;
+    MessageArgs args = MessageArgs::FromPointer(&guard);
+    player.SendMessageWithArgs("GuardTouch", &args);
+  }
+}

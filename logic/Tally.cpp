@@ -1,0 +1,127 @@
+#include "logic/Tally.h"
+
+#include <algorithm>
+
+#include "engine/Engine.h"
+#include "engine/VariableTable.h"
+#include "graphics/Graphics.h"
+#include "graphics/gui/GUIScreen.h"
+#include "input/Input.h"
+#include "logic/GameComponents.h"
+#include "logic/Logic.h"
+#include "logic/LogicGui.h"
+#include "graphics/gui/GUISpriteElement.h"
+
+namespace {
+
+// Points a second at which the shown scores count up.
+constexpr float kCountRate = 400.0f;
+constexpr int32_t kColumnWidth = 256;
+
+GUIModelElement* ModelOf(GUIScreen* screen, int32_t index) {
+  if (!screen || index < 0 || static_cast<size_t>(index) >= screen->models.size()) return nullptr;
+  return &screen->models[static_cast<size_t>(index)];
+}
+
+void PlaceSprite(const std::string& name, int32_t x, int32_t y) {
+  if (GUISpriteElement* sprite = LogicGui::FindSprite(name)) sprite->SetPosition(x, y);
+}
+
+}  // namespace
+
+void Tally::BindScores() {
+  for (int32_t i = 0; i < kColumns; ++i) BindIntVariable("Score" + std::to_string(i + 1), &shownScores_[i]);
+}
+
+void Tally::CollectRoundResults() {
+  results_.clear();
+  if (const EntityList* players = logic_.GetPlayers()) {
+    for (Entity& player : *players) {
+      PlayerInfo* info = FindPlayerInfo(player);
+      if (!info) continue;
+      RoundResult result;
+      result.deliveredItems = info->deliveredItems;
+      result.id = info->outfit;
+      result.gender = info->gender;
+      results_.push_back(std::move(result));
+    }
+  }
+  shownScores_.fill(0);
+}
+
+void Tally::Publish(const RoundResult& result) {
+  if (result.id >= 0 && result.id < kColumns) shownScores_[static_cast<size_t>(result.id)] = result.shownScore;
+}
+
+void Tally::EndGame() {
+  LogicGui::ChangeScreen("EndRound", 0.1f);
+  CollectRoundResults();
+  logic_.ClearGame();
+  GUIScreen* screen = LogicGui::FindScreen("EndRound");
+  for (const RoundResult& result : results_) {
+    if (GUIModelElement* thief = ModelOf(screen, result.id + kColumns)) {
+      thief->ModelName = result.gender == "male" ? "thief" : "femaleThief";
+      thief->variant = result.id;
+      thief->LoadModel();
+    }
+  }
+  PlaceSprite("You", logic_.GetMenus().GetOutfit() * kColumnWidth, 150);
+  logic_.PostCommand("NextItem", 3.0f);
+  winnerShown_ = false;
+}
+
+// The stolen items are shown and credited by the item-value animation once the items carry
+// their records; until then every column's item stays hidden and the places follow.
+void Tally::NextItem() {
+  GUIScreen* screen = LogicGui::CurrentScreen();
+  for (const RoundResult& result : results_) {
+    if (GUIModelElement* column = ModelOf(screen, result.id)) column->visible = 0;
+  }
+  logic_.PostCommand("ShowWinner", 2.0f);
+}
+
+void Tally::ShowWinner() {
+  for (RoundResult& result : results_) {
+    result.shownScore = result.total;
+    result.place = kColumns;
+    Publish(result);
+  }
+  // The better total wins a place; equal totals go to the higher id.
+  for (RoundResult& a : results_) {
+    for (const RoundResult& b : results_) {
+      if (a.id != b.id && (a.total > b.total || (a.total == b.total && a.id > b.id))) --a.place;
+    }
+  }
+  const int32_t user = logic_.GetMenus().GetOutfit();
+  for (const RoundResult& result : results_) {
+    const std::string place = std::to_string(result.place);
+    if (result.id == user) {
+      if (result.place == 1) {
+        PlaceSprite("Place1", result.id * kColumnWidth - 128, 0);
+      } else {
+        PlaceSprite("Place" + place, result.id * kColumnWidth, 640);
+      }
+    } else {
+      PlaceSprite("ComputerPlace" + place, result.id * kColumnWidth + 64, 640);
+    }
+  }
+  winnerShown_ = true;
+  if (Graphics* graphics = Engine::Get()->GetGraphics()) graphics->UpdateMenuSelection();
+}
+
+void Tally::EndRoundHandler() {
+  const float step = kCountRate * Engine::Get()->GetTimer()->GetDelta();
+  for (RoundResult& result : results_) {
+    if (result.shownScore == result.total) continue;
+    result.shownScore = std::min(static_cast<int32_t>(static_cast<float>(result.shownScore) + step), result.total);
+    Publish(result);
+  }
+  const Input* input = Engine::Get()->GetInput();
+  if (winnerShown_ && input && input->AnyKey()) LogicGui::ChangeScreen("MainMenu", 0.0f);
+}
+
+void Tally::AddScore(int32_t id, int32_t worth) {
+  for (RoundResult& result : results_) {
+    if (result.id == id) result.total += worth;
+  }
+}
