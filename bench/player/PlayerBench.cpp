@@ -49,7 +49,7 @@ class BenchLogic : public LogicServices {
   const EntityList* GetEntities(const std::string&) const override { return nullptr; }
   void MovePlayerToStart(Entity&) override {}
   Entity* CreateGadgetEnt(const std::string& name) override { return MakeGadget(name); }
-  void SetLastTeleporter(const Entity&) override {}
+  void SetLastTeleporter(const Entity&, const std::string&) override {}
   void StartMapFlyThrough() override {}
   void ReportBusted() override {}
   void ReportItemTaken() override {}

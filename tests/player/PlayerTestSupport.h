@@ -29,7 +29,7 @@ class StandInLogic : public LogicServices {
   const EntityList* GetEntities(const std::string& className) const override;
   void MovePlayerToStart(Entity& thief) override;
   Entity* CreateGadgetEnt(const std::string& name) override;
-  void SetLastTeleporter(const Entity&) override {}
+  void SetLastTeleporter(const Entity&, const std::string&) override {}
   void StartMapFlyThrough() override {}
   void ReportBusted() override { ++bustScreens; }
   void ReportItemTaken() override {}
