@@ -5,6 +5,7 @@
 #include "logic/GameComponents.h"
 #include "logic/Logic.h"
 #include "logic/LogicGui.h"
+#include "player/PlayerMessages.h"
 #include "graphics/gui/GUISpriteElement.h"
 #include "sound/Sound.h"
 #include "graphics/Graphics.h"
@@ -30,7 +31,7 @@ void GameFlow::HideBusted() {
   LogicGui::HideSprite("Busted");
   logic_.SetRoundOver(false);
   busted_ = false;
-  if (Entity* player = logic_.GetPlayerEntity()) player->SendMessage("DoBust");
+  if (Entity* player = logic_.GetPlayerEntity()) player->SendMessage(kDoBust);
 }
 
 void GameFlow::GetItem() {

@@ -15,6 +15,7 @@
 #include "map/BspMap.h"
 #include "physics/MapCollision.h"
 #include "physics/Physics.h"
+#include "player/Player.h"
 #include "sound/Sound.h"
 
 namespace {
@@ -59,6 +60,10 @@ void GameStart::Start() {
   if (Physics* physics = engine->GetPhysics()) physics->UpdateClusters();
   logic_.inGame_ = true;
   ShowHud();
+  // Once round the thief's three gadgets, quietly: the HUD shows the one it holds.
+  if (auto* player = dynamic_cast<Player*>(logic_.GetPlayerEntity())) {
+    for (int i = 0; i < 3; ++i) player->ScrollGadget(false, false);
+  }
   logic_.SetAlertLevel(0);
   logic_.timeLeft_ = logic_.config_.time * 60.0f;
   logic_.UseControls("Game");
@@ -114,6 +119,10 @@ void GameStart::CreateUserThief() {
   if (!thief) return;
   Entity::SetUp(thief);
   if (PlayerInfo* info = FindPlayerInfo(*thief)) info->outfit = logic_.menus_.GetOutfit();
+  if (auto* player = dynamic_cast<Player*>(thief)) {
+    player->ai.Init(false);
+    player->ai.voice.SetFile("box timer");
+  }
   logic_.SetPlayerEntity(thief);
 }
 

@@ -8,13 +8,14 @@
 #include "logic/LogicGui.h"
 #include "graphics/gui/GUISpriteElement.h"
 #include "physics/Physics.h"
+#include "player/PlayerMessages.h"
 #include "sound/Sound.h"
 #include "sound/SoundEmitter.h"
 
 namespace {
 void SendActivePlayer(Entity* player, bool active) {
   MessageArgs args = MessageArgs::FromByte(active);
-  player->SendMessageWithArgs("SetActivePlayer", &args);
+  player->SendMessageWithArgs(kSetActivePlayer, &args);
 }
 }  // namespace
 

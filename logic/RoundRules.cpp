@@ -5,6 +5,7 @@
 #include "logic/GameComponents.h"
 #include "logic/Logic.h"
 #include "logic/LogicGui.h"
+#include "player/PlayerMessages.h"
 #include "graphics/gui/GUISpriteElement.h"
 
 namespace {
@@ -89,6 +90,6 @@ void RoundRules::CheckGuards(Entity& player) {
     uint32_t itsMap = 0;
     if (!Place(guard, where, itsMap) || itsMap != map || SquaredDistance(where, at) > reach) continue;
     MessageArgs args = MessageArgs::FromPointer(&guard);
-    player.SendMessageWithArgs("GuardTouch", &args);
+    player.SendMessageWithArgs(kGuardTouch, &args);
   }
 }
