@@ -63,6 +63,10 @@ StandInGuard::StandInGuard() {
   bounds.changed = 1;
 }
 
+void StandInTeleporter::Describe(ClassBuilder<StandInTeleporter>& c) {
+  c.Message(kTeleport, &StandInTeleporter::Teleport);
+}
+
 void StandInCommands::Describe(ClassBuilder<StandInCommands>& c) { c.Message(kUnfreeze, &StandInCommands::Unfreeze); }
 
 void StandInCommands::Unfreeze(uint32_t id) {
@@ -112,6 +116,7 @@ void PlayerWorldTest::StartWorld() {
   RegisterEntityClass<StandInLaser>("LogicLog");
   RegisterEntityClass<StandInGuard>("LogicLog");
   RegisterEntityClass<StandInCommands>("LogicLog");
+  RegisterEntityClass<StandInTeleporter>("LogicLog");
   RegisterEntityClass<Prop>("PhysicsLog");
   LogicServices::Set(&logic);
   Frames(1);

@@ -9,6 +9,7 @@
 #include "player/EntityList.h"
 #include "player/LogicServices.h"
 #include "player/Player.h"
+#include "player/TeleportDoor.h"
 #include "tests/graphics/GraphicsFixture.h"
 #include "tests/physics/PhysicsTestSupport.h"
 
@@ -127,4 +128,16 @@ class PlayerWorldTest : public GraphicsFixture {
   StandInLogic logic;
   std::vector<std::unique_ptr<MapCollision>> collisions;
   std::vector<std::unique_ptr<WorldBuilder>> worlds;
+};
+
+// A teleporter as the thief sees it: the sound of going through, and the ids it is told to move.
+class StandInTeleporter : public EntityClass<StandInTeleporter>, public TeleportDoor {
+ public:
+  static constexpr char kClassName[] = "StandInTeleporter";
+  static void Describe(ClassBuilder<StandInTeleporter>& c);
+  void OnCreate() override {}
+  std::string GetTeleportSound() const override { return "teleport"; }
+  void Teleport(uint32_t thiefId) { moved.push_back(thiefId); }
+
+  std::vector<uint32_t> moved;
 };
