@@ -1,5 +1,6 @@
 #include "map/BspValidate.h"
 
+#include <cmath>
 #include <string>
 
 #include "map/BspError.h"
@@ -15,6 +16,28 @@ bool InRange(int64_t index, size_t count) { return index >= 0 && index < int64_t
 // first .. first + count - 1 must lie inside a vector of `size` entries.
 bool RangeFits(int32_t first, int32_t count, size_t size) {
   return first >= 0 && count >= 0 && int64_t(first) + count <= int64_t(size);
+}
+
+template <size_t N>
+bool AllFinite(const float (&values)[N]) {
+  for (float v : values)
+    if (!std::isfinite(v)) return false;
+  return true;
+}
+
+// A NaN or an infinity would be cooked into the collision mesh and poison every sweep and
+// ray that touches it, so the map is refused rather than repaired.
+void CheckNumbers(const BspData& map) {
+  for (size_t i = 0; i < map.planes.size(); ++i) {
+    const BspPlane& p = map.planes[i];
+    if (!AllFinite(p.normal) || !std::isfinite(p.distance)) Refuse("plane", i, "not a finite number");
+  }
+  for (size_t i = 0; i < map.vertices.size(); ++i) {
+    if (!AllFinite(map.vertices[i].position)) Refuse("vertex", i, "position not a finite number");
+  }
+  for (size_t i = 0; i < map.models.size(); ++i)
+    if (!AllFinite(map.models[i].mins) || !AllFinite(map.models[i].maxs))
+      Refuse("model", i, "bounds not finite numbers");
 }
 
 void CheckFaces(BspData& map) {
@@ -110,6 +133,7 @@ void CheckModelsAndBrushes(const BspData& map) {
 }  // namespace
 
 void ValidateBsp(BspData& map) {
+  CheckNumbers(map);
   CheckFaces(map);
   CheckNodeReferences(map);
   CheckTreeShape(map);

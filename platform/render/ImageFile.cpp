@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "platform/render/ImageData.h"
-#include "platform/render/JpegCheck.h"
+#include "platform/render/ImageCheck.h"
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
@@ -21,16 +21,19 @@ bool DecodeImage(std::span<const uint8_t> file, ImageData* out, std::string* err
     if (error) *error = "empty or oversized image file";
     return false;
   }
-  if (file.size() >= 2 && file[0] == 0xFF && file[1] == 0xD8 && !JpegTablesAreSafe(file)) {
-    if (error) *error = "not a readable image: damaged JPEG Huffman table";
+  if (const std::string unsafe = UnsafeImageReason(file); !unsafe.empty()) {
+    if (error) *error = "not a readable image: " + unsafe;
     return false;
   }
   int w = 0, h = 0, channels = 0;
   const int length = static_cast<int>(file.size());
-  if (!stbi_info_from_memory(file.data(), length, &w, &h, &channels) || w <= 0 || h <= 0 ||
-      w > kMaxTextureSize || h > kMaxTextureSize) {
-    if (error) *error = std::string("not a readable image: ") +
-                        (stbi_failure_reason() ? stbi_failure_reason() : "bad size");
+  if (!stbi_info_from_memory(file.data(), length, &w, &h, &channels)) {
+    if (error) *error = std::string("not a readable image: ") + stbi_failure_reason();
+    return false;
+  }
+  if (h < 0 && h >= -kMaxTextureSize) h = -h;  // a top-down BMP gives its height negative
+  if (w <= 0 || h <= 0 || w > kMaxTextureSize || h > kMaxTextureSize) {
+    if (error) *error = "not a readable image: impossible size " + std::to_string(w) + "x" + std::to_string(h);
     return false;
   }
   stbi_uc* pixels = stbi_load_from_memory(file.data(), length, &w, &h, &channels, 4);

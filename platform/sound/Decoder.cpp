@@ -1,14 +1,14 @@
 #include "platform/sound/Decoder.h"
 
-#include <sndfile.h>
 #include <sys/stat.h>
 
 #include "platform/core/Files.h"
+#include "platform/sound/CutShortCheck.h"
+#include "platform/sound/SndfileSource.h"
+#include "platform/sound/VorbisSource.h"
 
 namespace platform::sound {
 namespace {
-
-SNDFILE* AsFile(void* p) { return static_cast<SNDFILE*>(p); }
 
 constexpr int kMaxFileChannels = 8;
 constexpr int kMinRate = 1000;
@@ -31,51 +31,48 @@ std::unique_ptr<Decoder> Decoder::Open(const std::string& path, bool mono, Resul
     return Fail(Result::kFileNotFound, path + ": no such sound file", result, error);
   }
   if (st.st_size == 0) return Fail(Result::kBadFile, path + ": the file is empty", result, error);
-  SF_INFO info{};
-  SNDFILE* file = sf_open(resolved.c_str(), SFM_READ, &info);
-  if (!file) {
-    return Fail(Result::kBadFile, path + ": " + sf_strerror(nullptr), result, error);
-  }
+  if (const std::string cut = CutShortReason(resolved); !cut.empty())
+    return Fail(Result::kBadFile, path + ": " + cut, result, error);
+  std::string why;
+  std::unique_ptr<SoundSource> source =
+      IsOggFile(resolved) ? VorbisSource::Open(resolved, &why) : SndfileSource::Open(resolved, &why);
+  if (!source) return Fail(Result::kBadFile, path + ": " + why, result, error);
   std::string fault;
-  if (info.channels < 1 || info.channels > kMaxFileChannels) {
-    fault = "unsupported channel count " + std::to_string(info.channels);
-  } else if (info.samplerate < kMinRate || info.samplerate > kMaxRate) {
-    fault = "unsupported sample rate " + std::to_string(info.samplerate);
-  } else if (info.frames <= 0) {
+  if (source->Channels() < 1 || source->Channels() > kMaxFileChannels) {
+    fault = "unsupported channel count " + std::to_string(source->Channels());
+  } else if (source->Rate() < kMinRate || source->Rate() > kMaxRate) {
+    fault = "unsupported sample rate " + std::to_string(source->Rate());
+  } else if (source->Frames() < 0) {
+    fault = "the length of the sound data is unknown";
+  } else if (source->Frames() == 0) {
     fault = "no sound data";
   }
-  if (!fault.empty()) {
-    sf_close(file);
-    return Fail(Result::kBadFile, path + ": " + fault, result, error);
-  }
-  const int channels = (!mono && info.channels == 2) ? 2 : 1;
+  if (!fault.empty()) return Fail(Result::kBadFile, path + ": " + fault, result, error);
+  const int channels = (!mono && source->Channels() == 2) ? 2 : 1;
   *result = Result::kOk;
-  return std::unique_ptr<Decoder>(new Decoder(file, info.channels, channels, info.samplerate, info.frames));
+  return std::unique_ptr<Decoder>(new Decoder(std::move(source), channels));
 }
 
-Decoder::Decoder(void* file, int fileChannels, int channels, int rate, int64_t frames)
-    : file_(file), fileChannels_(fileChannels), channels_(channels), rate_(rate), frames_(frames) {}
+Decoder::Decoder(std::unique_ptr<SoundSource> source, int channels)
+    : source_(std::move(source)), channels_(channels) {}
 
-Decoder::~Decoder() { sf_close(AsFile(file_)); }
+Decoder::~Decoder() = default;
 
 size_t Decoder::Read(int16_t* out, size_t frames) {
-  if (fileChannels_ == channels_) {
-    sf_count_t got = sf_readf_short(AsFile(file_), out, static_cast<sf_count_t>(frames));
-    return got > 0 ? static_cast<size_t>(got) : 0;
-  }
-  scratch_.resize(frames * fileChannels_);
-  sf_count_t got = sf_readf_short(AsFile(file_), scratch_.data(), static_cast<sf_count_t>(frames));
-  if (got <= 0) return 0;
+  const int fileChannels = source_->Channels();
+  if (fileChannels == channels_) return size_t(source_->Read(out, int64_t(frames)));
+  scratch_.resize(frames * fileChannels);
+  const int64_t got = source_->Read(scratch_.data(), int64_t(frames));
   // Only mono comes out of a mix-down: the average of every channel.
-  for (sf_count_t f = 0; f < got; ++f) {
+  for (int64_t f = 0; f < got; ++f) {
     int sum = 0;
-    for (int c = 0; c < fileChannels_; ++c) sum += scratch_[f * fileChannels_ + c];
-    out[f] = static_cast<int16_t>(sum / fileChannels_);
+    for (int c = 0; c < fileChannels; ++c) sum += scratch_[f * fileChannels + c];
+    out[f] = static_cast<int16_t>(sum / fileChannels);
   }
-  return static_cast<size_t>(got);
+  return size_t(got);
 }
 
-bool Decoder::Seek(int64_t frame) { return sf_seek(AsFile(file_), frame, SEEK_SET) == frame; }
+bool Decoder::Seek(int64_t frame) { return source_->Seek(frame); }
 
 bool Decoder::ReadAll(size_t maxFrames, std::vector<int16_t>* out) {
   constexpr size_t kChunk = 16384;

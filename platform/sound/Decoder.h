@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sound/SoundSource.h"
 #include "platform/sound/SoundTypes.h"
 
 // Reads a sound file as 16-bit frames of one or two channels, whatever the file holds.
@@ -14,7 +15,8 @@ class Decoder {
  public:
   // Opens the file at `path` (looked up case-insensitively). With `mono` every channel is mixed
   // into one; otherwise stereo stays stereo and anything else becomes mono. On failure returns
-  // null with the result and a line naming the file in `error`.
+  // null with the result and a line naming the file in `error`; a file cut short, or whose
+  // length is unknown, is refused.
   static std::unique_ptr<Decoder> Open(const std::string& path, bool mono, Result* result,
                                        std::string* error);
   ~Decoder();
@@ -22,9 +24,9 @@ class Decoder {
   Decoder& operator=(const Decoder&) = delete;
 
   int Channels() const { return channels_; }
-  int Rate() const { return rate_; }
+  int Rate() const { return source_->Rate(); }
   // Length as the file's header gives it; damaged data may end earlier.
-  int64_t Frames() const { return frames_; }
+  int64_t Frames() const { return source_->Frames(); }
 
   // Reads up to `frames` frames into `out` (Channels() values each). Fewer at the end of the
   // data, also when damaged data ends it early.
@@ -35,12 +37,9 @@ class Decoder {
   bool ReadAll(size_t maxFrames, std::vector<int16_t>* out);
 
  private:
-  Decoder(void* file, int fileChannels, int channels, int rate, int64_t frames);
-  void* file_;  // the decoding library's handle
-  int fileChannels_;
+  Decoder(std::unique_ptr<SoundSource> source, int channels);
+  std::unique_ptr<SoundSource> source_;
   int channels_;
-  int rate_;
-  int64_t frames_;
   std::vector<int16_t> scratch_;  // whole file frames before mixing down
 };
 

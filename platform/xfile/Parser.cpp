@@ -142,10 +142,12 @@ double Parser::ReadNumber(const char* what) {
   return t.number;
 }
 
+// NaN, infinity and numbers beyond float range are refused: one such value in a vertex or a
+// matrix spreads through skinning and bounds into everything drawn or collided with.
 float Parser::ReadFloat(const char* what) {
   const double d = ReadNumber(what);
-  if (std::isnan(d)) return NAN;
-  return std::fabs(d) <= FLT_MAX ? static_cast<float>(d) : (d > 0 ? INFINITY : -INFINITY);
+  if (!(std::fabs(d) <= FLT_MAX)) throw ParseError(std::string(what) + " is not a finite number");
+  return static_cast<float>(d);
 }
 
 uint32_t Parser::ReadUInt(const char* what) {
@@ -487,7 +489,9 @@ void Parser::ParseDeclData(RawMesh& raw) {
     return data[v * stride + e.offset + i];
   };
   auto real = [&](size_t v, const Element& e, uint32_t i) {
-    return std::bit_cast<float>(word(v, e, i));
+    const float f = std::bit_cast<float>(word(v, e, i));
+    if (!std::isfinite(f)) throw ParseError("DeclData value is not a finite number");
+    return f;
   };
   for (const Element& e : elements) {
     if (e.usage == kNormal && e.type == kFloat3) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <functional>
 
@@ -171,6 +172,10 @@ TEST(BspReader, RefusesEveryOutOfRangeIndex) {
       {"brush side plane", [](auto& m) { m.brushSides[0].plane = 2; }},
       {"brush side texture", [](auto& m) { m.brushSides[0].texture = -2; }},
       {"effect brush", [](auto& m) { m.effects[0].brush = 1; }},
+      {"plane normal NaN", [](auto& m) { m.planes[1].normal[2] = std::nanf(""); }},
+      {"plane distance infinite", [](auto& m) { m.planes[0].distance = -INFINITY; }},
+      {"vertex position NaN", [](auto& m) { m.vertices[2].position[0] = std::nanf(""); }},
+      {"model bounds NaN", [](auto& m) { m.models[0].maxs[2] = std::nanf(""); }},
   };
   for (auto& [name, mutate] : cases) {
     BspFileContents c = MinimalMap();

@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <random>
 
 #include "tests/platform/sound/Loopback.h"
 #include "tests/platform/sound/SoundFiles.h"
@@ -47,27 +46,37 @@ TEST_F(BadInput, MissingEmptyAndCorruptFilesAreRefusedWithTheirName) {
   ExpectRefused("header.wav", Result::kBadFile);
 }
 
-TEST_F(BadInput, TruncatedFilesPlayWhatTheyHoldOrAreRefused) {
-  // A WAV cut in half plays its first half, as a sample and as a stream.
+// The decoding libraries would play what is left of a file that lost its end without a word.
+TEST_F(BadInput, FilesCutShortAreRefusedSayingSo) {
   ASSERT_TRUE(WriteTone("whole.wav", {.seconds = 1.0}));
+  ASSERT_TRUE(WriteTone("whole.ogg", {.seconds = 3.0, .format = Format::kOgg}));
+  for (const char* name : {"whole.wav", "whole.ogg"}) {
+    const std::string bytes = ReadBytes(name);
+    // The OGG cut in its headers and cut in its sound data; the WAV cut in its data.
+    for (size_t size : {bytes.size() / 8, bytes.size() / 2, bytes.size() - 1}) {
+      const std::string cut = std::string("cut-") + std::to_string(size) + "-" + name;
+      WriteBytes(cut, bytes.substr(0, size));
+      ExpectRefused(cut, Result::kBadFile);
+      EXPECT_NE(System().LastError().find("cut short"), std::string::npos) << System().LastError();
+    }
+  }
+}
+
+// A WAV whose data chunk is left open-ended by a streaming writer is no promise: it plays.
+TEST_F(BadInput, AnOpenEndedWavIsNotCutShort) {
+  ASSERT_TRUE(WriteTone("whole.wav", {.seconds = 0.5}));
   std::string bytes = ReadBytes("whole.wav");
-  WriteBytes("cut.wav", bytes.substr(0, bytes.size() / 2));
-  Sound sample, stream;
-  ASSERT_EQ(System().CreateSample("cut.wav", Dim::k2D, &sample), Result::kOk) << System().LastError();
-  ASSERT_EQ(System().CreateStream("cut.wav", Dim::k2D, &stream), Result::kOk) << System().LastError();
-  Channel a, b;
-  ASSERT_EQ(System().PlaySound(sample, false, &a), Result::kOk);
-  ASSERT_EQ(System().PlaySound(stream, false, &b), Result::kOk);
+  const size_t data = bytes.find("data");
+  ASSERT_NE(data, std::string::npos);
+  bytes.replace(data + 4, 4, std::string(4, '\xff'));
+  WriteBytes("open.wav", bytes);
+  Sound stream;
+  ASSERT_EQ(System().CreateStream("open.wav", Dim::k2D, &stream), Result::kOk) << System().LastError();
+  Channel channel;
+  ASSERT_EQ(System().PlaySound(stream, false, &channel), Result::kOk);
   Stereo out = loopback_.Render(1.0);
   EXPECT_GT(Rms(out.left, 0.05, 0.45), 0.2);
   EXPECT_LT(Rms(out.left, 0.6, 1.0), 1e-3);
-  EXPECT_FALSE(a.IsPlaying());
-  EXPECT_FALSE(b.IsPlaying());
-  // An OGG cut short has lost its last page, which the decoder needs to open it.
-  ASSERT_TRUE(WriteTone("whole.ogg", {.seconds = 1.0, .format = Format::kOgg}));
-  bytes = ReadBytes("whole.ogg");
-  WriteBytes("cut.ogg", bytes.substr(0, bytes.size() / 2));
-  ExpectRefused("cut.ogg", Result::kBadFile);
 }
 
 TEST_F(BadInput, PathsAreFoundIgnoringCaseAndBackslashes) {
@@ -77,33 +86,6 @@ TEST_F(BadInput, PathsAreFoundIgnoringCaseAndBackslashes) {
   ::mkdir("Audio Files", 0755);
   ASSERT_TRUE(WriteTone("Audio Files/Money.wav", {}));
   EXPECT_EQ(System().CreateStream("audio files\\money.wav", Dim::k2D, &sound), Result::kOk);
-}
-
-TEST_F(BadInput, MutatedFilesNeverCrash) {
-  ASSERT_TRUE(WriteTone("seed.wav", {.seconds = 0.1, .amplitudes = {0.5, 0.3}}));
-  ASSERT_TRUE(WriteTone("seed.ogg", {.seconds = 0.3, .format = Format::kOgg}));
-  std::mt19937 random(1234);
-  for (const char* seed : {"seed.wav", "seed.ogg"}) {
-    const std::string original = ReadBytes(seed);
-    for (int round = 0; round < 150; ++round) {
-      std::string bytes = original;
-      int changes = 1 + static_cast<int>(random() % 8);
-      for (int i = 0; i < changes; ++i) bytes[random() % bytes.size()] = static_cast<char>(random());
-      if (round % 5 == 0) bytes.resize(random() % bytes.size());
-      WriteBytes("mutant", bytes);
-      Sound sample, stream;
-      if (System().CreateSample("mutant", Dim::k3D, &sample) == Result::kOk) {
-        System().PlaySound(sample, false, nullptr);
-      }
-      if (System().CreateStream("mutant", Dim::k2D, &stream) == Result::kOk) {
-        stream.SetLoop(true);
-        System().PlaySound(stream, false, nullptr);
-      }
-      loopback_.Render(0.05, 0.01);
-      sample.Release();
-      stream.Release();
-    }
-  }
 }
 
 TEST(NoDevice, FailsOnceThenEveryCallIsAQuietNoOp) {

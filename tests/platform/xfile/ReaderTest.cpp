@@ -215,6 +215,9 @@ TEST(ReadModel, NamesWhatIsWrongWithADamagedFile) {
       "animation key of type 0 with 3 values");
   EXPECT_EQ(ErrorOf(head + "AnimTicksPerSecond { 0; }"), "AnimTicksPerSecond is 0");
   EXPECT_EQ(ErrorOf(head + "Mesh { -1; }"), "vertex is not a whole number in range");
+  for (const char* number : {"nan", "inf", "-inf", "1e39"})
+    EXPECT_EQ(ErrorOf(head + "Mesh { 1; 0;" + number + ";0;; 0; }"), "vertex is not a finite number")
+        << number;
   EXPECT_EQ(ErrorOf(head + "Frame F { \"open"), "unterminated string");
   std::string deep = head;
   for (int i = 0; i < 300; ++i) deep += "Frame {";
