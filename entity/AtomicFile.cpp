@@ -16,6 +16,11 @@ std::string ResolveTarget(const std::string& path) {
   return platform::ResolvePath(resolved.substr(0, slash)) + resolved.substr(slash);
 }
 
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
 }  // namespace
 
 AtomicFile::~AtomicFile() { Discard(); }
@@ -24,6 +29,10 @@ void AtomicFile::Open(const std::string& path) {
   Discard();
   target_ = ResolveTarget(path);
   temp_ = target_ + ".tmp";
+  // A save killed before its rename leaves its temporary file, perhaps spelled as another
+  // caller spelled the target: this save replaces it.
+  if (const std::string leftover = platform::ResolvePath(temp_); leftover != temp_)
+    std::remove(leftover.c_str());
   out_.open(temp_, std::ios::binary | std::ios::trunc);
   if (!out_.is_open()) {
     temp_.clear();
@@ -38,12 +47,16 @@ void AtomicFile::Write(std::string_view bytes) {
 void AtomicFile::Commit() {
   if (!out_.is_open()) return;
   out_.close();
-  bool written = !out_.fail() && std::rename(temp_.c_str(), target_.c_str()) == 0;
+  // The data reaches the disk before the rename and the rename after it, so that a power cut
+  // leaves either the old file or the new one, never an empty or partial one.
+  bool written = !out_.fail() && platform::SyncToDisk(temp_) &&
+                 std::rename(temp_.c_str(), target_.c_str()) == 0;
   if (!written) {
     Discard();
     throw SerException("could not write file", SerException::kBadData);
   }
   temp_.clear();
+  platform::SyncToDisk(FolderOf(target_));
 }
 
 void AtomicFile::Discard() {

@@ -1,6 +1,7 @@
 #include "platform/core/Files.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -78,6 +79,14 @@ std::optional<std::vector<uint8_t>> ReadFileBytes(const std::string& path) {
   std::fclose(f);
   if (failed) return std::nullopt;
   return bytes;
+}
+
+bool SyncToDisk(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = ::fsync(fd) == 0;
+  ::close(fd);
+  return synced;
 }
 
 bool WriteFileAtomic(const std::string& path, const std::string& contents) {

@@ -1,8 +1,9 @@
 #include "platform/core/Window.h"
 
+#include "platform/core/StopSignal.h"
+
 #include <SDL2/SDL.h>
 
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -25,24 +26,9 @@ bool IsInputEvent(Uint32 type) {
   }
 }
 
-volatile std::sig_atomic_t stopRequested = 0;
-
-void OnStopSignal(int) { stopRequested = 1; }
-
-// SIGINT and SIGTERM end the main loop like the quit message. The flag is ours rather than the
-// library's, so a stop request is honoured even when the display connection has gone.
-void InstallStopHandlers() {
-  struct sigaction action {};
-  action.sa_handler = OnStopSignal;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
-}
-
 bool InitEvents() {
   if (SDL_WasInit(SDL_INIT_EVENTS)) return true;
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  InstallStopHandlers();
   return SDL_InitSubSystem(SDL_INIT_EVENTS) == 0;
 }
 
@@ -68,7 +54,7 @@ bool Window::Create(const std::string& title, int width, int height) {
 }
 
 PumpResult Window::PumpOne() {
-  if (stopRequested) return PumpResult::Quit;
+  if (StopRequested()) return PumpResult::Quit;
   if (!eventsReady_) return PumpResult::Empty;
   SDL_Event e;
   while (SDL_PollEvent(&e)) {

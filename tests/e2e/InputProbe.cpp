@@ -9,6 +9,7 @@
 
 #include "engine/Engine.h"
 #include "engine/MainWindow.h"
+#include "platform/core/StopSignal.h"
 #include "entity/EntityClass.h"
 #include "input/ControlMap.h"
 #include "input/Input.h"
@@ -55,6 +56,7 @@ class ProbeControls : public EntityClass<ProbeControls> {
 }  // namespace
 
 int main() {
+  platform::InstallStopHandlers();
   std::vector<std::string> journal;
   auto recording = [&journal](const char* name) {
     return [&journal, name] { return new RecordingSystem(name, &journal); };

@@ -88,6 +88,23 @@ TEST(XmlWriterTest, SuccessfulCloseReplacesFileFoundCaseInsensitively) {
   EXPECT_EQ(TempDir::Read("data/New.xml"), kDecl);
 }
 
+// A save killed before its rename leaves its temporary file behind; the next save of that file
+// takes it away, however either spelled the name.
+TEST(XmlWriterTest, TheNextSaveRemovesATemporaryFileLeftByAKill) {
+  TempDir dir;
+  TempDir::Write("data/input.xml.tmp", "complete but never put in place");
+  TempDir::Write("data/sound.xml.tmp", "half");
+  XmlWriter writer;
+  writer.Open("Data/Input.xml");
+  writer.Close();
+  writer.Open("data/sound.xml");
+  writer.Close();
+  EXPECT_EQ(TempDir::Read("data/Input.xml"), kDecl);
+  EXPECT_EQ(TempDir::Read("data/sound.xml"), kDecl);
+  EXPECT_FALSE(TempDir::Exists("data/input.xml.tmp"));
+  EXPECT_FALSE(TempDir::Exists("data/sound.xml.tmp"));
+}
+
 TEST(XmlWriterTest, CloseReportsAFileThatCouldNotBePutInPlace) {
   TempDir dir;
   TempDir::Write("Target/keep", "x");  // a folder where the file should go
