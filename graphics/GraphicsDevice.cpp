@@ -9,11 +9,13 @@
 
 namespace {
 
+// What the window or GL library answered goes on a line of its own, under the line players know.
 [[noreturn]] void FailDeviceCreation(const std::string& reason) {
   Engine* engine = Engine::Get();
   engine->GetConsole()->Print("Failed creating device! " + reason, Console::kWhite);
-  engine->GetMainWindow()->ShowMessageBox("Error creating Direct3D Device - check your video card drivers!",
-                                          "Fatal error!");
+  engine->GetMainWindow()->ShowMessageBox(
+      "Error creating Direct3D Device - check your video card drivers!" + (reason.empty() ? "" : "\n" + reason),
+      "Fatal error!");
   std::exit(EXIT_FAILURE);
 }
 
@@ -28,9 +30,8 @@ void GraphicsDevice::Create(MainWindow& window, bool vsync, bool fullScreen) {
   settings.fullScreen = fullScreen;
   device_ = std::make_unique<platform::RenderDevice>();
   std::string error;
-  if (!window.GetPlatformWindow().IsOpen() || !device_->Create(window.GetPlatformWindow(), settings, &error)) {
-    FailDeviceCreation(error);
-  }
+  if (!window.GetPlatformWindow().IsOpen()) FailDeviceCreation(window.GetPlatformWindow().Error());
+  if (!device_->Create(window.GetPlatformWindow(), settings, &error)) FailDeviceCreation(error);
   sprite_ = std::make_unique<platform::SpriteBatch>(*device_);
   consoleFont_ = platform::Font::Create(*device_, "Arial", 15, 900, &error);
   device_->Clear(platform::ClearTarget | platform::ClearDepth | platform::ClearStencil, 0xFF000000, 1.0f, 0);

@@ -5,6 +5,7 @@
 #include <SDL2/SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace platform {
@@ -32,6 +33,17 @@ bool InitEvents() {
   return SDL_InitSubSystem(SDL_INIT_EVENTS) == 0;
 }
 
+// The library says only that no video device is available; which display it tried says more.
+std::string DisplayTrouble() {
+  const char* driver = std::getenv("SDL_VIDEODRIVER");
+  if (driver && *driver && std::strcmp(driver, "x11") != 0 && std::strcmp(driver, "wayland") != 0)
+    return "the video driver \"" + std::string(driver) + "\" did not start: ";
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  if ((!x11 || !*x11) && (!wayland || !*wayland)) return "no display is named (DISPLAY is not set): ";
+  return "the display \"" + std::string(x11 && *x11 ? x11 : wayland) + "\" refused the connection: ";
+}
+
 }  // namespace
 
 Window::Window() { eventsReady_ = InitEvents(); }
@@ -43,13 +55,17 @@ Window::~Window() {
 bool Window::Create(const std::string& title, int width, int height) {
   if (window_) return true;
   if (!SDL_WasInit(SDL_INIT_VIDEO)) {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      error_ = DisplayTrouble() + SDL_GetError();
+      return false;
+    }
     // Keep the GL driver loaded for the life of the process rather than unloading and
     // reloading it as windows come and go.
     SDL_GL_LoadLibrary(nullptr);
   }
   window_ = SDL_CreateWindow(title.c_str(), 0, 0, width, height,
                              SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+  if (!window_) error_ = std::string("no window: ") + SDL_GetError();
   return window_ != nullptr;
 }
 

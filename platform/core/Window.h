@@ -22,8 +22,10 @@ class Window {
   Window& operator=(const Window&) = delete;
 
   // Opens a borderless window of the given size at the top-left corner of the screen, ready
-  // for an OpenGL context. False when no window can be had (no display, no offscreen driver).
+  // for an OpenGL context. False when no window can be had (no display, no offscreen driver);
+  // Error() then says why, in the windowing system's words.
   bool Create(const std::string& title, int width, int height);
+  const std::string& Error() const { return error_; }
   bool IsOpen() const { return window_ != nullptr; }
   SDL_Window* Handle() const { return window_; }
 
@@ -46,6 +48,7 @@ class Window {
   SDL_Window* window_ = nullptr;
   bool eventsReady_ = false;
   bool whiteBackground_ = false;
+  std::string error_;
   std::function<void(const SDL_Event&)> input_;
   std::function<void(bool)> focus_;
 };

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <vector>
 
 #include "platform/sound/Frame.h"
 #include "platform/sound/SystemImpl.h"
@@ -25,6 +27,31 @@ bool Normalise(Vec3* v) {
   if (!(length > 1e-6f)) return false;
   *v = Scaled(*v, 1.0f / length);
   return true;
+}
+
+// Systems running now. A fatal error may end the program from anywhere with exit(); the
+// systems still running are stopped then, so that their devices are closed as the sound
+// library expects of every device.
+std::vector<System::Impl*>& RunningSystems() {
+  static std::vector<System::Impl*> running;
+  return running;
+}
+
+void StopRunningSystems() {
+  while (!RunningSystems().empty()) RunningSystems().back()->Stop();
+}
+
+void Remember(System::Impl* system) {
+  // The list is made before the exit hook is registered, so that it outlives the hook's run.
+  std::vector<System::Impl*>& running = RunningSystems();
+  static const bool hooked = std::atexit(StopRunningSystems) == 0;
+  (void)hooked;
+  running.push_back(system);
+}
+
+void Forget(System::Impl* system) {
+  std::vector<System::Impl*>& running = RunningSystems();
+  running.erase(std::remove(running.begin(), running.end(), system), running.end());
 }
 
 }  // namespace
@@ -54,10 +81,12 @@ Result System::Impl::Start(Result opened, int maxVoices) {
   }
   masterVolume = 1.0f;
   rolloffScale = 1.0f;
+  Remember(this);
   return Result::kOk;
 }
 
 void System::Impl::Stop() {
+  Forget(this);
   Result result;
   if (!Enter(&result)) return;
   for (uint32_t i = 0; i < sounds.size(); ++i) {

@@ -2,6 +2,7 @@
 // picture, and followed by the white fade; a film that is missing ends the intro at once.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/CommandDispatcher.h"
@@ -88,6 +89,30 @@ TEST_F(VideoPlayerTest, IntroWithoutItsFilmEndsAtTheNextUpdate) {
   graphics->Update();
   EXPECT_EQ(VideoPlayer::Current(), nullptr);
   EXPECT_TRUE(graphics->IsWhiteFading());
+}
+
+// A damaged film is at most one line in the log, naming it, and the intro goes on to the white
+// fade over the first screen. (Each start of the intro waits three seconds, as the game does.)
+TEST_F(VideoPlayerTest, ADamagedFilmIsLoggedInOneLineAndTheIntroGoesOn) {
+  MakeRedFilm();
+  const std::string film = TempDir::Read("test2.avi");
+  StartGraphics();
+  const std::string notAFilm(4000, 'x');
+  const std::string zeroedPictures = film.substr(0, 600) + std::string(film.size() - 600, '\0');
+  for (const std::string* damaged : {&notAFilm, &zeroedPictures}) {
+    TempDir::Write("test2.avi", *damaged);
+    const std::string before = LogOf("GraphicsLog");
+    CommandDispatcher().Execute("StartVideo", "ConsoleCmd");
+    for (int frame = 0; frame < 100 && VideoPlayer::Current(); ++frame) {
+      clock.AdvanceSeconds(0.1);
+      graphics->Update();
+    }
+    EXPECT_EQ(VideoPlayer::Current(), nullptr);
+    EXPECT_TRUE(graphics->IsWhiteFading());
+    const std::string added = LogOf("GraphicsLog").substr(before.size());
+    EXPECT_EQ(std::count(added.begin(), added.end(), '\n'), damaged == &notAFilm ? 1 : long(!added.empty())) << added;
+    EXPECT_TRUE(added.empty() || added.find("test2.avi") != std::string::npos) << added;
+  }
 }
 
 }  // namespace
