@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <random>
+#include <iterator>
 #include <string>
-#include <vector>
 
 #include "entity/Params.h"
 #include "entity/SerException.h"
 #include "entity/XmlReader.h"
+#include "platform/core/Random.h"
+#include "tests/support/Mutator.h"
 
 // Seeded mutation fuzzing of the reader: every damaged document must end in a SerException or
 // read through, never crash, hang or throw anything else. Runs in memory, so it stays fast
@@ -28,35 +28,10 @@ const char* kCorpus[] = {
     "</point></classes>",
 };
 
-// Bytes that steer the scanner into its less travelled paths.
-const char kSpecial[] = "<>/=\" \t\n\r!?-[]&;'\0\xff";
-
-std::string Mutate(std::mt19937& rng, const std::vector<std::string>& corpus) {
-  std::string doc = corpus[rng() % corpus.size()];
-  int edits = 1 + rng() % 8;
-  for (int e = 0; e < edits && !doc.empty(); ++e) {
-    size_t at = rng() % doc.size();
-    switch (rng() % 7) {
-      case 0: doc[at] = static_cast<char>(rng()); break;
-      case 1: doc[at] = kSpecial[rng() % (sizeof kSpecial - 1)]; break;
-      case 2: doc.insert(at, 1, kSpecial[rng() % (sizeof kSpecial - 1)]); break;
-      case 3: doc.erase(at, 1 + rng() % 16); break;
-      case 4: doc.resize(at); break;
-      case 5: {  // repeat a slice, nesting elements deeper
-        std::string slice = doc.substr(at, 1 + rng() % 64);
-        doc.insert(rng() % doc.size(), slice);
-        break;
-      }
-      default: {  // splice in a piece of another document
-        const std::string& other = corpus[rng() % corpus.size()];
-        size_t from = rng() % other.size();
-        doc.insert(at, other.substr(from, 1 + rng() % 80));
-        break;
-      }
-    }
-  }
-  return doc;
-}
+// Bytes and pieces that steer the scanner into its less travelled paths.
+const MutationLimits kLimits{8, 16, 64, {"<", ">", "/", "=", "\"", " ", "\t", "\n", "\r", "!", "?", "-", "[", "]",
+                                      "&", ";", "'", std::string(1, '\0'), "\xff", "<var>", "</var>", "<var/>",
+                                      "<list name=\"l\">", "</list>", "<float name=\"f\">", "&amp;", "<?xml ?>"}};
 
 // Walks the whole document the way the loaders do: records of value fields, lists by children.
 void ReadLikeALoader(const std::string& document) {
@@ -83,12 +58,11 @@ void ReadLikeALoader(const std::string& document) {
 }
 
 TEST(XmlFuzzTest, MutatedDocumentsOnlyEverThrowSerException) {
-  std::vector<std::string> corpus(std::begin(kCorpus), std::end(kCorpus));
-  std::mt19937 rng(20261206);
+  platform::SeedRandom(20261206);
   const int kDocuments = 100000;
   int failures = 0;
   for (int i = 0; i < kDocuments; ++i) {
-    std::string doc = Mutate(rng, corpus);
+    const std::string doc = Mutate(kCorpus[PickBelow(std::size(kCorpus))], kLimits);
     try {
       ReadLikeALoader(doc);
     } catch (const SerException& e) {

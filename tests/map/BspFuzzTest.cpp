@@ -60,7 +60,7 @@ void Fuzz(const std::vector<uint8_t>& original, uint32_t seed, int runs) {
 TEST(BspFuzz, MutatedDemoMaps) {
   std::vector<uint8_t> lobby = DemoMapBytes("lobby.bsp");
   ASSERT_FALSE(lobby.empty());
-  Fuzz(lobby, 46, 6000);
+  Fuzz(lobby, 46, 10000);
 }
 
 TEST(BspFuzz, MutatedThirdPartyMap) {

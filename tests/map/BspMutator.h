@@ -6,23 +6,27 @@
 #include <vector>
 
 #include "map/BspFormat.h"
+#include "tests/support/Mutator.h"
 
 // Mutates a map in memory, aiming most changes at the header and the structural lumps,
-// where a wrong value would send a reader out of bounds.
+// where a wrong value would send a reader out of bounds; the rest is the shared byte damage.
 class BspMutator {
  public:
-  explicit BspMutator(uint32_t seed) : random_(seed) {}
+  explicit BspMutator(uint32_t seed) : random_(seed) { platform::SeedRandom(seed); }
 
   std::vector<uint8_t> Mutate(const std::vector<uint8_t>& original) {
     std::vector<uint8_t> bytes = original;
     int changes = 1 + int(random_() % 4);
     for (int i = 0; i < changes && bytes.size() >= size_t(kBspHeaderSize); ++i) {
-      switch (random_() % 5) {
+      switch (random_() % 4) {
         case 0: bytes[random_() % kBspHeaderSize] = uint8_t(random_()); break;
         case 1: PutInt(bytes, 8 + 4 * (random_() % (2 * kBspLumpCount)), bytes.size()); break;
         case 2: PutInt(bytes, StructuralOffset(bytes), bytes.size()); break;
-        case 3: bytes[random_() % bytes.size()] ^= uint8_t(1u << (random_() % 8)); break;
-        case 4: bytes.resize(random_() % bytes.size()); break;
+        default: {  // damage anywhere, as to any file
+          const std::string damaged = ::Mutate(std::string(bytes.begin(), bytes.end()), kAnywhere);
+          bytes.assign(damaged.begin(), damaged.end());
+          break;
+        }
       }
     }
     return bytes;
@@ -53,5 +57,6 @@ class BspMutator {
     std::memcpy(bytes.data() + at, &v, 4);
   }
 
+  inline static const MutationLimits kAnywhere{1, 8, 32, {}};
   std::mt19937 random_;
 };

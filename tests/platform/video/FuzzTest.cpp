@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 
 #include "platform/core/Random.h"
 #include "tests/support/Mutator.h"
@@ -13,7 +14,7 @@
 namespace videotest {
 namespace {
 
-constexpr int kMutantsPerFilm = 200;
+constexpr int kMutantsPerFilm = 3400;
 // Far more pictures than any mutant of a 6-picture film can hold; reaching it means a loop.
 constexpr int kMaxFrames = 2000;
 
@@ -51,6 +52,8 @@ int FuzzFilm(const std::string& file, unsigned seed) {
   int opened = 0;
   for (int i = 0; i < kMutantsPerFilm; ++i) {
     const std::string name = "mutant-" + file;
+    // A fresh file each time: truncating one in place makes the file system write it out.
+    std::remove(name.c_str());
     TempDir::Write(name, Mutate(original, kLimits));
     std::string error;
     std::unique_ptr<VideoReader> reader = VideoReader::Open(name, &error);
