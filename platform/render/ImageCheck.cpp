@@ -64,6 +64,8 @@ bool JpegTablesAreSafe(std::span<const uint8_t> file) {
     if (marker == kEndOfImage) return true;
     if (file.size() - at < 4) return true;  // cut short: the decoder refuses it by itself
     const size_t length = size_t(file[at + 2]) << 8 | file[at + 3];
+    // The decoder reads a table cut off by the file's end as far as it goes, counts included.
+    if (marker == kHuffmanTable && length > file.size() - at - 2) return false;
     if (length < 2 || length > file.size() - at - 2) return true;
     const std::span<const uint8_t> segment = file.subspan(at + 4, length - 2);
     if (marker == kHuffmanTable && !HuffmanSegmentIsSafe(segment, defined)) return false;

@@ -120,6 +120,12 @@ TEST(ImageDecoding, RefusesFilesTheDecoderWouldMishandle) {
   jpeg[dht + 5 + 16] = char(200);
   EXPECT_FALSE(DecodeImage(Bytes(jpeg), &image, &error));
   EXPECT_EQ(error, "not a readable image: damaged or missing JPEG Huffman table");
+  // Cut off inside its tables, counting more codes than a table holds.
+  jpeg = Jpeg().substr(0, dht + 5 + 17);
+  jpeg[dht + 5 + 16] = char(255);
+  jpeg[dht + 5 + 15] = char(255);
+  EXPECT_FALSE(DecodeImage(Bytes(jpeg), &image, &error));
+  EXPECT_EQ(error, "not a readable image: damaged or missing JPEG Huffman table");
   jpeg = Jpeg();
   const size_t scan = jpeg.find("\xff\xda");
   ASSERT_NE(scan, std::string::npos);
