@@ -2,7 +2,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "entity/XmlWriter.h"
 #include "player/PlayerMessages.h"
 #include "player/gadgets/GadgetBase.h"
 #include "player/gadgets/GadgetEnt.h"
@@ -90,19 +89,6 @@ TEST_F(GadgetTest, AMissingEmptyOrUnknownGadgetFileLeavesAnInertGadgetAndSaysWhy
   thief->SendMessage(kTargetOrFire);
   thief->SendMessage(kFire);
   EXPECT_EQ(Engine::Get()->GetEntityManager()->Count(), entities);
-}
-
-TEST_F(GadgetTest, SavingAGadgetWritesTheFileItWasReadFrom) {
-  GadgetEnt* gadget = MakeGadget("Box");
-  XmlWriter writer;
-  writer.Open("Data/gadgets/Copy.xml");
-  writer.WriteStartElement("var");
-  gadget->Save(writer);
-  writer.WriteEndElement();
-  writer.Close();
-  GadgetEnt* copy = MakeGadget("Copy");
-  EXPECT_EQ(copy->gadget.BehaviorName, "Box");
-  EXPECT_EQ(copy->model.modelName, "box");
 }
 
 TEST_F(GadgetTest, AnUnheldGadgetStaysHiddenAndStill) {

@@ -111,16 +111,6 @@ TEST_F(PickupTest, APickupAMapPlacesItselfNeverComesBack) {
   EXPECT_TRUE(Standing<BoxPickup>().empty());
 }
 
-TEST_F(PickupTest, APickupSpinsSeventyFiveDegreesPerSecond) {
-  PlaceSpawn<BoxSpawn>({100, 0, 20});
-  Frames(2);
-  BoxPickup* box = Standing<BoxPickup>().at(0);
-  box->physical.SetOrientation(platform::QuaternionIdentity());
-  Frames(10, 0.1);
-  const platform::Quaternion q = box->physical.GetOrientation();
-  EXPECT_NEAR(2.0f * std::acos(std::fabs(q.w)), 75.0f * 0.017453292f, 0.01f);
-}
-
 TEST_F(PickupTest, WalkingIntoAPickupTakesIt) {
   PlaceSpawn<BoxSpawn>({150, 0, 20});
   Player* thief = SpawnThief({0, 0, 40});

@@ -1,6 +1,5 @@
 // What the thief keeps of other entities and effects that may be gone by the time it uses them.
 #include "graphics/ModelEnt.h"
-#include "graphics/ModelRecord.h"
 #include "graphics/ParticleEmitter.h"
 #include "player/PlayerMessages.h"
 #include "tests/player/PlayerTestSupport.h"
@@ -63,23 +62,6 @@ TEST_F(PlayerFaultsTest, SparksTheParticleManagerDroppedAreNeitherMovedNorStoppe
   thief->SendMessage(kDoBust);
   EXPECT_EQ(other->origin, (platform::Vector3{1, 2, 3}));
   EXPECT_TRUE(other->spawning);
-}
-
-TEST_F(PlayerFaultsTest, EachThiefShowsItsOwnOutfitOnTheSharedModel) {
-  Player* first = SpawnThief({0, 0, 40}, false);
-  Player* second = SpawnThief({200, 0, 40}, false);
-  second->LoadOutfitModel();
-  first->LoadOutfitModel();
-  first->info.gender = second->info.gender = "male";
-  first->LoadOutfitModel();
-  second->LoadOutfitModel();
-  first->info.outfit = 1;
-  second->info.outfit = 3;
-  ASSERT_EQ(first->model.GetModel(), second->model.GetModel());
-  first->SendMessage(kOnModelDraw);
-  EXPECT_EQ(first->model.GetModel()->outfit, 1);
-  second->SendMessage(kOnModelDraw);
-  EXPECT_EQ(first->model.GetModel()->outfit, 3);
 }
 
 TEST_F(PlayerFaultsTest, AThiefSpawnedInsideAWallGetsOutOrStaysAndRunsOn) {

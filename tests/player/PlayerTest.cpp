@@ -97,16 +97,6 @@ TEST_F(PlayerTest, AimingCapsTheSpeedAt100AndLeavingRestoresIt) {
   }
 }
 
-TEST_F(PlayerTest, ChangeMoveSpeedStepsBy20WithinItsBounds) {
-  Player* thief = SpawnThief({0, 0, 40});
-  thief->playerPhysics.speed = 490;
-  Send(thief, kChangeMoveSpeed, true);
-  EXPECT_FLOAT_EQ(thief->playerPhysics.speed, 500.0f);
-  thief->playerPhysics.speed = 30;
-  Send(thief, kChangeMoveSpeed, false);
-  EXPECT_FLOAT_EQ(thief->playerPhysics.speed, 20.0f);
-}
-
 TEST_F(PlayerTest, ScrollingBackFromTheTaserSelectsTheBoxAndLeavesAim) {
   Player* thief = SpawnThief({0, 0, 40});
   thief->SendMessage(kTargetOrFire);
