@@ -36,9 +36,11 @@ class PhysicsDebugView;
 class ModelEnt;
 struct GUIPoint;
 
-// The graphics system: the device on the main window and its render targets, the settings and
-// data lists, the effects with their reload on change, the texture and font managers, the view
-// frustum, and the frame (Render), which the main loop calls every frame whatever the run flag.
+// The graphics system: the device on the main window with its render targets, the settings and
+// data lists, the effects with their reload on change, the texture, font, model and particle
+// managers, the view frustum, the current map, the teleport transition, the GUI and the HUD, and
+// the frame (Render) that composes them, which the main loop calls every frame whatever the run
+// flag.
 class Graphics : public EngineSystem {
  public:
   Graphics();
