@@ -1,5 +1,6 @@
 #include "app/GameClasses.h"
 
+#include "entities/PlayerStart.h"
 #include "entity/EntityClass.h"
 #include "input/GameControls.h"
 #include "input/NullControls.h"
@@ -23,6 +24,7 @@ void RegisterGameClasses() {
   RegisterMapEntityClass<BatterySpawn>(kLogicLog);
   RegisterMapEntityClass<Battery>(kLogicLog);
   RegisterEntityClass<Player>(kLogicLog);
+  RegisterMapEntityClass<PlayerStart>(kLogicLog);
   RegisterEntityClass<SmokeGrenade>(kLogicLog);
   RegisterMapEntityClass<BoxSpawn>(kLogicLog);
   RegisterMapEntityClass<BoxPickup>(kLogicLog);

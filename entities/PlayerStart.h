@@ -1,0 +1,20 @@
+#pragma once
+#include "entity/EntityClass.h"
+#include "physics/MapIndexComp.h"
+#include "physics/PhysicalComp.h"
+
+// Where a thief enters the museum at a game's start and after every bust. The game logic keeps
+// the starts in its "PlayerStart" list and hands them out in turn; the map loader makes them
+// from the first map only. A pose only: thieves walk through it.
+class PlayerStart : public EntityClass<PlayerStart> {
+ public:
+  static constexpr char kClassName[] = "PlayerStart";
+  static void Describe(ClassBuilder<PlayerStart>& c);
+
+  PlayerStart();
+  ~PlayerStart() override;
+  void OnCreate() override;
+
+  PhysicalComp physical;
+  MapIndexComp mapIndex;
+};

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "entities/PlayerStart.h"
+#include "physics/Physics.h"
+#include "tests/logic/GameTestSupport.h"
+
+namespace {
+
+// The real starts of the demo museum on a real physics world, with the stand-in thief.
+class PlayerStartTest : public GameTest {
+ protected:
+  void StartGame() {
+    StartLogic([] { return new Physics(); });
+    RegisterEntityClass<TestThief>("LogicLog");
+    RegisterEntityClass<TestGuard>("LogicLog");
+    GetLogic()->StartGame();
+    ASSERT_TRUE(GetLogic()->IsInGame());
+    ASSERT_NE(Thief(), nullptr);
+  }
+
+  std::vector<PlayerStart*> Starts() const {
+    std::vector<PlayerStart*> starts;
+    if (const EntityList* list = GetLogic()->GetEntities(PlayerStart::kClassName))
+      for (size_t i = 0; i < list->Count(); ++i) starts.push_back(static_cast<PlayerStart*>(list->At(i)));
+    return starts;
+  }
+
+  // Standing on a start: the physics may settle the body onto the floor, never sideways.
+  void ExpectThiefAt(const PlayerStart& start) {
+    const platform::Vector3 thief = Thief()->physical.GetPosition();
+    const platform::Vector3 at = start.physical.GetPosition();
+    EXPECT_NEAR(thief.x, at.x, 1.0f);
+    EXPECT_NEAR(thief.y, at.y, 1.0f);
+    EXPECT_EQ(Thief()->mapIndex.mapIndex, start.mapIndex.mapIndex);
+  }
+};
+
+TEST_F(PlayerStartTest, TheLobbysStartsAreHandedOutInTurnBeginningWithTheSecond) {
+  StartGame();
+  const std::vector<PlayerStart*> starts = Starts();
+  ASSERT_EQ(starts.size(), 4u) << "the lobby's four, none from the other maps";
+  for (const PlayerStart* start : starts) EXPECT_EQ(start->mapIndex.mapIndex, 0u);
+  EXPECT_NE(starts[0]->physical.GetPosition(), starts[1]->physical.GetPosition());
+  Frame();
+  ExpectThiefAt(*starts[1]);
+
+  for (size_t next : {2u, 3u, 0u, 1u}) {
+    LogicServices::Get()->MovePlayerToStart(*Thief());
+    Frame();
+    SCOPED_TRACE(next);
+    ExpectThiefAt(*starts[next]);
+  }
+}
+
+TEST_F(PlayerStartTest, StartsAreMarksNoThiefBumpsIntoAndADeletedStartLeavesTheList) {
+  StartGame();
+  std::vector<PlayerStart*> starts = Starts();
+  ASSERT_EQ(starts.size(), 4u);
+  for (const PlayerStart* start : starts) EXPECT_EQ(start->physical.createActor, 0);
+
+  EntityManager* entities = Engine::Get()->GetEntityManager();
+  entities->QueueDelete(starts[2]);
+  entities->ProcessDeletions();
+  starts = Starts();
+  ASSERT_EQ(starts.size(), 3u);
+  LogicServices::Get()->MovePlayerToStart(*Thief());
+  Frame();
+  ExpectThiefAt(*starts[2]);
+}
+
+}  // namespace
