@@ -15,7 +15,7 @@ bool LoadConfigFile(const std::string& path, const std::string& channel, const s
   } catch (const SerException& e) {
     Engine::Get()->GetLog()->Write(channel, std::string("Failed to load config. ") + e.what(), 2);
     if (e.Code() == SerException::kCouldNotOpen) {
-      SaveConfigFile(path, channel, write);
+      if (write) SaveConfigFile(path, channel, write);
       return false;
     }
   }

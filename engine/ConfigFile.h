@@ -11,7 +11,8 @@ class XmlWriter;
 // what the program uses. Saving logs "Failed to save config. " + the reason; the old file stays.
 //
 // `read` reads the document after the declaration (the outer element and what it holds);
-// `write` writes it (the outer element included).
+// `write` writes it (the outer element included); lists of content give none, since a list
+// written back empty would hide the loss on every later start.
 // Returns false when the file could not be opened (and was written back).
 bool LoadConfigFile(const std::string& path, const std::string& channel, const std::function<void(XmlReader&)>& read,
                     const std::function<void(XmlWriter&)>& write);

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "entities/ItemStore.h"
+#include "tests/support/EngineFixture.h"
+#include "tools/mapgen/MuseumLayout.h"
+
+namespace {
+
+class ItemStoreTest : public EngineFixture {
+ protected:
+  ItemStoreTest() {
+    Start();
+    std::filesystem::create_directory("Data");
+  }
+
+  static void WriteItems(const std::string& records) {
+    std::ofstream("Data/MuseumItems.xml") << "<?xml version=\"1.0\"?>\n<var><list name=\"loadedItems\">" << records
+                                          << "</list></var>";
+  }
+  static std::string Record(const std::string& model, const std::string& area, const std::string& worth) {
+    return "<var><string name=\"ModelName\">" + model + "</string><string name=\"SpriteName\">s</string>" +
+           "<string name=\"AreaName\">" + area + "</string><int name=\"Worth\">" + worth + "</int></var>";
+  }
+
+  ItemStore store;
+};
+
+TEST_F(ItemStoreTest, RecordsAreHandedOutByAreaInFileOrderOnceEachUntilTheNextLoad) {
+  WriteItems(Record("vase", "Egypt", "10") + Record("gem", "Vault", "99") + Record("idol", "Egypt", "20") +
+             Record("bust", "Egypt", "30"));
+  store.Load(ItemStore::kPath);
+  ASSERT_EQ(store.GetLoadedItems().size(), 4u);
+
+  ItemRecord* first = store.FindFreeItemRecord("Egypt");
+  ItemRecord* second = store.FindFreeItemRecord("Egypt");
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(first->modelName, "vase");
+  EXPECT_EQ(second->modelName, "idol");
+  EXPECT_EQ(second->worth, 20);
+  EXPECT_EQ(store.FindFreeItemRecord("egypt"), nullptr) << "area names are compared exactly";
+  EXPECT_EQ(store.FindFreeItemRecord("Nowhere"), nullptr);
+  EXPECT_EQ(store.FindFreeItemRecord("Egypt")->modelName, "bust");
+  EXPECT_EQ(store.FindFreeItemRecord("Egypt"), nullptr);
+  EXPECT_FALSE(store.GetLoadedItems()[0].inUse) << "the file's own records are never handed out";
+
+  store.Load(ItemStore::kPath);
+  EXPECT_EQ(store.FindFreeItemRecord("Egypt")->modelName, "vase");
+}
+
+TEST_F(ItemStoreTest, DamagedNumbersAndRecordsKeepWhatWasReadAndTheRoundGoesOn) {
+  WriteItems(Record("a", "X", "12abc") + Record("b", "X", "-5") +
+             "<var><string>c</string><string>s</string><string>X</string><int/></var>" +
+             "<var><string>d</string><string>s</str");
+  store.Load(ItemStore::kPath);
+  const std::vector<ItemRecord>& items = store.GetLoadedItems();
+  ASSERT_GE(items.size(), 3u);
+  EXPECT_EQ(items[0].worth, 12);
+  EXPECT_EQ(items[1].worth, -5);
+  EXPECT_EQ(items[2].modelName, "c");
+  EXPECT_EQ(items[2].worth, 0);
+  EXPECT_NE(LogOf("LogicLog").find("Failed to load config. "), std::string::npos);
+  EXPECT_EQ(store.FindFreeItemRecord("X")->modelName, "a");
+}
+
+TEST_F(ItemStoreTest, AMissingListIsReportedOnEveryLoadAndNotReplaced) {
+  WriteItems(Record("vase", "Egypt", "10"));
+  store.Load(ItemStore::kPath);
+  std::filesystem::remove(ItemStore::kPath);
+  store.Load(ItemStore::kPath);
+  store.Load(ItemStore::kPath);
+  EXPECT_TRUE(store.GetLoadedItems().empty());
+  EXPECT_EQ(store.FindFreeItemRecord("Egypt"), nullptr);
+  EXPECT_FALSE(std::filesystem::exists(ItemStore::kPath));
+  const std::string log = LogOf("LogicLog");
+  const size_t first = log.find("MuseumItems.xml");
+  ASSERT_NE(first, std::string::npos) << log;
+  EXPECT_NE(log.find("MuseumItems.xml", first + 1), std::string::npos) << log;
+}
+
+TEST_F(ItemStoreTest, SavedListReadsBackTheSame) {
+  WriteItems(Record("vase", "Egypt", "10") + Record("gem", "Vault", "-3"));
+  store.Load(ItemStore::kPath);
+  store.Save("Data/Copy.xml");
+  ItemStore copy;
+  copy.Load("Data/Copy.xml");
+  ASSERT_EQ(copy.GetLoadedItems().size(), 2u);
+  EXPECT_EQ(copy.GetLoadedItems()[1].modelName, "gem");
+  EXPECT_EQ(copy.GetLoadedItems()[1].areaName, "Vault");
+  EXPECT_EQ(copy.GetLoadedItems()[1].worth, -3);
+  EXPECT_NE(TempDir::Read("Data/Copy.xml").find("<list name=\"loadedItems\">"), std::string::npos);
+}
+
+// The shipped list fills every spawn of the demo museum, and each record names a model the
+// model generator makes.
+TEST_F(ItemStoreTest, TheMuseumsListHasARecordForEverySpawn) {
+  const std::set<std::string> kGeneratedModels{"vase", "idol", "painting", "crown", "bust", "gem"};
+  store.Load(std::string(VR_DATA_DIR) + "/Data/MuseumItems.xml");
+  int spawns = 0;
+  for (const MapPlan& plan : MuseumPlans()) {
+    for (const PlacedEntity& e : plan.entities) {
+      if (e.classname != "ItemSpawn") continue;
+      ++spawns;
+      for (const auto& [key, value] : e.keys) {
+        if (key != "areaName") continue;
+        ItemRecord* record = store.FindFreeItemRecord(value);
+        ASSERT_NE(record, nullptr) << plan.fileName << " " << value;
+        EXPECT_EQ(kGeneratedModels.count(record->modelName), 1u) << record->modelName;
+      }
+    }
+  }
+  EXPECT_EQ(spawns, 14);
+  EXPECT_EQ(static_cast<int>(store.GetLoadedItems().size()), spawns);
+}
+
+}  // namespace
