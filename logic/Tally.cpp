@@ -4,8 +4,11 @@
 
 #include "engine/Engine.h"
 #include "engine/VariableTable.h"
+#include "entities/ItemRecord.h"
 #include "graphics/Graphics.h"
 #include "graphics/gui/GUIScreen.h"
+#include "graphics/gui/HUDAnimation.h"
+#include "graphics/gui/ItemValueAnimation.h"
 #include "input/Input.h"
 #include "logic/GameComponents.h"
 #include "logic/Logic.h"
@@ -70,14 +73,34 @@ void Tally::EndGame() {
   winnerShown_ = false;
 }
 
-// The stolen items are shown and credited by the item-value animation once the items carry
-// their records; until then every column's item stays hidden and the places follow.
+// One delivery of every thief a step: its model shows in the thief's column and the item-value
+// animation credits its worth when it has shrunk away; a thief with none left hides its column.
 void Tally::NextItem() {
   GUIScreen* screen = LogicGui::CurrentScreen();
-  for (const RoundResult& result : results_) {
-    if (GUIModelElement* column = ModelOf(screen, result.id)) column->visible = 0;
+  Graphics* graphics = Engine::Get()->GetGraphics();
+  HUDAnimationList* animations = graphics ? graphics->GetAnimationList() : nullptr;
+  bool anyShown = false;
+  for (RoundResult& result : results_) {
+    GUIModelElement* column = ModelOf(screen, result.id);
+    if (result.deliveredItems.empty()) {
+      if (column) column->visible = 0;
+      continue;
+    }
+    anyShown = true;
+    const ItemRecord* item = result.deliveredItems.back();
+    result.deliveredItems.pop_back();
+    if (!column || !item) continue;
+    column->visible = 1;
+    column->ModelName = item->modelName;
+    column->LoadModel();
+    if (!animations) continue;
+    ItemValueAnimation* credit = animations->AddItemValue();
+    credit->modelElement = column;
+    credit->worth = item->worth;
+    credit->ownerId = result.id;
+    credit->Start();
   }
-  logic_.PostCommand("ShowWinner", 2.0f);
+  logic_.PostCommand(anyShown ? "NextItem" : "ShowWinner", 2.0f);
 }
 
 void Tally::ShowWinner() {

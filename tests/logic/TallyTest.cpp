@@ -3,6 +3,7 @@
 #include <map>
 
 #include "engine/VariableTable.h"
+#include "entities/ItemRecord.h"
 #include "graphics/gui/GUISpriteElement.h"
 #include "tests/logic/GameTestSupport.h"
 
@@ -76,6 +77,33 @@ TEST_F(TallyTest, ShownScoresCountUpIntoTheScoreVariables) {
   EXPECT_EQ(shown, 40);
   ASSERT_TRUE(ConsoleBinding::Get("Score2", shown));
   EXPECT_EQ(shown, 0);
+}
+
+// Each step shows one delivery per thief and credits its worth once its animation is over; then
+// the places follow.
+TEST_F(TallyTest, EachStepCreditsOneDeliveryOfEveryThiefThenThePlacesShow) {
+  ItemRecord vase{"vase", "", "hall", 300};
+  ItemRecord coin{"coin", "", "hall", 50};
+  auto* thief = static_cast<TestThief*>(Engine::Get()->GetEntityManager()->Create("Player"));
+  thief->info.outfit = 1;
+  thief->info.deliveredItems = {&vase, &coin};
+  auto* other = static_cast<TestThief*>(Engine::Get()->GetEntityManager()->Create("Player"));
+  other->info.outfit = 2;
+  Tally& tally = GetLogic()->GetTally();
+  GetLogic()->SendCommand("EndGame");
+  auto total = [&](int32_t id) {
+    for (const RoundResult& r : tally.GetResults())
+      if (r.id == id) return r.total;
+    return -1;
+  };
+  for (int i = 0; i < 45; ++i) EngineFixture::Frame(0.1);
+  EXPECT_EQ(total(1), 50) << "the last delivery first";
+  EXPECT_FALSE(tally.IsWinnerShown());
+  for (int i = 0; i < 60; ++i) EngineFixture::Frame(0.1);
+  EXPECT_EQ(total(1), 350);
+  EXPECT_EQ(total(2), 0);
+  EXPECT_TRUE(tally.IsWinnerShown());
+  EXPECT_EQ(Places(tally), (std::map<int32_t, int32_t>{{1, 3}, {2, 4}}));
 }
 
 TEST_F(TallyTest, TheOptionsLightTheChosenDifficultyAndTheTruncatedFifthOfTheTime) {
