@@ -2,6 +2,7 @@
 #include <string>
 
 #include "engine/EngineSystem.h"
+#include "engine/SystemSlots.h"
 
 class AI : public EngineSystem {
  public:
@@ -10,4 +11,5 @@ class AI : public EngineSystem {
   void Shutdown() override;
   void Update() override;
   std::string GetName() override { return "AI"; }
+  void TakeSlot(SystemSlots& slots) override { slots.ai = this; }
 };

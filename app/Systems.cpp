@@ -23,4 +23,5 @@ void ConnectGameSystems(Engine& engine) {
     graphics->SetGameView(logic);
     graphics->SetHudGame(logic);
   }
+  if (Sound* sound = engine.GetSound()) sound->SetGameView(logic);
 }

@@ -4,6 +4,6 @@
 // The six real systems, in the order the engine creates them.
 SystemFactories GameSystems();
 // Hands each system the higher ones it sees through its own small interfaces: the graphics
-// see the game logic as their game view and HUD game; the thieves, the level and the AI as
-// their logic services. Runs after the engine has made the systems.
+// see the game logic as their game view and HUD game, the sound as its game view; the thieves,
+// the level and the AI as their logic services. Runs after the engine has made the systems.
 void ConnectGameSystems(Engine& engine);

@@ -63,6 +63,6 @@ void Console::OnChar(char c) {
 void Console::Scroll(int lines) {
   if (window_) window_->Scroll(lines);
 }
-void Console::Draw() {
-  if (window_) window_->Draw();
+void Console::Draw(const ConsoleTextPainter& paint) {
+  if (window_) window_->Draw(paint);
 }

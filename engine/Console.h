@@ -1,10 +1,16 @@
 #pragma once
+#include <cstdint>
+#include <functional>
 #include <list>
 #include <memory>
 #include <string>
 #include <utility>
 
 class ConsoleWindow;
+
+// Draws one line of console text with its top left at a pixel position, in a colour given as
+// 0xAARRGGBB. The graphics system, which draws the console over its frame, supplies it.
+using ConsoleTextPainter = std::function<void(const std::string& text, int x, int y, uint32_t argb)>;
 
 // The developer console: the lines the program prints and the command line being typed.
 // Lines printed before the in-game window exists wait and are shown once it does; every line
@@ -36,7 +42,7 @@ class Console {
   void OnEnter();
   void OnChar(char c);
   void Scroll(int lines);
-  void Draw();
+  void Draw(const ConsoleTextPainter& paint);
 
   ConsoleWindow* GetWindow() { return window_.get(); }
   const std::list<std::pair<std::string, int>>& PendingLines() const { return pending_; }

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/Engine.h"
-#include "graphics/Graphics.h"
 
 namespace {
 uint32_t Pack(float r, float g, float b, float a) {
@@ -26,7 +25,9 @@ void ConsoleWindow::Init() {
   x_ = 10;
   y_ = 10;
   shownLines_ = kShownLines;
-  inputEntity_ = Engine::Get()->GetEntityManager()->Create("WinConsoleInput");
+  // The console's keys come through the input system's class; without one it takes none.
+  EntityManager* entities = Engine::Get()->GetEntityManager();
+  if (entities->IsRegistered("WinConsoleInput")) inputEntity_ = entities->Create("WinConsoleInput");
 }
 
 void ConsoleWindow::AddLine(const std::string& text, int colour) {
@@ -63,14 +64,13 @@ void ConsoleWindow::OnEnter() {
   typing_ = !typing_;
 }
 
-void ConsoleWindow::Draw() {
-  Graphics* graphics = Engine::Get()->GetGraphics();
-  if (!visible_ || !graphics) return;
+void ConsoleWindow::Draw(const ConsoleTextPainter& paint) {
+  if (!visible_) return;
   int top = y_;
   const int count = static_cast<int>(lines_.size());
   for (int i = firstLine_; i < count && i < firstLine_ + shownLines_; ++i) {
-    graphics->DrawConsoleText(lines_[i].first, x_, top, ColourOf(lines_[i].second));
+    paint(lines_[i].first, x_, top, ColourOf(lines_[i].second));
     top += kLineHeight;
   }
-  graphics->DrawConsoleText(inputLine_, x_, top + 2 * kLineHeight, kInputColour);
+  paint(inputLine_, x_, top + 2 * kLineHeight, kInputColour);
 }

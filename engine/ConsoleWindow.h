@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Console.h"
+
 class Entity;
 
 // The console inside the game window: its lines, scroll position, visibility and the command
@@ -18,7 +20,7 @@ class ConsoleWindow {
   void Scroll(int lines);
   void OnChar(char c);
   void OnEnter();
-  void Draw();
+  void Draw(const ConsoleTextPainter& paint);
 
   void ToggleVisible() { visible_ = !visible_; }
   bool IsVisible() const { return visible_; }

@@ -2,19 +2,12 @@
 
 #include <ctime>
 
-#include "ai/AI.h"
+#include "engine/CurrentMapSource.h"
 #include "engine/EngineCmds.h"
 #include "engine/EngineSystem.h"
 #include "engine/MainWindow.h"
-#include "engine/WinConsoleInput.h"
 #include "entity/ClassMessageTable.h"
-#include "graphics/Graphics.h"
-#include "graphics/gui/DebugVariablePanel.h"
-#include "input/Input.h"
-#include "logic/Logic.h"
-#include "physics/Physics.h"
 #include "platform/core/Random.h"
-#include "sound/Sound.h"
 
 Engine* Engine::instance_ = nullptr;
 
@@ -27,24 +20,20 @@ Engine::~Engine() = default;
 
 MainWindow* Engine::GetMainWindow() { return MainWindow::Instance(); }
 
-BspMap* Engine::GetCurrentMap() { return logic_ ? &logic_->GetCurrentMap() : nullptr; }
+BspMap* Engine::GetCurrentMap() { return slots_.currentMap ? slots_.currentMap->CurrentMap() : nullptr; }
 
-EngineSystem* Engine::AddSystem(const std::function<EngineSystem*()>& factory) {
+void Engine::AddSystem(const std::function<EngineSystem*()>& factory) {
   EngineSystem* system = factory();
   systems_.push_back(system);
-  return system;
+  system->TakeSlot(slots_);
 }
 
 void Engine::Init(const SystemFactories& factories) {
-  ai_ = dynamic_cast<AI*>(AddSystem(factories.ai));
-  sound_ = dynamic_cast<Sound*>(AddSystem(factories.sound));
-  graphics_ = dynamic_cast<Graphics*>(AddSystem(factories.graphics));
-  input_ = dynamic_cast<Input*>(AddSystem(factories.input));
-  physics_ = dynamic_cast<Physics*>(AddSystem(factories.physics));
-  logic_ = dynamic_cast<Logic*>(AddSystem(factories.logic));
+  for (const auto* factory : {&factories.ai, &factories.sound, &factories.graphics, &factories.input,
+                              &factories.physics, &factories.logic})
+    AddSystem(*factory);
 
   RegisterEntityClass<EngineCmds>("EngineLog");
-  RegisterEntityClass<WinConsoleInput>("EngineLog");
   for (EngineSystem* system : systems_) system->RegisterTypes();
 
   LoadEngineSettings(settings_, kEngineConfigPath);
@@ -63,7 +52,7 @@ void Engine::Init(const SystemFactories& factories) {
 
   Entity* commands = entityManager_.Create("EngineCmds");
   Subscribe(commands, "ConsoleCmd");
-  if (graphics_) graphics_->GetVariablePanel()->Build();
+  for (EngineSystem* system : systems_) system->Started();
 }
 
 void Engine::ApplySettings() {
@@ -93,12 +82,7 @@ void Engine::Shutdown() {
   for (EngineSystem* system : systems_) system->Shutdown();
   for (EngineSystem* system : systems_) delete system;
   systems_.clear();
-  input_ = nullptr;
-  graphics_ = nullptr;
-  ai_ = nullptr;
-  sound_ = nullptr;
-  physics_ = nullptr;
-  logic_ = nullptr;
+  slots_ = SystemSlots();
   for (ClassMessageTable* table : messageTables_) delete table;
   messageTables_.clear();
   instance_ = nullptr;

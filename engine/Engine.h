@@ -8,25 +8,20 @@
 #include "engine/CommandDispatcher.h"
 #include "engine/Console.h"
 #include "engine/EngineSettings.h"
+#include "engine/InputFocus.h"
 #include "engine/Log.h"
 #include "engine/Profiler.h"
+#include "engine/SystemSlots.h"
 #include "engine/Timer.h"
 #include "engine/VariableTable.h"
 #include "entity/EntityManager.h"
 #include "entity/MessageQueue.h"
-#include "input/InputFocus.h"
 
-class AI;
 class BspMap;
 class ClassMessageTable;
 class Entity;
 class EngineSystem;
-class Graphics;
-class Input;
-class Logic;
 class MainWindow;
-class Physics;
-class Sound;
 
 // Makes the six systems, in the order they are created and called: AI, Sound, Graphics,
 // Input, Physics, Logic. The program passes the real ones; tests may pass their own.
@@ -75,12 +70,12 @@ class Engine {
   const std::list<EngineSystem*>& GetSystems() const { return systems_; }
   MainWindow* GetMainWindow();
 
-  Input* GetInput() { return input_; }
-  Graphics* GetGraphics() { return graphics_; }
-  AI* GetAI() { return ai_; }
-  Sound* GetSound() { return sound_; }
-  Physics* GetPhysics() { return physics_; }
-  Logic* GetLogic() { return logic_; }
+  Input* GetInput() { return slots_.input; }
+  Graphics* GetGraphics() { return slots_.graphics; }
+  AI* GetAI() { return slots_.ai; }
+  Sound* GetSound() { return slots_.sound; }
+  Physics* GetPhysics() { return slots_.physics; }
+  Logic* GetLogic() { return slots_.logic; }
   // The game logic's current map (its empty default map while none is current); null without
   // a game logic system.
   BspMap* GetCurrentMap();
@@ -99,7 +94,7 @@ class Engine {
   Engine(const Engine&) = delete;
   Engine& operator=(const Engine&) = delete;
 
-  EngineSystem* AddSystem(const std::function<EngineSystem*()>& factory);
+  void AddSystem(const std::function<EngineSystem*()>& factory);
   void ApplySettings();
   void ExecuteTerminalLine();
 
@@ -115,12 +110,7 @@ class Engine {
   Profiler profiler_;
   CommandDispatcher dispatcher_;
   InputFocus inputFocus_;
-  Input* input_ = nullptr;
-  Graphics* graphics_ = nullptr;
-  AI* ai_ = nullptr;
-  Sound* sound_ = nullptr;
-  Physics* physics_ = nullptr;
-  Logic* logic_ = nullptr;
+  SystemSlots slots_;
   std::vector<ClassMessageTable*> messageTables_;
   std::list<EngineSystem*> systems_;
 

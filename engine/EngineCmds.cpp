@@ -1,6 +1,5 @@
 #include "engine/EngineCmds.h"
 
-#include "ai/AI.h"
 #include "engine/Engine.h"
 #include "engine/EngineSystem.h"
 

@@ -1,7 +1,6 @@
 #include "engine/Engine.h"
 #include "engine/EngineSystem.h"
 #include "engine/MainWindow.h"
-#include "graphics/Graphics.h"
 #include "platform/core/Terminal.h"
 
 void Engine::Run() {
@@ -29,7 +28,7 @@ bool Engine::RunFrame() {
   messageQueue_.Update();
 
   profiler_.Start("Rendering");
-  if (graphics_) graphics_->Render();
+  for (EngineSystem* system : systems_) system->Render();
   profiler_.Stop("Rendering");
   profiler_.Report();
   return true;

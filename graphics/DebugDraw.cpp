@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "graphics/Effect.h"
-#include "graphics/Frustum.h"
+#include "platform/math/Frustum.h"
 #include "platform/math/Matrix.h"
 #include "platform/render/Buffers.h"
 #include "platform/render/RenderDevice.h"
@@ -92,7 +92,8 @@ struct DebugDraw::Mesh {
   uint32_t triangles;
 };
 
-DebugDraw::DebugDraw(const bool& drawShapes, const Frustum& frustum) : drawShapes_(drawShapes), frustum_(frustum) {}
+DebugDraw::DebugDraw(const bool& drawShapes, const platform::Frustum& frustum)
+    : drawShapes_(drawShapes), frustum_(frustum) {}
 
 DebugDraw::~DebugDraw() = default;
 

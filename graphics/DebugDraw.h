@@ -7,13 +7,13 @@
 #include "platform/math/Vector.h"
 
 namespace platform {
+class Frustum;
 class RenderDevice;
 class Texture;
 class VertexBuffer;
 class IndexBuffer;
 }  // namespace platform
 class Effect;
-class Frustum;
 
 // Coloured lines, spheres and boxes that any part of the program queues for the current frame
 // (physics shapes, the AI's graphs and paths, the camera-path editor). Nothing is stored while
@@ -31,7 +31,7 @@ class DebugDraw {
 
   // `drawShapes` is the "Draw Shapes" switch; boxes are tested against `frustum` as it stands
   // when they are added.
-  DebugDraw(const bool& drawShapes, const Frustum& frustum);
+  DebugDraw(const bool& drawShapes, const platform::Frustum& frustum);
   ~DebugDraw();
   DebugDraw(const DebugDraw&) = delete;
   DebugDraw& operator=(const DebugDraw&) = delete;
@@ -67,7 +67,7 @@ class DebugDraw {
                  const platform::Texture* placeholder);
 
   const bool& drawShapes_;
-  const Frustum& frustum_;
+  const platform::Frustum& frustum_;
   // Allocated on the first line: a frame that draws none costs no memory.
   std::unique_ptr<LineVertex[]> lines_;
   int32_t vertexCount_ = 0;

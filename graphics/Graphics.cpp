@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "engine/Engine.h"
+#include "engine/SystemSlots.h"
 #include "graphics/GameView.h"
 #include "graphics/GraphicsCommand.h"
 #include "graphics/VideoPlayer.h"
@@ -14,7 +15,7 @@
 #include "graphics/ModelEnt.h"
 #include "graphics/PhysicsDebugView.h"
 #include "graphics/RecordFields.h"
-#include "map/MapRenderer.h"
+#include "graphics/MapRenderer.h"
 #include "graphics/gui/GUI.h"
 #include "input/Input.h"
 #include "sound/Sound.h"
@@ -29,6 +30,10 @@ void Graphics::RegisterTypes() {
   RegisterEntityClass<GUICommand>("GraphicsLog");
   ModelEnt::RegisterClass();
 }
+
+void Graphics::TakeSlot(SystemSlots& slots) { slots.graphics = this; }
+
+void Graphics::Started() { panel_->Build(); }
 
 void Graphics::Init() {
   Engine* engine = Engine::Get();
@@ -290,7 +295,8 @@ void Graphics::Render() {
   gui_.DrawCursor();
   panel_->Draw();
   sprite->End();
-  Engine::Get()->GetConsole()->Draw();
+  Engine::Get()->GetConsole()->Draw(
+      [this](const std::string& text, int x, int y, uint32_t argb) { DrawConsoleText(text, x, y, argb); });
   hud_.ComposeWhiteFade();
   device->Present();
   numModels_ = 0;

@@ -8,7 +8,6 @@
 #include "engine/EngineSystem.h"
 #include "entity/EntityManager.h"
 #include "graphics/EffectManager.h"
-#include "graphics/Frustum.h"
 #include "graphics/GraphicsConfig.h"
 #include "graphics/DebugDraw.h"
 #include "graphics/GraphicsDevice.h"
@@ -22,6 +21,7 @@
 #include "platform/core/FolderWatch.h"
 #include "graphics/gui/GraphicsGUI.h"
 #include "graphics/gui/GraphicsHUD.h"
+#include "platform/math/Frustum.h"
 #include "platform/math/Matrix.h"
 
 using FontManager = ResourceManager<platform::Font>;
@@ -51,9 +51,12 @@ class Graphics : public EngineSystem {
   void Shutdown() override;
   void Update() override;
   std::string GetName() override { return "Graphics"; }
+  void TakeSlot(SystemSlots& slots) override;
+  // Builds the debug-variable panel from every variable the systems bound while starting.
+  void Started() override;
 
   // Draws and presents one frame.
-  void Render();
+  void Render() override;
 
   // The device and what was made with it; null before Init and after Shutdown.
   platform::RenderDevice* GetDevice() { return device_.Get(); }
@@ -76,7 +79,7 @@ class Graphics : public EngineSystem {
   void CountModel() { ++numModels_; }
   platform::Texture* GetPlaceholderTexture() { return placeholderTexture_; }
   platform::Texture* GetShadowTexture() { return shadowTexture_; }
-  Frustum& GetFrustum() { return frustum_; }
+  platform::Frustum& GetFrustum() { return frustum_; }
   const GraphicsConfig& GetConfig() const { return config_; }
 
   // The stand-in for textures that fail to load.
@@ -187,7 +190,7 @@ class Graphics : public EngineSystem {
   platform::Texture* shadowTexture_ = nullptr;
   platform::Texture* loadingTexture_ = nullptr;
 
-  Frustum frustum_;
+  platform::Frustum frustum_;
   std::unique_ptr<DebugDraw> debugDraw_;
   std::unique_ptr<PhysicsDebugView> physicsView_;
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "map/MapRenderer.h"
+#include "graphics/MapRenderer.h"
 
 class BspMap;
 

@@ -3,9 +3,9 @@
 #include "engine/Engine.h"
 #include "graphics/Camera.h"
 #include "graphics/DebugDraw.h"
-#include "graphics/Frustum.h"
 #include "graphics/Graphics.h"
 #include "physics/Physics.h"
+#include "platform/math/Frustum.h"
 
 void PhysicsDebugView::AddDebugLine(const platform::Vector3& start, const platform::Vector3& end, uint32_t argb) {
   if (DebugDraw* debug = graphics_.GetDebugDraw()) debug->AddLine(start.x, start.y, start.z, end.x, end.y, end.z, argb);
@@ -19,8 +19,8 @@ void PhysicsDebugView::AddDebugBox(const platform::Vector3& centre, const platfo
                                    const platform::Quaternion& orientation, uint32_t argb) {
   DebugDraw* debug = graphics_.GetDebugDraw();
   if (!debug) return;
-  Frustum& frustum = graphics_.GetFrustum();
-  const Frustum held = frustum;
+  platform::Frustum& frustum = graphics_.GetFrustum();
+  const platform::Frustum held = frustum;
   if (const Camera* camera = graphics_.GetActiveCamera()) {
     const platform::Vector3 at = camera->position + camera->direction;
     platform::Matrix viewProjection =

@@ -2,12 +2,22 @@
 
 #include "engine/Engine.h"
 #include "engine/MainWindow.h"
+#include "entity/Entity.h"
+#include "input/ControlMap.h"
+#include "input/TextInput.h"
+#include "input/WinConsoleInput.h"
 #include "platform/input/SdlInput.h"
 
 using platform::InputResult;
 
 namespace {
 void LogInput(const std::string& text, unsigned severity) { Engine::Get()->GetLog()->Write("InputLog", text, severity); }
+
+// The engine's input focus turns schemes on and off through this: the components are ours.
+void SwitchInputComponents(Entity* entity, bool on) {
+  if (auto* map = static_cast<ControlMap*>(entity->GetComponent(kControlMapComponent))) map->SetActive(on);
+  if (auto* text = static_cast<TextInput*>(entity->GetComponent(kTextInputComponent))) text->SetActive(on);
+}
 }  // namespace
 
 Input::Input(InputBackendFactory backendFactory) : backendFactory_(std::move(backendFactory)) {
@@ -23,7 +33,10 @@ KeyNames& Input::GetKeyNames() {
   return table;
 }
 
+void Input::RegisterTypes() { RegisterEntityClass<WinConsoleInput>("EngineLog"); }
+
 void Input::Init() {
+  Engine::Get()->GetInputFocus()->SetSwitch(&SwitchInputComponents);
   Engine::Get()->GetConsole()->AppendText("Starting").AppendText(GetName()).Flush(Console::kWhite);
   keyboard_.records.resize(BufferSize("keyboardBufferSize", config_.keyboardBufferSize));
   mouse_.records.resize(BufferSize("mouseBufferSize", config_.mouseBufferSize));
@@ -79,6 +92,7 @@ bool Input::SetUpDevices() {
 }
 
 void Input::Shutdown() {
+  Engine::Get()->GetInputFocus()->SetSwitch(nullptr);
   ready_ = false;
   for (Device* d : {&keyboard_, &mouse_}) {
     if (d->device) d->device->Unacquire();

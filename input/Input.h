@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/EngineSystem.h"
+#include "engine/SystemSlots.h"
 #include "input/InputConfig.h"
 #include "input/KeyNames.h"
 #include "platform/input/InputDevice.h"
@@ -29,11 +30,13 @@ class Input : public EngineSystem {
   explicit Input(InputBackendFactory backendFactory = {});
   ~Input() override;
 
-  void RegisterTypes() override {}
+  // The console's key scheme: the engine's console window creates it when it starts.
+  void RegisterTypes() override;
   void Init() override;
   void Shutdown() override;
   void Update() override;
   std::string GetName() override { return "Input"; }
+  void TakeSlot(SystemSlots& slots) override { slots.input = this; }
 
   void RegisterControlMap(ControlMap* map) { controlMaps_.push_back(map); }
   void UnregisterControlMap(ControlMap* map) { controlMaps_.remove(map); }

@@ -3,7 +3,9 @@
 #include <functional>
 #include <string>
 
+#include "engine/CurrentMapSource.h"
 #include "engine/EngineSystem.h"
+#include "engine/SystemSlots.h"
 #include "entity/EntityManager.h"
 #include "entity/MessageArgs.h"
 #include "graphics/GameView.h"
@@ -18,6 +20,7 @@
 #include "logic/RoundRules.h"
 #include "logic/Tally.h"
 #include "player/LogicServices.h"
+#include "sound/SoundGameView.h"
 
 class BspMap;
 class Entity;
@@ -28,8 +31,14 @@ inline constexpr const char* kLogicConfigPath = "Data/LogicConfig.xml";
 // commands, the control schemes and which of them has the input focus, the thief under control,
 // the menu flow, the museum's maps, the game start, the round and its rules, the in-game
 // commands, the end-of-round tally, and the running game's entities by class. The thieves,
-// level entities and AI reach it as LogicServices, the graphics as GameView and HudGame.
-class Logic : public EngineSystem, public GameView, public LogicServices, public HudGame {
+// level entities and AI reach it as LogicServices, the graphics as GameView and HudGame, the
+// sound as its SoundGameView and the engine as the holder of the current map.
+class Logic : public EngineSystem,
+              public GameView,
+              public LogicServices,
+              public HudGame,
+              public SoundGameView,
+              public CurrentMapSource {
  public:
   // The game's entity classes come from the program that composes the systems: registering
   // them here would tie the game logic to every folder that defines one.
@@ -42,6 +51,11 @@ class Logic : public EngineSystem, public GameView, public LogicServices, public
   // Starts a requested game, runs the round and applies the rules to every thief.
   void Update() override;
   std::string GetName() override { return "Logic"; }
+  void TakeSlot(SystemSlots& slots) override {
+    slots.logic = this;
+    slots.currentMap = this;
+  }
+  BspMap* CurrentMap() override { return &GetCurrentMap(); }
 
   // The permanent "LogicCmds" entity; null before Init and after the entities are deleted.
   Entity* GetCommandEntity() const { return commandEntity_.Get(); }

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "map/BspData.h"
+#include "map/ClusterMap.h"
 #include "map/LeafFinder.h"
 #include "map/MapRenderData.h"
-#include "physics/PhysicsSeams.h"
 #include "platform/math/Vector.h"
 
 class MapEntityPlacer;

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
-#include "graphics/Frustum.h"
 #include "map/MapGeometry.h"
+#include "platform/math/Frustum.h"
 
 struct VisibleFaceWalk::Walk {
   const BspData& map;
   const std::vector<TextureRenderFlags>& flags;
-  const Frustum& frustum;
+  const platform::Frustum& frustum;
   const platform::Vector3& eye;
   int32_t cluster;
   std::vector<uint8_t>& queued;
@@ -48,7 +48,7 @@ struct VisibleFaceWalk::Walk {
 };
 
 void VisibleFaceWalk::Collect(const BspData& map, const std::vector<TextureRenderFlags>& flags,
-                              const Frustum& frustum, const platform::Vector3& eye, int32_t cameraCluster,
+                              const platform::Frustum& frustum, const platform::Vector3& eye, int32_t cameraCluster,
                               std::vector<uint8_t>& queued) {
   lists_.swap(previous_);
   lists_.resize(flags.size());

@@ -6,7 +6,9 @@
 #include "map/MapTextures.h"
 #include "platform/math/Vector.h"
 
+namespace platform {
 class Frustum;
+}  // namespace platform
 
 // One face waiting to be drawn and the leaf that queued it.
 struct QueuedFace {
@@ -24,7 +26,7 @@ class VisibleFaceWalk {
  public:
   // Empties the lists and walks the tree from node 0 seen from `eye` in `cameraCluster`.
   // `queued` holds one mark per face; `flags` one entry per map texture.
-  void Collect(const BspData& map, const std::vector<TextureRenderFlags>& flags, const Frustum& frustum,
+  void Collect(const BspData& map, const std::vector<TextureRenderFlags>& flags, const platform::Frustum& frustum,
                const platform::Vector3& eye, int32_t cameraCluster, std::vector<uint8_t>& queued);
 
   const std::vector<std::vector<QueuedFace>>& Lists() const { return lists_; }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/EngineSystem.h"
+#include "engine/SystemSlots.h"
 #include "physics/CameraPathFollower.h"
 #include "physics/InterpNodes.h"
 #include "physics/PhysicsSettings.h"
@@ -53,6 +54,7 @@ class Physics : public EngineSystem {
   void Shutdown() override;
   void Update() override;
   std::string GetName() override { return "Physics"; }
+  void TakeSlot(SystemSlots& slots) override { slots.physics = this; }
 
   // Lets the world gather its debug geometry and hands it to the graphics as lines.
   void DrawDebug();

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "entity/Entity.h"
+#include "map/ClusterMap.h"
 #include "physics/ClusterInfo.h"
 #include "physics/PhysicalComp.h"
 #include "physics/Physics.h"

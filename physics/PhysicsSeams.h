@@ -5,9 +5,10 @@
 #include "platform/math/Vector.h"
 
 // What the physics system asks of its neighbours without linking them: the graphics draw debug
-// shapes and tell where the active camera is, the current map answers cluster questions, and
-// a camera component is moved along a path. Each neighbour implements its interface and hands
-// it to Physics; until then physics draws nothing, finds cluster 0 and moves no camera.
+// shapes and tell where the active camera is, the current map answers cluster questions
+// (map/ClusterMap.h), and a camera component is moved along a path. Each neighbour implements
+// its interface and hands it to Physics; until then physics draws nothing, finds cluster 0 and
+// moves no camera.
 
 // Debug shapes are queued only while the graphics' debug drawing is switched on: the
 // implementation decides, physics always calls.
@@ -20,15 +21,6 @@ class PhysicsGraphics {
   virtual void AddDebugSphere(const platform::Vector3& centre, float radius, uint32_t argb) = 0;
   // The active camera's reference position, or null when no camera is active.
   virtual const platform::Vector3* GetCameraReference() = 0;
-};
-
-// The current map's leaf and cluster lookups.
-class ClusterMap {
- public:
-  virtual ~ClusterMap() = default;
-  // The cluster of the leaf holding the point; 0 when the map is not loaded.
-  virtual int32_t GetClusterAt(const platform::Vector3& point) const = 0;
-  virtual void UpdateCameraCluster(const platform::Vector3* cameraReference) = 0;
 };
 
 // The camera that a path moves: its position and look direction are written.

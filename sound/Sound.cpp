@@ -3,10 +3,10 @@
 #include <cfloat>
 
 #include "engine/Engine.h"
-#include "logic/Logic.h"
 #include "map/MapEntityClasses.h"
 #include "map/StringList.h"
 #include "sound/SoundEmitter.h"
+#include "sound/SoundGameView.h"
 
 using platform::sound::Result;
 
@@ -71,8 +71,7 @@ void Sound::Shutdown() {
 
 void Sound::Update() {
   if (IsSilent()) return;
-  Logic* logic = Engine::Get()->GetLogic();
-  if (Entity* player = logic ? logic->GetPlayerEntity() : nullptr) FollowPlayer(player);
+  if (Entity* player = game_ ? game_->GetPlayerEntity() : nullptr) FollowPlayer(player);
   system_.Update();
 }
 

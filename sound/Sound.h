@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/EngineSystem.h"
+#include "engine/SystemSlots.h"
 #include "platform/math/Vector.h"
 #include "platform/sound/System.h"
 #include "sound/SoundConfig.h"
@@ -14,6 +15,7 @@
 
 class Entity;
 class SoundEmitter;
+class SoundGameView;
 
 // Positions and directions go to the sound library in the world's own frame (z up); the
 // library turns them into its own axes in one place.
@@ -39,6 +41,7 @@ class Sound : public EngineSystem {
   void Shutdown() override;
   void Update() override;
   std::string GetName() override { return "Sound"; }
+  void TakeSlot(SystemSlots& slots) override { slots.sound = this; }
 
   // Fire-and-forget plays of a sound of the list. A 3D sound is placed at the entity's
   // "Physical" position; a 2D one plays unplaced either way.
@@ -53,6 +56,8 @@ class Sound : public EngineSystem {
   void PlayNearestEmitter(Entity* entity);
 
   void SetGameStarted() { gameStarted_ = true; }
+  // The game whose controlled player the listener follows; null: the listener stays put.
+  void SetGameView(SoundGameView* game) { game_ = game; }
   // True when the library did not start: the system plays nothing for the whole run.
   bool IsSilent() const { return createResult_ != platform::sound::Result::kOk; }
 
@@ -88,6 +93,7 @@ class Sound : public EngineSystem {
   SoundDirectory directory_{config_, files_};
   float nearestTimer_ = 0.0f;
   bool gameStarted_ = false;
+  SoundGameView* game_ = nullptr;
   std::list<SoundEmitter*> emitters_;
   std::unique_ptr<SoundEmitter> musicEmitter_;
   std::unique_ptr<SoundEmitter> moneyEmitter_;

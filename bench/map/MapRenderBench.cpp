@@ -16,8 +16,8 @@
 #include <string>
 
 #include "bench/graphics/GraphicsRun.h"
+#include "graphics/MapRenderer.h"
 #include "map/BspMap.h"
-#include "map/MapRenderer.h"
 #include "platform/core/Files.h"
 #include "tests/map/ZipArchive.h"
 
@@ -44,7 +44,7 @@ class Scene {
   }
 
   // The map step of a frame seen from `eye` along `look`.
-  MapDrawStats Draw(const Vector3& eye, const Vector3& look, const Frustum& frustum) {
+  MapDrawStats Draw(const Vector3& eye, const Vector3& look, const platform::Frustum& frustum) {
     const platform::Matrix view = platform::MatrixLookAtLH(eye, eye + look, {0, 0, 1});
     Effect* effect = graphics->GetEffectManager()->Get(graphics->GetMapEffectName());
     effect->SetViewProjection(view, graphics->GetProjection());
@@ -52,9 +52,9 @@ class Scene {
     return renderer->Draw(*effect, MapView{frustum, eye, look, true});
   }
 
-  Frustum ViewFrustum(const Vector3& eye, const Vector3& look) {
+  platform::Frustum ViewFrustum(const Vector3& eye, const Vector3& look) {
     platform::Matrix viewProjection = platform::MatrixLookAtLH(eye, eye + look, {0, 0, 1}) * graphics->GetProjection();
-    Frustum frustum;
+    platform::Frustum frustum;
     frustum.Build(viewProjection);
     return frustum;
   }
@@ -88,7 +88,7 @@ constexpr const char* kLargeMap = "czest2ctf.bsp";  // 6,888 faces, 51,252 verti
 void BM_VisibleFaceWalk(benchmark::State& state) {
   Scene scene;
   scene.Load(ThirdPartyMap(kFiveThousandFaces));
-  const Frustum everything;
+  const platform::Frustum everything;
   const Vector3 eye = Centre(scene.map);
   MapRenderData& data = scene.map.GetRenderData();
   VisibleFaceWalk walk;
@@ -103,7 +103,7 @@ BENCHMARK(BM_VisibleFaceWalk)->Unit(benchmark::kMillisecond);
 void BM_WalkAndSubmit(benchmark::State& state) {
   Scene scene;
   scene.Load(ThirdPartyMap(kFiveThousandFaces));
-  const Frustum everything;
+  const platform::Frustum everything;
   const Vector3 eye = Centre(scene.map);
   MapDrawStats stats;
   for (auto _ : state) stats = scene.Draw(eye, {1, 0, 0}, everything);
@@ -117,7 +117,7 @@ BENCHMARK(BM_WalkAndSubmit)->Unit(benchmark::kMillisecond);
 void BM_WalkAndSubmitMoving(benchmark::State& state) {
   Scene scene;
   scene.Load(ThirdPartyMap(kFiveThousandFaces));
-  const Frustum everything;
+  const platform::Frustum everything;
   const BspModel& world = scene.map.Data().models.at(0);
   const Vector3 step{(world.maxs[0] - world.mins[0]) / 4, 0, 0};
   const Vector3 eyes[2] = {Centre(scene.map) - step, Centre(scene.map) + step};
@@ -137,7 +137,7 @@ void MapFrame(benchmark::State& state, const std::vector<uint8_t>& bytes, Vector
   Scene scene;
   scene.Load(bytes);
   if (eye.x == 0 && eye.y == 0 && eye.z == 0) eye = Centre(scene.map);
-  const Frustum frustum = scene.ViewFrustum(eye, look);
+  const platform::Frustum frustum = scene.ViewFrustum(eye, look);
   platform::RenderDevice* device = scene.graphics->GetDevice();
   int32_t faces = 0;
   for (auto _ : state) {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/GameClasses.h"
+#include "app/Systems.h"
 #include "engine/Engine.h"
 #include "logic/Logic.h"
 #include "sound/Sound.h"
@@ -66,6 +67,7 @@ void UpdateWithVoicesAndStreams(benchmark::State& state, const std::string& musi
   engine->Init(SystemFactories{idle("AI"),
                                [] { return new Sound([](platform::sound::System& s) { return s.InitLoopback(128, kRate); }); },
                                idle("Graphics"), idle("Input"), idle("Physics"), [] { return new Logic(RegisterGameClasses); }});
+  ConnectGameSystems(*engine);
   Sound* sound = engine->GetSound();
   EntityManager* entities = engine->GetEntityManager();
   // Emitters serve as plain bodies in the world: the places sounds play at, and the thief.

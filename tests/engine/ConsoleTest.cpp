@@ -79,3 +79,42 @@ TEST_F(ConsoleView, ComposedLinesPutABlankBeforeEveryItem) {
   EXPECT_EQ(ConsoleWindow::ColourOf(2), 0xFFB34D99u);
   EXPECT_EQ(ConsoleWindow::ColourOf(99), ConsoleWindow::ColourOf(0));
 }
+
+// What the graphics system is asked to draw: the shown lines top-down in their colours, then
+// the command line two lines below the last; nothing while hidden.
+TEST_F(ConsoleView, DrawingPaintsTheShownLinesAndTheCommandLineBelowThem) {
+  struct Painted {
+    std::string text;
+    int x, y;
+    uint32_t argb;
+    bool operator==(const Painted&) const = default;
+  };
+  std::vector<Painted> painted;
+  const ConsoleTextPainter paint = [&painted](const std::string& text, int x, int y, uint32_t argb) {
+    painted.push_back({text, x, y, argb});
+  };
+  con()->Draw(paint);
+  EXPECT_TRUE(painted.empty()) << "hidden";
+
+  con()->ToggleVisible();
+  PrintLines(40);
+  con()->Print("last", Console::kRed);
+  con()->OnChar(13);
+  con()->OnChar('a');
+  con()->Draw(paint);
+  ASSERT_EQ(painted.size(), size_t(ConsoleWindow::kShownLines) + 1);
+  EXPECT_EQ(painted.front(), (Painted{"line 12", 10, 10, ConsoleWindow::ColourOf(0)}));
+  const int lastTop = 10 + (ConsoleWindow::kShownLines - 1) * ConsoleWindow::kLineHeight;
+  EXPECT_EQ(painted[ConsoleWindow::kShownLines - 1], (Painted{"last", 10, lastTop, ConsoleWindow::ColourOf(1)}));
+  EXPECT_EQ(painted.back(), (Painted{"a", 10, lastTop + 3 * ConsoleWindow::kLineHeight, ConsoleWindow::kInputColour}));
+}
+
+// The console's keys come from the input system; the stand-ins here have none, and the
+// console starts without a key scheme rather than with an error.
+TEST_F(ConsoleView, WithoutAnInputSystemTheConsoleTakesNoKeysAndReportsNothing) {
+  EXPECT_EQ(win()->InputEntity(), nullptr);
+  for (const auto& [text, colour] : win()->Lines()) EXPECT_EQ(text.find("Could not allocate"), std::string::npos);
+  EXPECT_EQ(Engine::Get()->GetInput(), nullptr);
+  EXPECT_EQ(Engine::Get()->GetGraphics(), nullptr);
+  EXPECT_EQ(Engine::Get()->GetCurrentMap(), nullptr) << "no game logic, no current map";
+}

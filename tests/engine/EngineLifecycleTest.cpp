@@ -51,7 +51,13 @@ TEST_F(Lifecycle, EveryPhaseCallsTheSystemsInListOrder) {
   EXPECT_EQ(Calls("RegisterTypes"), kOrder);
   EXPECT_EQ(Calls("Init"), kOrder);
   EXPECT_EQ(Calls("Update"), kOrder);
+  EXPECT_EQ(Calls("Started"), kOrder);
+  EXPECT_EQ(Calls("Render"), kOrder);
   EXPECT_EQ(Calls("Shutdown"), kOrder);
+  // Started follows the last start-up; the frame is drawn after the last update.
+  auto at = [this](const char* call) { return std::find(journal.begin(), journal.end(), call) - journal.begin(); };
+  EXPECT_LT(at("Logic.Init"), at("AI.Started"));
+  EXPECT_LT(at("Logic.Update"), at("AI.Render"));
   EXPECT_EQ(Calls("Destroy"), (std::vector<std::string>{"Mortal", "AI", "Sound", "Graphics", "Input", "Physics",
                                                          "Logic"}));
   // Every entity is gone before the first system shuts down.

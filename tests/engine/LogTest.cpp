@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include "engine/ConsoleWindow.h"
-#include "engine/WinConsoleInput.h"
 #include "tests/support/EngineFixture.h"
 
 class Logs : public EngineFixture {};
@@ -25,7 +24,6 @@ TEST_F(Logs, NotesAndErrorsWaitForTheConsoleWindowInOrder) {
   e->GetLog()->Write("EngineLog", "an error", 2);
   e->GetLog()->Write("EngineLog", "file only", 0);
   ASSERT_EQ(e->GetConsole()->PendingLines().size(), 2u);
-  RegisterEntityClass<WinConsoleInput>("EngineLog");
   e->GetConsole()->Init();
   EXPECT_TRUE(e->GetConsole()->PendingLines().empty());
   const auto& lines = e->GetConsole()->GetWindow()->Lines();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/DebugDraw.h"
-#include "graphics/Frustum.h"
+#include "platform/math/Frustum.h"
 #include "tests/graphics/GoldenImage.h"
 #include "tests/graphics/GraphicsFixture.h"
 
@@ -12,8 +12,8 @@ using platform::Matrix;
 // Looking at the origin from 300 units south and 100 up, z up.
 const Matrix kView = platform::MatrixLookAtLH({0, -300, 100}, {0, 0, 0}, {0, 0, 1});
 
-Frustum ViewFrustum(const Matrix& projection) {
-  Frustum frustum;
+platform::Frustum ViewFrustum(const Matrix& projection) {
+  platform::Frustum frustum;
   Matrix viewProjection = kView * projection;
   frustum.Build(viewProjection);
   return frustum;
@@ -21,7 +21,7 @@ Frustum ViewFrustum(const Matrix& projection) {
 
 TEST(DebugDrawTest, NothingIsStoredWhileDrawShapesIsOff) {
   bool drawShapes = false;
-  Frustum frustum;
+  platform::Frustum frustum;
   DebugDraw debug(drawShapes, frustum);
   debug.AddLine(0, 0, 0, 1, 1, 1, 0xFFFF0000);
   debug.AddSphere(0, 0, 0, 5, 0xFF00FF00);
@@ -37,7 +37,7 @@ TEST(DebugDrawTest, NothingIsStoredWhileDrawShapesIsOff) {
 
 TEST(DebugDrawTest, LinesPastTheStoreAreDroppedNotWrittenBeyondIt) {
   bool drawShapes = true;
-  Frustum frustum;
+  platform::Frustum frustum;
   DebugDraw debug(drawShapes, frustum);
   const int32_t lines = DebugDraw::kMaxLineVertices / 2;
   for (int32_t i = 0; i < lines + 10; ++i) debug.AddLine(0, 0, float(i), 1, 0, float(i), 0xFFFFFFFF);
@@ -46,7 +46,7 @@ TEST(DebugDrawTest, LinesPastTheStoreAreDroppedNotWrittenBeyondIt) {
 
 TEST(DebugDrawTest, ABoxOutsideTheViewIsNeverQueued) {
   bool drawShapes = true;
-  const Frustum frustum = ViewFrustum(platform::MatrixPerspectiveFovLH(0.8f, 4.0f / 3.0f, 1.0f, 5000.0f));
+  const platform::Frustum frustum = ViewFrustum(platform::MatrixPerspectiveFovLH(0.8f, 4.0f / 3.0f, 1.0f, 5000.0f));
   DebugDraw debug(drawShapes, frustum);
   debug.AddBox(0, -1000, 0, 10, 10, 10, 0, 0, 0, 1, 0xFFFFFFFF);  // behind the eye
   EXPECT_EQ(debug.ShapeCount(), 0u);
@@ -61,7 +61,7 @@ TEST_F(DebugDrawFrameTest, LinesSpheresAndBoxesMatchTheirReferenceImage) {
   StartGraphics();
   platform::RenderDevice& device = *graphics->GetDevice();
   bool drawShapes = true;
-  const Frustum frustum = ViewFrustum(graphics->GetProjection());
+  const platform::Frustum frustum = ViewFrustum(graphics->GetProjection());
   DebugDraw debug(drawShapes, frustum);
   debug.CreateMeshes(device);
   Effect* cel = graphics->GetEffectManager()->Get("CelShader");

@@ -9,6 +9,17 @@
 #include "platform/render/PngFile.h"
 #include "platform/render/RenderDevice.h"
 
+double AlikeShare(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int tolerance) {
+  if (a.size() != b.size() || a.empty()) return 0.0;
+  size_t alike = 0;
+  for (size_t i = 0; i < a.size(); i += 4) {
+    bool close = true;
+    for (size_t c = 0; c < 3; ++c) close = close && std::abs(int(a[i + c]) - int(b[i + c])) <= tolerance;
+    alike += close;
+  }
+  return double(alike) / double(a.size() / 4);
+}
+
 bool MatchesGolden(platform::RenderDevice& device, const std::string& name, int tolerance, double share,
                    std::string* message) {
   device.SetRenderTarget(nullptr);
@@ -18,16 +29,8 @@ bool MatchesGolden(platform::RenderDevice& device, const std::string& name, int 
   platform::ImageData expected;
   std::string error;
   const std::optional<std::vector<uint8_t>> file = platform::ReadFileBytes(reference);
-  size_t alike = 0;
-  if (file && platform::DecodeImage(*file, &expected, &error) && expected.levels[0].bytes.size() == actual.size()) {
-    const std::vector<uint8_t>& want = expected.levels[0].bytes;
-    for (size_t i = 0; i < actual.size(); i += 4) {
-      bool close = true;
-      for (size_t c = 0; c < 3; ++c) close = close && std::abs(int(actual[i + c]) - int(want[i + c])) <= tolerance;
-      alike += close;
-    }
-  }
-  const double found = double(alike) / double(actual.size() / 4);
+  const bool decoded = file && platform::DecodeImage(*file, &expected, &error);
+  const double found = decoded ? AlikeShare(actual, expected.levels[0].bytes, tolerance) : 0.0;
   if (found >= share) return true;
   const std::string saved = std::string(VR_GENERATED_DIR) + "/../" + name + "_actual.png";
   platform::WritePng(saved, width, height, actual, false);

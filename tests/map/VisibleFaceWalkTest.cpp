@@ -3,8 +3,8 @@
 #include <cmath>
 #include <set>
 
-#include "graphics/Frustum.h"
 #include "map/VisibleFaceWalk.h"
+#include "platform/math/Frustum.h"
 #include "tests/map/MapTestSupport.h"
 
 namespace {
@@ -26,7 +26,7 @@ class VisibleFaceWalkTest : public MapFixture {
   }
 
   // Places the camera and walks with `frustum`, as a frame does.
-  void Walk(const platform::Vector3& eye, const Frustum& frustum = Frustum()) {
+  void Walk(const platform::Vector3& eye, const platform::Frustum& frustum = platform::Frustum()) {
     map.UpdateCameraCluster(&eye);
     if (!map.IsVisLocked())
       walk.Collect(map.Data(), map.GetRenderData().GetTextureFlags(), frustum, eye, map.GetCameraCluster(),
@@ -84,7 +84,7 @@ TEST_F(VisibleFaceWalkTest, TheViewFrustumCullsWhatIsBehindTheCamera) {
   platform::Matrix viewProjection =
       platform::MatrixLookAtLH(eye, eye + platform::Vector3{1, 0, 0}, {0, 0, 1}) *
       platform::MatrixPerspectiveFovLH(float(M_PI) / 4, 4.0f / 3.0f, 1.0f, 10000.0f);
-  Frustum frustum;
+  platform::Frustum frustum;
   frustum.Build(viewProjection);
   Walk(eye, frustum);
   const std::set<int32_t> clusters = QueuedClusters();
@@ -129,7 +129,7 @@ TEST_F(VisibleFaceWalkTest, AMapWithoutVisibilityDataShowsEveryLeafInTheFrustum)
   BspMap minimal;
   Load(minimal, contents, "novis.bsp");
   const platform::Vector3 eye{0, 0, 0};
-  walk.Collect(minimal.Data(), minimal.GetRenderData().GetTextureFlags(), Frustum(), eye, 1,
+  walk.Collect(minimal.Data(), minimal.GetRenderData().GetTextureFlags(), platform::Frustum(), eye, 1,
                minimal.GetRenderData().FaceQueued());
   size_t n = 0;
   for (const auto& list : walk.Lists()) n += list.size();
@@ -142,7 +142,7 @@ TEST_F(VisibleFaceWalkTest, ClipFacesAreNeverQueued) {
   BspMap minimal;
   Load(minimal, contents, "clip.bsp");
   const platform::Vector3 eye{0, 0, 0};
-  walk.Collect(minimal.Data(), minimal.GetRenderData().GetTextureFlags(), Frustum(), eye, -1,
+  walk.Collect(minimal.Data(), minimal.GetRenderData().GetTextureFlags(), platform::Frustum(), eye, -1,
                minimal.GetRenderData().FaceQueued());
   EXPECT_TRUE(walk.Lists()[0].empty());
 }

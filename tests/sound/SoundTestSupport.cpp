@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/GameClasses.h"
+#include "app/Systems.h"
 #include "engine/ConsoleWindow.h"
 #include "logic/Logic.h"
 
@@ -23,6 +24,7 @@ Sound* SoundTest::StartSound(Sound::Starter start) {
   systems.sound = [start] { return new Sound(start); };
   systems.logic = [] { return new Logic(RegisterGameClasses); };
   Engine::Instance()->Init(systems);
+  ConnectGameSystems(*Engine::Get());
   RegisterEntityClass<PlacedBody>(kSoundLog);
   sound = Engine::Get()->GetSound();
   return sound;

@@ -15,6 +15,8 @@ class RecordingSystem : public EngineSystem {
   void Init() override { journal_->push_back(name_ + ".Init"); }
   void Shutdown() override { journal_->push_back(name_ + ".Shutdown"); }
   void Update() override { journal_->push_back(name_ + ".Update"); }
+  void Started() override { journal_->push_back(name_ + ".Started"); }
+  void Render() override { journal_->push_back(name_ + ".Render"); }
   std::string GetName() override { return name_; }
 
  private:

@@ -1,4 +1,4 @@
-#include "engine/WinConsoleInput.h"
+#include "input/WinConsoleInput.h"
 
 #include "engine/Engine.h"
 

@@ -1,4 +1,4 @@
-#include "map/MapRenderer.h"
+#include "graphics/MapRenderer.h"
 
 #include <algorithm>
 #include <cmath>

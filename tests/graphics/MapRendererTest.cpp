@@ -7,13 +7,12 @@
 #include <set>
 #include <span>
 
+#include "graphics/MapRenderer.h"
 #include "map/BspMap.h"
-#include "map/MapRenderer.h"
 #include "map/StringList.h"
 #include "platform/core/Files.h"
-#include "platform/render/ImageData.h"
-#include "platform/render/PngFile.h"
 #include "platform/render/RenderDevice.h"
+#include "tests/graphics/GoldenImage.h"
 #include "tests/graphics/GraphicsFixture.h"
 #include "tests/map/TestMaps.h"
 #include "tests/map/ZipArchive.h"
@@ -48,7 +47,7 @@ class MapRendererTest : public GraphicsFixture {
     effect->SetViewProjection(view, graphics->GetProjection());
     effect->SetTransforms(platform::MatrixIdentity(), platform::MatrixIdentity());
     platform::Matrix viewProjection = view * graphics->GetProjection();
-    Frustum frustum;
+    platform::Frustum frustum;
     frustum.Build(viewProjection);
     map.UpdateCameraCluster(&eye);
     return renderer->Draw(*effect, MapView{frustum, eye, look, lightmaps});
@@ -68,32 +67,10 @@ class MapRendererTest : public GraphicsFixture {
 const Vector3 kHallEye{96, -64, 72};
 const Vector3 kHallLook{0.8f, -0.55f, -0.12f};
 
-// Share of pixels whose channels all lie within `tolerance` of the reference.
-double MatchingShare(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int tolerance) {
-  if (a.size() != b.size() || a.empty()) return 0.0;
-  size_t same = 0;
-  for (size_t i = 0; i < a.size(); i += 4) {
-    bool close = true;
-    for (size_t c = 0; c < 3; ++c) close = close && std::abs(int(a[i + c]) - int(b[i + c])) <= tolerance;
-    same += close;
-  }
-  return double(same) / double(a.size() / 4);
-}
-
-// The back buffer against the reference image of that name in tests/map/golden; on a mismatch
-// the frame is written beside the build for inspection.
-void ExpectMatchesReference(const std::vector<uint8_t>& actual, int width, int height, const std::string& name) {
-  const std::string reference = std::string(VR_SOURCE_DIR) + "/tests/map/golden/" + name + ".png";
-  platform::ImageData expected;
-  std::string error;
-  const std::optional<std::vector<uint8_t>> file = platform::ReadFileBytes(reference);
-  const bool decoded = file && platform::DecodeImage(*file, &expected, &error);
-  const double share = decoded ? MatchingShare(actual, expected.levels[0].bytes, 6) : 0.0;
-  if (share < 0.995) {
-    const std::string saved = std::string(VR_GENERATED_DIR) + "/../" + name + "_actual.png";
-    platform::WritePng(saved, width, height, actual, false);
-    ADD_FAILURE() << "the frame differs from " << reference << " (" << share * 100 << "% alike); it is in " << saved;
-  }
+// The back buffer against the reference image of that name.
+void ExpectMatchesReference(platform::RenderDevice& device, const std::string& name) {
+  std::string message;
+  EXPECT_TRUE(MatchesGolden(device, name, 6, 0.995, &message)) << message;
 }
 
 TEST_F(MapRendererTest, ARoomOfTheDemoMuseumMatchesItsReferenceImage) {
@@ -102,8 +79,7 @@ TEST_F(MapRendererTest, ARoomOfTheDemoMuseumMatchesItsReferenceImage) {
   const MapDrawStats stats = DrawFrom(kHallEye, kHallLook);
   EXPECT_GT(stats.faces, 0);
   EXPECT_EQ(stats.facesByLights[0], stats.faces) << "no flashlights: one technique";
-  ExpectMatchesReference(Screen(), graphics->GetDevice()->BackBufferWidth(), graphics->GetDevice()->BackBufferHeight(),
-                         "lobby_hall");
+  ExpectMatchesReference(*graphics->GetDevice(), "lobby_hall");
 }
 
 // Visibility locked in the Souvenir shop looking west down the corridor into the hall; then the
@@ -119,11 +95,10 @@ TEST_F(MapRendererTest, LockedVisibilityKeepsDrawingTheFacesOfItsMomentFromAnoth
   const MapDrawStats locked = DrawFrom(inEgypt, north);
   EXPECT_EQ(locked.faces, shop.faces) << "the same faces, whatever the camera sees now";
   const std::vector<uint8_t> lockedFrame = Screen();
-  ExpectMatchesReference(lockedFrame, graphics->GetDevice()->BackBufferWidth(),
-                         graphics->GetDevice()->BackBufferHeight(), "lobby_lockvis");
+  ExpectMatchesReference(*graphics->GetDevice(), "lobby_lockvis");
   map.SetLockVis(false);
   DrawFrom(inEgypt, north);
-  EXPECT_LT(MatchingShare(Screen(), lockedFrame, 6), 0.9) << "unlocked, the Egyptian room's walls are drawn";
+  EXPECT_LT(AlikeShare(Screen(), lockedFrame, 6), 0.9) << "unlocked, the Egyptian room's walls are drawn";
 }
 
 // Two flashlights in the hall: one on the floor ahead, one on the east wall, so faces take
@@ -138,8 +113,7 @@ TEST_F(MapRendererTest, FlashlitFacesMatchTheirReferenceImage) {
   EXPECT_GT(stats.facesByLights[1], 0);
   EXPECT_GT(stats.facesByLights[2], 0);
   EXPECT_EQ(stats.facesByLights[0] + stats.facesByLights[1] + stats.facesByLights[2], stats.faces);
-  ExpectMatchesReference(Screen(), graphics->GetDevice()->BackBufferWidth(), graphics->GetDevice()->BackBufferHeight(),
-                         "lobby_flashlights");
+  ExpectMatchesReference(*graphics->GetDevice(), "lobby_flashlights");
 }
 
 // Without flashlights the state changes only with texture and lightmap, so each pair the

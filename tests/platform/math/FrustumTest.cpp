@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "graphics/Frustum.h"
+#include "platform/math/Frustum.h"
 
 namespace {
 
+using platform::Frustum;
 using platform::Matrix;
 
 void ExpectPlane(const platform::Plane& p, float a, float b, float c, float d) {

@@ -1,17 +1,8 @@
-#include "input/InputFocus.h"
-
-#include "entity/Entity.h"
-#include "input/ControlMap.h"
-#include "input/TextInput.h"
-
-void InputFocus::Switch(Entity* entity, bool on) {
-  if (auto* map = static_cast<ControlMap*>(entity->GetComponent(kControlMapComponent))) map->SetActive(on);
-  if (auto* text = static_cast<TextInput*>(entity->GetComponent(kTextInputComponent))) text->SetActive(on);
-}
+#include "engine/InputFocus.h"
 
 void InputFocus::RegisterScheme(const std::string& name, Entity* entity) {
   schemes_[name] = EntityHandle(entity);
-  Switch(entity, false);
+  Turn(entity, false);
 }
 
 EntityHandle InputFocus::FindScheme(const std::string& name) {
@@ -28,15 +19,15 @@ void InputFocus::SetFocus(EntityHandle handle) {
   Entity* entity = handle.Get();
   if (!entity) return;
   for (const EntityHandle& h : focused_)
-    if (Entity* old = h.Get()) Switch(old, false);
+    if (Entity* old = h.Get()) Turn(old, false);
   std::vector<EntityHandle>().swap(focused_);
   focused_.push_back(handle);
-  Switch(entity, true);
+  Turn(entity, true);
 }
 
 void InputFocus::AddFocus(EntityHandle handle) {
   Entity* entity = handle.Get();
   if (!entity) return;
   focused_.push_back(handle);
-  Switch(entity, true);
+  Turn(entity, true);
 }

@@ -1,15 +1,17 @@
 #pragma once
 #include <cstdint>
 
-#include "map/MapFaceBatches.h"
+#include "graphics/MapFaceBatches.h"
+#include "graphics/MapGpuData.h"
 #include "map/MapFaceLights.h"
-#include "map/MapGpuData.h"
 #include "map/VisibleFaceWalk.h"
 #include "platform/math/Vector.h"
 
 class BspMap;
 class Effect;
+namespace platform {
 class Frustum;
+}
 class TextureManager;
 namespace platform {
 class RenderDevice;
@@ -17,7 +19,7 @@ class RenderDevice;
 
 // Where the map is seen from this frame.
 struct MapView {
-  const Frustum& frustum;
+  const platform::Frustum& frustum;
   platform::Vector3 eye;   // the active camera's reference position
   platform::Vector3 look;  // its look direction (billboards turn towards it)
   bool lightmaps = true;   // off: every face takes the full-light fallback

@@ -1,4 +1,4 @@
-#include "map/MapFaceBatches.h"
+#include "graphics/MapFaceBatches.h"
 
 #include <algorithm>
 #include <cstddef>

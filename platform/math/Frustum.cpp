@@ -1,29 +1,29 @@
-#include "graphics/Frustum.h"
+#include "platform/math/Frustum.h"
 
 #include <cmath>
 
-using platform::Vector3;
+namespace platform {
 
-void Frustum::Build(platform::Matrix& viewProjection) {
-  const std::optional<platform::Matrix> inverse = platform::MatrixInverse(viewProjection);
+void Frustum::Build(Matrix& viewProjection) {
+  const std::optional<Matrix> inverse = MatrixInverse(viewProjection);
   if (!inverse) return;
   viewProjection = *inverse;
   // The corners of the clip volume: x and y in {-1, 1}, depth in {0, 1}.
   Vector3 p[8];
   for (int i = 0; i < 8; ++i) {
     const Vector3 corner{(i & 1) ? 1.0f : -1.0f, (i & 2) ? 1.0f : -1.0f, (i & 4) ? 1.0f : 0.0f};
-    p[i] = platform::Vec3TransformCoord(corner, viewProjection);
+    p[i] = Vec3TransformCoord(corner, viewProjection);
   }
-  planes_[kNear] = platform::PlaneFromPoints(p[0], p[1], p[2]);
-  planes_[kFar] = platform::PlaneFromPoints(p[6], p[7], p[5]);
-  planes_[kLeft] = platform::PlaneFromPoints(p[2], p[6], p[4]);
-  planes_[kRight] = platform::PlaneFromPoints(p[7], p[3], p[5]);
-  planes_[kTop] = platform::PlaneFromPoints(p[2], p[3], p[6]);
-  planes_[kBottom] = platform::PlaneFromPoints(p[1], p[0], p[4]);
+  planes_[kNear] = PlaneFromPoints(p[0], p[1], p[2]);
+  planes_[kFar] = PlaneFromPoints(p[6], p[7], p[5]);
+  planes_[kLeft] = PlaneFromPoints(p[2], p[6], p[4]);
+  planes_[kRight] = PlaneFromPoints(p[7], p[3], p[5]);
+  planes_[kTop] = PlaneFromPoints(p[2], p[3], p[6]);
+  planes_[kBottom] = PlaneFromPoints(p[1], p[0], p[4]);
 }
 
 bool Frustum::TestBox(float cx, float cy, float cz, float ex, float ey, float ez) const {
-  for (const platform::Plane& q : planes_) {
+  for (const Plane& q : planes_) {
     const float s = q.a * cx + q.b * cy + q.c * cz + q.d;
     const float r = std::fabs(q.a) * ex + std::fabs(q.b) * ey + std::fabs(q.c) * ez;
     if (s + r < 0) return false;
@@ -32,8 +32,10 @@ bool Frustum::TestBox(float cx, float cy, float cz, float ex, float ey, float ez
 }
 
 bool Frustum::TestSphere(float cx, float cy, float cz, float radius) const {
-  for (const platform::Plane& q : planes_) {
+  for (const Plane& q : planes_) {
     if (q.a * cx + q.b * cy + q.c * cz + q.d < -radius) return false;
   }
   return true;
 }
+
+}  // namespace platform

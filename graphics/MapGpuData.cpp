@@ -1,4 +1,4 @@
-#include "map/MapGpuData.h"
+#include "graphics/MapGpuData.h"
 
 #include <filesystem>
 

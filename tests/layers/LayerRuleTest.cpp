@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "tests/layers/SourceTree.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+const std::string kRoot = VR_SOURCE_DIR;
+const std::string kAllowList = kRoot + "/tests/layers/allowed_back_edges.txt";
+
+std::string Lines(const std::vector<IncludeEdge>& edges) {
+  std::string text;
+  for (const IncludeEdge& e : edges) text += "  " + e.file + " -> " + e.included + "\n";
+  return text;
+}
+
+// What the CMake dependencies miss: "folder file -> include (library lacks dependency)".
+std::vector<std::string> MissingDependencies(const std::string& root) {
+  const Libraries libraries = ReadLibraries(root);
+  std::vector<std::string> missing;
+  for (const IncludeEdge& e : ReadIncludes(root)) {
+    const std::string from = LibraryFolderOf(e.file), to = LibraryFolderOf(e.included);
+    auto user = libraries.byFolder.find(from), used = libraries.byFolder.find(to);
+    if (from == to || user == libraries.byFolder.end() || used == libraries.byFolder.end()) continue;
+    auto deps = libraries.deps.find(user->second);
+    if (deps == libraries.deps.end() || !deps->second.count(used->second))
+      missing.push_back(e.file + " -> " + e.included + " (" + user->second + " lacks " + used->second + ")");
+  }
+  return missing;
+}
+
+}  // namespace
+
+TEST(LayerRule, NoIncludePointsToAHigherLayerUnlessAllowed) {
+  const std::set<IncludeEdge> allowed = ReadAllowList(kAllowList);
+  std::vector<IncludeEdge> unexpected;
+  for (const IncludeEdge& e : BackEdges(ReadIncludes(kRoot)))
+    if (!allowed.count(e)) unexpected.push_back(e);
+  EXPECT_TRUE(unexpected.empty()) << "includes from a lower layer to a higher one; declare a seam low and "
+                                     "implement it high instead:\n"
+                                  << Lines(unexpected);
+}
+
+TEST(LayerRule, TheAllowListOnlyShrinks) {
+  const std::vector<IncludeEdge> back = BackEdges(ReadIncludes(kRoot));
+  std::vector<IncludeEdge> stale;
+  for (const IncludeEdge& e : ReadAllowList(kAllowList))
+    if (std::find(back.begin(), back.end(), e) == back.end()) stale.push_back(e);
+  EXPECT_TRUE(stale.empty()) << "allowed back-edges that no longer exist; delete their lines from "
+                             << kAllowList << ":\n"
+                             << Lines(stale);
+}
+
+TEST(LayerRule, EveryLibraryDependsOnTheLibrariesItIncludes) {
+  const std::vector<std::string> missing = MissingDependencies(kRoot);
+  std::string text;
+  for (const std::string& line : missing) text += "  " + line + "\n";
+  EXPECT_TRUE(missing.empty()) << "includes whose library is not in the DEPS of the including library:\n" << text;
+}
+
+// The checker itself, on a small tree of its own: it must see what it is there to see.
+TEST(LayerRule, FindsBackEdgesAndMissingDependenciesInATree) {
+  TempDir dir;
+  TempDir::Write("CMakeLists.txt", "");
+  std::filesystem::create_directories("map/sub");
+  std::filesystem::create_directories("platform/math");
+  std::filesystem::create_directories("engine");
+  TempDir::Write("map/CMakeLists.txt", "vr_library(vr_map DEPS vr_engine # platform_math\n  SOURCES a.cpp)\n");
+  TempDir::Write("engine/CMakeLists.txt", "vr_library(vr_engine)\ntarget_link_libraries(vr_engine PUBLIC vr_map)\n");
+  TempDir::Write("platform/math/CMakeLists.txt", "vr_library(platform_math)\n");
+  TempDir::Write("map/sub/Walk.cpp", "#include \"map/sub/Walk.h\"\n  #  include \"platform/math/Plane.h\"\r\n");
+  TempDir::Write("engine/Engine.h", "#include <map/Not.h>\n#include \"map/BspMap.h\"\n#include \"tests/x.h\"\n");
+
+  const std::vector<IncludeEdge> includes = ReadIncludes(dir.Path());
+  EXPECT_EQ(includes.size(), 3u) << Lines(includes);
+  EXPECT_EQ(BackEdges(includes), (std::vector<IncludeEdge>{{"engine/Engine.h", "map/BspMap.h"}}));
+  EXPECT_EQ(MissingDependencies(dir.Path()),
+            (std::vector<std::string>{"map/sub/Walk.cpp -> platform/math/Plane.h (vr_map lacks platform_math)"}));
+
+  TempDir::Write("allowed.txt", "# comment\n\nengine/Engine.h -> map/BspMap.h\r\nnonsense\n");
+  const std::set<IncludeEdge> allowed = ReadAllowList(dir / "allowed.txt");
+  EXPECT_EQ(allowed.size(), 2u);
+  EXPECT_TRUE(allowed.count({"engine/Engine.h", "map/BspMap.h"}));
+}

@@ -1,0 +1,38 @@
+#pragma once
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+// One `#include "folder/..."` line of a product file, paths relative to the project root.
+struct IncludeEdge {
+  std::string file;      // e.g. "engine/Engine.cpp"
+  std::string included;  // e.g. "entity/Entity.h"
+  bool operator<(const IncludeEdge& o) const { return file != o.file ? file < o.file : included < o.included; }
+  bool operator==(const IncludeEdge&) const = default;
+};
+
+// The layers of the game, low to high (graphics, sound and input share one level, as do
+// player, entities and ai); an include may point down or along its level, never up.
+int LayerOf(const std::string& folder);  // -1 for a folder outside the table
+const std::vector<std::string>& ProductFolders();
+
+// Every project include of the product folders under `root` (files .h, .hpp and .cpp).
+std::vector<IncludeEdge> ReadIncludes(const std::string& root);
+// The includes that point from a lower layer to a higher one.
+std::vector<IncludeEdge> BackEdges(const std::vector<IncludeEdge>& includes);
+
+// "file -> include" lines; blank lines and lines starting with # are skipped.
+std::set<IncludeEdge> ReadAllowList(const std::string& path);
+
+// The library each folder builds (vr_library or add_executable in its CMakeLists.txt, for the
+// platform the library of each of its subfolders), keyed by folder ("graphics",
+// "platform/render"), and the libraries each library names as DEPS or links.
+struct Libraries {
+  std::map<std::string, std::string> byFolder;
+  std::map<std::string, std::set<std::string>> deps;
+};
+Libraries ReadLibraries(const std::string& root);
+// The folder whose library holds a file or include path: "platform/render/X.h" gives
+// "platform/render", "graphics/gui/Y.h" gives "graphics".
+std::string LibraryFolderOf(const std::string& path);
