@@ -1,5 +1,8 @@
 #include "app/GameClasses.h"
 
+#include "entities/Item.h"
+#include "entities/ItemDropoff.h"
+#include "entities/ItemSpawn.h"
 #include "entities/PlayerStart.h"
 #include "entity/EntityClass.h"
 #include "input/GameControls.h"
@@ -25,6 +28,9 @@ void RegisterGameClasses() {
   RegisterMapEntityClass<Battery>(kLogicLog);
   RegisterEntityClass<Player>(kLogicLog);
   RegisterMapEntityClass<PlayerStart>(kLogicLog);
+  RegisterMapEntityClass<ItemSpawn>(kLogicLog);
+  RegisterEntityClass<Item>(kLogicLog);
+  RegisterMapEntityClass<ItemDropoff>(kLogicLog);
   RegisterEntityClass<SmokeGrenade>(kLogicLog);
   RegisterMapEntityClass<BoxSpawn>(kLogicLog);
   RegisterMapEntityClass<BoxPickup>(kLogicLog);

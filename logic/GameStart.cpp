@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "engine/Engine.h"
+#include "entities/ItemPlacement.h"
 #include "graphics/Graphics.h"
 #include "graphics/ModelComp.h"
 #include "graphics/gui/GUI.h"
@@ -52,6 +53,8 @@ void GameStart::Start() {
   Entity* gameCommands = entities->Instantiate("LogicCmds");
   logic_.gameCommands_ = EntityHandle(gameCommands);
   if (!BuildMuseum()) return;
+  logic_.items_.Load(ItemStore::kPath);
+  PlaceItems(logic_.items_, logic_);
 
   CreateUserThief();
   if (const EntityList* players = logic_.GetPlayers()) {

@@ -1,6 +1,8 @@
 #include "logic/Logic.h"
 
 #include "engine/Engine.h"
+#include "entities/Item.h"
+#include "entities/ItemPlacement.h"
 #include "entity/Entity.h"
 #include "graphics/Graphics.h"
 #include "input/Input.h"
@@ -66,7 +68,10 @@ void Logic::Update() {
     if (SoundEmitter* music = sound ? sound->GetMusicEmitter() : nullptr) music->Pause();
     startRequested_ = false;
   }
-  if (inGame_) rules_.UpdateClock();
+  if (inGame_) {
+    rules_.UpdateClock();
+    RespawnScoredItems(*this);
+  }
   rules_.ApplyToPlayers();
   if (Physics* physics = engine->GetPhysics()) physics->UpdateClusters();
   if (Entity* player = activePlayer_.Get()) flyThrough_.FollowPlayer(*player);
@@ -203,7 +208,7 @@ void Logic::UnfreezeLater(const Entity& entity, float delay) {
 }
 
 // The item store comes with the level's items; until a game has one nothing is spawned.
-void Logic::RespawnItem(ItemRecord&) {}
+void Logic::RespawnItem(ItemRecord& record) { SpawnItemEntity(record); }
 
 bool Logic::IsBusted() const { return flow_.IsBusted(); }
 

@@ -6,6 +6,7 @@
 #include "engine/CurrentMapSource.h"
 #include "engine/EngineSystem.h"
 #include "engine/SystemSlots.h"
+#include "entities/ItemStore.h"
 #include "entity/EntityManager.h"
 #include "entity/MessageArgs.h"
 #include "graphics/GameView.h"
@@ -169,6 +170,8 @@ class Logic : public EngineSystem,
   std::string mapListName_;
   bool startRequested_ = false;
   LogicConfig config_;
+  // The museum's exhibits of the running game.
+  ItemStore items_;
   bool roundOver_ = false;
   // Set by the alarm and read by the frame's ambient pulse; the HUD writes the ammunition text.
   bool alarmOn_ = false;

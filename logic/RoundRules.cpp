@@ -1,6 +1,7 @@
 #include "logic/RoundRules.h"
 
 #include "engine/Engine.h"
+#include "entities/ItemDropoff.h"
 #include "graphics/Graphics.h"
 #include "logic/GameComponents.h"
 #include "logic/Logic.h"
@@ -32,6 +33,16 @@ bool Place(Entity& entity, platform::Vector3& position, uint32_t& map) {
   return true;
 }
 
+// Every entity of the list in the map of `at` within the squared reach of it.
+template <class Visit>
+void ForEachInReach(const EntityList& list, const platform::Vector3& at, uint32_t map, float reach, Visit visit) {
+  for (Entity& entity : list) {
+    platform::Vector3 where;
+    uint32_t itsMap = 0;
+    if (Place(entity, where, itsMap) && itsMap == map && SquaredDistance(where, at) <= reach) visit(entity);
+  }
+}
+
 }  // namespace
 
 void RoundRules::UpdateClock() {
@@ -53,6 +64,7 @@ void RoundRules::ApplyToPlayers() {
   for (Entity& player : *players) {
     CheckTeleporters(player);
     CheckGuards(player);
+    CheckItemDropoffs(player);
   }
 }
 
@@ -85,11 +97,18 @@ void RoundRules::CheckGuards(Entity& player) {
   if (!Place(player, at, map) || (info && info->inBox)) return;
   float reach = logic_.GetConfig().guardHitDist;
   if (&player != logic_.GetPlayerEntity()) reach *= kComputerThiefReach;
-  for (Entity& guard : *guards) {
-    platform::Vector3 where;
-    uint32_t itsMap = 0;
-    if (!Place(guard, where, itsMap) || itsMap != map || SquaredDistance(where, at) > reach) continue;
+  ForEachInReach(*guards, at, map, reach, [&](Entity& guard) {
     MessageArgs args = MessageArgs::FromPointer(&guard);
     player.SendMessageWithArgs(kGuardTouch, &args);
-  }
+  });
+}
+
+// Measured from the bobbing arrow, not its base.
+void RoundRules::CheckItemDropoffs(Entity& player) {
+  const EntityList* dropoffs = logic_.GetEntities(ItemDropoff::kClassName);
+  platform::Vector3 at;
+  uint32_t map = 0;
+  if (!dropoffs || !Place(player, at, map)) return;
+  ForEachInReach(*dropoffs, at, map, logic_.GetConfig().itemDropoffHitDist,
+                 [&](Entity& dropoff) { static_cast<ItemDropoff&>(dropoff).Dropoff(&player); });
 }

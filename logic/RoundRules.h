@@ -20,6 +20,8 @@ class RoundRules {
   // Every guard of the thief's map within reach touches it, unless it hides under its box. A
   // computer thief is touched from farther away (1.5 times the squared reach).
   void CheckGuards(Entity& player);
+  // A thief within reach of a drop-off of its map delivers what it carries.
+  void CheckItemDropoffs(Entity& player);
 
  private:
   Logic& logic_;

@@ -1,0 +1,9 @@
+#pragma once
+
+// The messages the level entities answer, beside those of the thief (player/PlayerMessages.h)
+// they share ("OnUpdate", "OnTouch", "Score").
+
+// ItemDropoff: one argument, the thief delivering what it carries.
+inline constexpr char kDropoff[] = "Dropoff";
+// ItemDropoff: repeats itself every kVisibleInterval seconds for as long as the entity lives.
+inline constexpr char kUpdateVisible[] = "UpdateVisible";

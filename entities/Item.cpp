@@ -1,0 +1,90 @@
+#include "entities/Item.h"
+
+#include <cmath>
+
+#include "engine/Engine.h"
+#include "entities/ItemRecord.h"
+#include "entities/ItemSpawn.h"
+#include "entities/ThiefInfo.h"
+#include "graphics/ModelEnt.h"
+#include "graphics/ParticleEmitter.h"
+#include "graphics/ParticleManager.h"
+#include "player/GameEffects.h"
+#include "player/GameQueries.h"
+#include "player/LogicServices.h"
+#include "player/PlayerInfo.h"
+#include "player/PlayerMessages.h"
+
+void Item::Describe(ClassBuilder<Item>& c) {
+  c.Component("Physical", &Item::physical);
+  c.Component("Model", &Item::model);
+  c.Component("BoundingData", &Item::bounds);
+  c.Component("ClusterInfo", &Item::cluster);
+  c.Component("MapIndexComp", &Item::mapIndex);
+  c.Message(kOnUpdate, &Item::OnUpdate);
+  c.Message(kOnTouch, &Item::OnTouch);
+  c.Field("PhysicalComp", &Item::physical);
+}
+
+Item::Item() {
+  physical.isStatic = 1;
+  physical.sendOnTouch = 1;
+}
+
+Item::~Item() {
+  if (LogicServices* logic = LogicServices::Get()) logic->UnregisterEntity(kClassName, *this);
+  sparks.Stop();
+}
+
+void Item::OnCreate() {
+  if (record) model.Load(record->modelName);
+  if (ParticleManager* particles = Particles()) {
+    sparks.Set(particles->CreateEmitter("sparkConfig"));
+    if (ParticleEmitter* emitter = sparks.Get()) emitter->mapIndex = static_cast<int32_t>(mapIndex.mapIndex);
+  }
+  Engine::Get()->GetMessageQueue()->RegisterUpdate(this);
+  if (LogicServices* logic = LogicServices::Get()) logic->RegisterEntity(kClassName, *this);
+}
+
+// The facing depends on the clock alone, so every exhibit on display faces the same way.
+void Item::OnUpdate() {
+  const auto t = static_cast<float>(Engine::Get()->GetTimer()->GetTime());
+  physical.SetDirection({std::cos(t), std::sin(t), 0.0f});
+  if (ParticleEmitter* emitter = sparks.Get()) emitter->origin = physical.GetPosition();
+}
+
+void Item::OnTouch(Entity* other) {
+  PlayerInfo* info = FindThiefInfo(other);
+  if (!record || !info || info->carriedItem) return;
+  info->carriedItem = record;
+  if (other == UserThief()) {
+    if (LogicServices* logic = LogicServices::Get()) logic->ReportItemTaken();
+    PlaySound3D("item pickup", other);
+  }
+  EntityManager* entities = Engine::Get()->GetEntityManager();
+  // Through the class registry: without the graphics no carried model is shown.
+  if (auto* carried = dynamic_cast<ModelEnt*>(entities->Instantiate(ModelEnt::kClassName))) {
+    carried->FileName = record->modelName;
+    Entity::SetUp(carried);
+    info->carriedItemModel.Set(carried);
+  }
+  if (ParticleManager* particles = Particles()) info->carriedItemEffect.Set(particles->CreateEmitter("playerSparkConfig"));
+  // Taken once: a second thief touching in the same frame finds the record gone.
+  record = nullptr;
+  entities->QueueDelete(this);
+}
+
+Item* SpawnItemEntity(ItemRecord& record) {
+  auto* spawn = dynamic_cast<ItemSpawn*>(record.placement.Get());
+  if (!spawn) return nullptr;
+  auto* item = new Item();
+  Engine::Get()->GetEntityManager()->AddEntity(item);
+  item->model.modelName = record.modelName;
+  item->spriteName = record.spriteName;
+  item->record = &record;
+  item->physical.SetPosition(spawn->physical.GetPosition());
+  item->mapIndex.mapIndex = spawn->mapIndex.mapIndex;
+  spawn->occupied = true;
+  Entity::SetUp(item);
+  return item;
+}

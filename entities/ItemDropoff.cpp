@@ -1,0 +1,74 @@
+#include "entities/ItemDropoff.h"
+
+#include <cmath>
+
+#include "engine/Engine.h"
+#include "entities/EntityMessages.h"
+#include "entities/ItemRecord.h"
+#include "entities/ItemSpawn.h"
+#include "entities/MarkerVisibility.h"
+#include "entities/ThiefInfo.h"
+#include "entity/MessageArgs.h"
+#include "player/GameEffects.h"
+#include "player/GameQueries.h"
+#include "player/LogicServices.h"
+#include "player/PlayerInfo.h"
+#include "player/PlayerMessages.h"
+
+void ItemDropoff::Describe(ClassBuilder<ItemDropoff>& c) {
+  c.Component("Physical", &ItemDropoff::physical);
+  c.Component("MapIndexComp", &ItemDropoff::mapIndex);
+  c.Component("Model", &ItemDropoff::model);
+  c.Message(kOnUpdate, &ItemDropoff::OnUpdate);
+  c.Message(kDropoff, &ItemDropoff::Dropoff);
+  c.Message(kUpdateVisible, &ItemDropoff::UpdateVisible);
+  c.Field("phy", &ItemDropoff::physical);
+}
+
+ItemDropoff::ItemDropoff() { physical.createActor = 0; }
+
+ItemDropoff::~ItemDropoff() {
+  if (LogicServices* logic = LogicServices::Get()) logic->UnregisterEntity(kClassName, *this);
+}
+
+void ItemDropoff::OnCreate() {
+  if (LogicServices* logic = LogicServices::Get()) logic->RegisterEntity(kClassName, *this);
+  model.Load("arrow");
+  MessageQueue* queue = Engine::Get()->GetMessageQueue();
+  queue->RegisterUpdate(this);
+  visible = false;
+  base = physical.GetPosition();
+  queue->PostDelayed(this, kUpdateVisible, kVisibleInterval);
+}
+
+// The arrow rides between 30 and 70 units above its base.
+void ItemDropoff::OnUpdate() {
+  model.visible = visible ? 1 : 0;
+  const auto t = static_cast<float>(Engine::Get()->GetTimer()->GetTime());
+  physical.SetPosition(base + platform::Vector3{0, 0, 50.0f + 20.0f * std::sin(15.0f * t)});
+}
+
+void ItemDropoff::UpdateVisible() {
+  Engine::Get()->GetMessageQueue()->PostDelayed(this, kUpdateVisible, kVisibleInterval);
+  visible = IsMarkerVisible(base, static_cast<int32_t>(mapIndex.mapIndex));
+}
+
+void ItemDropoff::Dropoff(Entity* thief) {
+  PlayerInfo* info = FindThiefInfo(thief);
+  if (!info || !info->carriedItem) return;
+  ItemRecord& record = *info->carriedItem;
+  info->deliveredItems.push_back(&record);
+  MessageArgs worth = MessageArgs::FromWord(static_cast<int32_t>(record.worth));
+  thief->SendMessageWithArgs(kScore, &worth);
+  if (thief == UserThief()) {
+    if (LogicServices* logic = LogicServices::Get()) logic->ReportItemDelivered();
+    PlaySound3D("item dropoff", thief);
+  }
+  // One item stands for a record at a time (the refill puts each record back once), so its
+  // spawn is free now.
+  if (auto* spawn = dynamic_cast<ItemSpawn*>(record.placement.Get())) spawn->occupied = false;
+  info->carriedItem = nullptr;
+  if (Entity* carried = info->carriedItemModel.Get()) Engine::Get()->GetEntityManager()->QueueDelete(carried);
+  info->carriedItemModel = EntityHandle();
+  info->carriedItemEffect.Stop();
+}
