@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <filesystem>
 #include <map>
 #include <vector>
 
@@ -9,33 +7,12 @@
 #include "entities/ItemDropoff.h"
 #include "entities/ItemRecord.h"
 #include "entities/ItemSpawn.h"
-#include "physics/Physics.h"
-#include "tests/logic/GameTestSupport.h"
+#include "tests/entities/LevelTestSupport.h"
 
 namespace {
 
-// The demo museum's exhibits on a real physics world, with the stand-in thief.
-class ItemsTest : public GameTest {
+class ItemsTest : public LevelTest {
  protected:
-  void StartGame() {
-    std::filesystem::copy_file(std::string(VR_DATA_DIR) + "/Data/MuseumItems.xml", "Data/MuseumItems.xml");
-    StartLogic([] { return new Physics(); });
-    RegisterEntityClass<TestThief>("LogicLog");
-    RegisterEntityClass<TestGuard>("LogicLog");
-    GetLogic()->StartGame();
-    ASSERT_TRUE(GetLogic()->IsInGame());
-    ASSERT_NE(Thief(), nullptr);
-    Thief()->info.kind = "thief";
-  }
-
-  template <class T>
-  static std::vector<T*> All() {
-    std::vector<T*> all;
-    if (const EntityList* list = GetLogic()->GetEntities(T::kClassName))
-      for (Entity& e : *list) all.push_back(static_cast<T*>(&e));
-    return all;
-  }
-
   void Steal(Item& item) {
     item.OnTouch(Thief());
     Frame();

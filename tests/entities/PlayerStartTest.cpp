@@ -1,32 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 #include "entities/PlayerStart.h"
-#include "physics/Physics.h"
-#include "tests/logic/GameTestSupport.h"
+#include "tests/entities/LevelTestSupport.h"
 
 namespace {
 
-// The real starts of the demo museum on a real physics world, with the stand-in thief.
-class PlayerStartTest : public GameTest {
+class PlayerStartTest : public LevelTest {
  protected:
-  void StartGame() {
-    StartLogic([] { return new Physics(); });
-    RegisterEntityClass<TestThief>("LogicLog");
-    RegisterEntityClass<TestGuard>("LogicLog");
-    GetLogic()->StartGame();
-    ASSERT_TRUE(GetLogic()->IsInGame());
-    ASSERT_NE(Thief(), nullptr);
-  }
-
-  std::vector<PlayerStart*> Starts() const {
-    std::vector<PlayerStart*> starts;
-    if (const EntityList* list = GetLogic()->GetEntities(PlayerStart::kClassName))
-      for (size_t i = 0; i < list->Count(); ++i) starts.push_back(static_cast<PlayerStart*>(list->At(i)));
-    return starts;
-  }
+  std::vector<PlayerStart*> Starts() const { return All<PlayerStart>(); }
 
   // Standing on a start: the physics may settle the body onto the floor, never sideways.
   void ExpectThiefAt(const PlayerStart& start) {
