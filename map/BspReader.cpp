@@ -17,7 +17,7 @@ constexpr std::array<const char*, kBspLumpCount> kLumpNames = {
 [[noreturn]] void Refuse(const std::string& detail) { throw BspError(kBspNotValid, detail); }
 
 std::string LumpLabel(int lump) {
-  return "lump " + std::to_string(lump) + " (" + kLumpNames[lump] + ")";
+  return "lump " + std::to_string(lump) + " (" + BspLumpName(lump) + ")";
 }
 
 // Every lump must lie inside the file, after the header, and apart from every other lump.
@@ -153,6 +153,8 @@ void ReadAll(std::span<const uint8_t> file, BspData& out) {
 }
 
 }  // namespace
+
+const char* BspLumpName(int lump) { return kLumpNames[size_t(lump)]; }
 
 void BspReader::Parse(std::span<const uint8_t> file, BspData& out) {
   out.Clear();

@@ -19,3 +19,6 @@ class BspReader {
   // The same from bytes already in memory.
   static void Parse(std::span<const uint8_t> file, BspData& out);
 };
+
+// The name the reader's messages give a lump ("entities", "leaf faces", ...).
+const char* BspLumpName(int lump);
