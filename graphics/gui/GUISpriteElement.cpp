@@ -92,8 +92,12 @@ void GUISpriteElement::SetWorldPosition(float x, float y, float z) {
   RebuildTransform();
 }
 
+bool GUISpriteElement::HasFrame(int32_t index) const {
+  return index >= 0 && index < NumFrames && index < static_cast<int32_t>(frames.size());
+}
+
 void GUISpriteElement::SetFrame(int32_t index) {
-  if (index >= 0 && index < NumFrames) currentFrame = index;
+  if (HasFrame(index)) currentFrame = index;
 }
 
 void GUISpriteElement::SetSourceRect(int32_t x, int32_t y, int32_t w, int32_t h) {
@@ -107,7 +111,8 @@ void GUISpriteElement::ResetAnimation() {
 }
 
 void GUISpriteElement::Update(float dt) {
-  if (FPS == 0 && NumFrames == 2) currentFrame = hovered ? 1 : 0;
+  // A still sheet declares two frames but builds one; it keeps showing that one.
+  if (FPS == 0 && NumFrames == 2) currentFrame = hovered && HasFrame(1) ? 1 : 0;
   if (!Animated || FPS == 0) return;
   frameTime += dt;
   if (holding) {

@@ -15,7 +15,7 @@ class Texture;
 
 // A picture from a texture, optionally a sheet of animation frames read left to right, row by
 // row. After BuildFrames the element's rectangle is one frame. A two-frame sprite without an
-// animation rate is a button: frame 1 while the cursor is over it.
+// animation rate is a button: frame 1 while the cursor is over it, when the sheet has one.
 class GUISpriteElement : public GUIElement {
  public:
   // One use of a texture of the texture manager, given back when it goes.
@@ -51,7 +51,9 @@ class GUISpriteElement : public GUIElement {
   void SetPosition(int32_t x, int32_t y);
   void SetScale(float scale);
   void SetWorldPosition(float x, float y, float z);
-  // Ignored unless 0 <= index < NumFrames.
+  // Whether `index` is among the declared frames and was built.
+  bool HasFrame(int32_t index) const;
+  // Ignored unless HasFrame(index).
   void SetFrame(int32_t index);
   void SetColor(uint32_t argb) { color = argb; }
   void SetCenter(float x, float y, float z) { center = {x, y, z}; }

@@ -49,15 +49,30 @@ TEST(GuiSpriteTest, ARunOnceSpritePlaysItsFramesThenHoldsFrameZero) {
   EXPECT_EQ(shown, expected);
 }
 
-TEST(GuiSpriteTest, ATwoFrameButtonLightsWhileHovered) {
-  GUISpriteElement sprite;
-  sprite.NumFrames = 2;
-  sprite.hovered = 1;
-  sprite.Update(0.01f);
-  EXPECT_EQ(sprite.currentFrame, 1);
-  sprite.hovered = 0;
-  sprite.Update(0.01f);
-  EXPECT_EQ(sprite.currentFrame, 0);
+// A button sheet lights while hovered; a still picture declaring two frames builds only one
+// and keeps showing it, under the cursor too.
+TEST(GuiSpriteTest, ATwoFrameButtonLightsOnlyWithAFrameToLight) {
+  auto hoverFrames = [](bool animated) {
+    GUISpriteElement sprite;
+    sprite.Animated = animated;
+    sprite.NumFrames = 2;
+    sprite.Rect.width = 64;
+    sprite.Rect.height = 64;
+    sprite.FrameWidth = 64;
+    sprite.FrameHeight = 32;
+    sprite.BuildFrames();
+    std::vector<int> shown;
+    for (uint8_t hovered : {1, 0}) {
+      sprite.hovered = hovered;
+      sprite.Update(0.01f);
+      shown.push_back(sprite.currentFrame);
+    }
+    sprite.SetFrame(1);
+    shown.push_back(sprite.currentFrame);
+    return shown;
+  };
+  EXPECT_EQ(hoverFrames(true), (std::vector<int>{1, 0, 1}));
+  EXPECT_EQ(hoverFrames(false), (std::vector<int>{0, 0, 0}));
 }
 
 TEST(GuiSpriteTest, TheTransformScalesAboutTheMiddleAndMovesToThePlace) {
