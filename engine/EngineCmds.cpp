@@ -11,7 +11,7 @@ void SetAI(Entity*, bool run) {
   Engine* engine = Engine::Get();
   // The AI is the first system of the list, whatever stands in its place.
   if (!engine->GetSystems().empty()) engine->GetSystems().front()->SetRunning(run ? 1 : 0);
-  Out().AppendText("AI is").AppendText(run).AppendText("\n");
+  Out().AppendText("AI is ").AppendText(run).AppendText("\n");
 }
 
 void GetVar(Entity*, const std::string& name) {

@@ -64,7 +64,7 @@ const char* TypeName(VariableTable::Type type) {
 }
 
 void PrintMissing(const char* verb, const std::string& name) {
-  Engine::Get()->GetConsole()->AppendText(std::string("Couldn't ") + verb + " variable").AppendText(name).AppendText("\n");
+  Engine::Get()->GetConsole()->AppendText(std::string("Couldn't ") + verb + " variable ").AppendText(name).AppendText("\n");
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ exec 3>&-
 [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"
 grep -qx ' fps  =  0' out.txt || fail "listvars/getvar fps"
 grep -qx ' fps  =  30' out.txt || fail "setvar fps"
-grep -qx ' AI is false' out.txt || fail "ai false"
+grep -qx ' AI is  false' out.txt || fail "ai false"
 grep -qx 'Incorrect number of parameters' out.txt || fail "ai without its parameter"
 for s in Graphics Input Physics Logic; do grep -qx " Starting $s" out.txt || fail "Starting $s"; done
 

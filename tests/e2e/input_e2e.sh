@@ -16,7 +16,7 @@ start_game "$work/data"
 open_console
 console_command "getvar MoveLeft" "MoveLeft  =  A" || fail "the typed command did not run"
 # Shift with "a" types a capital letter: the unknown variable is named back as typed.
-console_command "getvar xa" "Couldn't get variable xaA" shift+a || fail "shift and a did not type a capital A"
+console_command "getvar xa" "Couldn't get variable  xaA" shift+a || fail "shift and a did not type a capital A"
 
 # The input settings were written back from the defaults, byte for byte.
 defaults='<?xml version="1.0" encoding="ISO-8859-1"?>

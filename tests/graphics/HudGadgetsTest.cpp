@@ -27,7 +27,7 @@ TEST_F(GuiTest, AnUnboundAmmoTextIsReportedOnTheConsole) {
   StartGui();
   UpdateAmmoText();
   int reported = 0;
-  for (const std::string& line : ConsoleLines()) reported += line.find("Couldn't set variable AmmoText") != std::string::npos;
+  for (const std::string& line : ConsoleLines()) reported += line == " Couldn't set variable  AmmoText";
   EXPECT_EQ(reported, 1);
 }
 
