@@ -21,7 +21,9 @@ class BspMap;
 class ClassMessageTable;
 class Entity;
 class EngineSystem;
+class HUDAnimationList;
 class MainWindow;
+class ParticleManager;
 
 // Makes the six systems, in the order they are created and called: AI, Sound, Graphics,
 // Input, Physics, Logic. The program passes the real ones; tests may pass their own.
@@ -76,6 +78,14 @@ class Engine {
   Sound* GetSound() { return slots_.sound; }
   Physics* GetPhysics() { return slots_.physics; }
   Logic* GetLogic() { return slots_.logic; }
+  // The HUD animation list and the particle manager the graphics own; null while no graphics
+  // have made them. The graphics hand them over so that the engine needs none of their headers.
+  HUDAnimationList* GetAnimationList() { return animations_; }
+  ParticleManager* GetParticleManager() { return particles_; }
+  void SetGraphicsParts(HUDAnimationList* animations, ParticleManager* particles) {
+    animations_ = animations;
+    particles_ = particles;
+  }
   // The game logic's current map (its empty default map while none is current); null without
   // a game logic system.
   BspMap* GetCurrentMap();
@@ -111,6 +121,8 @@ class Engine {
   CommandDispatcher dispatcher_;
   InputFocus inputFocus_;
   SystemSlots slots_;
+  HUDAnimationList* animations_ = nullptr;
+  ParticleManager* particles_ = nullptr;
   std::vector<ClassMessageTable*> messageTables_;
   std::list<EngineSystem*> systems_;
 

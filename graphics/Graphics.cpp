@@ -71,6 +71,7 @@ void Graphics::Init() {
   physicsView_->Attach();
   shadowTexture_ = textures_->GetOrLoad("shadow.bmp");
   animations_ = std::make_unique<HUDAnimationList>();
+  engine->SetGraphicsParts(animations_.get(), particles_.get());
   transition_.Init();
   std::vector<MapChangeInfo> mapChanges;
   LoadListFile(mapChanges, kMapChangeInfoPath);
@@ -347,6 +348,7 @@ void Graphics::DrawMap(const platform::Matrix& view, const platform::Vector3& ey
 
 void Graphics::Shutdown() {
   if (!device_.Get()) return;
+  Engine::Get()->SetGraphicsParts(nullptr, nullptr);
   SaveTextureInfo();
   transition_.Release();
   VideoPlayer::EndCurrent();

@@ -2,6 +2,7 @@
 // the list dropping what has finished or never started.
 #include <gtest/gtest.h>
 
+#include "engine/Engine.h"
 #include "graphics/gui/HUDAnimation.h"
 #include "tests/graphics/GraphicsFixture.h"
 
@@ -62,7 +63,10 @@ TEST_F(HUDAnimationTest, AFrameCountsForAtMostATenthOfASecond) {
 }
 
 TEST_F(HUDAnimationTest, WhiteFadeRunsOneSecondThenLeavesTheList) {
-  HUDAnimationList& list = *graphics->GetAnimationList();
+  // The engine reaches the graphics' own list and particle manager.
+  ASSERT_EQ(Engine::Get()->GetAnimationList(), graphics->GetAnimationList());
+  EXPECT_EQ(Engine::Get()->GetParticleManager(), graphics->GetParticleManager());
+  HUDAnimationList& list = *Engine::Get()->GetAnimationList();
   list.AddFadeWhite();
   EXPECT_TRUE(graphics->IsWhiteFading());
   for (int i = 0; i < 10; ++i) {
