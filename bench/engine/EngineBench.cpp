@@ -4,26 +4,22 @@
 // with six idle systems, headless, about 0.7 microseconds before rendering exists;
 // about 0.8 million flushed log lines a second to one channel.
 #include <benchmark/benchmark.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "bench/support/IdleSystem.h"
 #include "engine/Engine.h"
 #include "engine/EngineSystem.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
-// A scratch folder to run in: the engine writes its settings and logs into the working folder.
-void EnterScratchFolder() {
-  char tmpl[] = "/tmp/vrbench.XXXXXX";
-  if (::mkdtemp(tmpl) && ::chdir(tmpl) == 0) ::mkdir("Data", 0755);
-}
-
 void BM_EmptyFrame(benchmark::State& state) {
-  EnterScratchFolder();
+  // A folder of its own: the engine writes its settings and logs into the working folder.
+  TempDir scratch;
+  std::filesystem::create_directory("Data");
   auto idle = [](const char* n) { return [n] { return static_cast<EngineSystem*>(new IdleSystem(n)); }; };
   Engine* engine = Engine::Instance();
   engine->Init(SystemFactories{idle("AI"), idle("Sound"), idle("Graphics"), idle("Input"), idle("Physics"),
@@ -34,7 +30,9 @@ void BM_EmptyFrame(benchmark::State& state) {
 BENCHMARK(BM_EmptyFrame);
 
 void BM_LogLine(benchmark::State& state) {
-  EnterScratchFolder();
+  // A folder of its own: the engine writes its settings and logs into the working folder.
+  TempDir scratch;
+  std::filesystem::create_directory("Data");
   Engine* engine = Engine::Instance();
   const std::string line = "Loaded textures/museum/floor.png";
   for (auto _ : state) engine->GetLog()->Write("AssetsLoaded", line, 0);

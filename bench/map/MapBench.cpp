@@ -17,6 +17,7 @@
 #include "map/Mesh3dsWriter.h"
 #include "platform/core/Files.h"
 #include "tests/map/ZipArchive.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ const std::string& LargestMapPath() {
     for (const ZipArchive::Entry& e : zip.entries())
       if (e.name.ends_with(".bsp") && (!largest || e.size > largest->size)) largest = &e;
     std::vector<uint8_t> bytes = zip.Extract(*largest);
-    std::string out = "/tmp/vr_bench_largest.bsp";
+    static const ScratchFolder folder("vrbench");
+    std::string out = folder / "largest.bsp";
     platform::WriteFileAtomic(out, std::string(bytes.begin(), bytes.end()));
     return out;
   }();

@@ -2,11 +2,10 @@
 // of a round with its characters and loose bodies, and the rays and character moves that the
 // players and the AI make every frame. Results are in Results.md beside this file.
 #include <benchmark/benchmark.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,6 +23,7 @@
 #include "physics/BoundingData.h"
 #include "player/PlayerInfo.h"
 #include "tests/map/ZipArchive.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -53,9 +53,9 @@ class BenchThief : public EntityClass<BenchThief> {
 
 // The engine with the physics system in a scratch folder, on a clock moved by hand.
 struct World {
+  TempDir scratch;  // the engine writes its settings and logs into the working folder
   World() {
-    char tmpl[] = "/tmp/vrbench.XXXXXX";
-    if (::mkdtemp(tmpl) && ::chdir(tmpl) == 0) ::mkdir("Data", 0755);
+    std::filesystem::create_directory("Data");
     platform::SetClock(&clock);
     auto idle = [] { return static_cast<EngineSystem*>(new IdleSystem()); };
     Engine::Instance()->Init({idle, idle, idle, idle, [] { return static_cast<EngineSystem*>(new Physics()); }, idle});

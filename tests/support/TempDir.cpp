@@ -10,23 +10,12 @@
 TempDir::TempDir() {
   char buf[4096];
   if (::getcwd(buf, sizeof buf)) previous_ = buf;
-  std::string tmpl = (std::filesystem::temp_directory_path() / "vrtest.XXXXXX").string();
-  if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = tmpl;
-  if (::chdir(path_.c_str()) != 0) throw std::runtime_error("chdir failed");
+  if (::chdir(folder_.Path().c_str()) != 0) throw std::runtime_error("chdir failed");
 }
 
 TempDir::~TempDir() {
   if (!previous_.empty() && ::chdir(previous_.c_str()) != 0) {
   }
-  std::error_code ec;
-  // Tests may have made files read-only; give permissions back before removing.
-  for (auto& e : std::filesystem::recursive_directory_iterator(path_, ec))
-    std::filesystem::permissions(e.path(), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                               std::filesystem::perm_options::add, ec);
-  std::filesystem::remove_all(path_, ec);
 }
 
 void TempDir::Write(const std::string& path, const std::string& contents) {

@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "platform/physics/PhysicsSdk.h"
 #include "platform/physics/Stream.h"
 #include "platform/physics/TriangleMesh.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -79,7 +79,10 @@ const Mesh& Ground(bool hall) {
   return hall ? static_cast<const Mesh&>(museum) : terrain;
 }
 
-std::shared_ptr<TriangleMesh> Cook(const char* path, bool hall = false) {
+// The cooked mesh goes through a file, as the game's does: one in the run's own folder.
+std::shared_ptr<TriangleMesh> Cook(bool hall = false) {
+  static const ScratchFolder folder("vrbench");
+  const std::string path = folder / "tmp.bin";
   {
     PhysicsFileStream out(path, false);
     CookTriangleMesh(Ground(hall).Desc(), out);
@@ -97,9 +100,8 @@ struct World {
     m->SetStaticFriction(0.5f);
     m->SetDynamicFriction(0.5f);
     ActorDesc ground;
-    ground.shapes.push_back(ShapeDesc::Mesh(Cook("/tmp/vr-bench-tmp.bin", hall)));
+    ground.shapes.push_back(ShapeDesc::Mesh(Cook(hall)));
     scene->CreateActor(ground);
-    std::remove("/tmp/vr-bench-tmp.bin");
   }
   Controller* AddController(float x, float y) {
     ControllerDesc desc;
@@ -121,10 +123,9 @@ void BM_CookAndBuild50kTriangleMesh(benchmark::State& state) {
   Scene* scene = sdk.CreateScene({});
   for (auto _ : state) {
     ActorDesc desc;
-    desc.shapes.push_back(ShapeDesc::Mesh(Cook("/tmp/vr-bench-tmp.bin")));
+    desc.shapes.push_back(ShapeDesc::Mesh(Cook()));
     scene->ReleaseActor(scene->CreateActor(desc));
   }
-  std::remove("/tmp/vr-bench-tmp.bin");
   state.SetLabel("50,000 triangles through tmp.bin");
 }
 BENCHMARK(BM_CookAndBuild50kTriangleMesh)->Unit(benchmark::kMillisecond);

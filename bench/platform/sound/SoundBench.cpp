@@ -3,13 +3,13 @@
 // library mixes on its own thread.
 #include <benchmark/benchmark.h>
 #include <sndfile.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "platform/sound/System.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -17,9 +17,10 @@ using namespace platform::sound;
 
 constexpr int kRate = 44100;
 
-// A looping-friendly tone file in /tmp; the path is returned.
+// A looping-friendly tone file in the run's own temporary folder; the path is returned.
 std::string WriteTone(const std::string& name, int format, int channels, double seconds) {
-  const std::string path = "/tmp/vr_bench_sound_" + std::to_string(::getpid()) + "_" + name;
+  static const ScratchFolder folder("vrbench");
+  const std::string path = folder / name;
   SF_INFO info{};
   info.samplerate = kRate;
   info.channels = channels;
@@ -73,8 +74,6 @@ void UpdateWithVoicesAndStreams(benchmark::State& state, int streamFormat) {
     system.Update();
   }
   system.Close();
-  ::unlink(effect.c_str());
-  ::unlink(music.c_str());
 }
 
 void BM_UpdateOggStreams(benchmark::State& state) { UpdateWithVoicesAndStreams(state, SF_FORMAT_OGG); }
@@ -99,7 +98,6 @@ void BM_StartOggStream(benchmark::State& state) {
     state.ResumeTiming();
   }
   system.Close();
-  ::unlink(music.c_str());
 }
 BENCHMARK(BM_StartOggStream)->Unit(benchmark::kMillisecond);
 

@@ -7,13 +7,12 @@
 //   BM_FrameSkipped              70 ms    per 50 pictures with the opening: 1.4 ms a picture
 // A 25-a-second film thus costs the 10 ms the graphics update sleeps about a quarter over.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "platform/video/VideoReader.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -24,20 +23,14 @@ constexpr int kFrames = 50;
 // A moving test pattern, so that every picture carries new data; made once per run in a
 // temporary folder that goes with the process.
 struct Film {
-  std::string dir;
+  ScratchFolder dir{"vrbench"};
   std::string path;
   Film() {
-    dir = (std::filesystem::temp_directory_path() / "vrbench.XXXXXX").string();
-    if (!::mkdtemp(dir.data())) return;
-    const std::string film = dir + "/film.avi";
+    const std::string film = dir / "film.avi";
     const std::string command =
         "ffmpeg -nostdin -loglevel error -y -f lavfi -i testsrc2=size=1024x768:rate=25 -frames:v " +
         std::to_string(kFrames) + " -c:v mpeg4 -q:v 5 -bf 2 '" + film + "'";
     if (std::system(command.c_str()) == 0) path = film;
-  }
-  ~Film() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
   }
 };
 
