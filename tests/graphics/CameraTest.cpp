@@ -5,14 +5,6 @@
 
 namespace {
 
-TEST(CameraTest, ANewCameraLooksAlongTheMuseumHall) {
-  Camera camera;
-  EXPECT_EQ(camera.position, (platform::Vector3{143, -450, 25}));
-  EXPECT_EQ(camera.direction, (platform::Vector3{0, 1, -0.1f}));
-  EXPECT_EQ(camera.up, (platform::Vector3{0, 0, 1}));
-  EXPECT_EQ(camera.right, (platform::Vector3{-1, 0, 0}));
-}
-
 TEST(CameraTest, YawKeepsRightHorizontalWhateverTheTilt) {
   Camera camera;
   camera.up = platform::Vec3Normalize({0.2f, 0.1f, 1});

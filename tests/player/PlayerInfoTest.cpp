@@ -1,19 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "physics/BoundingData.h"
 #include "player/PlayerInfo.h"
 
 namespace {
-
-TEST(PlayerInfoTest, AThiefStartsWithAFullBatteryOneBoxAndTwoSmokeGrenades) {
-  PlayerInfo info;
-  EXPECT_EQ(info.battery, 100);
-  EXPECT_EQ(info.boxes, 1);
-  EXPECT_EQ(info.smokeGrenades, 2);
-  EXPECT_EQ(info.gender, "male");
-  EXPECT_EQ(info.carriedItem, nullptr);
-  EXPECT_FALSE(info.userControlled);
-}
 
 TEST(PlayerInfoTest, BatteriesFillUpToAHundredAndNoFurther) {
   PlayerInfo info;
@@ -34,12 +23,6 @@ TEST(PlayerInfoTest, BoxAndSmokeStocksHaveNoUpperLimit) {
   }
   EXPECT_EQ(info.boxes, 51);
   EXPECT_EQ(info.smokeGrenades, 52);
-}
-
-TEST(BoundingDataTest, UnloadedModelLeavesZeroSizesAndNoChange) {
-  BoundingData bounds;
-  EXPECT_EQ(bounds.halfSizeX + bounds.halfSizeY + bounds.halfSizeZ, 0.0f);
-  EXPECT_FALSE(bounds.changed);
 }
 
 }  // namespace
