@@ -42,7 +42,7 @@ TEST_F(GuiFilesTest, ADemoScreenReadsEveryElementKind) {
   EXPECT_EQ(screen.texts[0].Color.g, 0.85f);
   ASSERT_EQ(screen.models.size(), 2u);
   EXPECT_EQ(screen.models[1].ModelName, "femaleThief");
-  EXPECT_EQ(screen.models[1].ModelPos.x, 60.0f);
+  EXPECT_EQ(screen.models[1].ModelPos.x, -60.0f);
   EXPECT_TRUE(screen.models[1].Spinning);
   EXPECT_TRUE(LogOf("GraphicsLog").empty()) << LogOf("GraphicsLog");
 }
