@@ -5,8 +5,6 @@
 // Counters: rays (ray casts of the follow camera per frame), entities (left after ten games
 // made and deleted, which must not grow). Results are in Results.md beside this file.
 #include <benchmark/benchmark.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -30,6 +28,7 @@
 #include "player/gadgets/SmokeGrenade.h"
 #include "player/gadgets/SuctionCup.h"
 #include "player/pickups/PickupFamilies.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -86,9 +85,9 @@ class StaticBody : public EntityClass<StaticBody> {
 // The engine with the physics system in a scratch folder holding the gadget files, the lobby
 // cooked, on a clock moved by hand.
 struct World {
+  TempDir scratch;
   World() {
-    char tmpl[] = "/tmp/vrbench.XXXXXX";
-    if (::mkdtemp(tmpl) && ::chdir(tmpl) == 0) ::mkdir("Data", 0755);
+    std::filesystem::create_directory("Data");
     std::filesystem::copy(std::filesystem::path(VR_DATA_DIR) / "Data" / "gadgets", "Data/gadgets");
     platform::SetClock(&clock);
     auto idle = [] { return static_cast<EngineSystem*>(new IdleSystem()); };
