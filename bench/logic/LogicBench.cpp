@@ -3,7 +3,6 @@
 // frame (clock and rules) with 4 thieves, 10 guards and 20 teleporters as a ratio to a frame of
 // the menus. Results are in Results.md beside this file.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -22,6 +21,7 @@
 #include "physics/Physics.h"
 #include "platform/core/Clock.h"
 #include "player/PlayerInfo.h"
+#include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -56,10 +56,8 @@ void Place(int i, float radius) {
 
 // The real game logic and physics on the demo tree in a scratch folder; the other systems idle.
 struct Museum {
+  TempDir scratch;
   Museum() {
-    char tmpl[] = "/tmp/vrbench.XXXXXX";
-    if (!::mkdtemp(tmpl) || ::chdir(tmpl) != 0) std::abort();
-    folder = tmpl;
     fs::copy(fs::path(VR_DATA_DIR), ".", fs::copy_options::recursive);
     fs::copy(fs::path(VR_GENERATED_DIR), ".", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     platform::SetClock(&clock);
@@ -74,8 +72,6 @@ struct Museum {
   ~Museum() {
     Engine::Get()->Shutdown();
     platform::SetClock(nullptr);
-    fs::current_path("/tmp");
-    fs::remove_all(folder);
   }
   void Frame() {
     clock.AdvanceSeconds(1.0 / 60.0);
@@ -83,7 +79,6 @@ struct Museum {
   }
   static Logic* GetLogic() { return Engine::Get()->GetLogic(); }
 
-  std::string folder;
   platform::ManualClock clock;
 };
 
