@@ -97,7 +97,7 @@ bool GUISpriteElement::HasFrame(int32_t index) const {
 }
 
 void GUISpriteElement::SetFrame(int32_t index) {
-  if (HasFrame(index)) currentFrame = index;
+  if (index >= 0 && index < NumFrames) currentFrame = index;
 }
 
 void GUISpriteElement::SetSourceRect(int32_t x, int32_t y, int32_t w, int32_t h) {

@@ -53,7 +53,7 @@ class GUISpriteElement : public GUIElement {
   void SetWorldPosition(float x, float y, float z);
   // Whether `index` is among the declared frames and was built.
   bool HasFrame(int32_t index) const;
-  // Ignored unless HasFrame(index).
+  // Ignored unless 0 <= index < NumFrames.
   void SetFrame(int32_t index);
   void SetColor(uint32_t argb) { color = argb; }
   void SetCenter(float x, float y, float z) { center = {x, y, z}; }
