@@ -10,6 +10,7 @@
 // agents come with the AI; until then an agent stands where the game puts it.
 class AIComponent : public Component {
  public:
+  static constexpr char kComponentName[] = "AIComponent";
   void Activate() override {}
 
   // Whether the AI drives the owner (false for the user's thief).

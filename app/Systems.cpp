@@ -7,6 +7,7 @@
 #include "logic/Logic.h"
 #include "physics/Physics.h"
 #include "player/LogicServices.h"
+#include "player/PlayerUserControl.h"
 #include "sound/Sound.h"
 
 SystemFactories GameSystems() {
@@ -17,8 +18,12 @@ SystemFactories GameSystems() {
 }
 
 void ConnectGameSystems(Engine& engine) {
+  // The thieves answer the physics' noclip question; they hold no state of their own for it.
+  static const PlayerUserControl userControl;
   Logic* logic = engine.GetLogic();
   LogicServices::Set(logic);
+  if (Input* input = engine.GetInput()) input->SetControlledGame(logic);
+  if (Physics* physics = engine.GetPhysics()) physics->SetUserControl(&userControl);
   if (Graphics* graphics = engine.GetGraphics()) {
     graphics->SetGameView(logic);
     graphics->SetHudGame(logic);

@@ -3,6 +3,7 @@
 #include <list>
 #include <map>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "engine/CommandDispatcher.h"
@@ -15,6 +16,8 @@
 #include "engine/Timer.h"
 #include "engine/VariableTable.h"
 #include "entity/EntityManager.h"
+#include "entity/Message.h"
+#include "entity/MessageCheck.h"
 #include "entity/MessageQueue.h"
 
 class BspMap;
@@ -56,7 +59,14 @@ class Engine {
   void Unsubscribe(Entity* entity, const std::string& channel);
   void ClearSubscribers(const std::string& channel);
   void UnsubscribeAll(Entity* entity);
-  void Broadcast(const std::string& message, const std::string& channel);
+  // A declared message to every subscriber of the channel.
+  template <class... A>
+  void Broadcast(const Message<A...>& message, const std::string& channel, const std::type_identity_t<A>&... values) {
+    MessageArgs args = MessageArgs::FromValues(values...);
+    ReportIfUnknown(message.Name());
+    BroadcastWithArgs(message.Name(), channel, &args);
+  }
+  // A message named by typed text or data (console commands, GUI element commands).
   void BroadcastWithArgs(const std::string& message, const std::string& channel, MessageArgs* args);
 
   MessageQueue* GetMessageQueue() { return &messageQueue_; }

@@ -19,11 +19,6 @@ void Engine::UnsubscribeAll(Entity* entity) {
   for (auto& [name, subs] : channels_) std::erase(subs, entity);
 }
 
-void Engine::Broadcast(const std::string& message, const std::string& channel) {
-  MessageArgs none;
-  BroadcastWithArgs(message, channel, &none);
-}
-
 void Engine::BroadcastWithArgs(const std::string& message, const std::string& channel, MessageArgs* args) {
   // Indexed, re-reading the size after each delivery: a handler may subscribe further entities.
   std::vector<Entity*>& subs = channels_[channel];

@@ -1,6 +1,7 @@
 #include "engine/EngineCmds.h"
 
 #include "engine/Engine.h"
+#include "engine/EngineMessages.h"
 #include "engine/EngineSystem.h"
 
 namespace {
@@ -42,9 +43,9 @@ void Export(Entity*) {
 }  // namespace
 
 void EngineCmds::Describe(ClassBuilder<EngineCmds>& c) {
-  c.Command("ai", &SetAI);
-  c.Command("getvar", &GetVar);
-  c.Command("setvar", &SetVar);
-  c.Command("listvars", &ListVars);
-  c.Command("export", &Export);
+  c.Command(kAi, &SetAI);
+  c.Command(kGetVar, &GetVar);
+  c.Command(kSetVar, &SetVar);
+  c.Command(kListVars, &ListVars);
+  c.Command(kExport, &Export);
 }

@@ -1,6 +1,7 @@
 #include "entity/Entity.h"
 
 #include "engine/Engine.h"
+#include "entity/MessageCheck.h"
 
 uint32_t Entity::nextId_ = 1;
 
@@ -14,6 +15,11 @@ Entity::~Entity() {
 void Entity::SendMessage(const std::string& name) {
   MessageArgs none;
   HandleMessage(name, &none);
+}
+
+void Entity::SendDeclared(const char* name, MessageArgs* args) {
+  ReportIfUnknown(name);
+  HandleMessage(name, args);
 }
 
 void Entity::SendMessageWithArgs(const std::string& name, MessageArgs* args) { HandleMessage(name, args); }

@@ -1,11 +1,13 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
+#include "entity/Component.h"
 #include "entity/KeyValueMap.h"
+#include "entity/Message.h"
 #include "entity/MessageArgs.h"
 
-class Component;
 class XmlReader;
 class XmlWriter;
 class FgdWriter;
@@ -29,6 +31,11 @@ class Entity {
   virtual void Load(XmlReader& reader) = 0;
 
   virtual Component* GetComponent(const std::string& name) = 0;
+  // The component the class embeds under C's own name (C::kComponentName), or null.
+  template <class C>
+  C* Find() {
+    return dynamic_cast<C*>(GetComponent(C::kComponentName));
+  }
   // Delivers a named message; a name the class does not know is ignored.
   virtual void HandleMessage(const std::string& name, MessageArgs* args) = 0;
   virtual void InitComponents() = 0;
@@ -38,8 +45,15 @@ class Entity {
   uint32_t GetId() const { return id_; }
   std::string GetClassName() const { return className_(); }
 
+  // Sends a declared message; the compiler checks the values against its argument types.
+  template <class... A>
+  void Send(const Message<A...>& message, const std::type_identity_t<A>&... values) {
+    MessageArgs args = MessageArgs::FromValues(values...);
+    SendDeclared(message.Name(), &args);
+  }
+  // Messages named by data, typed text or code not yet on declared messages. The caller keeps
+  // ownership of args.
   void SendMessage(const std::string& name);
-  // The caller keeps ownership of args.
   void SendMessageWithArgs(const std::string& name, MessageArgs* args);
 
   // For entities made without EntityManager::Create: InitComponents, then OnCreate.
@@ -49,6 +63,8 @@ class Entity {
   static uint32_t PeekNextId() { return nextId_; }
 
  private:
+  void SendDeclared(const char* name, MessageArgs* args);
+
   static uint32_t nextId_;
   uint32_t id_;
   ClassNameGetter className_;

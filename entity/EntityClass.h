@@ -50,18 +50,28 @@ class ClassBuilder {
  public:
   explicit ClassBuilder(ClassMessageTable& table) : table_(table) {}
 
+  // Binds a handler to a declared message; its parameters must be the message's argument
+  // types, or none.
+  template <class... A, class... P>
+    requires kHandlerFits<std::tuple<A...>, P...>
+  void Message(const ::Message<A...>& message, void (T::*handler)(P...)) {
+    table_.AddMessage(message.Name(), std::make_unique<MemberBinder<T, P...>>(handler, table_.LogChannel()));
+  }
+  // A handler bound to a name that no declaration carries yet.
   template <class... P>
   void Message(const std::string& name, void (T::*handler)(P...)) {
     table_.AddMessage(name, std::make_unique<MemberBinder<T, P...>>(handler, table_.LogChannel()));
   }
   // A console command or other handler given as a function of the receiving entity.
-  template <class... P>
-  void Command(const std::string& name, void (*handler)(Entity*, P...)) {
-    table_.AddMessage(name, std::make_unique<FunctionBinder<P...>>(handler, table_.LogChannel()));
+  template <class... A, class... P>
+    requires kHandlerFits<std::tuple<A...>, P...>
+  void Command(const ::Message<A...>& message, void (*handler)(Entity*, P...)) {
+    table_.AddMessage(message.Name(), std::make_unique<FunctionBinder<P...>>(handler, table_.LogChannel()));
   }
+  // An embedded component, found under its class's own name (C::kComponentName).
   template <class C>
-  void Component(const std::string& name, C T::*member) {
-    table_.AddComponent(name, std::make_unique<MemberSlot<C>>(member));
+  void Component(C T::*member) {
+    table_.AddComponent(C::kComponentName, std::make_unique<MemberSlot<C>>(member));
   }
   // A plain field (int, float, bool or string) or a component member, in declaration order.
   template <class F>

@@ -15,7 +15,7 @@
 void EntityManager::WritePoint(XmlWriter& writer, Entity* entity, const std::string& className) {
   writer.WriteStartElement("point");
   writer.WriteAttribute("name", className);
-  auto* config = static_cast<RadiantConfig*>(entity->GetComponent(kRadiantConfigComponent));
+  auto* config = entity->Find<RadiantConfig>();
   bool colourWritten = false;
   if (config && !config->model.empty()) writer.WriteAttribute("model", config->model);
   if (config && !config->color.empty()) {

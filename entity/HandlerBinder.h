@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+#include <cstdlib>
 #include <string>
 #include <tuple>
 #include <type_traits>
@@ -81,6 +83,23 @@ struct ArgReader<bool, bool> {
     return t;
   }
 };
+// Three or four numbers (colours, light and outline settings): typed words are read as
+// decimal numbers (0.0 where there is none), values sent by code as 4-byte floats.
+template <size_t N>
+struct FloatArgs {
+  static auto Read(const MessageArgs* a) {
+    a->CheckCount(N);
+    std::array<float, N> v{};
+    for (size_t i = 0; i < N; ++i)
+      v[i] = a->IsText() ? static_cast<float>(std::strtod(a->TextAt(i).c_str(), nullptr)) : a->RawAt<float>(i);
+    return std::apply([](auto... f) { return std::make_tuple(f...); }, v);
+  }
+};
+template <>
+struct ArgReader<float, float, float> : FloatArgs<3> {};
+template <>
+struct ArgReader<float, float, float, float> : FloatArgs<4> {};
+
 // Two raw values in their memory form (a vector and an id): they have no text form.
 template <class A, class B>
 struct ArgReader<A, B> {

@@ -53,34 +53,6 @@ void MessageArgs::Allocate(const uint32_t* sizes, uint32_t count) {
   block_ = new Block{new uint8_t[total > 0 ? total : 1], 1};
 }
 
-MessageArgs MessageArgs::FromTexts(const std::string* texts, uint32_t count) {
-  MessageArgs args;
-  uint32_t sizes[kMaxValues];
-  for (uint32_t i = 0; i < count; ++i) sizes[i] = static_cast<uint32_t>(texts[i].size() + 1);
-  args.Allocate(sizes, count);
-  uint8_t* out = args.Data();
-  for (uint32_t i = 0; i < count; ++i) {
-    std::memcpy(out, texts[i].c_str(), sizes[i]);
-    out += sizes[i];
-  }
-  return args;
-}
-
-MessageArgs MessageArgs::FromText(const std::string& a) { return FromTexts(&a, 1); }
-MessageArgs MessageArgs::FromTwoTexts(const std::string& a, const std::string& b) {
-  const std::string t[] = {a, b};
-  return FromTexts(t, 2);
-}
-MessageArgs MessageArgs::FromThreeTexts(const std::string& a, const std::string& b, const std::string& c) {
-  const std::string t[] = {a, b, c};
-  return FromTexts(t, 3);
-}
-MessageArgs MessageArgs::FromFourTexts(const std::string& a, const std::string& b, const std::string& c,
-                                       const std::string& d) {
-  const std::string t[] = {a, b, c, d};
-  return FromTexts(t, 4);
-}
-
 const uint8_t* MessageArgs::Value(uint32_t i) const {
   size_t offset = 0;
   for (uint32_t k = 0; k < i; ++k) offset += sizes_[k];

@@ -26,20 +26,27 @@ class MessageArgs {
   static MessageArgs FromByte(bool value) { return FromValues(static_cast<uint8_t>(value ? 1 : 0)); }
   // A pointer-sized value (the address of a GUI element and the like).
   static MessageArgs FromPointer(const void* p) { return FromValues(p); }
-  static MessageArgs FromText(const std::string& a);
-  static MessageArgs FromTwoTexts(const std::string& a, const std::string& b);
-  static MessageArgs FromThreeTexts(const std::string& a, const std::string& b, const std::string& c);
+  static MessageArgs FromText(const std::string& a) { return FromValues(a); }
+  static MessageArgs FromTwoTexts(const std::string& a, const std::string& b) { return FromValues(a, b); }
+  static MessageArgs FromThreeTexts(const std::string& a, const std::string& b, const std::string& c) {
+    return FromValues(a, b, c);
+  }
   static MessageArgs FromFourTexts(const std::string& a, const std::string& b, const std::string& c,
-                                   const std::string& d);
-  // Values in their memory form, packed in order (a vector and an id, two bools ...).
+                                   const std::string& d) {
+    return FromValues(a, b, c, d);
+  }
+  // Values in order: texts with their NUL, everything else in its memory form (a vector and an
+  // id, two bools ...). This is how a declared message packs what its sender gives.
   template <class... T>
   static MessageArgs FromValues(const T&... values) {
-    static_assert(sizeof...(T) <= kMaxValues && (std::is_trivially_copyable_v<T> && ...));
+    static_assert(sizeof...(T) <= kMaxValues);
     MessageArgs args;
-    const uint32_t sizes[] = {static_cast<uint32_t>(sizeof(T))...};
-    args.Allocate(sizes, sizeof...(T));
-    size_t offset = 0;
-    ((std::memcpy(args.Data() + offset, &values, sizeof(T)), offset += sizeof(T)), ...);
+    if constexpr (sizeof...(T) > 0) {
+      const uint32_t sizes[] = {WireSize(values)...};
+      args.Allocate(sizes, sizeof...(T));
+      uint8_t* out = args.Data();
+      ((std::memcpy(out, WireBytes(values), WireSize(values)), out += WireSize(values)), ...);
+    }
     return args;
   }
 
@@ -88,7 +95,17 @@ class MessageArgs {
   void Release();
   uint8_t* Data() { return block_->data; }
   void CheckSize(uint32_t i, size_t expected) const;
-  static MessageArgs FromTexts(const std::string* texts, uint32_t count);
+  static uint32_t WireSize(const std::string& text) { return static_cast<uint32_t>(text.size() + 1); }
+  static const void* WireBytes(const std::string& text) { return text.c_str(); }
+  template <class T>
+  static uint32_t WireSize(const T&) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    return sizeof(T);
+  }
+  template <class T>
+  static const void* WireBytes(const T& value) {
+    return &value;
+  }
 
   Block* block_ = nullptr;
   uint32_t sizes_[kMaxValues] = {0, 0, 0, 0};

@@ -2,8 +2,15 @@
 
 #include "engine/Engine.h"
 #include "entity/Entity.h"
+#include "entity/EntityMessages.h"
+#include "entity/MessageCheck.h"
 
 void MessageQueue::RegisterUpdate(Entity* entity) { updateList_.emplace_back(entity); }
+
+void MessageQueue::PostDeclared(Entity* entity, const char* name, float delay, const MessageArgs& args) {
+  ReportIfUnknown(name);
+  PostDelayedWithArgs(entity, name, delay, args);
+}
 
 void MessageQueue::PostDelayed(Entity* entity, const std::string& name, float delay) {
   PostDelayedWithArgs(entity, name, delay, MessageArgs());
@@ -16,14 +23,13 @@ void MessageQueue::PostDelayedWithArgs(Entity* entity, const std::string& name, 
 }
 
 void MessageQueue::Update() {
-  static const std::string kOnUpdate = "OnUpdate";
   for (auto it = updateList_.begin(); it != updateList_.end();) {
     Entity* entity = it->Get();
     if (!entity) {
       it = updateList_.erase(it);
       continue;
     }
-    entity->SendMessage(kOnUpdate);
+    entity->Send(kOnUpdate);
     ++it;
   }
 

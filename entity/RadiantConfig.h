@@ -3,12 +3,11 @@
 
 #include "entity/Component.h"
 
-inline constexpr const char* kRadiantConfigComponent = "RadiantConfig";
-
 // How an entity class looks in the level editor. Optional: classes without it are exported
 // with a default box and colour.
 class RadiantConfig : public Component {
  public:
+  static constexpr char kComponentName[] = "RadiantConfig";
   void Activate() override {}
 
   std::string color;  // three numbers

@@ -8,6 +8,7 @@
 // a camera path of the physics system flies it through a map.
 class Camera : public Component, public PathCamera {
  public:
+  static constexpr char kComponentName[] = "Camera";
   void Activate() override {}
 
   // Where the path puts the camera and where it looks; up and right stay as they are.

@@ -8,6 +8,7 @@
 #include "engine/SystemSlots.h"
 #include "graphics/GameView.h"
 #include "graphics/GraphicsCommand.h"
+#include "graphics/GraphicsMessages.h"
 #include "graphics/VideoPlayer.h"
 #include "graphics/gui/DebugVariablePanel.h"
 #include "graphics/gui/HUDAnimation.h"
@@ -81,7 +82,7 @@ void Graphics::Init() {
   for (TextureSwapInfo& record : swaps) textureSwapInfo_[record.ModelName] = record;
   mapEffectName_ = "Outside";
   if (config_.IntroVideo) {
-    engine->GetMessageQueue()->PostDelayed(commandEntity_, "StartVideo", 1.0f);
+    engine->GetMessageQueue()->Post(commandEntity_, kStartVideo, 1.0f);
   } else {
     StartMenuMusic();
   }
@@ -246,7 +247,7 @@ void Graphics::UpdateIntroVideo() {
     GUIScreen* current = GetCurrentScreen();
     if (current && current == GetGUI()->GetScreens().Get("Intro") && input && input->AnyKey()) {
       if (Sound* sound = engine->GetSound()) sound->Play2D("click");
-      if (gameView_) gameView_->SendCommand("MainMenu");
+      if (gameView_) gameView_->SendCommand(kMainMenu.Name());
     }
     return;
   }

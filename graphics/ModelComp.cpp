@@ -75,7 +75,7 @@ void ModelComp::Load(const std::string& name) {
     positionOffset = info->PositionOffset;
     scale = info->Scale;
     if (owner) {
-      if (auto* bounds = dynamic_cast<BoundingData*>(owner->GetComponent("BoundingData"))) {
+      if (auto* bounds = owner->Find<BoundingData>()) {
         bounds->halfSizeX = info->BoundingBoxSize.x * 0.5f;
         bounds->halfSizeY = info->BoundingBoxSize.y * 0.5f;
         bounds->halfSizeZ = info->BoundingBoxSize.z * 0.5f;
@@ -99,7 +99,7 @@ void ModelComp::SetEffect(const std::string& name) {
 }
 
 PhysicalComp* ModelComp::OwnerPhysical() const {
-  return owner ? dynamic_cast<PhysicalComp*>(owner->GetComponent("Physical")) : nullptr;
+  return owner ? owner->Find<PhysicalComp>() : nullptr;
 }
 
 void ModelComp::PlaceAtOwner() {

@@ -18,6 +18,7 @@ class PhysicalComp;
 // "Physical" pose into a world matrix, and the switches the model passes read.
 class ModelComp : public Component {
  public:
+  static constexpr char kComponentName[] = "Model";
   ModelComp();
   ~ModelComp() override;
   ModelComp(const ModelComp&) = delete;

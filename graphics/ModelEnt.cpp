@@ -1,9 +1,9 @@
 #include "graphics/ModelEnt.h"
 
 void ModelEnt::Describe(ClassBuilder<ModelEnt>& c) {
-  c.Component("Physical", &ModelEnt::physical);
-  c.Component("ClusterInfo", &ModelEnt::clusterInfo);
-  c.Component("Model", &ModelEnt::model);
+  c.Component(&ModelEnt::physical);
+  c.Component(&ModelEnt::clusterInfo);
+  c.Component(&ModelEnt::model);
   c.Field("FileName", &ModelEnt::FileName);
   c.Field("ModelComp", &ModelEnt::model);
 }

@@ -8,6 +8,7 @@
 #include "entity/Entity.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
+#include "graphics/GraphicsMessages.h"
 #include "graphics/ModelComp.h"
 #include "physics/ClusterInfo.h"
 #include "physics/MapIndexComp.h"
@@ -17,13 +18,8 @@
 
 namespace {
 
-template <class C>
-C* Find(Entity* owner, const char* name) {
-  return owner ? dynamic_cast<C*>(owner->GetComponent(name)) : nullptr;
-}
-
 platform::Vector3 OwnerPosition(const ModelComp& model) {
-  const PhysicalComp* physical = Find<PhysicalComp>(model.owner, "Physical");
+  const PhysicalComp* physical = model.owner ? model.owner->Find<PhysicalComp>() : nullptr;
   return physical ? physical->GetPosition() : model.position;
 }
 
@@ -143,19 +139,19 @@ void ModelScene::DrawModels() {
     m->notDrawnThisFrame = 1;
     if (!m->visible) continue;
     if (m->mapCulled) {
-      const MapIndexComp* mapIndex = Find<MapIndexComp>(m->owner, "MapIndexComp");
+      const MapIndexComp* mapIndex = m->owner ? m->owner->Find<MapIndexComp>() : nullptr;
       if (mapIndex && mapIndex->mapIndex != currentMap) continue;
-      const ClusterInfo* cluster = Find<ClusterInfo>(m->owner, "ClusterInfo");
+      const ClusterInfo* cluster = m->owner ? m->owner->Find<ClusterInfo>() : nullptr;
       if (cluster && !world_->IsClusterVisible(cluster->cluster)) continue;
     }
     if (m->sorted) {
       deferred_.push_back(m);
       continue;
     }
-    if (m->owner) m->owner->SendMessage("OnModelDraw");
+    if (m->owner) m->owner->Send(kOnModelDraw);
     m->Draw();
     m->notDrawnThisFrame = 0;
-    if (m->owner) m->owner->SendMessage("OnModelUpdate");
+    if (m->owner) m->owner->Send(kOnModelUpdate);
   }
 }
 

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "entity/Component.h"
+#include "entity/Message.h"
 #include "entity/MessageArgs.h"
 
-inline constexpr const char* kControlMapComponent = "ControlMap";
-
-// One binding: which edges of a key fire which action, with what arguments.
+// One binding: which edges of a key fire which action, with what arguments. Without arguments
+// the action carries whether the key went down.
 struct KeyBinding {
   uint8_t onPress = 0;
   uint8_t onRelease = 0;
@@ -20,11 +20,20 @@ struct KeyBinding {
 // are the source of truth; the code-keyed maps are what the per-frame dispatch reads.
 class ControlMap : public Component {
  public:
+  static constexpr char kComponentName[] = "ControlMap";
   ~ControlMap() override;
   void Activate() override;
 
+  // Actions named by the bindings file.
   void Bind(const std::string& key, const std::string& action, bool onPress, bool onRelease);
   void BindMouse(const std::string& key, const std::string& action, bool onPress, bool onRelease);
+  // Actions the code binds: declared key actions, which carry whether the key went down.
+  void Bind(const std::string& key, const Message<bool>& action, bool onPress, bool onRelease) {
+    Bind(key, std::string(action.Name()), onPress, onRelease);
+  }
+  void BindMouse(const std::string& key, const Message<bool>& action, bool onPress, bool onRelease) {
+    BindMouse(key, std::string(action.Name()), onPress, onRelease);
+  }
   void BindWithArgs(const std::string& key, const std::string& action, const MessageArgs& args, bool onPress,
                     bool onRelease);
   void BindMouseWithArgs(const std::string& key, const std::string& action, const MessageArgs& args,

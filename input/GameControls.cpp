@@ -1,7 +1,7 @@
 #include "input/GameControls.h"
 
+#include "input/InputMessages.h"
 #include "input/SchemeServices.h"
-#include "logic/Logic.h"
 
 using namespace SchemeServices;
 
@@ -10,31 +10,27 @@ constexpr float kWalkSpeed = 325.0f;
 constexpr float kSneakSpeed = 99.0f;
 constexpr float kRunSpeed = 500.0f;
 
-// Sets the speed of a thief that is not hiding under its box: `held` while the key is down,
-// walking once it is up.
-void HoldSpeed(float held) {
-  Entity* player = Player();
-  if (player && !IsInBox(player)) SetTargetSpeed(player, Pressed() ? held : kWalkSpeed);
-}
+// The thief's pace: `held` while the key is down, walking once it is up.
+void HoldSpeed(bool pressed, float held) { SendToPlayer(ThiefOrder::kSetTargetSpeed, pressed ? held : kWalkSpeed); }
 }  // namespace
 
 void GameControls::Describe(ClassBuilder<GameControls>& c) {
-  c.Component(kControlMapComponent, &GameControls::controlMap);
-  c.Message("ChangeMoveSpeed", &GameControls::ChangeMoveSpeed);
-  c.Message("ScrollGadget", &GameControls::ScrollGadget);
-  c.Message("MoveForward", &GameControls::MoveForward);
-  c.Message("MoveBack", &GameControls::MoveBack);
-  c.Message("MoveLeft", &GameControls::MoveLeft);
-  c.Message("MoveRight", &GameControls::MoveRight);
-  c.Message("MouseLook", &GameControls::MouseLook);
-  c.Message("Run", &GameControls::Run);
-  c.Message("Sneak", &GameControls::Sneak);
-  c.Message("Walk", &GameControls::Walk);
-  c.Message("GUIClick", &GameControls::GUIClick);
-  c.Message("TargetOrFire", &GameControls::TargetOrFire);
-  c.Message("Untarget", &GameControls::Untarget);
-  c.Message("EnterDoor", &GameControls::EnterDoor);
-  c.Message("EscapePressed", &GameControls::EscapePressed);
+  c.Component(&GameControls::controlMap);
+  c.Message(KeyAction::kChangeMoveSpeed, &GameControls::ChangeMoveSpeed);
+  c.Message(KeyAction::kScrollGadget, &GameControls::ScrollGadget);
+  c.Message(KeyAction::kMoveForward, &GameControls::MoveForward);
+  c.Message(KeyAction::kMoveBack, &GameControls::MoveBack);
+  c.Message(KeyAction::kMoveLeft, &GameControls::MoveLeft);
+  c.Message(KeyAction::kMoveRight, &GameControls::MoveRight);
+  c.Message(KeyAction::kMouseLook, &GameControls::MouseLook);
+  c.Message(KeyAction::kRun, &GameControls::Run);
+  c.Message(KeyAction::kSneak, &GameControls::Sneak);
+  c.Message(KeyAction::kWalk, &GameControls::Walk);
+  c.Message(KeyAction::kGUIClick, &GameControls::GUIClick);
+  c.Message(KeyAction::kTargetOrFire, &GameControls::TargetOrFire);
+  c.Message(KeyAction::kUntarget, &GameControls::Untarget);
+  c.Message(KeyAction::kEnterDoor, &GameControls::EnterDoor);
+  c.Message(KeyAction::kEscapePressed, &GameControls::EscapePressed);
 }
 
 void GameControls::OnCreate() {
@@ -47,52 +43,47 @@ void GameControls::OnCreate() {
       controlMap.Bind(record.KeyName, record.Function, true, true);
     BindStringVariable(record.Function, &record.KeyName);
   }
-  controlMap.Bind("Escape", "EscapePressed", true, false);
+  controlMap.Bind("Escape", KeyAction::kEscapePressed, true, false);
   Engine::Get()->GetInputFocus()->RegisterScheme("Game", this);
 }
 
-void GameControls::ChangeMoveSpeed() { SendToPlayer("ChangeMoveSpeed", WheelUp()); }
+void GameControls::ChangeMoveSpeed(bool) { SendToPlayer(ThiefOrder::kChangeMoveSpeed, WheelUp()); }
 
-void GameControls::ScrollGadget() {
-  Entity* player = Player();
-  if (!player || IsSwitchingGadget(player)) return;
-  // Forward or back, and play the switch sound.
-  MessageArgs args = MessageArgs::FromValues(static_cast<uint8_t>(WheelUp() ? 1 : 0), static_cast<uint8_t>(1));
-  player->SendMessageWithArgs("ScrollGadget", &args);
-}
+// Forward or back, and play the switch sound.
+void GameControls::ScrollGadget(bool) { SendToPlayer(ThiefOrder::kScrollGadget, WheelUp(), true); }
 
-void GameControls::MoveForward() { SendToPlayer("MoveForward", Pressed()); }
-void GameControls::MoveBack() { SendToPlayer("MoveBack", Pressed()); }
-void GameControls::MoveLeft() { SendToPlayer("MoveLeft", Pressed()); }
-void GameControls::MoveRight() { SendToPlayer("MoveRight", Pressed()); }
+void GameControls::MoveForward(bool pressed) { SendToPlayer(ThiefOrder::kMoveForward, pressed); }
+void GameControls::MoveBack(bool pressed) { SendToPlayer(ThiefOrder::kMoveBack, pressed); }
+void GameControls::MoveLeft(bool pressed) { SendToPlayer(ThiefOrder::kMoveLeft, pressed); }
+void GameControls::MoveRight(bool pressed) { SendToPlayer(ThiefOrder::kMoveRight, pressed); }
 
-void GameControls::MouseLook() {
-  if (Pressed())
-    SendToPlayer("Fire");
+void GameControls::MouseLook(bool pressed) {
+  if (pressed)
+    SendToPlayer(ThiefOrder::kFire);
   else
     PassClickToGui();
 }
 
-void GameControls::TargetOrFire() {
-  if (Pressed())
-    SendToPlayer("TargetOrFire");
+void GameControls::TargetOrFire(bool pressed) {
+  if (pressed)
+    SendToPlayer(ThiefOrder::kTargetOrFire);
   else
     PassClickToGui();
 }
 
-void GameControls::Run() { HoldSpeed(kRunSpeed); }
-void GameControls::Sneak() { HoldSpeed(kSneakSpeed); }
-void GameControls::Walk() { HoldSpeed(kWalkSpeed); }
-void GameControls::GUIClick() { PassClickToGui(); }
+void GameControls::Run(bool pressed) { HoldSpeed(pressed, kRunSpeed); }
+void GameControls::Sneak(bool pressed) { HoldSpeed(pressed, kSneakSpeed); }
+void GameControls::Walk(bool pressed) { HoldSpeed(pressed, kWalkSpeed); }
+void GameControls::GUIClick(bool) { PassClickToGui(); }
 
 // The key that cancels aiming is also the run key.
-void GameControls::Untarget() {
-  Run();
-  if (Pressed()) SendToPlayer("Untarget");
+void GameControls::Untarget(bool pressed) {
+  Run(pressed);
+  if (pressed) SendToPlayer(ThiefOrder::kUntarget);
 }
 
-void GameControls::EnterDoor() {
-  if (Pressed() && !IsTeleportTransitionRunning()) SendToPlayer("EnterDoor");
+void GameControls::EnterDoor(bool pressed) {
+  if (pressed && !IsTeleportTransitionRunning()) SendToPlayer(ThiefOrder::kEnterDoor);
 }
 
-void GameControls::EscapePressed() { Engine::Get()->GetLogic()->EscapePressed(); }
+void GameControls::EscapePressed(bool) { SchemeServices::EscapePressed(); }

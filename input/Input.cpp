@@ -15,8 +15,8 @@ void LogInput(const std::string& text, unsigned severity) { Engine::Get()->GetLo
 
 // The engine's input focus turns schemes on and off through this: the components are ours.
 void SwitchInputComponents(Entity* entity, bool on) {
-  if (auto* map = static_cast<ControlMap*>(entity->GetComponent(kControlMapComponent))) map->SetActive(on);
-  if (auto* text = static_cast<TextInput*>(entity->GetComponent(kTextInputComponent))) text->SetActive(on);
+  if (auto* map = entity->Find<ControlMap>()) map->SetActive(on);
+  if (auto* text = entity->Find<TextInput>()) text->SetActive(on);
 }
 }  // namespace
 

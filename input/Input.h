@@ -9,12 +9,14 @@
 
 #include "engine/EngineSystem.h"
 #include "engine/SystemSlots.h"
+#include "entity/MessageArgs.h"
 #include "input/InputConfig.h"
 #include "input/KeyNames.h"
 #include "platform/input/InputDevice.h"
 #include "platform/input/KeyToChar.h"
 
 class ControlMap;
+class ControlledGame;
 struct KeyBinding;
 class TextInput;
 
@@ -47,8 +49,12 @@ class Input : public EngineSystem {
 
   const InputConfig& GetConfig() const { return config_; }
 
-  // The code of the event being dispatched and whether it is a press; handlers bound to both
-  // edges tell them apart by it.
+  // The game the control schemes serve; null until one is handed over.
+  void SetControlledGame(ControlledGame* game) { game_ = game; }
+  ControlledGame* GetControlledGame() const { return game_; }
+
+  // The code of the event being dispatched and whether it is a press (which the action also
+  // carries as its argument).
   std::pair<uint32_t, bool> GetCurrentEvent() const { return {currentCode_, currentPressed_ != 0}; }
   // This frame's axis movement, summed record by record.
   int32_t GetMouseDeltaX() const { return mouseDeltaX_; }
@@ -107,8 +113,12 @@ class Input : public EngineSystem {
   Device mouse_;
   bool ready_ = false;
   InputConfig config_;
+  ControlledGame* game_ = nullptr;
   uint32_t currentCode_ = 0;
   uint8_t currentPressed_ = 0;
+  // The argument of an action bound without one, by currentPressed_: made once and shared, so
+  // dispatching a key allocates nothing.
+  const MessageArgs edgeArgs_[2] = {MessageArgs::FromValues(false), MessageArgs::FromValues(true)};
   int32_t mouseDeltaX_ = 0;
   int32_t mouseDeltaY_ = 0;
   int32_t mouseWheel_ = 0;

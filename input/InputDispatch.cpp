@@ -84,7 +84,7 @@ void Input::Fire(ControlMap* map, const KeyBinding* binding) {
   if (!binding || !(currentPressed_ ? binding->onPress : binding->onRelease)) return;
   // The handler may rebind this very key: send copies, not the binding's own fields.
   const std::string action = binding->action;
-  MessageArgs args = binding->args;
+  MessageArgs args = binding->args.Count() ? binding->args : edgeArgs_[currentPressed_];
   map->owner->SendMessageWithArgs(action, &args);
 }
 

@@ -1,33 +1,36 @@
 #include "input/NullControls.h"
 
+#include "entity/EntityMessages.h"
+#include "input/ControlSeams.h"
 #include "input/Input.h"
+#include "input/InputMessages.h"
 #include "input/SchemeServices.h"
-#include "logic/Logic.h"
 
 void NullControls::Describe(ClassBuilder<NullControls>& c) {
-  c.Component(kControlMapComponent, &NullControls::controlMap);
-  c.Message("Click", &NullControls::Click);
-  c.Message("OnUpdate", &NullControls::OnUpdate);
-  c.Message("EscapePressed", &NullControls::EscapePressed);
+  c.Component(&NullControls::controlMap);
+  c.Message(KeyAction::kClick, &NullControls::Click);
+  c.Message(kOnUpdate, &NullControls::OnUpdate);
+  c.Message(KeyAction::kEscapePressed, &NullControls::EscapePressed);
 }
 
 void NullControls::OnCreate() {
   Engine* engine = Engine::Get();
   engine->GetMessageQueue()->RegisterUpdate(this);
   engine->GetInputFocus()->RegisterScheme("Null", this);
-  controlMap.BindMouse("M1", "Click", true, true);
-  controlMap.Bind("Escape", "EscapePressed", true, false);
+  controlMap.BindMouse("M1", KeyAction::kClick, true, true);
+  controlMap.Bind("Escape", KeyAction::kEscapePressed, true, false);
 }
 
 // A GUI click is the release of the button, not its press.
-void NullControls::Click() {
-  if (!SchemeServices::Pressed()) SchemeServices::PassClickToGui();
+void NullControls::Click(bool pressed) {
+  if (!pressed) SchemeServices::PassClickToGui();
 }
 
-// Runs whatever scheme has the focus; the logic ends only a fly-through that is running.
+// Runs whatever scheme has the focus; the game ends only a fly-through that is running.
 void NullControls::OnUpdate() {
   const Input* input = Engine::Get()->GetInput();
-  if (input && input->AnyKey()) Engine::Get()->GetLogic()->EndMapFlyThrough();
+  ControlledGame* game = SchemeServices::Game();
+  if (input && input->AnyKey() && game) game->EndMapFlyThrough();
 }
 
-void NullControls::EscapePressed() { Engine::Get()->GetLogic()->EscapePressed(); }
+void NullControls::EscapePressed(bool) { SchemeServices::EscapePressed(); }

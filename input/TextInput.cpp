@@ -1,6 +1,7 @@
 #include "input/TextInput.h"
 
 #include "engine/Engine.h"
+#include "engine/EngineMessages.h"
 #include "entity/Entity.h"
 #include "input/Input.h"
 
@@ -17,5 +18,5 @@ void TextInput::Activate() {
 void TextInput::OnChar(char c) {
   if (!active_) return;
   lastChar_ = static_cast<uint8_t>(c);
-  owner->SendMessage("UpdateTextInput");
+  owner->Send(kUpdateTextInput);
 }

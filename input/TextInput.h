@@ -3,12 +3,11 @@
 
 #include "entity/Component.h"
 
-inline constexpr const char* kTextInputComponent = "TextInput";
-
 // Receives typed characters for its owner: each one is kept and announced to the owner with
 // "UpdateTextInput". Input focus switches it on and off.
 class TextInput : public Component {
  public:
+  static constexpr char kComponentName[] = "TextInput";
   ~TextInput() override;
   void Activate() override;
   void OnChar(char c);

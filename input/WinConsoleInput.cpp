@@ -1,18 +1,19 @@
 #include "input/WinConsoleInput.h"
 
 #include "engine/Engine.h"
+#include "engine/EngineMessages.h"
 
 void WinConsoleInput::Describe(ClassBuilder<WinConsoleInput>& c) {
-  c.Component(kTextInputComponent, &WinConsoleInput::textInput);
-  c.Component(kControlMapComponent, &WinConsoleInput::controlMap);
-  c.Message("UpdateTextInput", &WinConsoleInput::UpdateTextInput);
-  c.Message("ScrollUp", &WinConsoleInput::ScrollUp);
-  c.Message("ScrollDown", &WinConsoleInput::ScrollDown);
+  c.Component(&WinConsoleInput::textInput);
+  c.Component(&WinConsoleInput::controlMap);
+  c.Message(kUpdateTextInput, &WinConsoleInput::UpdateTextInput);
+  c.Message(kScrollUp, &WinConsoleInput::ScrollUp);
+  c.Message(kScrollDown, &WinConsoleInput::ScrollDown);
 }
 
 void WinConsoleInput::OnCreate() {
-  controlMap.Bind("Home", "ScrollUp", true, false);
-  controlMap.Bind("End", "ScrollDown", true, false);
+  controlMap.Bind("Home", kScrollUp, true, false);
+  controlMap.Bind("End", kScrollDown, true, false);
   Engine::Get()->GetInputFocus()->RegisterScheme("Console", this);
 }
 

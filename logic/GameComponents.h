@@ -5,12 +5,8 @@
 #include "physics/PhysicalComp.h"
 #include "player/PlayerInfo.h"
 
-// The components of game entities that the game logic reads and moves, found by their names.
-template <class C>
-C* FindComponent(Entity& entity, const char* name) {
-  return dynamic_cast<C*>(entity.GetComponent(name));
-}
-inline PhysicalComp* FindPhysical(Entity& e) { return FindComponent<PhysicalComp>(e, "Physical"); }
-inline MapIndexComp* FindMapIndex(Entity& e) { return FindComponent<MapIndexComp>(e, "MapIndexComp"); }
-inline PlayerInfo* FindPlayerInfo(Entity& e) { return FindComponent<PlayerInfo>(e, "PlayerInfo"); }
-inline Camera* FindCamera(Entity& e) { return FindComponent<Camera>(e, "Camera"); }
+// The components of game entities that the game logic reads and moves.
+inline PhysicalComp* FindPhysical(Entity& e) { return e.Find<PhysicalComp>(); }
+inline MapIndexComp* FindMapIndex(Entity& e) { return e.Find<MapIndexComp>(); }
+inline PlayerInfo* FindPlayerInfo(Entity& e) { return e.Find<PlayerInfo>(); }
+inline Camera* FindCamera(Entity& e) { return e.Find<Camera>(); }

@@ -5,6 +5,7 @@
 #include "logic/GameComponents.h"
 #include "logic/Logic.h"
 #include "logic/LogicGui.h"
+#include "logic/LogicMessages.h"
 #include "player/PlayerMessages.h"
 #include "graphics/gui/GUISpriteElement.h"
 #include "sound/Sound.h"
@@ -19,7 +20,7 @@ void GameFlow::Busted() {
     sprite->FPS = kBustedRate;
     sprite->SetPosition(376, 282);
   }
-  logic_.PostGameCommand("HideBusted", 3.5f);
+  logic_.PostGameCommand(kHideBusted, 3.5f);
   logic_.SetRoundOver(true);
   busted_ = true;
   Graphics* graphics = Engine::Get()->GetGraphics();
@@ -36,12 +37,12 @@ void GameFlow::HideBusted() {
 
 void GameFlow::GetItem() {
   if (GUISpriteElement* hint = LogicGui::FindSprite("OutsideToScore")) hint->SetPosition(0, 282);
-  logic_.PostGameCommand("HideItem", 4.0f);
+  logic_.PostGameCommand(kHideItem, 4.0f);
 }
 
 void GameFlow::HideItem() { LogicGui::HideSprite("OutsideToScore"); }
 void GameFlow::DropOffItem() { LogicGui::HideSprite("Item"); }
-void GameFlow::Alarm() { logic_.PostGameCommand("AlarmOff", 5.0f); }
+void GameFlow::Alarm() { logic_.PostGameCommand(kAlarmOff, 5.0f); }
 void GameFlow::AlarmOff() { SetVariable("AlarmOn", false); }
 
 void GameFlow::UnfreezeEntity(uint32_t id) {

@@ -166,17 +166,22 @@ void GameStart::MovePlayerToStart(Entity& player) {
   if (&player == logic_.GetPlayerEntity()) logic_.maps_.SetCurrent(static_cast<int32_t>(startMap->mapIndex));
 }
 
-void GameStart::SetPosition(Component& physical, const platform::Vector3& position) {
-  if (auto* p = dynamic_cast<PhysicalComp*>(&physical)) p->SetPositionCached(position);
+bool GameStart::HasBody(Entity& entity) { return entity.Find<PhysicalComp>() != nullptr; }
+
+void GameStart::SetPosition(Entity& entity, const platform::Vector3& position) {
+  if (auto* physical = entity.Find<PhysicalComp>()) physical->SetPositionCached(position);
 }
 
-void GameStart::SetModelName(Component& model, const std::string& name) {
-  if (auto* m = dynamic_cast<ModelComp*>(&model)) m->modelName = name;
+void GameStart::SetModelName(Entity& entity, const std::string& name) {
+  if (auto* model = entity.Find<ModelComp>()) model->modelName = name;
 }
 
-void GameStart::SetMapIndex(Component& mapIndex, int32_t index) {
-  if (auto* m = dynamic_cast<MapIndexComp*>(&mapIndex)) m->mapIndex = static_cast<uint32_t>(index);
+void GameStart::SetMapIndex(Entity& entity, int32_t index) {
+  if (auto* mapIndex = entity.Find<MapIndexComp>()) mapIndex->mapIndex = static_cast<uint32_t>(index);
 }
+
+// No class of the game carries a target reference yet.
+Component* GameStart::FindTargetReference(Entity&) { return nullptr; }
 
 // No class of the game keeps these keys yet: the teleporters take them when they come.
 void GameStart::SetTeleporterKeys(Entity&, const TeleporterKeys&) {}

@@ -26,9 +26,11 @@ class GameStart : public MapEntityPlacer {
   bool AreMapsLoaded() const { return mapsLoaded_; }
 
   // MapEntityPlacer: the game's components take what the maps' entity text gives them.
-  void SetPosition(Component& physical, const platform::Vector3& position) override;
-  void SetModelName(Component& model, const std::string& name) override;
-  void SetMapIndex(Component& mapIndex, int32_t index) override;
+  bool HasBody(Entity& entity) override;
+  void SetPosition(Entity& entity, const platform::Vector3& position) override;
+  void SetModelName(Entity& entity, const std::string& name) override;
+  void SetMapIndex(Entity& entity, int32_t index) override;
+  Component* FindTargetReference(Entity& entity) override;
   void SetTeleporterKeys(Entity& entity, const TeleporterKeys& keys) override;
 
  private:

@@ -8,6 +8,7 @@
 #include "input/Input.h"
 #include "logic/GameComponents.h"
 #include "logic/LogicGui.h"
+#include "logic/LogicMessages.h"
 #include "graphics/gui/GUISpriteElement.h"
 #include "physics/Physics.h"
 #include "player/PlayerMessages.h"
@@ -78,18 +79,16 @@ void Logic::Update() {
 }
 
 void Logic::SendCommand(const std::string& name) {
-  if (Entity* commands = commandEntity_.Get()) commands->SendMessage(name);
+  MessageArgs none;
+  if (Entity* commands = commandEntity_.Get()) commands->SendMessageWithArgs(name, &none);
 }
 
-void Logic::PostCommand(const std::string& name, float delay) {
-  if (Entity* commands = commandEntity_.Get()) Engine::Get()->GetMessageQueue()->PostDelayed(commands, name, delay);
+void Logic::SendCommand(const Message<>& command) {
+  if (Entity* commands = commandEntity_.Get()) commands->Send(command);
 }
 
-void Logic::PostGameCommand(const std::string& name, float delay) { PostGameCommand(name, delay, MessageArgs()); }
-
-void Logic::PostGameCommand(const std::string& name, float delay, const MessageArgs& args) {
-  if (Entity* commands = gameCommands_.Get())
-    Engine::Get()->GetMessageQueue()->PostDelayedWithArgs(commands, name, delay, args);
+void Logic::PostCommand(const Message<>& command, float delay) {
+  if (Entity* commands = commandEntity_.Get()) Engine::Get()->GetMessageQueue()->Post(commands, command, delay);
 }
 
 // A cleared game's command entity lives on until the next frame's deletions; steps falling due
@@ -204,7 +203,7 @@ void Logic::ReportItemTaken() { SendCommand("GetItem"); }
 void Logic::ReportItemDelivered() { SendCommand("DropOffItem"); }
 
 void Logic::UnfreezeLater(const Entity& entity, float delay) {
-  PostGameCommand("UnfreezeEntity", delay, MessageArgs::FromWord(entity.GetId()));
+  PostGameCommand(kUnfreezeEntity, delay, entity.GetId());
 }
 
 // The item store comes with the level's items; until a game has one nothing is spawned.

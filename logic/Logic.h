@@ -4,13 +4,16 @@
 #include <string>
 
 #include "engine/CurrentMapSource.h"
+#include "engine/Engine.h"
 #include "engine/EngineSystem.h"
 #include "engine/SystemSlots.h"
 #include "entities/ItemStore.h"
 #include "entity/EntityManager.h"
+#include "entity/Message.h"
 #include "entity/MessageArgs.h"
 #include "graphics/GameView.h"
 #include "graphics/gui/HudSeams.h"
+#include "input/ControlSeams.h"
 #include "logic/ClassLists.h"
 #include "logic/FlyThrough.h"
 #include "logic/GameFlow.h"
@@ -33,13 +36,15 @@ inline constexpr const char* kLogicConfigPath = "Data/LogicConfig.xml";
 // the menu flow, the museum's maps, the game start, the round and its rules, the in-game
 // commands, the end-of-round tally, and the running game's entities by class. The thieves,
 // level entities and AI reach it as LogicServices, the graphics as GameView and HudGame, the
-// sound as its SoundGameView and the engine as the holder of the current map.
+// sound as its SoundGameView, the engine as the holder of the current map and the control
+// schemes as the game they serve.
 class Logic : public EngineSystem,
               public GameView,
               public LogicServices,
               public HudGame,
               public SoundGameView,
-              public CurrentMapSource {
+              public CurrentMapSource,
+              public ControlledGame {
  public:
   // The game's entity classes come from the program that composes the systems: registering
   // them here would tie the game logic to every folder that defines one.
@@ -60,14 +65,18 @@ class Logic : public EngineSystem,
 
   // The permanent "LogicCmds" entity; null before Init and after the entities are deleted.
   Entity* GetCommandEntity() const { return commandEntity_.Get(); }
-  // Sends the command at once to the command entity (nothing without one).
+  // Sends the command at once to the command entity (nothing without one): by the name a GUI
+  // screen gives, or declared.
   void SendCommand(const std::string& name) override;
+  void SendCommand(const Message<>& command);
   // The command comes back to the command entity `delay` seconds later on the engine timer.
-  void PostCommand(const std::string& name, float delay);
+  void PostCommand(const Message<>& command, float delay);
   // As PostCommand, for a step of the running game: it is dropped when the game is cleared
   // before it falls due (nothing without a game).
-  void PostGameCommand(const std::string& name, float delay);
-  void PostGameCommand(const std::string& name, float delay, const MessageArgs& args);
+  template <class... A>
+  void PostGameCommand(const Message<A...>& command, float delay, const std::type_identity_t<A>&... values) {
+    if (Entity* commands = gameCommands_.Get()) Engine::Get()->GetMessageQueue()->Post(commands, command, delay, values...);
+  }
   // False for the command entity of a game that has been cleared: its steps are dropped.
   bool IsLiveCommandEntity(const Entity& commands) const;
 
@@ -88,9 +97,9 @@ class Logic : public EngineSystem,
   void SetPlayerEntity(Entity* player);
 
   // Ends a running fly-through: the thief gets its camera back and the game controls the focus.
-  void EndMapFlyThrough();
+  void EndMapFlyThrough() override;
   // In game: opens or closes the in-game menu. In the menus: one screen back.
-  void EscapePressed();
+  void EscapePressed() override;
 
   // A game is started by the next Update.
   void RequestStart() { startRequested_ = true; }

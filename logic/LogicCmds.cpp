@@ -2,7 +2,10 @@
 
 #include "engine/Log.h"
 #include "engine/MainWindow.h"
+#include "graphics/GraphicsMessages.h"
+#include "input/InputMessages.h"
 #include "logic/Logic.h"
+#include "logic/LogicMessages.h"
 #include "logic/MenuFlow.h"
 #include "logic/GameFlow.h"
 #include "logic/Tally.h"
@@ -10,54 +13,54 @@
 #include "physics/Physics.h"
 
 void LogicCmds::Describe(ClassBuilder<LogicCmds>& c) {
-  c.Message("mapto3ds", &LogicCmds::MapTo3ds);
-  c.Message("lockvis", &LogicCmds::LockVis);
-  c.Message("purgephy", &LogicCmds::PurgePhy);
-  c.Message("ClickStartGame", &LogicCmds::Menu<&MenuFlow::ClickStartGame>);
-  c.Message("ClickGo", &LogicCmds::Menu<&MenuFlow::ClickGo>);
-  c.Message("ClickQuitGame", &LogicCmds::Menu<&MenuFlow::ClickQuitGame>);
-  c.Message("QuitGame", &LogicCmds::QuitGame);
-  c.Message("MainMenu", &LogicCmds::Menu<&MenuFlow::MainMenu>);
-  c.Message("ClickPlayerSelect", &LogicCmds::Menu<&MenuFlow::ClickPlayerSelect>);
-  c.Message("Load", &LogicCmds::Menu<&MenuFlow::Load>);
-  c.Message("PlayerSelect", &LogicCmds::Menu<&MenuFlow::PlayerSelect>);
-  c.Message("OutfitSelect", &LogicCmds::Menu<&MenuFlow::OutfitSelect>);
-  c.Message("OutfitSelectMale", &LogicCmds::Menu<&MenuFlow::OutfitSelectMale>);
-  c.Message("OutfitSelectFemale", &LogicCmds::Menu<&MenuFlow::OutfitSelectFemale>);
-  c.Message("Options", &LogicCmds::Menu<&MenuFlow::Options>);
-  c.Message("mapIndex", &LogicCmds::MapIndex);
-  c.Message("OutfitToggle1", &LogicCmds::OutfitToggle<1>);
-  c.Message("OutfitToggle2", &LogicCmds::OutfitToggle<2>);
-  c.Message("OutfitToggle3", &LogicCmds::OutfitToggle<3>);
-  c.Message("OutfitToggle4", &LogicCmds::OutfitToggle<4>);
-  c.Message("ArrowMoveHandler", &LogicCmds::Menu<&MenuFlow::ArrowMoveHandler>);
-  c.Message("CreditsHandler", &LogicCmds::Menu<&MenuFlow::CreditsHandler>);
-  c.Message("EscapePressed", &LogicCmds::EscapePressed);
-  c.Message("ShowCredits", &LogicCmds::Menu<&MenuFlow::ShowCredits>);
-  c.Message("map", &LogicCmds::Map);
-  c.Message("StartGame", &LogicCmds::StartGame);
-  c.Message("UnfreezeEntity", &LogicCmds::UnfreezeEntity);
-  c.Message("Busted", &LogicCmds::Game<&GameFlow::Busted>);
-  c.Message("HideBusted", &LogicCmds::Game<&GameFlow::HideBusted>);
-  c.Message("EndGame", &LogicCmds::Round<&Tally::EndGame>);
-  c.Message("GetItem", &LogicCmds::Game<&GameFlow::GetItem>);
-  c.Message("HideItem", &LogicCmds::Game<&GameFlow::HideItem>);
-  c.Message("DropOffItem", &LogicCmds::Game<&GameFlow::DropOffItem>);
-  c.Message("Alarm", &LogicCmds::Game<&GameFlow::Alarm>);
-  c.Message("AlarmOff", &LogicCmds::Game<&GameFlow::AlarmOff>);
-  c.Message("EndRoundHandler", &LogicCmds::Round<&Tally::EndRoundHandler>);
-  c.Message("NextItem", &LogicCmds::Round<&Tally::NextItem>);
-  c.Message("ShowWinner", &LogicCmds::Round<&Tally::ShowWinner>);
-  c.Message("OptionsHandler", &LogicCmds::Menu<&MenuFlow::OptionsHandler>);
-  c.Message("ChangeDifficulty1", &LogicCmds::ChangeDifficulty<1>);
-  c.Message("ChangeDifficulty2", &LogicCmds::ChangeDifficulty<2>);
-  c.Message("ChangeDifficulty3", &LogicCmds::ChangeDifficulty<3>);
-  c.Message("ChangeTime1", &LogicCmds::ChangeTime<1>);
-  c.Message("ChangeTime2", &LogicCmds::ChangeTime<2>);
-  c.Message("ChangeTime3", &LogicCmds::ChangeTime<3>);
-  c.Message("ChangeTime4", &LogicCmds::ChangeTime<4>);
-  c.Message("EndSession", &LogicCmds::Game<&GameFlow::EndSession>);
-  c.Message("ExitFromGame", &LogicCmds::Game<&GameFlow::ExitFromGame>);
+  c.Message(kMapTo3ds, &LogicCmds::MapTo3ds);
+  c.Message(kLockVis, &LogicCmds::LockVis);
+  c.Message(kPurgePhy, &LogicCmds::PurgePhy);
+  c.Message(kClickStartGame, &LogicCmds::Menu<&MenuFlow::ClickStartGame>);
+  c.Message(kClickGo, &LogicCmds::Menu<&MenuFlow::ClickGo>);
+  c.Message(kClickQuitGame, &LogicCmds::Menu<&MenuFlow::ClickQuitGame>);
+  c.Message(kQuitGame, &LogicCmds::QuitGame);
+  c.Message(kMainMenu, &LogicCmds::Menu<&MenuFlow::MainMenu>);
+  c.Message(kClickPlayerSelect, &LogicCmds::Menu<&MenuFlow::ClickPlayerSelect>);
+  c.Message(kLoad, &LogicCmds::Menu<&MenuFlow::Load>);
+  c.Message(kPlayerSelect, &LogicCmds::Menu<&MenuFlow::PlayerSelect>);
+  c.Message(kOutfitSelect, &LogicCmds::Menu<&MenuFlow::OutfitSelect>);
+  c.Message(kOutfitSelectMale, &LogicCmds::Menu<&MenuFlow::OutfitSelectMale>);
+  c.Message(kOutfitSelectFemale, &LogicCmds::Menu<&MenuFlow::OutfitSelectFemale>);
+  c.Message(kOptions, &LogicCmds::Menu<&MenuFlow::Options>);
+  c.Message(kMapIndex, &LogicCmds::MapIndex);
+  c.Message(kOutfitToggle1, &LogicCmds::OutfitToggle<1>);
+  c.Message(kOutfitToggle2, &LogicCmds::OutfitToggle<2>);
+  c.Message(kOutfitToggle3, &LogicCmds::OutfitToggle<3>);
+  c.Message(kOutfitToggle4, &LogicCmds::OutfitToggle<4>);
+  c.Message(kArrowMoveHandler, &LogicCmds::Menu<&MenuFlow::ArrowMoveHandler>);
+  c.Message(kCreditsHandler, &LogicCmds::Menu<&MenuFlow::CreditsHandler>);
+  c.Message(KeyAction::kEscapePressed, &LogicCmds::EscapePressed);
+  c.Message(kShowCredits, &LogicCmds::Menu<&MenuFlow::ShowCredits>);
+  c.Message(kMap, &LogicCmds::Map);
+  c.Message(kStartGame, &LogicCmds::StartGame);
+  c.Message(kUnfreezeEntity, &LogicCmds::UnfreezeEntity);
+  c.Message(kBusted, &LogicCmds::Game<&GameFlow::Busted>);
+  c.Message(kHideBusted, &LogicCmds::Game<&GameFlow::HideBusted>);
+  c.Message(kEndGame, &LogicCmds::Round<&Tally::EndGame>);
+  c.Message(kGetItem, &LogicCmds::Game<&GameFlow::GetItem>);
+  c.Message(kHideItem, &LogicCmds::Game<&GameFlow::HideItem>);
+  c.Message(kDropOffItem, &LogicCmds::Game<&GameFlow::DropOffItem>);
+  c.Message(kAlarm, &LogicCmds::Game<&GameFlow::Alarm>);
+  c.Message(kAlarmOff, &LogicCmds::Game<&GameFlow::AlarmOff>);
+  c.Message(kEndRoundHandler, &LogicCmds::Round<&Tally::EndRoundHandler>);
+  c.Message(kNextItem, &LogicCmds::Round<&Tally::NextItem>);
+  c.Message(kShowWinner, &LogicCmds::Round<&Tally::ShowWinner>);
+  c.Message(kOptionsHandler, &LogicCmds::Menu<&MenuFlow::OptionsHandler>);
+  c.Message(kChangeDifficulty1, &LogicCmds::ChangeDifficulty<1>);
+  c.Message(kChangeDifficulty2, &LogicCmds::ChangeDifficulty<2>);
+  c.Message(kChangeDifficulty3, &LogicCmds::ChangeDifficulty<3>);
+  c.Message(kChangeTime1, &LogicCmds::ChangeTime<1>);
+  c.Message(kChangeTime2, &LogicCmds::ChangeTime<2>);
+  c.Message(kChangeTime3, &LogicCmds::ChangeTime<3>);
+  c.Message(kChangeTime4, &LogicCmds::ChangeTime<4>);
+  c.Message(kEndSession, &LogicCmds::Game<&GameFlow::EndSession>);
+  c.Message(kExitFromGame, &LogicCmds::Game<&GameFlow::ExitFromGame>);
 }
 
 void LogicCmds::OnCreate() {

@@ -1,12 +1,13 @@
 #include "logic/MainControls.h"
 
 #include "logic/Logic.h"
+#include "logic/LogicMessages.h"
 
 void MainControls::Describe(ClassBuilder<MainControls>& c) {
-  c.Component(kControlMapComponent, &MainControls::controlMap);
-  c.Message("Console", &MainControls::Console);
+  c.Component(&MainControls::controlMap);
+  c.Message(kConsole, &MainControls::Console);
 }
 
-void MainControls::OnCreate() { controlMap.Bind("Grave", "Console", true, false); }
+void MainControls::OnCreate() { controlMap.Bind("Grave", kConsole, true, false); }
 
 void MainControls::Console() { Engine::Get()->GetLogic()->ToggleConsole(); }

@@ -7,6 +7,7 @@
 #include "input/Input.h"
 #include "logic/Logic.h"
 #include "logic/LogicGui.h"
+#include "logic/LogicMessages.h"
 
 namespace {
 
@@ -25,8 +26,8 @@ bool KeyPressedThisFrame() {
 
 // The load screen slides in, and the game start is asked for once it is shown.
 void MenuFlow::PostGameStart() {
-  logic_.PostCommand("Load", 0.5f);
-  logic_.PostCommand("StartGame", 1.5f);
+  logic_.PostCommand(kLoad, 0.5f);
+  logic_.PostCommand(kStartGame, 1.5f);
 }
 
 void MenuFlow::ClickStartGame() {
@@ -43,13 +44,13 @@ void MenuFlow::ClickGo() {
 void MenuFlow::ClickQuitGame() {
   LogicGui::SetSpriteRate("Exit", kButtonRate);
   LogicGui::HideSprite("Exit2");
-  logic_.PostCommand("ShowCredits", 0.5f);
+  logic_.PostCommand(kShowCredits, 0.5f);
 }
 
 void MenuFlow::ClickPlayerSelect() {
   LogicGui::SetSpriteRate("PlayerSelect", kButtonRate);
   LogicGui::HideSprite("PlayerSelect2");
-  logic_.PostCommand("PlayerSelect", 0.5f);
+  logic_.PostCommand(kPlayerSelect, 0.5f);
 }
 
 void MenuFlow::MainMenu() { LogicGui::ChangeScreen("MainMenu", kSlideTime); }
@@ -90,7 +91,7 @@ void MenuFlow::SelectOutfit(int32_t outfit) {
 void MenuFlow::EscapePressed() {
   if (LogicGui::IsSliding()) return;
   if (LogicGui::IsCurrentScreen("Credits")) {
-    logic_.SendCommand("QuitGame");
+    logic_.SendCommand(kQuitGame);
   } else if (LogicGui::IsCurrentScreen("OutfitSelect")) {
     LogicGui::ChangeScreen("PlayerSelect", kSlideTime);
   } else if (LogicGui::IsCurrentScreen("PlayerSelect")) {

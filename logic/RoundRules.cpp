@@ -6,6 +6,7 @@
 #include "logic/GameComponents.h"
 #include "logic/Logic.h"
 #include "logic/LogicGui.h"
+#include "logic/LogicMessages.h"
 #include "player/PlayerMessages.h"
 #include "graphics/gui/GUISpriteElement.h"
 
@@ -49,7 +50,7 @@ void RoundRules::UpdateClock() {
   if (logic_.IsFlyThroughRunning()) return;
   logic_.SetRoundTimeLeft(logic_.GetRoundTimeLeft() - Engine::Get()->GetTimer()->GetDelta());
   if (logic_.GetRoundTimeLeft() > 0.0f || logic_.IsRoundOver()) return;
-  logic_.PostGameCommand("EndGame", kEndGameDelay);
+  logic_.PostGameCommand(kEndGame, kEndGameDelay);
   LogicGui::ChangeScreen("Blank", 0.0f);
   logic_.SetRoundOver(true);
   if (GUISpriteElement* timesUp = LogicGui::FindSprite("TimesUp")) {

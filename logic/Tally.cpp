@@ -13,6 +13,7 @@
 #include "logic/GameComponents.h"
 #include "logic/Logic.h"
 #include "logic/LogicGui.h"
+#include "logic/LogicMessages.h"
 #include "graphics/gui/GUISpriteElement.h"
 
 namespace {
@@ -69,7 +70,7 @@ void Tally::EndGame() {
     }
   }
   PlaceSprite("You", logic_.GetMenus().GetOutfit() * kColumnWidth, 150);
-  logic_.PostCommand("NextItem", 3.0f);
+  logic_.PostCommand(kNextItem, 3.0f);
   winnerShown_ = false;
 }
 
@@ -100,7 +101,7 @@ void Tally::NextItem() {
     credit->ownerId = result.id;
     credit->Start();
   }
-  logic_.PostCommand(anyShown ? "NextItem" : "ShowWinner", 2.0f);
+  logic_.PostCommand(anyShown ? kNextItem : kShowWinner, 2.0f);
 }
 
 void Tally::ShowWinner() {

@@ -19,26 +19,21 @@ class EntityPlacement {
 
   // Position, model and the class's own keys, before the components initialise.
   void ApplyMapKeys() {
-    Component* physical = entity_.GetComponent("Physical");
-    if (physical) {
-      if (const std::string* origin = Find(block_, "origin")) placer_.SetPosition(*physical, ReadOrigin(*origin));
-      Component* model = entity_.GetComponent("Model");
-      const std::string* modelName = Find(block_, "model");
-      if (model && modelName) placer_.SetModelName(*model, *modelName);
+    if (placer_.HasBody(entity_)) {
+      if (const std::string* origin = Find(block_, "origin")) placer_.SetPosition(entity_, ReadOrigin(*origin));
+      if (const std::string* modelName = Find(block_, "model")) placer_.SetModelName(entity_, *modelName);
     }
     KeyValueMap keys = block_;  // the class's readers may note what they read; the map keeps its own
     entity_.ReadKeys(keys);
   }
 
   void RecordTargetReference(MapEntityNames& names) {
-    Component* reference = entity_.GetComponent("EntRefComp");
+    Component* reference = placer_.FindTargetReference(entity_);
     const std::string* target = Find(block_, "target");
     if (reference && target) names.targetReferences[*target] = reference;
   }
 
-  void SetMapIndex() {
-    if (Component* mapIndex = entity_.GetComponent("MapIndexComp")) placer_.SetMapIndex(*mapIndex, map_.GetMapIndex());
-  }
+  void SetMapIndex() { placer_.SetMapIndex(entity_, map_.GetMapIndex()); }
 
   // Names and teleporter keys, after the entity's set-up.
   void ApplyNames(MapEntityNames& names) {

@@ -27,16 +27,22 @@ struct TeleporterKeys {
 };
 
 // What placing a map entity writes into components and classes that other systems own. The
-// game start implements it with the real components; the map finds the components by name.
+// game start implements it with the real components, which it finds by type; the map itself
+// knows none of them.
 class MapEntityPlacer {
  public:
   virtual ~MapEntityPlacer() = default;
+  // The entity has a "Physical" component: only such an entity takes an origin and a model.
+  virtual bool HasBody(Entity& entity) = 0;
   // The "Physical" component's position, in the world frame.
-  virtual void SetPosition(Component& physical, const platform::Vector3& position) = 0;
-  // The "Model" component's model name; the model loads when the components initialise.
-  virtual void SetModelName(Component& model, const std::string& name) = 0;
-  // The "MapIndexComp" component's map index.
-  virtual void SetMapIndex(Component& mapIndex, int32_t index) = 0;
+  virtual void SetPosition(Entity& entity, const platform::Vector3& position) = 0;
+  // The "Model" component's model name, when the entity has one; the model loads when the
+  // components initialise.
+  virtual void SetModelName(Entity& entity, const std::string& name) = 0;
+  // The "MapIndexComp" component's map index, when the entity has one.
+  virtual void SetMapIndex(Entity& entity, int32_t index) = 0;
+  // The entity's "EntRefComp", or null.
+  virtual Component* FindTargetReference(Entity& entity) = 0;
   // Given, after its set-up, to every created entity whose block has one of the keys: only a
   // Teleporter keeps them, in its `hackNo2CompsTargetName`, `hackNo2CompsLink` and `banned`.
   virtual void SetTeleporterKeys(Entity& entity, const TeleporterKeys& keys) = 0;

@@ -8,6 +8,7 @@
 // controller from it at their next update and clear the flag.
 class BoundingData : public Component {
  public:
+  static constexpr char kComponentName[] = "BoundingData";
   // Driven by no system.
   void Activate() override {}
 

@@ -8,6 +8,7 @@
 // the camera cannot see.
 class ClusterInfo : public Component {
  public:
+  static constexpr char kComponentName[] = "ClusterInfo";
   ClusterInfo() = default;
   ~ClusterInfo() override;
   ClusterInfo(const ClusterInfo&) = delete;

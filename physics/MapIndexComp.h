@@ -8,6 +8,7 @@
 // start, teleporter, AI reset) and compared with the current map's index.
 class MapIndexComp : public Component {
  public:
+  static constexpr char kComponentName[] = "MapIndexComp";
   MapIndexComp() = default;
   ~MapIndexComp() override;
   MapIndexComp(const MapIndexComp&) = delete;

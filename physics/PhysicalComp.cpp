@@ -108,7 +108,7 @@ void PhysicalComp::CreateActor() {
 }
 
 void PhysicalComp::UpdateShapes() {
-  auto* bounds = owner ? dynamic_cast<BoundingData*>(owner->GetComponent("BoundingData")) : nullptr;
+  auto* bounds = owner ? owner->Find<BoundingData>() : nullptr;
   if (!bounds || !bounds->changed) return;
   const std::vector<pp::Shape*> shapes(actor->GetShapes(), actor->GetShapes() + actor->GetNbShapes());
   for (pp::Shape* shape : shapes) actor->ReleaseShape(*shape);

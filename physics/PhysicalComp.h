@@ -19,6 +19,7 @@ class PoseOnlyActor;
 // carried out by the next physics update, before the world steps.
 class PhysicalComp : public Component {
  public:
+  static constexpr char kComponentName[] = "Physical";
   enum ShapeKind : uint32_t { kSphere = 0, kBox = 1 };
 
   PhysicalComp();

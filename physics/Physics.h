@@ -29,6 +29,7 @@ class PhysicalComp;
 class PhysicsDebugRenderer;
 class PhysicsGraphics;
 class PhysicsReport;
+class UserControl;
 class PlayerPhysics;
 
 // The result of a ray cast: distance along the ray, surface normal and point in world space,
@@ -115,6 +116,8 @@ class Physics : public EngineSystem {
   void SetGraphics(PhysicsGraphics* graphics) { graphics_ = graphics; }
   PhysicsGraphics* GetGraphics() const { return graphics_; }
   void SetCurrentMap(ClusterMap* map) { currentMap_ = map; }
+  void SetUserControl(const UserControl* control) { userControl_ = control; }
+  const UserControl* GetUserControl() const { return userControl_; }
   // Called after the update in which a fly-through reached its end (the game logic ends it).
   void SetFlyThroughEndHandler(std::function<void()> handler) { onFlyThroughEnd_ = std::move(handler); }
 
@@ -140,6 +143,7 @@ class Physics : public EngineSystem {
   uint32_t worldGeneration_ = 0;
   PhysicsGraphics* graphics_ = nullptr;
   ClusterMap* currentMap_ = nullptr;
+  const UserControl* userControl_ = nullptr;
   std::function<void()> onFlyThroughEnd_;
 };
 

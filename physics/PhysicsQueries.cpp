@@ -39,7 +39,7 @@ bool Physics::BoxOverlapsStatic(float cx, float cy, float cz, float hx, float hy
 
 void Physics::UpdateClusters() {
   for (ClusterInfo* info : clusterInfos_) {
-    auto* physical = info->owner ? dynamic_cast<PhysicalComp*>(info->owner->GetComponent("Physical")) : nullptr;
+    auto* physical = info->owner ? info->owner->Find<PhysicalComp>() : nullptr;
     if (!physical) continue;
     info->cluster = currentMap_ ? currentMap_->GetClusterAt(physical->GetPosition()) : 0;
   }

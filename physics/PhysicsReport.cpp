@@ -4,18 +4,18 @@
 #include "physics/PhysicalComp.h"
 #include "physics/Physics.h"
 #include "physics/PhysicsMath.h"
+#include "physics/PhysicsMessages.h"
 #include "platform/physics/Actor.h"
 #include "platform/physics/Flags.h"
 #include "platform/physics/Shape.h"
 
 namespace pp = platform::physics;
 
-void SendTouchMessage(const char* message, uint8_t PhysicalComp::*optIn, Entity* to, Entity* other) {
+void SendTouchMessage(const Message<Entity*>& message, uint8_t PhysicalComp::*optIn, Entity* to, Entity* other) {
   if (!to) return;
-  auto* physical = dynamic_cast<PhysicalComp*>(to->GetComponent("Physical"));
+  auto* physical = to->Find<PhysicalComp>();
   if (!physical || !(physical->*optIn)) return;
-  MessageArgs args = MessageArgs::FromPointer(other);
-  to->SendMessageWithArgs(message, &args);
+  to->Send(message, other);
 }
 
 PhysicsReport::PhysicsReport(Physics& physics) : physics_(physics) {}
@@ -27,7 +27,7 @@ PhysicsReport::~PhysicsReport() {
 
 Entity* PhysicsReport::EntityOf(const pp::Actor* actor) const { return actor ? physics_.EntityOfActor(actor) : nullptr; }
 
-void PhysicsReport::SendBoth(const char* message, uint8_t PhysicalComp::*optIn, Entity* a, Entity* b) const {
+void PhysicsReport::SendBoth(const Message<Entity*>& message, uint8_t PhysicalComp::*optIn, Entity* a, Entity* b) const {
   SendTouchMessage(message, optIn, a, b);
   SendTouchMessage(message, optIn, b, a);
 }
@@ -42,20 +42,20 @@ void PhysicsReport::OnContactNotify(const pp::ContactPair& pair, uint32_t events
   }
   Entity* e0 = EntityOf(pair.actors[0]);
   Entity* e1 = EntityOf(pair.actors[1]);
-  if (events & pp::kNotifyOnTouch) SendBoth("OnTouch", &PhysicalComp::sendOnTouch, e0, e1);
-  if (events & pp::kNotifyOnStartTouch) SendBoth("OnStartTouch", &PhysicalComp::sendOnStartTouch, e0, e1);
-  if (events & pp::kNotifyOnEndTouch) SendBoth("OnEndTouch", &PhysicalComp::sendOnEndTouch, e0, e1);
+  if (events & pp::kNotifyOnTouch) SendBoth(kOnTouch, &PhysicalComp::sendOnTouch, e0, e1);
+  if (events & pp::kNotifyOnStartTouch) SendBoth(kOnStartTouch, &PhysicalComp::sendOnStartTouch, e0, e1);
+  if (events & pp::kNotifyOnEndTouch) SendBoth(kOnEndTouch, &PhysicalComp::sendOnEndTouch, e0, e1);
 }
 
 void PhysicsReport::OnTrigger(pp::Shape& triggerShape, pp::Shape& otherShape, uint32_t status) {
   Entity* trigger = EntityOf(&triggerShape.GetActor());
   Entity* other = EntityOf(&otherShape.GetActor());
   if (status & pp::kTriggerStatusEnter) {
-    SendBoth("OnStartTouch", &PhysicalComp::sendOnStartTouch, trigger, other);
+    SendBoth(kOnStartTouch, &PhysicalComp::sendOnStartTouch, trigger, other);
   } else if (status & pp::kTriggerStatusLeave) {
-    SendBoth("OnEndTouch", &PhysicalComp::sendOnEndTouch, trigger, other);
+    SendBoth(kOnEndTouch, &PhysicalComp::sendOnEndTouch, trigger, other);
   } else if (status & pp::kTriggerStatusStay) {
-    SendBoth("OnTouch", &PhysicalComp::sendOnTouch, trigger, other);
+    SendBoth(kOnTouch, &PhysicalComp::sendOnTouch, trigger, other);
   }
 }
 
@@ -63,12 +63,12 @@ uint32_t PhysicsReport::OnShapeHit(const pp::ControllerShapeHit& hit) {
   if (!hit.shape) return 1;
   Entity* shapeOwner = EntityOf(&hit.shape->GetActor());
   Entity* character = EntityOf(hit.controller->GetActor());
-  SendBoth("OnTouch", &PhysicalComp::sendOnTouch, shapeOwner, character);
+  SendBoth(kOnTouch, &PhysicalComp::sendOnTouch, shapeOwner, character);
   return 1;
 }
 
 uint32_t PhysicsReport::OnControllerHit(const pp::ControllersHit& hit) {
   if (!hit.other) return 1;
-  SendBoth("OnTouch", &PhysicalComp::sendOnTouch, EntityOf(hit.controller->GetActor()), EntityOf(hit.other->GetActor()));
+  SendBoth(kOnTouch, &PhysicalComp::sendOnTouch, EntityOf(hit.controller->GetActor()), EntityOf(hit.other->GetActor()));
   return 1;
 }

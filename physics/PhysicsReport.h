@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "entity/Message.h"
 #include "platform/physics/Controller.h"
 #include "platform/physics/PhysicsSdk.h"
 #include "platform/physics/Reports.h"
@@ -39,10 +40,10 @@ class PhysicsReport : public platform::physics::ContactReport,
  private:
   Entity* EntityOf(const platform::physics::Actor* actor) const;
   // Both ways: first to a with b, then to b with a.
-  void SendBoth(const char* message, uint8_t PhysicalComp::*optIn, Entity* a, Entity* b) const;
+  void SendBoth(const Message<Entity*>& message, uint8_t PhysicalComp::*optIn, Entity* a, Entity* b) const;
 
   Physics& physics_;
 };
 
 // Delivers a touch message to `to` when its "Physical" component opted in to it.
-void SendTouchMessage(const char* message, uint8_t PhysicalComp::*optIn, Entity* to, Entity* other);
+void SendTouchMessage(const Message<Entity*>& message, uint8_t PhysicalComp::*optIn, Entity* to, Entity* other);

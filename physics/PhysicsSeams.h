@@ -6,9 +6,9 @@
 
 // What the physics system asks of its neighbours without linking them: the graphics draw debug
 // shapes and tell where the active camera is, the current map answers cluster questions
-// (map/ClusterMap.h), and a camera component is moved along a path. Each neighbour implements
-// its interface and hands it to Physics; until then physics draws nothing, finds cluster 0 and
-// moves no camera.
+// (map/ClusterMap.h), a camera component is moved along a path, and the thieves tell which of
+// them the user steers. Each neighbour implements its interface and hands it to Physics; until
+// then physics draws nothing, finds cluster 0 and moves no camera.
 
 // Debug shapes are queued only while the graphics' debug drawing is switched on: the
 // implementation decides, physics always calls.
@@ -28,4 +28,13 @@ class PathCamera {
  public:
   virtual ~PathCamera() = default;
   virtual void SetPathPose(const platform::Vector3& position, const platform::Vector3& lookDirection) = 0;
+};
+
+class Entity;
+
+// Which characters the user steers: noclip carries only those.
+class UserControl {
+ public:
+  virtual ~UserControl() = default;
+  virtual bool IsUserControlled(Entity& character) const = 0;
 };

@@ -5,13 +5,13 @@
 
 #include "engine/Engine.h"
 #include "entity/Entity.h"
+#include "physics/BoundingData.h"
 #include "physics/PhysicalComp.h"
 #include "physics/Physics.h"
 #include "physics/PhysicsMath.h"
 #include "physics/PhysicsReport.h"
+#include "physics/PhysicsSeams.h"
 #include "platform/physics/Controller.h"
-#include "physics/BoundingData.h"
-#include "player/PlayerInfo.h"
 
 namespace pp = platform::physics;
 
@@ -30,11 +30,6 @@ constexpr uint32_t kNoclipGroups = 2;
 constexpr float kMinMoveDistance = 0.001f;
 constexpr float kSharpness = 1.0f;
 
-template <class C>
-C* ComponentOf(Entity* owner, const char* name) {
-  return owner ? dynamic_cast<C*>(owner->GetComponent(name)) : nullptr;
-}
-
 bool IsFinite(const platform::Vector3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
 
 }  // namespace
@@ -52,7 +47,7 @@ void PlayerPhysics::SetupController() {
   Physics* physics = ActivePhysics();
   pp::ControllerManager* manager = physics ? physics->GetControllerManager() : nullptr;
   if (!manager) return;
-  auto* physical = ComponentOf<PhysicalComp>(owner, "Physical");
+  auto* physical = owner ? owner->Find<PhysicalComp>() : nullptr;
   if (!physical) {
     Engine::Get()->GetLog()->Write("PhysicsLog", "PlayerPhysics comp could not find Physical comp", 2);
     return;
@@ -83,7 +78,7 @@ void PlayerPhysics::SetupController() {
 }
 
 void PlayerPhysics::UpdateControllerSize() {
-  auto* bounds = ComponentOf<BoundingData>(owner, "BoundingData");
+  auto* bounds = owner ? owner->Find<BoundingData>() : nullptr;
   if (!bounds || !bounds->changed || !controller) return;
   if (controllerKind == kRadius && radiusController) radiusController->SetRadius(bounds->radius);
   if (controllerKind == kBox && boxController) {
@@ -95,11 +90,11 @@ void PlayerPhysics::UpdateControllerSize() {
 void PlayerPhysics::Move() {
   if (!controllerCreated) return;
   Physics* physics = ActivePhysics();
-  auto* physical = ComponentOf<PhysicalComp>(owner, "Physical");
+  auto* physical = owner ? owner->Find<PhysicalComp>() : nullptr;
   if (!physics || !physical) return;
   const PhysicsSettings& settings = physics->GetSettings();
-  auto* info = ComponentOf<PlayerInfo>(owner, "PlayerInfo");
-  const bool noclip = settings.noclip && info && info->userControlled;
+  const UserControl* control = physics->GetUserControl();
+  const bool noclip = settings.noclip && control && control->IsUserControlled(*owner);
 
   UpdateControllerSize();
   if (physical->positionPending) {

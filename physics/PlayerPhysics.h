@@ -15,6 +15,7 @@ class Controller;
 // the character like any body. This component owns the controller and releases it, once.
 class PlayerPhysics : public Component {
  public:
+  static constexpr char kComponentName[] = "PlayerPhysics";
   enum ControllerKind : uint32_t { kRadius = 0, kBox = 1 };
 
   PlayerPhysics() = default;

@@ -1,7 +1,9 @@
 #include "physics/TestBodies.h"
 
+#include "entity/EntityMessages.h"
 #include "physics/Physics.h"
 #include "physics/PhysicsMath.h"
+#include "physics/PhysicsMessages.h"
 #include "physics/PhysicsSeams.h"
 #include "platform/physics/Actor.h"
 
@@ -25,8 +27,8 @@ PhysicsGraphics* DebugGraphics() {
 }  // namespace
 
 void PhyCube::Describe(ClassBuilder<PhyCube>& c) {
-  c.Component("Physical", &PhyCube::physical);
-  c.Message("OnUpdate", &PhyCube::OnUpdate);
+  c.Component(&PhyCube::physical);
+  c.Message(kOnUpdate, &PhyCube::OnUpdate);
 }
 
 void PhyCube::OnCreate() { StartTestBody(this); }
@@ -40,9 +42,9 @@ void PhyCube::OnUpdate() {
 }
 
 void PhySphere::Describe(ClassBuilder<PhySphere>& c) {
-  c.Component("Physical", &PhySphere::physical);
-  c.Message("OnUpdate", &PhySphere::OnUpdate);
-  c.Message("OnStartTouch", &PhySphere::OnStartTouch);
+  c.Component(&PhySphere::physical);
+  c.Message(kOnUpdate, &PhySphere::OnUpdate);
+  c.Message(kOnStartTouch, &PhySphere::OnStartTouch);
 }
 
 PhySphere::PhySphere() {

@@ -63,14 +63,14 @@ void WriteVariable(const char* name, float value) {
 }  // namespace
 
 void Player::Describe(ClassBuilder<Player>& c) {
-  c.Component("Camera", &Player::camera);
-  c.Component("Physical", &Player::physical);
-  c.Component("Model", &Player::model);
-  c.Component("PlayerPhysics", &Player::playerPhysics);
-  c.Component("PlayerInfo", &Player::info);
-  c.Component("BoundingData", &Player::bounds);
-  c.Component("AIComponent", &Player::ai);
-  c.Component("MapIndexComp", &Player::mapIndex);
+  c.Component(&Player::camera);
+  c.Component(&Player::physical);
+  c.Component(&Player::model);
+  c.Component(&Player::playerPhysics);
+  c.Component(&Player::info);
+  c.Component(&Player::bounds);
+  c.Component(&Player::ai);
+  c.Component(&Player::mapIndex);
   c.Message(kMoveForward, &Player::MoveForward);
   c.Message(kMoveBack, &Player::MoveBack);
   c.Message(kMoveLeft, &Player::MoveLeft);

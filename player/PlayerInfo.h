@@ -14,6 +14,7 @@ struct ItemRecord;
 // particle manager: this component only refers to them.
 class PlayerInfo : public Component {
  public:
+  static constexpr char kComponentName[] = "PlayerInfo";
   static constexpr int32_t kMaxBattery = 100;
   static constexpr int32_t kBatteryPickup = 10;
 

@@ -19,11 +19,11 @@ constexpr float kNearestEmitterInterval = 40.0f;
 // Where an entity stands and which map it is in; an entity without the components stands at
 // the origin of map 0.
 platform::Vector3 PositionOf(Entity* entity) {
-  auto* physical = dynamic_cast<PhysicalComp*>(entity->GetComponent("Physical"));
+  auto* physical = entity->Find<PhysicalComp>();
   return physical ? physical->GetPosition() : platform::Vector3{};
 }
 int32_t MapIndexOf(Entity* entity) {
-  auto* mapIndex = dynamic_cast<MapIndexComp*>(entity->GetComponent("MapIndexComp"));
+  auto* mapIndex = entity->Find<MapIndexComp>();
   return mapIndex ? static_cast<int32_t>(mapIndex->mapIndex) : 0;
 }
 
@@ -81,7 +81,7 @@ void Sound::FollowPlayer(Entity* player) {
     PlayNearestEmitter(player);
     nearestTimer_ = 0.0f;
   }
-  auto* physical = dynamic_cast<PhysicalComp*>(player->GetComponent("Physical"));
+  auto* physical = player->Find<PhysicalComp>();
   if (!physical) return;
   const platform::Vector3 feet = physical->GetPosition();
   const platform::Vector3 ear{feet.x, feet.y, feet.z + kEarHeight};

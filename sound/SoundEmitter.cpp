@@ -15,8 +15,8 @@ Sound* TheSound() {
 }  // namespace
 
 void SoundEmitter::Describe(ClassBuilder<SoundEmitter>& c) {
-  c.Component("Physical", &SoundEmitter::physical);
-  c.Component("MapIndexComp", &SoundEmitter::mapIndexComp);
+  c.Component(&SoundEmitter::physical);
+  c.Component(&SoundEmitter::mapIndexComp);
   c.Field("Pos", &SoundEmitter::physical);
   c.Field("File", &SoundEmitter::File);
   c.Field("Area", &SoundEmitter::Area);

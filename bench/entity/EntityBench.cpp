@@ -7,15 +7,18 @@
 
 #include "engine/Engine.h"
 #include "entity/EntityClass.h"
+#include "entity/EntityMessages.h"
 
 namespace {
+
+inline constexpr Message<int> kAdd{"Add"};
 
 class Target : public EntityClass<Target> {
  public:
   static constexpr char kClassName[] = "Target";
   static void Describe(ClassBuilder<Target>& c) {
-    c.Message("Add", &Target::Add);
-    c.Message("OnUpdate", &Target::OnUpdate);
+    c.Message(kAdd, &Target::Add);
+    c.Message(kOnUpdate, &Target::OnUpdate);
   }
   void OnCreate() override {}
   void Add(int v) { sum += v; }
@@ -42,12 +45,22 @@ void BM_DeliverOneInt(benchmark::State& state) {
 }
 BENCHMARK(BM_DeliverOneInt);
 
+// The same delivery through the declared message, which packs its argument at every send.
+void BM_SendDeclaredOneInt(benchmark::State& state) {
+  Engine* e = Fresh();
+  Entity* t = e->GetEntityManager()->Create("Target");
+  for (auto _ : state) t->Send(kAdd, 1);
+  benchmark::DoNotOptimize(static_cast<Target*>(t)->sum);
+  e->Shutdown();
+}
+BENCHMARK(BM_SendDeclaredOneInt);
+
 void BM_QueueUpdate(benchmark::State& state) {
   Engine* e = Fresh();
   for (int i = 0; i < 10000; ++i) {
     Entity* t = e->GetEntityManager()->Create("Target");
     e->GetMessageQueue()->RegisterUpdate(t);
-    e->GetMessageQueue()->PostDelayed(t, "Add", 1e9f);
+    e->GetMessageQueue()->Post(t, kAdd, 1e9f, 1);
   }
   for (auto _ : state) e->GetMessageQueue()->Update();
   e->Shutdown();

@@ -17,6 +17,7 @@
 #include "entity/EntityClass.h"
 #include "input/ControlMap.h"
 #include "input/Input.h"
+#include "input/InputMessages.h"
 #include "platform/input/ScriptedInput.h"
 #include "tests/support/RecordingSystem.h"
 #include "tests/support/TempDir.h"
@@ -46,11 +47,11 @@ class CountingScheme : public EntityClass<CountingScheme> {
  public:
   static constexpr char kClassName[] = "CountingScheme";
   static void Describe(ClassBuilder<CountingScheme>& c) {
-    c.Component(kControlMapComponent, &CountingScheme::controlMap);
-    c.Message("MoveForward", &CountingScheme::MoveForward);
+    c.Component(&CountingScheme::controlMap);
+    c.Message(KeyAction::kMoveForward, &CountingScheme::MoveForward);
   }
-  void OnCreate() override { controlMap.Bind("W", "MoveForward", true, true); }
-  void MoveForward() { ++strokes; }
+  void OnCreate() override { controlMap.Bind("W", KeyAction::kMoveForward, true, true); }
+  void MoveForward(bool) { ++strokes; }
 
   ControlMap controlMap;
   static inline long strokes = 0;

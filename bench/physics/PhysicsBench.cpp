@@ -32,10 +32,10 @@ class BenchThief : public EntityClass<BenchThief> {
  public:
   static constexpr char kClassName[] = "BenchThief";
   static void Describe(ClassBuilder<BenchThief>& c) {
-    c.Component("Physical", &BenchThief::physical);
-    c.Component("PlayerPhysics", &BenchThief::playerPhysics);
-    c.Component("PlayerInfo", &BenchThief::info);
-    c.Component("BoundingData", &BenchThief::bounds);
+    c.Component(&BenchThief::physical);
+    c.Component(&BenchThief::playerPhysics);
+    c.Component(&BenchThief::info);
+    c.Component(&BenchThief::bounds);
   }
   BenchThief() {
     physical.externalActor = 1;

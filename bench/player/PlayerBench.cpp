@@ -64,8 +64,8 @@ class BareCharacter : public EntityClass<BareCharacter> {
  public:
   static constexpr char kClassName[] = "BareCharacter";
   static void Describe(ClassBuilder<BareCharacter>& c) {
-    c.Component("Physical", &BareCharacter::physical);
-    c.Component("PlayerPhysics", &BareCharacter::playerPhysics);
+    c.Component(&BareCharacter::physical);
+    c.Component(&BareCharacter::playerPhysics);
   }
   BareCharacter() { physical.externalActor = 1; }
   void OnCreate() override {}
@@ -76,7 +76,7 @@ class BareCharacter : public EntityClass<BareCharacter> {
 class StaticBody : public EntityClass<StaticBody> {
  public:
   static constexpr char kClassName[] = "StaticBody";
-  static void Describe(ClassBuilder<StaticBody>& c) { c.Component("Physical", &StaticBody::physical); }
+  static void Describe(ClassBuilder<StaticBody>& c) { c.Component(&StaticBody::physical); }
   StaticBody() { physical.isStatic = 1; }
   void OnCreate() override {}
   PhysicalComp physical;

@@ -50,7 +50,7 @@ void GadgetSwitchAnimation::Apply() {
 // where it is.
 void GadgetSwitchAnimation::Place(GUIModelElement* element, const char* x, const char* y, const char* scale) {
   Entity* bound = element ? element->boundEntity.Get() : nullptr;
-  const auto* gadget = bound ? dynamic_cast<const HudGadget*>(bound->GetComponent("Gadget")) : nullptr;
+  const auto* gadget = bound ? bound->Find<HudGadget>() : nullptr;
   if (!gadget) return;
   element->ModelPos.x = Value(x);
   element->ModelPos.z = Value(y) + gadget->GetHudHeightOffset();

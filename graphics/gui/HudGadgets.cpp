@@ -33,7 +33,7 @@ void RefreshHudGadgetModels() {
   for (size_t i = 0; i < 3; ++i) {
     GUIModelElement& element = screen->models[i];
     Entity* gadget = element.boundEntity.Get();
-    const auto* model = gadget ? dynamic_cast<const ModelComp*>(gadget->GetComponent("Model")) : nullptr;
+    const auto* model = gadget ? gadget->Find<ModelComp>() : nullptr;
     element.ModelName = model ? model->modelName : std::string();
     element.LoadModel();
   }

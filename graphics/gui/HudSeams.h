@@ -15,6 +15,7 @@ class Entity;
 // HUD while the gadgets rotate through their places.
 class HudGadget {
  public:
+  static constexpr char kComponentName[] = "Gadget";
   virtual ~HudGadget() = default;
   virtual int32_t GetHudSize() const = 0;
   virtual float GetHudHeightOffset() const = 0;

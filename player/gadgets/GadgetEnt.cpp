@@ -30,9 +30,9 @@ void WriteSection(XmlWriter& writer, const char* name, Record& record) {
 }  // namespace
 
 void GadgetEnt::Describe(ClassBuilder<GadgetEnt>& c) {
-  c.Component("Gadget", &GadgetEnt::gadget);
-  c.Component("Physical", &GadgetEnt::physical);
-  c.Component("Model", &GadgetEnt::model);
+  c.Component(&GadgetEnt::gadget);
+  c.Component(&GadgetEnt::physical);
+  c.Component(&GadgetEnt::model);
   c.Message(kAssignPlayer, &GadgetEnt::AssignPlayer);
   c.Message(kOnUpdate, &GadgetEnt::OnUpdate);
   c.Message(kOnModelUpdate, &GadgetEnt::OnModelUpdate);

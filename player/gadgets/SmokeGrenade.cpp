@@ -8,11 +8,11 @@
 #include "player/PlayerMessages.h"
 
 void SmokeGrenade::Describe(ClassBuilder<SmokeGrenade>& c) {
-  c.Component("Physical", &SmokeGrenade::physical);
-  c.Component("Model", &SmokeGrenade::model);
-  c.Component("BoundingData", &SmokeGrenade::bounds);
-  c.Component("ClusterInfo", &SmokeGrenade::cluster);
-  c.Component("MapIndexComp", &SmokeGrenade::mapIndex);
+  c.Component(&SmokeGrenade::physical);
+  c.Component(&SmokeGrenade::model);
+  c.Component(&SmokeGrenade::bounds);
+  c.Component(&SmokeGrenade::cluster);
+  c.Component(&SmokeGrenade::mapIndex);
   c.Message(kOnUpdate, &SmokeGrenade::OnUpdate);
   c.Message(kDestroy, &SmokeGrenade::Destroy);
   c.Field("PhysicalComp", &SmokeGrenade::physical);

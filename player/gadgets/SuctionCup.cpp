@@ -9,10 +9,10 @@ constexpr float kStuckFor = 2.0f;
 }  // namespace
 
 void SuctionCup::Describe(ClassBuilder<SuctionCup>& c) {
-  c.Component("Model", &SuctionCup::model);
-  c.Component("BoundingData", &SuctionCup::bounds);
-  c.Component("Physical", &SuctionCup::physical);
-  c.Component("ClusterInfo", &SuctionCup::cluster);
+  c.Component(&SuctionCup::model);
+  c.Component(&SuctionCup::bounds);
+  c.Component(&SuctionCup::physical);
+  c.Component(&SuctionCup::cluster);
   c.Message(kOnStartTouch, &SuctionCup::OnStartTouch);
   c.Message(kDestroy, &SuctionCup::Destroy);
   c.Field("PhysicalComp", &SuctionCup::physical);

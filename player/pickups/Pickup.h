@@ -22,10 +22,10 @@ class Pickup : public EntityClass<Pickup<Family>> {
   static constexpr float kDegreesPerSecond = 75.0f;
 
   static void Describe(ClassBuilder<Pickup>& c) {
-    c.Component("Physical", &Pickup::physical);
-    c.Component("Model", &Pickup::model);
-    c.Component("BoundingData", &Pickup::bounds);
-    c.Component("ClusterInfo", &Pickup::cluster);
+    c.Component(&Pickup::physical);
+    c.Component(&Pickup::model);
+    c.Component(&Pickup::bounds);
+    c.Component(&Pickup::cluster);
     c.Message(kOnUpdate, &Pickup::OnUpdate);
     c.Message(kOnTouch, &Pickup::OnTouch);
     c.Field("PhysicalComp", &Pickup::physical);

@@ -13,7 +13,7 @@ class PickupSpawn : public EntityClass<PickupSpawn<Family>> {
   static constexpr const char* kClassName = Family::kSpawn;
 
   static void Describe(ClassBuilder<PickupSpawn>& c) {
-    c.Component("Physical", &PickupSpawn::physical);
+    c.Component(&PickupSpawn::physical);
     c.Message(kRespawn, &PickupSpawn::Respawn);
     c.Field("PhysicalComp", &PickupSpawn::physical);
   }

@@ -17,37 +17,42 @@
 
 namespace {
 
+inline constexpr Message<bool> kKeyA{"KeyA"};
+inline constexpr Message<bool> kRightButton{"RightButton"};
+inline constexpr Message<bool> kWheel{"Wheel"};
+inline constexpr Message<bool> kQuit{"Quit"};
+
 class ProbeControls : public EntityClass<ProbeControls> {
  public:
   static constexpr char kClassName[] = "ProbeControls";
   static void Describe(ClassBuilder<ProbeControls>& c) {
-    c.Component(kControlMapComponent, &ProbeControls::controlMap);
-    c.Message("KeyA", &ProbeControls::KeyA);
-    c.Message("RightButton", &ProbeControls::RightButton);
-    c.Message("Wheel", &ProbeControls::Wheel);
-    c.Message("Quit", &ProbeControls::Quit);
+    c.Component(&ProbeControls::controlMap);
+    c.Message(kKeyA, &ProbeControls::KeyA);
+    c.Message(kRightButton, &ProbeControls::RightButton);
+    c.Message(kWheel, &ProbeControls::Wheel);
+    c.Message(kQuit, &ProbeControls::Quit);
   }
 
   // A wheel record is a press or a release by the sign bit of its amount, as every record is:
   // the wheel is bound on both edges so that either direction is heard.
   void OnCreate() override {
-    controlMap.Bind("A", "KeyA", true, true);
-    controlMap.Bind("Escape", "Quit", true, false);
-    controlMap.BindMouse("M2", "RightButton", true, true);
-    controlMap.BindMouse("MW", "Wheel", true, true);
+    controlMap.Bind("A", kKeyA, true, true);
+    controlMap.Bind("Escape", kQuit, true, false);
+    controlMap.BindMouse("M2", kRightButton, true, true);
+    controlMap.BindMouse("MW", kWheel, true, true);
   }
 
-  void KeyA() { Report("KeyA"); }
-  void RightButton() { Report("RightButton"); }
-  void Wheel() { Report("Wheel"); }
+  void KeyA(bool pressed) { Report("KeyA", pressed); }
+  void RightButton(bool pressed) { Report("RightButton", pressed); }
+  void Wheel(bool pressed) { Report("Wheel", pressed); }
   void Quit() { MainWindow::PostQuit(); }
 
   ControlMap controlMap;
 
  private:
-  static void Report(const char* action) {
+  static void Report(const char* action, bool pressed) {
     const Input* input = Engine::Get()->GetInput();
-    const auto [code, pressed] = input->GetCurrentEvent();
+    const uint32_t code = input->GetCurrentEvent().first;
     std::printf("%s code=0x%02X pressed=%d wheel=%d\n", action, code, pressed ? 1 : 0, input->GetMouseWheel());
     std::fflush(stdout);
   }

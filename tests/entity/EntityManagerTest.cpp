@@ -38,7 +38,7 @@ TEST_F(Manager, DeletionWaitsForTheNextFrameAndHappensOnce) {
   uint32_t id = r->GetId();
   em()->QueueDelete(r);
   em()->QueueDelete(r);
-  r->SendMessage("Ping");
+  r->Send(kPing);
   EXPECT_EQ(em()->FindEntity(id), r);
   EntityHandle handle(r);
   em()->ProcessDeletions();

@@ -36,7 +36,8 @@ TEST_F(EntityModel, CreateActivatesComponentsThenRunsOnCreate) {
 
 TEST_F(EntityModel, UnknownMessagesAreIgnoredWithoutALogLine) {
   Recorder* r = Make();
-  r->SendMessage("NoSuchMessage");
+  MessageArgs none;
+  r->SendMessageWithArgs("NoSuchMessage", &none);
   EXPECT_EQ(r->seen.size(), 1u);
   EXPECT_FALSE(TempDir::Exists("LogicLog.txt"));
 }
@@ -45,7 +46,8 @@ TEST_F(EntityModel, BindersCheckCountAndSizeAndLogOnTheClassChannel) {
   Recorder* r = Make();
   MessageArgs two = MessageArgs::FromValues(int32_t{1}, int32_t{2});
   r->SendMessageWithArgs("TakeInt", &two);
-  r->SendMessage("TakeInt");
+  MessageArgs none;
+  r->SendMessageWithArgs("TakeInt", &none);
   MessageArgs word = MessageArgs::FromWord(int32_t{7});
   r->SendMessageWithArgs("TakeBool", &word);
   r->SendMessageWithArgs("TakeInt", &word);
@@ -80,7 +82,7 @@ TEST_F(EntityModel, ConsoleTextReachesTypedHandlers) {
 
 TEST_F(EntityModel, HandlerExceptionsReachTheSender) {
   Recorder* r = Make();
-  EXPECT_THROW(r->SendMessage("Throw"), std::runtime_error);
+  EXPECT_THROW(r->Send(kThrow), std::runtime_error);
 }
 
 TEST_F(EntityModel, DeletedEntityLeavesNoTraceInChannels) {
@@ -101,11 +103,11 @@ TEST_F(EntityModel, SubscribedTwiceHandlesTwiceUntilUnsubscribedOnce) {
   Recorder* r = Make();
   engine->Subscribe(r, "GUICmd");
   engine->Subscribe(r, "GUICmd");
-  engine->Broadcast("Ping", "GUICmd");
+  engine->Broadcast(kPing, "GUICmd");
   engine->Unsubscribe(r, "GUICmd");
-  engine->Broadcast("Ping", "GUICmd");
+  engine->Broadcast(kPing, "GUICmd");
   EXPECT_EQ(r->seen, (std::vector<std::string>{"OnCreate", "Ping", "Ping", "Ping"}));
   // Broadcasting on a channel nobody joined creates it, empty.
-  engine->Broadcast("Ping", "Nobody");
+  engine->Broadcast(kPing, "Nobody");
   EXPECT_TRUE(engine->GetSubscribers("Nobody").empty());
 }

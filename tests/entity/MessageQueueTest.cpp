@@ -5,22 +5,26 @@
 
 namespace {
 
+inline constexpr Message<> kUpdateVisible{"UpdateVisible"};
+inline constexpr Message<> kChain{"Chain"};
+inline constexpr Message<> kNow{"Now"};
+
 // Re-posts a message to itself from its own handler, like the entities that use delayed
 // messages as timers.
 class Ticker : public EntityClass<Ticker> {
  public:
   static constexpr char kClassName[] = "Ticker";
   static void Describe(ClassBuilder<Ticker>& c) {
-    c.Message("UpdateVisible", &Ticker::UpdateVisible);
-    c.Message("Chain", &Ticker::Chain);
-    c.Message("Now", &Ticker::Now);
+    c.Message(kUpdateVisible, &Ticker::UpdateVisible);
+    c.Message(kChain, &Ticker::Chain);
+    c.Message(kNow, &Ticker::Now);
   }
   void OnCreate() override {}
   void UpdateVisible() {
     times.push_back(Engine::Get()->GetTimer()->GetTime());
-    Engine::Get()->GetMessageQueue()->PostDelayed(this, "UpdateVisible", 0.25f);
+    Engine::Get()->GetMessageQueue()->Post(this, kUpdateVisible, 0.25f);
   }
-  void Chain() { Engine::Get()->GetMessageQueue()->PostDelayed(this, "Now", 0.0f); }
+  void Chain() { Engine::Get()->GetMessageQueue()->Post(this, kNow, 0.0f); }
   void Now() { ++nows; }
   std::vector<double> times;
   int nows = 0;
@@ -53,8 +57,8 @@ TEST_F(Queue, UpdatesComeBeforeDelayedMessagesWhichComeInPostingOrder) {
   MessageQueue* q = engine->GetMessageQueue();
   q->RegisterUpdate(b);
   q->RegisterUpdate(a);
-  q->PostDelayedWithArgs(a, "TakeInt", 0.2f, MessageArgs::FromWord(int32_t{2}));
-  q->PostDelayedWithArgs(a, "TakeInt", 0.1f, MessageArgs::FromWord(int32_t{1}));
+  q->Post(a, kTakeInt, 0.2f, 2);
+  q->Post(a, kTakeInt, 0.1f, 1);
   Tick(0.05);
   EXPECT_EQ(a->seen, (std::vector<std::string>{"OnCreate", "OnUpdate"}));
   Tick(0.3);
@@ -65,7 +69,7 @@ TEST_F(Queue, UpdatesComeBeforeDelayedMessagesWhichComeInPostingOrder) {
 
 TEST_F(Queue, ATimerEntityFiresAboutEveryQuarterSecondAndNeverTwiceAFrame) {
   Ticker* t = Make<Ticker>("Ticker");
-  Engine::Get()->GetMessageQueue()->PostDelayed(t, "UpdateVisible", 0.25f);
+  Engine::Get()->GetMessageQueue()->Post(t, kUpdateVisible, 0.25f);
   for (int i = 0; i < 60; ++i) Tick(1.0 / 60);
   ASSERT_EQ(t->times.size(), 3u);
   for (size_t i = 1; i < t->times.size(); ++i) EXPECT_NEAR(t->times[i] - t->times[i - 1], 0.25, 1.0 / 60 + 1e-9);
@@ -73,7 +77,7 @@ TEST_F(Queue, ATimerEntityFiresAboutEveryQuarterSecondAndNeverTwiceAFrame) {
 
 TEST_F(Queue, AZeroDelayPostedFromADelayedHandlerArrivesInTheSamePass) {
   Ticker* t = Make<Ticker>("Ticker");
-  Engine::Get()->GetMessageQueue()->PostDelayed(t, "Chain", 0.0f);
+  Engine::Get()->GetMessageQueue()->Post(t, kChain, 0.0f);
   Tick(0.01);
   EXPECT_EQ(t->nows, 1);
 }
@@ -82,7 +86,7 @@ TEST_F(Queue, MessagesToDeletedEntitiesAreDroppedSilently) {
   Engine* engine = Engine::Get();
   Recorder* r = Make<Recorder>("Recorder");
   engine->GetMessageQueue()->RegisterUpdate(r);
-  engine->GetMessageQueue()->PostDelayed(r, "Ping", 0.0f);
+  engine->GetMessageQueue()->Post(r, kPing, 0.0f);
   engine->GetEntityManager()->QueueDelete(r);
   engine->GetEntityManager()->ProcessDeletions();
   Tick(0.01);
@@ -94,8 +98,8 @@ TEST_F(Queue, MessagesToDeletedEntitiesAreDroppedSilently) {
 TEST_F(Queue, NothingFallsDueWhilePausedAndAllArriveTogetherAfter) {
   Engine* engine = Engine::Get();
   Recorder* r = Make<Recorder>("Recorder");
-  engine->GetMessageQueue()->PostDelayedWithArgs(r, "TakeInt", 0.5f, MessageArgs::FromWord(int32_t{1}));
-  engine->GetMessageQueue()->PostDelayedWithArgs(r, "TakeInt", 1.0f, MessageArgs::FromWord(int32_t{2}));
+  engine->GetMessageQueue()->Post(r, kTakeInt, 0.5f, 1);
+  engine->GetMessageQueue()->Post(r, kTakeInt, 1.0f, 2);
   engine->GetTimer()->SetPaused(true);
   for (int i = 0; i < 30; ++i) Tick(0.1);
   EXPECT_EQ(r->seen.size(), 1u);
@@ -110,7 +114,7 @@ TEST_F(Queue, ADelayPostedBeforeTheFirstFrameRunsItsFullLength) {
   clock.Set(int64_t{1000000} * 86400 * 3);
   SetUp();
   Recorder* r = Make<Recorder>("Recorder");
-  Engine::Get()->GetMessageQueue()->PostDelayed(r, "Ping", 1.0f);
+  Engine::Get()->GetMessageQueue()->Post(r, kPing, 1.0f);
   Tick(0.05);
   EXPECT_EQ(r->seen.size(), 1u);
   for (int i = 0; i < 20; ++i) Tick(0.05);

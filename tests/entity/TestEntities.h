@@ -3,29 +3,45 @@
 #include <vector>
 
 #include "entity/EntityClass.h"
+#include "entity/EntityMessages.h"
 
 // A component that notes when it is activated.
 class ProbeComponent : public Component {
  public:
+  static constexpr char kComponentName[] = "Probe";
   void Activate() override { ++activations; }
   int activations = 0;
 };
+
+// The same kind of component under a name of its own.
+class OtherComponent : public ProbeComponent {
+ public:
+  static constexpr char kComponentName[] = "Other";
+};
+
+inline constexpr Message<> kPing{"Ping"};
+inline constexpr Message<int> kTakeInt{"TakeInt"};
+inline constexpr Message<float> kTakeFloat{"TakeFloat"};
+inline constexpr Message<bool> kTakeBool{"TakeBool"};
+inline constexpr Message<std::string> kTakeText{"TakeText"};
+inline constexpr Message<uint32_t> kTakeId{"TakeId"};
+inline constexpr Message<> kThrow{"Throw"};
 
 // An entity class that records every message it handles, as "name:value".
 class Recorder : public EntityClass<Recorder> {
  public:
   static constexpr char kClassName[] = "Recorder";
   static void Describe(ClassBuilder<Recorder>& c) {
-    c.Component("Probe", &Recorder::probe);
-    c.Component("Other", &Recorder::other);
-    c.Message("Ping", &Recorder::Ping);
-    c.Message("OnUpdate", &Recorder::OnUpdate);
-    c.Message("TakeInt", &Recorder::TakeInt);
-    c.Message("TakeFloat", &Recorder::TakeFloat);
-    c.Message("TakeBool", &Recorder::TakeBool);
-    c.Message("TakeText", &Recorder::TakeText);
-    c.Message("TakeId", &Recorder::TakeId);
-    c.Message("Throw", &Recorder::Throw);
+    c.Component(&Recorder::probe);
+    c.Component(&Recorder::other);
+    c.Message(kPing, &Recorder::Ping);
+    c.Message(kOnUpdate, &Recorder::OnUpdate);
+    c.Message(kTakeInt, &Recorder::TakeInt);
+    c.Message(kTakeFloat, &Recorder::TakeFloat);
+    c.Message(kTakeBool, &Recorder::TakeBool);
+    c.Message(kTakeText, &Recorder::TakeText);
+    c.Message(kTakeId, &Recorder::TakeId);
+    c.Message(kThrow, &Recorder::Throw);
     c.Field("count", &Recorder::count);
     c.Field("label", &Recorder::label);
     c.Field("speed", &Recorder::speed);
@@ -44,7 +60,7 @@ class Recorder : public EntityClass<Recorder> {
   void Throw() { throw std::runtime_error("from handler"); }
 
   ProbeComponent probe;
-  ProbeComponent other;
+  OtherComponent other;
   int count = 3;
   std::string label = "none";
   float speed = 1.5f;

@@ -16,7 +16,7 @@
 class HudTestThief : public EntityClass<HudTestThief>, public HudGadgetUser {
  public:
   static constexpr char kClassName[] = "HudTestThief";
-  static void Describe(ClassBuilder<HudTestThief>& c) { c.Component("PlayerInfo", &HudTestThief::info); }
+  static void Describe(ClassBuilder<HudTestThief>& c) { c.Component(&HudTestThief::info); }
   void OnCreate() override {}
   int32_t GetCurrentGadget() const override { return gadget; }
   int32_t GetBattery() const override { return info.battery; }
@@ -47,8 +47,8 @@ class HudTestGadget : public EntityClass<HudTestGadget> {
  public:
   static constexpr char kClassName[] = "HudTestGadget";
   static void Describe(ClassBuilder<HudTestGadget>& c) {
-    c.Component("Gadget", &HudTestGadget::gadget);
-    c.Component("Model", &HudTestGadget::model);
+    c.Component(&HudTestGadget::gadget);
+    c.Component(&HudTestGadget::model);
   }
   void OnCreate() override {}
 

@@ -131,7 +131,7 @@ TEST_P(BadBindingsTest, KeepsTheRecordsReadBeforeTheFault) {
   EXPECT_THAT(LogOf("LogicLog"), HasSubstr("Failed to load config. "));
   EXPECT_EQ(TempDir::Read("Data/Controls.xml"), file);
   Entity* game = Engine::Get()->GetInputFocus()->FindScheme("Game").Get();
-  const KeyBinding* escape = static_cast<ControlMap*>(game->GetComponent(kControlMapComponent))->FindKey(0x01);
+  const KeyBinding* escape = game->Find<ControlMap>()->FindKey(0x01);
   ASSERT_NE(escape, nullptr);
   EXPECT_EQ(escape->action, "EscapePressed");
 }

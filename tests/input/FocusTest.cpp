@@ -70,7 +70,7 @@ TEST_F(FocusTest, ADeletedSchemeIsForgotten) {
 TEST_F(FocusTest, TheGameStartsWithTheMenuSchemeAndTheConsoleKeyAlwaysWorks) {
   auto active = [](const char* scheme) {
     Entity* e = Engine::Get()->GetInputFocus()->FindScheme(scheme).Get();
-    return static_cast<ControlMap*>(e->GetComponent(kControlMapComponent))->IsActive();
+    return e->Find<ControlMap>()->IsActive();
   };
   EXPECT_EQ(GetLogic()->GetControlsName(), "Null");
   EXPECT_TRUE(active("Null"));

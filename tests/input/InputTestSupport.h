@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "app/GameClasses.h"
+#include "app/Systems.h"
 #include "entity/EntityClass.h"
 #include "input/ControlMap.h"
 #include "input/Input.h"
+#include "input/InputMessages.h"
 #include "input/TextInput.h"
 #include "logic/Logic.h"
 #include "physics/PlayerPhysics.h"
@@ -33,8 +35,8 @@ class RecordingScheme : public EntityClass<RecordingScheme> {
  public:
   static constexpr char kClassName[] = "RecordingScheme";
   static void Describe(ClassBuilder<RecordingScheme>& c) {
-    c.Component(kControlMapComponent, &RecordingScheme::controlMap);
-    c.Component(kTextInputComponent, &RecordingScheme::textInput);
+    c.Component(&RecordingScheme::controlMap);
+    c.Component(&RecordingScheme::textInput);
   }
   void OnCreate() override {}
   void HandleMessage(const std::string& name, MessageArgs* args) override {
@@ -42,8 +44,8 @@ class RecordingScheme : public EntityClass<RecordingScheme> {
     if (name == "UpdateTextInput") {
       if (typing) received.push_back(tag + ":char:" + textInput.GetChar());
     } else {
-      const bool pressed = Engine::Get()->GetInput()->GetCurrentEvent().second;
-      received.push_back(tag + ":" + name + ":" + (pressed ? "1" : "0") + ArgsText(args));
+      // Every key action carries whether its key went down.
+      received.push_back(tag + ":" + name + ":" + (args->GetBool() ? "1" : "0"));
     }
     if (react) react(name);
   }
@@ -58,17 +60,20 @@ class RecordingScheme : public EntityClass<RecordingScheme> {
 };
 
 // A thief under control that records what the schemes send it, as "player:Message(args)",
-// with the state the schemes read and the speed they set.
+// and takes the pace they ask for as its target speed.
 class RecordingPlayer : public EntityClass<RecordingPlayer> {
  public:
   static constexpr char kClassName[] = "RecordingPlayer";
   static void Describe(ClassBuilder<RecordingPlayer>& c) {
-    c.Component("PlayerInfo", &RecordingPlayer::info);
-    c.Component("PlayerPhysics", &RecordingPlayer::physics);
+    c.Component(&RecordingPlayer::info);
+    c.Component(&RecordingPlayer::physics);
   }
   void OnCreate() override {}
   void HandleMessage(const std::string& name, MessageArgs* args) override {
-    received.push_back("player:" + name + ArgsText(args));
+    if (name == ThiefOrder::kSetTargetSpeed.Name())
+      physics.targetSpeed = args->GetFloat();
+    else
+      received.push_back("player:" + name + ArgsText(args));
   }
 
   PlayerInfo info;
@@ -97,6 +102,7 @@ class InputTest : public EngineFixture {
     systems.logic = [] { return new Logic(RegisterGameClasses); };
     Engine* engine = Engine::Instance();
     engine->Init(systems);
+    ConnectGameSystems(*engine);
     RegisterEntityClass<RecordingScheme>("LogicLog");
     RegisterEntityClass<RecordingPlayer>("LogicLog");
     return engine;

@@ -19,10 +19,10 @@ class StandIn : public EntityClass<StandIn<Name>> {
  public:
   static constexpr const char* kClassName = Name;
   static void Describe(ClassBuilder<StandIn>& c) {
-    c.Component("Physical", &StandIn::physical);
-    c.Component("MapIndexComp", &StandIn::mapIndex);
-    c.Component("PlayerInfo", &StandIn::info);
-    c.Component("Camera", &StandIn::camera);
+    c.Component(&StandIn::physical);
+    c.Component(&StandIn::mapIndex);
+    c.Component(&StandIn::info);
+    c.Component(&StandIn::camera);
     c.Message("GuardTouch", &StandIn::GuardTouch);
     c.Message("DoBust", &StandIn::DoBust);
   }

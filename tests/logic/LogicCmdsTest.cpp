@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "logic/LogicCmds.h"
+#include "logic/LogicMessages.h"
 #include "map/BspMap.h"
 #include "physics/Physics.h"
 #include "tests/logic/LogicTestSupport.h"
@@ -26,7 +27,7 @@ TEST_F(LogicCmdsTest, ACommandOnEachChannelArrivesOnce) {
   MessageQueue* queue = engine->GetMessageQueue();
   size_t posted = queue->DelayedCount();
   for (const char* channel : {"GUICmd", "AlarmCmd", "ConsoleCmd"}) {
-    engine->Broadcast("ClickStartGame", channel);
+    engine->Broadcast(kClickStartGame, channel);
     EXPECT_EQ(queue->DelayedCount(), posted + 2) << channel;
     posted = queue->DelayedCount();
   }

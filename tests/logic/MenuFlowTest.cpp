@@ -8,7 +8,7 @@ namespace {
 
 class MenuFlowTest : public MenuTest {
  protected:
-  void Command(const std::string& name) { GetLogic()->GetCommandEntity()->SendMessage(name); }
+  void Command(const std::string& name) { GetLogic()->SendCommand(name); }
   bool SlidingTo(const std::string& name, float seconds) {
     GUI* gui = graphics->GetGUI();
     return gui->screenSliding && gui->incomingScreen == Screen(name) && gui->slideDuration == seconds;

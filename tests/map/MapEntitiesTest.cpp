@@ -22,9 +22,9 @@ inline constexpr char kDecal[] = "Decal";
 class Decal : public EntityClass<Decal> {
  public:
   static constexpr const char* kClassName = kDecal;
-  static void Describe(ClassBuilder<Decal>& c) { c.Component("Model", &Decal::model); }
+  static void Describe(ClassBuilder<Decal>& c) { c.Component(&Decal::model); }
   void OnCreate() override {}
-  PlacedComponent model;
+  PlacedModel model;
 };
 
 class MapEntities : public MapFixture {
@@ -101,7 +101,7 @@ TEST_F(MapEntities, FillsTheNameTablesAndGivesTeleporterKeys) {
                                                                 {"dock", made[1]->GetId()}}));
   // The later entity with the same target replaces the earlier.
   EXPECT_EQ(names.targetReferences.size(), 1u);
-  EXPECT_EQ(names.targetReferences["galleryToLobby"], made[2]->GetComponent("EntRefComp"));
+  EXPECT_EQ(names.targetReferences["galleryToLobby"], made[2]->Find<PlacedReference>());
 
   const TeleporterKeys& keys = placer.teleporterKeys.at(made[0]->GetId());
   EXPECT_EQ(keys.targetName, "lobbyToGallery");

@@ -37,8 +37,7 @@ class MapFixture : public EngineFixture {
   }
 };
 
-// Stands for the components other systems own ("Physical", "Model", "MapIndexComp",
-// "EntRefComp"): keeps what the placer wrote into it.
+// Stands for the components other systems own: keeps what the placer wrote into it.
 class PlacedComponent : public Component {
  public:
   void Activate() override { activated = true; }
@@ -48,21 +47,39 @@ class PlacedComponent : public Component {
   int32_t mapIndex = -1;
 };
 
+// One stand-in for each component the map entities carry, under the real component's name.
+template <const char* Name>
+class Placed : public PlacedComponent {
+ public:
+  static constexpr const char* kComponentName = Name;
+};
+inline constexpr char kPhysicalName[] = "Physical";
+inline constexpr char kModelName[] = "Model";
+inline constexpr char kMapIndexName[] = "MapIndexComp";
+inline constexpr char kEntRefName[] = "EntRefComp";
+using PlacedBody = Placed<kPhysicalName>;
+using PlacedModel = Placed<kModelName>;
+using PlacedMapIndex = Placed<kMapIndexName>;
+using PlacedReference = Placed<kEntRefName>;
+
 // A map entity class with every component the map loader writes to and one field of its own.
 template <const char* Name>
 class MapThing : public EntityClass<MapThing<Name>> {
  public:
   static constexpr const char* kClassName = Name;
   static void Describe(ClassBuilder<MapThing>& c) {
-    c.Component("Physical", &MapThing::physical);
-    c.Component("Model", &MapThing::model);
-    c.Component("MapIndexComp", &MapThing::mapIndex);
-    c.Component("EntRefComp", &MapThing::entRef);
+    c.Component(&MapThing::physical);
+    c.Component(&MapThing::model);
+    c.Component(&MapThing::mapIndex);
+    c.Component(&MapThing::entRef);
     c.Field("areaName", &MapThing::areaName);
   }
   void OnCreate() override { positionedBeforeSetUp = physical.activated && physical.position.has_value(); }
 
-  PlacedComponent physical, model, mapIndex, entRef;
+  PlacedBody physical;
+  PlacedModel model;
+  PlacedMapIndex mapIndex;
+  PlacedReference entRef;
   std::string areaName;
   bool positionedBeforeSetUp = false;
 };
@@ -98,18 +115,21 @@ inline void RegisterDemoMapClasses() {
   RegisterMapEntityClass<MapThing<kSoundEmitter>>("SoundLog");
 }
 
-// Writes into PlacedComponent and records the teleporter keys of every entity given them.
+// Writes into the stand-in components and records the teleporter keys of every entity given
+// them.
 class RecordingPlacer : public MapEntityPlacer {
  public:
-  void SetPosition(Component& physical, const platform::Vector3& position) override {
-    static_cast<PlacedComponent&>(physical).position = position;
+  bool HasBody(Entity& entity) override { return entity.Find<PlacedBody>() != nullptr; }
+  void SetPosition(Entity& entity, const platform::Vector3& position) override {
+    entity.Find<PlacedBody>()->position = position;
   }
-  void SetModelName(Component& model, const std::string& name) override {
-    static_cast<PlacedComponent&>(model).modelName = name;
+  void SetModelName(Entity& entity, const std::string& name) override {
+    if (auto* model = entity.Find<PlacedModel>()) model->modelName = name;
   }
-  void SetMapIndex(Component& mapIndex, int32_t index) override {
-    static_cast<PlacedComponent&>(mapIndex).mapIndex = index;
+  void SetMapIndex(Entity& entity, int32_t index) override {
+    if (auto* mapIndex = entity.Find<PlacedMapIndex>()) mapIndex->mapIndex = index;
   }
+  Component* FindTargetReference(Entity& entity) override { return entity.Find<PlacedReference>(); }
   void SetTeleporterKeys(Entity& entity, const TeleporterKeys& keys) override {
     teleporterKeys[entity.GetId()] = keys;
   }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "logic/LogicMessages.h"
 #include "map/Mesh3dsWriter.h"
 #include "tests/map/MapTestSupport.h"
 
@@ -97,7 +98,7 @@ void Mapto3ds(Entity*, const std::string& fileName) { commandMap->Export3ds(file
 class ExportCommands : public EntityClass<ExportCommands> {
  public:
   static constexpr char kClassName[] = "ExportCommands";
-  static void Describe(ClassBuilder<ExportCommands>& c) { c.Command("mapto3ds", &Mapto3ds); }
+  static void Describe(ClassBuilder<ExportCommands>& c) { c.Command(kMapTo3ds, &Mapto3ds); }
   void OnCreate() override { Engine::Get()->Subscribe(this, "ConsoleCmd"); }
 };
 

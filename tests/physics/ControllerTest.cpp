@@ -7,7 +7,7 @@ namespace {
 class Bodiless : public EntityClass<Bodiless> {
  public:
   static constexpr char kClassName[] = "Bodiless";
-  static void Describe(ClassBuilder<Bodiless>& c) { c.Component("PlayerPhysics", &Bodiless::playerPhysics); }
+  static void Describe(ClassBuilder<Bodiless>& c) { c.Component(&Bodiless::playerPhysics); }
   void OnCreate() override {}
   PlayerPhysics playerPhysics;
 };

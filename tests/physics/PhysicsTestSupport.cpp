@@ -4,27 +4,29 @@
 #include <filesystem>
 
 #include "physics/MapCollision.h"
+#include "physics/PhysicsMessages.h"
+#include "player/PlayerUserControl.h"
 
 size_t TouchLog::Count(const std::string& line) const { return std::count(lines.begin(), lines.end(), line); }
 
 void Prop::Describe(ClassBuilder<Prop>& c) {
-  c.Component("Physical", &Prop::physical);
-  c.Component("BoundingData", &Prop::bounds);
-  c.Component("ClusterInfo", &Prop::cluster);
-  c.Component("MapIndexComp", &Prop::mapIndex);
-  c.Message("OnStartTouch", &Prop::OnStartTouch);
-  c.Message("OnTouch", &Prop::OnTouch);
-  c.Message("OnEndTouch", &Prop::OnEndTouch);
+  c.Component(&Prop::physical);
+  c.Component(&Prop::bounds);
+  c.Component(&Prop::cluster);
+  c.Component(&Prop::mapIndex);
+  c.Message(kOnStartTouch, &Prop::OnStartTouch);
+  c.Message(kOnTouch, &Prop::OnTouch);
+  c.Message(kOnEndTouch, &Prop::OnEndTouch);
 }
 
 void TestCharacter::Describe(ClassBuilder<TestCharacter>& c) {
-  c.Component("Physical", &TestCharacter::physical);
-  c.Component("PlayerPhysics", &TestCharacter::playerPhysics);
-  c.Component("PlayerInfo", &TestCharacter::info);
-  c.Component("BoundingData", &TestCharacter::bounds);
-  c.Message("OnStartTouch", &TestCharacter::OnStartTouch);
-  c.Message("OnTouch", &TestCharacter::OnTouch);
-  c.Message("OnEndTouch", &TestCharacter::OnEndTouch);
+  c.Component(&TestCharacter::physical);
+  c.Component(&TestCharacter::playerPhysics);
+  c.Component(&TestCharacter::info);
+  c.Component(&TestCharacter::bounds);
+  c.Message(kOnStartTouch, &TestCharacter::OnStartTouch);
+  c.Message(kOnTouch, &TestCharacter::OnTouch);
+  c.Message(kOnEndTouch, &TestCharacter::OnEndTouch);
 }
 
 TestCharacter::TestCharacter() {
@@ -97,6 +99,9 @@ Physics* PhysicsTest::StartPhysics() {
   RegisterEntityClass<Prop>("PhysicsLog");
   RegisterEntityClass<TestCharacter>("PhysicsLog");
   physics = Engine::Get()->GetPhysics();
+  // The thieves answer the noclip question as in the program.
+  static const PlayerUserControl userControl;
+  physics->SetUserControl(&userControl);
   // The first frame's delta is whatever time passed since the timer started.
   Frames(1);
   return physics;

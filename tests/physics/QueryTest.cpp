@@ -11,7 +11,7 @@ namespace {
 class Marker : public EntityClass<Marker> {
  public:
   static constexpr char kClassName[] = "Marker";
-  static void Describe(ClassBuilder<Marker>& c) { c.Component("ClusterInfo", &Marker::cluster); }
+  static void Describe(ClassBuilder<Marker>& c) { c.Component(&Marker::cluster); }
   void OnCreate() override {}
   ClusterInfo cluster;
 };

@@ -42,16 +42,16 @@ void StandInLogic::UnfreezeLater(const Entity& entity, float delay) {
 }
 
 void StandInLaser::Describe(ClassBuilder<StandInLaser>& c) {
-  c.Component("Physical", &StandInLaser::physical);
+  c.Component(&StandInLaser::physical);
   c.Message(kDisable, &StandInLaser::Disable);
 }
 
 void StandInGuard::Describe(ClassBuilder<StandInGuard>& c) {
-  c.Component("Physical", &StandInGuard::physical);
-  c.Component("PlayerPhysics", &StandInGuard::playerPhysics);
-  c.Component("PlayerInfo", &StandInGuard::info);
-  c.Component("BoundingData", &StandInGuard::bounds);
-  c.Component("AIComponent", &StandInGuard::ai);
+  c.Component(&StandInGuard::physical);
+  c.Component(&StandInGuard::playerPhysics);
+  c.Component(&StandInGuard::info);
+  c.Component(&StandInGuard::bounds);
+  c.Component(&StandInGuard::ai);
 }
 
 StandInGuard::StandInGuard() {

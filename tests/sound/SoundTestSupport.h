@@ -16,8 +16,8 @@ class PlacedBody : public EntityClass<PlacedBody> {
  public:
   static constexpr char kClassName[] = "PlacedBody";
   static void Describe(ClassBuilder<PlacedBody>& c) {
-    c.Component("Physical", &PlacedBody::physical);
-    c.Component("MapIndexComp", &PlacedBody::mapIndexComp);
+    c.Component(&PlacedBody::physical);
+    c.Component(&PlacedBody::mapIndexComp);
   }
   PlacedBody() { physical.createActor = 0; }
   void OnCreate() override {}
