@@ -74,7 +74,7 @@ struct World {
   }
   Entity* Create(const char* className, const platform::Vector3& at) {
     Entity* entity = Engine::Get()->GetEntityManager()->Create(className);
-    static_cast<PhysicalComp*>(entity->GetComponent("Physical"))->SetPosition(at);
+    entity->Find<PhysicalComp>()->SetPosition(at);
     return entity;
   }
   void Cook(const BspData& map) {

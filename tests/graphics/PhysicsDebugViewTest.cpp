@@ -41,7 +41,7 @@ class PhysicsDebugViewTest : public GraphicsFixture {
 
   PhysicalComp* Body(const char* className) {
     Entity* entity = Engine::Get()->GetEntityManager()->Create(className);
-    return static_cast<PhysicalComp*>(entity->GetComponent("Physical"));
+    return entity->Find<PhysicalComp>();
   }
 
   // As "FirePhyObj" fires one.

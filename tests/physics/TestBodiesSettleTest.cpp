@@ -24,7 +24,7 @@ class TestBodiesSettleTest : public PhysicsTest {
 
   PhysicalComp* Body(const char* className) {
     Entity* entity = Engine::Get()->GetEntityManager()->Create(className);
-    return static_cast<PhysicalComp*>(entity->GetComponent("Physical"));
+    return entity->Find<PhysicalComp>();
   }
 
   PhysicalComp* Fire(const Vector3& eye, const Vector3& look) {

@@ -22,8 +22,8 @@ TEST_F(StartUpTest, MissingListsAreWrittenBackAndTheMoneySoundIsLoaded) {
   // Maps may place emitters, which the map loader reaches through their components.
   EXPECT_TRUE(IsMapEntityClass("SoundEmitter"));
   SoundEmitter* placed = CreateEmitter("money", 2);
-  EXPECT_EQ(placed->GetComponent("Physical"), &placed->physical);
-  EXPECT_EQ(placed->GetComponent("MapIndexComp"), &placed->mapIndexComp);
+  EXPECT_EQ(placed->Find<PhysicalComp>(), &placed->physical);
+  EXPECT_EQ(placed->Find<MapIndexComp>(), &placed->mapIndexComp);
   EXPECT_EQ(sound->GetEmitters().size(), 1u);
   Engine::Get()->Shutdown();
 
