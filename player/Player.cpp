@@ -219,7 +219,7 @@ void Player::FollowCamera(float dt, float followDistance, float cameraSpeed) {
 void Player::UpdateGadget() {
   GadgetEnt* gadget = CurrentGadget();
   if (!gadget) return;
-  gadget->SendMessage(kOnUpdate);
+  gadget->Send(kOnUpdate);
   gadget->model.visible = info.targeting;
 }
 

@@ -1,4 +1,8 @@
 #pragma once
+// The frame, the touches and the model passes are declared by the systems that send them.
+#include "entity/EntityMessages.h"
+#include "graphics/GraphicsMessages.h"
+#include "physics/PhysicsMessages.h"
 
 // The messages a thief, its gadgets and the pickups answer to, named once for the class tables
 // and for every sender.
@@ -25,12 +29,10 @@ inline constexpr char kSetTargetSpeed[] = "SetTargetSpeed";
 inline constexpr char kTargetOrFire[] = "TargetOrFire";
 inline constexpr char kUntarget[] = "Untarget";
 inline constexpr char kEnterDoor[] = "EnterDoor";
-inline constexpr char kOnModelDraw[] = "OnModelDraw";
 inline constexpr char kDoBust[] = "DoBust";
 
 // Gadget entities.
 inline constexpr char kAssignPlayer[] = "AssignPlayer";
-inline constexpr char kOnModelUpdate[] = "OnModelUpdate";
 inline constexpr char kStopFire[] = "StopFire";
 
 // Spawn points and launched entities.
@@ -42,7 +44,3 @@ inline constexpr char kDisable[] = "Disable";
 // To a teleporter, carrying the id of the thief to move, half a second after it entered.
 inline constexpr char kTeleport[] = "Teleport";
 
-// Touches and the frame, as the entity model and physics send them.
-inline constexpr char kOnUpdate[] = "OnUpdate";
-inline constexpr char kOnTouch[] = "OnTouch";
-inline constexpr char kOnStartTouch[] = "OnStartTouch";

@@ -33,9 +33,9 @@ class Placed : public EntityClass<Placed<Name>> {
  public:
   static constexpr const char* kClassName = Name;
   static void Describe(ClassBuilder<Placed>& c) {
-    c.Component("Physical", &Placed::physical);
-    c.Component("MapIndexComp", &Placed::mapIndex);
-    c.Component("PlayerInfo", &Placed::info);
+    c.Component(&Placed::physical);
+    c.Component(&Placed::mapIndex);
+    c.Component(&Placed::info);
   }
   void OnCreate() override { LogicServices::Get()->RegisterEntity(Name, *this); }
   PhysicalComp physical;

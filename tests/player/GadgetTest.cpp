@@ -95,7 +95,7 @@ TEST_F(GadgetTest, AnUnheldGadgetStaysHiddenAndStill) {
   GadgetEnt* gadget = MakeGadget("Taser");
   gadget->physical.SetPosition({5, 6, 7});
   gadget->model.visible = 1;
-  gadget->SendMessage(kOnUpdate);
+  gadget->Send(kOnUpdate);
   EXPECT_FALSE(gadget->model.visible);
   EXPECT_EQ(gadget->physical.GetPosition(), (platform::Vector3{5, 6, 7}));
 }
@@ -115,7 +115,7 @@ TEST_F(GadgetTest, TheUsersGadgetSitsInFrontOfTheCameraWhateverItsPitch) {
       thief->camera.position = {100, 200, 300};
       thief->camera.direction = look;
       thief->camera.right = {1, 0, 0};
-      gadget->SendMessage(kOnUpdate);
+      gadget->Send(kOnUpdate);
       const platform::Vector3 expected = thief->camera.position + look * 25.0f + platform::Vector3{8, 0, -c.below};
       const platform::Vector3 at = gadget->physical.GetPosition();
       EXPECT_NEAR(at.x, expected.x, 1e-3f) << c.file;
@@ -134,7 +134,7 @@ TEST_F(GadgetTest, AComputerThiefsGadgetSitsTenUnitsAlongItsLastAimHidden) {
   gadget->gadget.aimDirection = {0, 1, 0};
   gadget->gadget.aimRotation = {0, 0, 1, 0};
   gadget->model.visible = 1;
-  gadget->SendMessage(kOnUpdate);
+  gadget->Send(kOnUpdate);
   const platform::Vector3 at = gadget->physical.GetPosition() - thief->physical.GetPosition();
   EXPECT_NEAR(at.y, 10.0f, 1e-3f);
   EXPECT_FALSE(gadget->model.visible);

@@ -28,10 +28,7 @@ class PickupTest : public PlayerWorldTest {
     }
     return found;
   }
-  static void Touch(Entity* pickup, Entity* by) {
-    MessageArgs toucher = MessageArgs::FromPointer(by);
-    pickup->SendMessageWithArgs(kOnTouch, &toucher);
-  }
+  static void Touch(Entity* pickup, Entity* by) { pickup->Send(kOnTouch, by); }
 };
 
 TEST_F(PickupTest, EachFamilyGivesItsStockAndComesBackAfterItsDelay) {
