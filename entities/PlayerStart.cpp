@@ -3,8 +3,8 @@
 #include "player/LogicServices.h"
 
 void PlayerStart::Describe(ClassBuilder<PlayerStart>& c) {
-  c.Component("Physical", &PlayerStart::physical);
-  c.Component("MapIndexComp", &PlayerStart::mapIndex);
+  c.Component(&PlayerStart::physical);
+  c.Component(&PlayerStart::mapIndex);
   c.Field("physical", &PlayerStart::physical);
 }
 
