@@ -16,11 +16,11 @@
 #include "player/PlayerMessages.h"
 
 void Item::Describe(ClassBuilder<Item>& c) {
-  c.Component("Physical", &Item::physical);
-  c.Component("Model", &Item::model);
-  c.Component("BoundingData", &Item::bounds);
-  c.Component("ClusterInfo", &Item::cluster);
-  c.Component("MapIndexComp", &Item::mapIndex);
+  c.Component(&Item::physical);
+  c.Component(&Item::model);
+  c.Component(&Item::bounds);
+  c.Component(&Item::cluster);
+  c.Component(&Item::mapIndex);
   c.Message(kOnUpdate, &Item::OnUpdate);
   c.Message(kOnTouch, &Item::OnTouch);
   c.Field("PhysicalComp", &Item::physical);

@@ -16,9 +16,9 @@
 #include "player/PlayerMessages.h"
 
 void ItemDropoff::Describe(ClassBuilder<ItemDropoff>& c) {
-  c.Component("Physical", &ItemDropoff::physical);
-  c.Component("MapIndexComp", &ItemDropoff::mapIndex);
-  c.Component("Model", &ItemDropoff::model);
+  c.Component(&ItemDropoff::physical);
+  c.Component(&ItemDropoff::mapIndex);
+  c.Component(&ItemDropoff::model);
   c.Message(kOnUpdate, &ItemDropoff::OnUpdate);
   c.Message(kDropoff, &ItemDropoff::Dropoff);
   c.Message(kUpdateVisible, &ItemDropoff::UpdateVisible);

@@ -3,8 +3,8 @@
 #include "player/LogicServices.h"
 
 void ItemSpawn::Describe(ClassBuilder<ItemSpawn>& c) {
-  c.Component("Physical", &ItemSpawn::physical);
-  c.Component("MapIndexComp", &ItemSpawn::mapIndex);
+  c.Component(&ItemSpawn::physical);
+  c.Component(&ItemSpawn::mapIndex);
   c.Field("Pos", &ItemSpawn::physical);
   c.Field("areaName", &ItemSpawn::areaName);
   c.Field("isPlayerOnly", &ItemSpawn::isPlayerOnly);

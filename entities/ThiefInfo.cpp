@@ -5,10 +5,10 @@
 #include "player/PlayerInfo.h"
 
 PlayerInfo* FindThiefInfo(Entity* entity) {
-  auto* info = entity ? dynamic_cast<PlayerInfo*>(entity->GetComponent("PlayerInfo")) : nullptr;
+  auto* info = entity ? entity->Find<PlayerInfo>() : nullptr;
   return info && info->kind == "thief" ? info : nullptr;
 }
 
 PhysicalComp* FindPhysical(Entity* entity) {
-  return entity ? dynamic_cast<PhysicalComp*>(entity->GetComponent("Physical")) : nullptr;
+  return entity ? entity->Find<PhysicalComp>() : nullptr;
 }

@@ -236,7 +236,7 @@ void Player::CarryItem() {
     sparks->origin = above;
   }
   if (Entity* item = info.carriedItemModel.Get()) {
-    if (auto* itemPhysical = dynamic_cast<PhysicalComp*>(item->GetComponent("Physical"))) itemPhysical->SetPosition(above);
+    if (auto* itemPhysical = item->Find<PhysicalComp>()) itemPhysical->SetPosition(above);
   }
 }
 
@@ -276,9 +276,9 @@ void Player::EnterTeleporter() {
 
 void Player::GuardTouch(Entity* guard) {
   if (!guard) return;
-  auto* guardAi = dynamic_cast<AIComponent*>(guard->GetComponent("AIComponent"));
+  auto* guardAi = guard->Find<AIComponent>();
   if (!guardAi || guardAi->kind != "guard" || guardAi->noBust) return;
-  auto* guardPhysical = dynamic_cast<PhysicalComp*>(guard->GetComponent("Physical"));
+  auto* guardPhysical = guard->Find<PhysicalComp>();
   if (guardPhysical && guardPhysical->frozen) return;
   if (this != UserThief()) {
     DoBust();

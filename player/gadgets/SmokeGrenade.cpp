@@ -41,7 +41,7 @@ void SmokeGrenade::OnUpdate() {
   if (!smoking && platform::Vec3LengthSq(physical.GetVelocity()) < kAtRest) {
     // Only the thief's own map hears it.
     Entity* user = UserThief();
-    auto* userMap = user ? dynamic_cast<MapIndexComp*>(user->GetComponent("MapIndexComp")) : nullptr;
+    auto* userMap = user ? user->Find<MapIndexComp>() : nullptr;
     if (userMap && userMap->mapIndex == mapIndex.mapIndex) PlaySound3D("smoke", this);
     smoking = true;
     if (ParticleManager* particles = Particles()) {

@@ -27,7 +27,7 @@ TasedEffect* Crackle(Entity* target, int32_t mapIndex) {
   ParticleManager* particles = Particles();
   if (!particles) return nullptr;
   TasedEffect* crackle = particles->CreateEmitter<TasedEffect>("TasedConfig");
-  if (auto* physical = dynamic_cast<PhysicalComp*>(target->GetComponent("Physical"))) crackle->origin = physical->GetPosition();
+  if (auto* physical = target->Find<PhysicalComp>()) crackle->origin = physical->GetPosition();
   crackle->stopTime = ParticleTime() + Taser::kStunSeconds;
   crackle->mapIndex = mapIndex;
   return crackle;
@@ -39,9 +39,9 @@ TasedEffect* Crackle(Entity* target, int32_t mapIndex) {
 float Stun(Entity* target, AIComponent& agent) {
   agent.tased = 1;
   const bool guard = agent.kind == "guard";
-  auto* info = dynamic_cast<PlayerInfo*>(target->GetComponent("PlayerInfo"));
+  auto* info = target->Find<PlayerInfo>();
   if (guard && info && info->outfit > 0) return 0.0f;
-  if (auto* physical = dynamic_cast<PhysicalComp*>(target->GetComponent("Physical"))) physical->RequestFreeze();
+  if (auto* physical = target->Find<PhysicalComp>()) physical->RequestFreeze();
   if (LogicServices* logic = LogicServices::Get()) logic->UnfreezeLater(*target, Taser::kStunSeconds);
   return guard ? kGuardCrackle : kAgentCrackle;
 }
@@ -69,7 +69,7 @@ void Taser::Fire(GadgetEnt* gadget) {
   Engine::Get()->GetConsole()->Print(target->GetClassName(), 0);
   TasedEffect* crackle = Crackle(target, mapIndex);
   float radius = kObjectCrackle;
-  if (auto* agent = dynamic_cast<AIComponent*>(target->GetComponent("AIComponent"))) {
+  if (auto* agent = target->Find<AIComponent>()) {
     radius = Stun(target, *agent);
   } else {
     MessageArgs seconds = MessageArgs::FromWord(kStunSeconds);

@@ -53,7 +53,7 @@ class Pickup : public EntityClass<Pickup<Family>> {
 
   void OnTouch(Entity* other) {
     // Hidden once taken: a second toucher in the same frame gets nothing.
-    if (!model.visible || !other || !other->GetComponent("PlayerInfo")) return;
+    if (!model.visible || !other || !other->Find<PlayerInfo>()) return;
     if (other == UserThief()) PlaySound3D("gadget pickup", this);
     other->SendMessage(Family::kMessage);
     model.visible = 0;
