@@ -80,9 +80,11 @@ void Engine::UpdateSystem(EngineSystem* system) {
 void Engine::Shutdown() {
   entityManager_.DeleteAll();
   for (EngineSystem* system : systems_) system->Shutdown();
+  // Systems are destroyed in list order, so the accessors go first: a later system's
+  // destructor must find no sibling rather than one already deleted.
+  slots_ = SystemSlots();
   for (EngineSystem* system : systems_) delete system;
   systems_.clear();
-  slots_ = SystemSlots();
   for (ClassMessageTable* table : messageTables_) delete table;
   messageTables_.clear();
   instance_ = nullptr;
