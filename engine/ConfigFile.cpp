@@ -5,31 +5,39 @@
 #include "entity/XmlReader.h"
 #include "entity/XmlWriter.h"
 
-bool LoadConfigFile(const std::string& path, const std::string& channel, const std::function<void(XmlReader&)>& read,
-                    const std::function<void(XmlWriter&)>& write) {
+namespace {
+
+void LogLine(const std::string& channel, const std::string& text) { Engine::Get()->GetLog()->Write(channel, text, 2); }
+
+}  // namespace
+
+bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing,
+                    const RecordRead& read, const RecordWrite& write, RecordFields::FieldReader::Order order) {
+  XmlReader reader;
+  RecordFields::FieldReader fields(reader, order);
+  bool opened = true;
   try {
-    XmlReader reader;
     reader.Open(path);
-    read(reader);
+    read(fields);
     reader.Close();
   } catch (const SerException& e) {
-    Engine::Get()->GetLog()->Write(channel, std::string("Failed to load config. ") + e.what(), 2);
-    if (e.Code() == SerException::kCouldNotOpen) {
-      if (write) SaveConfigFile(path, channel, write);
-      return false;
-    }
+    opened = e.Code() != SerException::kCouldNotOpen;
+    const std::string where = opened ? " at " + reader.Position() : std::string();
+    LogLine(channel, "Failed to load config. " + path + ": " + e.what() + where);
   }
-  return true;
+  for (const std::string& note : fields.Notes()) LogLine(channel, path + ": " + note);
+  if (!opened && missing == WhenMissing::WriteBack) SaveConfigFile(path, channel, write);
+  return opened;
 }
 
-void SaveConfigFile(const std::string& path, const std::string& channel,
-                    const std::function<void(XmlWriter&)>& write) {
+void SaveConfigFile(const std::string& path, const std::string& channel, const RecordWrite& write) {
   try {
     XmlWriter writer;
     writer.Open(path);
-    write(writer);
+    RecordFields::FieldWriter fields(writer);
+    write(fields);
     writer.Close();
   } catch (const std::exception& e) {
-    Engine::Get()->GetLog()->Write(channel, std::string("Failed to save config. ") + e.what(), 2);
+    LogLine(channel, "Failed to save config. " + path + ": " + e.what());
   }
 }

@@ -4,16 +4,16 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/ConfigFile.h"
 #include "engine/Engine.h"
 #include "graphics/GraphicsLists.h"
-#include "graphics/RecordFields.h"
 #include "platform/core/Files.h"
 #include "platform/core/Process.h"
 #include "platform/core/Window.h"
 
 void EffectManager::LoadShaderList() {
   std::vector<ShaderInfo> records;
-  LoadListFile(records, kShaderListPath);
+  LoadRecordFile(records, kShaderListPath, "GraphicsLog", WhenMissing::Report);
   for (const ShaderInfo& record : records) {
     Effect* effect = Get(record.ShaderName);
     if (!effect) effect = Add(record.ShaderName, std::make_unique<Effect>(device_));
