@@ -1,13 +1,31 @@
 #include "engine/ConfigFile.h"
 
+#include <filesystem>
+#include <optional>
+
 #include "engine/Engine.h"
 #include "entity/SerException.h"
 #include "entity/XmlReader.h"
 #include "entity/XmlWriter.h"
+#include "platform/core/Files.h"
 
 namespace {
 
 void LogLine(const std::string& channel, const std::string& text) { Engine::Get()->GetLog()->Write(channel, text, 2); }
+
+// A first start in an empty folder has no "Data/" yet: the settings it writes back make it.
+// Returns the reason when the folder is missing and cannot be made.
+std::optional<std::string> MakeFolderOf(const std::string& path) {
+  const std::filesystem::path folder = std::filesystem::path(platform::ResolvePath(path)).parent_path();
+  std::error_code error;
+  // The folder may be there with its name in another case.
+  if (folder.empty() || std::filesystem::is_directory(platform::ResolvePath(folder.string()), error)) {
+    return std::nullopt;
+  }
+  std::filesystem::create_directories(folder, error);
+  if (!error) return std::nullopt;
+  return "could not create folder " + folder.string() + " (" + error.message() + ")";
+}
 
 }  // namespace
 
@@ -31,6 +49,10 @@ bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMis
 }
 
 void SaveConfigFile(const std::string& path, const std::string& channel, const RecordWrite& write) {
+  if (std::optional<std::string> failure = MakeFolderOf(path)) {
+    LogLine(channel, "Failed to save config. " + path + ": " + *failure);
+    return;
+  }
   try {
     XmlWriter writer;
     writer.Open(path);

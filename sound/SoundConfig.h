@@ -19,8 +19,11 @@ struct SoundInfo {
   platform::sound::Sound sound;
 };
 
-// Volumes are factors of full volume.
+// The category volumes are factors of full volume. An entry's volume may lift a quiet
+// recording (1.25 times 0.8 plays at full volume); ten times is far past anything that does
+// not clip, so more is a damaged value.
 inline constexpr RecordFields::Limits kVolumeLimits{0.0, 1.0};
+inline constexpr RecordFields::Limits kEntryVolumeLimits{0.0, 10.0};
 
 template <class Fields>
 void VisitFields(Fields& f, SoundInfo& s) {
@@ -29,7 +32,7 @@ void VisitFields(Fields& f, SoundInfo& s) {
   f("Area", s.Area);
   f("Type", s.Type);
   f("Dim", s.Dim);
-  f("Volume", s.Volume, kVolumeLimits);
+  f("Volume", s.Volume, kEntryVolumeLimits);
   f("Radius", s.Radius);
   f("Modulation", s.Modulation);
   f("Loop", s.Loop);
