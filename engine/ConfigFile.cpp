@@ -29,8 +29,8 @@ std::optional<std::string> MakeFolderOf(const std::string& path) {
 
 }  // namespace
 
-bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing,
-                    const RecordRead& read, const RecordWrite& write, RecordFields::FieldReader::Order order) {
+bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing, const RecordRead& read,
+                    const RecordWrite& write, RecordFields::FieldReader::Order order) {
   XmlReader reader;
   RecordFields::FieldReader fields(reader, order);
   bool opened = true;

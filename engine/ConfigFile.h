@@ -25,8 +25,8 @@ using RecordWrite = std::function<void(RecordFields::FieldWriter&)>;
 
 // `read` reads the document after the declaration; `write` writes it (used for the write-back).
 // Returns false when the file could not be opened.
-bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing,
-                    const RecordRead& read, const RecordWrite& write,
+bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing, const RecordRead& read,
+                    const RecordWrite& write,
                     RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional);
 // Creates the file's folder when it is missing.
 void SaveConfigFile(const std::string& path, const std::string& channel, const RecordWrite& write);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "entity/Params.h"
 #include "entity/SerException.h"
 #include "entity/ValueText.h"
 
@@ -19,26 +20,42 @@ std::string LimitsText(Limits limits) {
   return FloatText(static_cast<float>(limits.low)) + " to " + FloatText(static_cast<float>(limits.high));
 }
 
+std::string NumberText(int value) { return std::to_string(value); }
+std::string NumberText(float value) { return FloatText(value); }
+
+std::optional<int> ParseNumber(const std::string& text, int) { return ParseIntTextInRange(text); }
+std::optional<float> ParseNumber(const std::string& text, float) { return ParseFiniteFloatText(text); }
+
+const char* Refusal(int) { return " does not fit a 32-bit integer"; }
+const char* Refusal(float) { return " is not a finite number"; }
+
 }  // namespace
 
-void FieldReader::operator()(const char* name, float& value, Limits limits) {
-  float read = value;
+void FieldReader::operator()(const char* name, float& value, Limits limits) { ReadLimited(name, value, limits); }
+
+void FieldReader::operator()(const char* name, int& value, Limits limits) { ReadLimited(name, value, limits); }
+
+template <class Number>
+void FieldReader::ReadLimited(const char* name, Number& value, Limits limits) {
+  Number read = value;
   ReadPlain(name, read);
   if (read >= limits.low && read <= limits.high) {
     value = read;
   } else if (read != value) {
-    Note(name, FloatText(read) + " is outside " + LimitsText(limits) + ": kept " + FloatText(value));
+    Note(name, NumberText(read) + " is outside " + LimitsText(limits) + ": kept " + NumberText(value));
   }
 }
 
-void FieldReader::operator()(const char* name, int& value, Limits limits) {
-  int read = value;
-  ReadPlain(name, read);
-  if (read >= limits.low && read <= limits.high) {
-    value = read;
-  } else if (read != value) {
-    Note(name, std::to_string(read) + " is outside " + LimitsText(limits) + ": kept " + std::to_string(value));
+template <class Number>
+void FieldReader::ReadNumber(const char* kind, const char* name, Number& value) {
+  if (!Begin(kind, name)) return;
+  const std::string& text = reader_.GetText();
+  if (std::optional<Number> read = ParseNumber(text, value)) {
+    value = *read;
+  } else {
+    Note(name, Quoted(text) + Refusal(value) + ": kept " + NumberText(value));
   }
+  End(kind);
 }
 
 void FieldReader::ReadPlain(const char* name, bool& value) {
@@ -52,27 +69,9 @@ void FieldReader::ReadPlain(const char* name, bool& value) {
   End("bool");
 }
 
-void FieldReader::ReadPlain(const char* name, int& value) {
-  if (!Begin("int", name)) return;
-  const std::string& text = reader_.GetText();
-  if (std::optional<int> read = ParseIntTextInRange(text)) {
-    value = *read;
-  } else {
-    Note(name, Quoted(text) + " does not fit a 32-bit integer: kept " + std::to_string(value));
-  }
-  End("int");
-}
+void FieldReader::ReadPlain(const char* name, int& value) { ReadNumber("int", name, value); }
 
-void FieldReader::ReadPlain(const char* name, float& value) {
-  if (!Begin("float", name)) return;
-  const std::string& text = reader_.GetText();
-  if (std::optional<float> read = ParseFiniteFloatText(text)) {
-    value = *read;
-  } else {
-    Note(name, Quoted(text) + " is not a finite number: kept " + FloatText(value));
-  }
-  End("float");
-}
+void FieldReader::ReadPlain(const char* name, float& value) { ReadNumber("float", name, value); }
 
 void FieldReader::ReadPlain(const char* name, std::string& value) {
   if (!Begin("string", name)) return;
@@ -130,28 +129,19 @@ void FieldWriter::Start(const char* kind, const char* name) {
   if (name) writer_.WriteAttribute("name", name);
 }
 
+// Nameless values (list items, map keys) leave out the name attribute.
 void FieldWriter::WritePlain(const char* name, bool value) {
-  Start("bool", name);
-  writer_.WriteString(BoolText(value));
-  writer_.WriteEndElement();
+  Params::WriteBool(writer_, name ? name : "", value, name);
 }
 
-void FieldWriter::WritePlain(const char* name, int value) {
-  Start("int", name);
-  writer_.WriteString(std::to_string(value));
-  writer_.WriteEndElement();
-}
+void FieldWriter::WritePlain(const char* name, int value) { XmlWriteInt(writer_, name ? name : "", value, name); }
 
 void FieldWriter::WritePlain(const char* name, float value) {
-  Start("float", name);
-  writer_.WriteString(FloatText(value));
-  writer_.WriteEndElement();
+  Params::WriteFloat(writer_, name ? name : "", value, name);
 }
 
 void FieldWriter::WritePlain(const char* name, const std::string& value) {
-  Start("string", name);
-  writer_.WriteString(value);
-  writer_.WriteEndElement();
+  XmlWriteString(writer_, name ? name : "", value, name);
 }
 
 }  // namespace RecordFields

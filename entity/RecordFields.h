@@ -33,7 +33,9 @@ struct Limits {
 };
 
 template <class Visitor, class T>
-concept Record = requires(Visitor& v, T& record) { VisitFields(v, record); };
+concept Record = requires(Visitor& v, T& record) {
+  VisitFields(v, record);
+};
 
 template <class T>
 struct Sequence : std::false_type {};
@@ -144,6 +146,10 @@ class FieldReader {
     End("list");
   }
 
+  template <class Number>
+  void ReadLimited(const char* name, Number& value, Limits limits);
+  template <class Number>
+  void ReadNumber(const char* kind, const char* name, Number& value);
   void ReadPlain(const char* name, bool& value);
   void ReadPlain(const char* name, int& value);
   void ReadPlain(const char* name, float& value);

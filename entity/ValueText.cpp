@@ -1,9 +1,9 @@
 #include "entity/ValueText.h"
 
+#include <cerrno>
 #include <cfloat>
 #include <charconv>
 #include <climits>
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 

@@ -40,6 +40,11 @@ bool LoadShaderEffect(Effect& effect, const std::string& file) {
   }
   Engine* engine = Engine::Get();
   engine->GetConsole()->Print("Error loading shader " + file, Console::kWhite);
+  // The log says which of the two it was: the file missing, or where it failed to compile
+  // (the first compiler line, "Shaders/Blur.fx(12): ..."; the whole output goes to "Shader").
+  const std::string why = result == platform::EffectLoad::Invalid ? error.substr(0, error.find('\n'))
+                                                                  : path + " is missing or cannot be read";
+  engine->GetLog()->Write("GraphicsLog", "Error loading shader " + file + ": " + why, 2);
   if (result == platform::EffectLoad::Invalid) {
     engine->GetLog()->Write("Shader", error, 2);
     if (IsInteractiveDesktop()) platform::OpenInDesktopApp(platform::ResolvePath(path));

@@ -1,7 +1,6 @@
-#include "engine/ConfigFile.h"
-
 #include <gtest/gtest.h>
 
+#include "engine/ConfigFile.h"
 #include "engine/EngineSettings.h"
 #include "graphics/GraphicsLists.h"
 #include "input/ControlBindings.h"
@@ -39,8 +38,9 @@ TEST_F(ConfigFileTest, AMissingFileIsWrittenBackOnlyWhenItIsSettings) {
   }
   EXPECT_FALSE(TempDir::Exists("Data/Content.xml"));
   EXPECT_EQ(content.size(), 1u);
-  EXPECT_EQ(LogOf("GraphicsLog"), "Failed to load config. Data/Content.xml: could not open file\n"
-                                  "Failed to load config. Data/Content.xml: could not open file\n");
+  EXPECT_EQ(LogOf("GraphicsLog"),
+            "Failed to load config. Data/Content.xml: could not open file\n"
+            "Failed to load config. Data/Content.xml: could not open file\n");
 }
 
 TEST_F(ConfigFileTest, AFolderSpelledInAnotherCaseIsUsedNotDoubled) {
@@ -51,8 +51,9 @@ TEST_F(ConfigFileTest, AFolderSpelledInAnotherCaseIsUsedNotDoubled) {
 }
 
 TEST_F(ConfigFileTest, ValuesReadBeforeAFailureStayAndTheRefusedOnesAreNamed) {
-  TempDir::Write("Data/Transition.xml", "<?xml version=\"1.0\"?>\n<var><float>50</float><float>inf</float>\n"
-                                        "<float>3</float><float>0.2</float><float>1</oops>");
+  TempDir::Write("Data/Transition.xml",
+                 "<?xml version=\"1.0\"?>\n<var><float>50</float><float>inf</float>\n"
+                 "<float>3</float><float>0.2</float><float>1</oops>");
   TransitionInfo t;
   LoadRecordFile(t, "Data/Transition.xml", "GraphicsLog", WhenMissing::WriteBack);
   EXPECT_EQ(t.StartDepth, 50.0f);

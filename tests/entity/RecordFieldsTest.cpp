@@ -1,7 +1,6 @@
-#include "entity/RecordFields.h"
-
 #include <gtest/gtest.h>
 
+#include "entity/RecordFields.h"
 #include "tests/entity/XmlTestUtil.h"
 #include "tests/support/TempDir.h"
 
@@ -95,8 +94,9 @@ TEST(RecordFieldsTest, OneFieldListGivesTheWrittenShapeAndReadsItBack) {
 
 TEST(RecordFieldsTest, ReadingGoesByPositionAndWhatIsNotThereKeepsItsValue) {
   // Names are not looked at; self-closing elements and a record that ends early keep values.
-  Sample s = Read("<x><bool name=\"count\">false</bool><int/><float>0.25</float><string>a</string>"
-                  "<var><float>9</float></var></x>");
+  Sample s = Read(
+      "<x><bool name=\"count\">false</bool><int/><float>0.25</float><string>a</string>"
+      "<var><float>9</float></var></x>");
   EXPECT_FALSE(s.on);
   EXPECT_EQ(s.count, 7);
   EXPECT_EQ(s.volume, 0.25f);
@@ -109,17 +109,19 @@ TEST(RecordFieldsTest, ReadingGoesByPositionAndWhatIsNotThereKeepsItsValue) {
 
 TEST(RecordFieldsTest, AnElementWhereAValueOrTheEndBelongsIsRefused) {
   ExpectSerException([] { Read("<var><bool><a/></bool></var>"); }, "<a/> found inside <bool>", 1);
-  ExpectSerException([] { Read("<var><bool/><int/><float/><string/><var><float/><float/><float/><float/></var></var>"); },
-                     "<float/> found inside <var>", 1);
+  ExpectSerException(
+      [] { Read("<var><bool/><int/><float/><string/><var><float/><float/><float/><float/></var></var>"); },
+      "<float/> found inside <var>", 1);
 }
 
 TEST(RecordFieldsTest, NumbersNoFieldCanHoldKeepTheValueWithANoteNamingTheField) {
   std::vector<std::string> notes;
-  Sample s = Read("<var><bool/><int>-99999999999999999999</int><float>1e20</float><string/>"
-                  "<var><float>nan</float><float>1.#INF</float><float>1e39</float></var>"
-                  "<var><float>inf</float></var>"
-                  "<list><var><float>2</float><var><float>1</float><float>-1.#IND</float></var></var></list></var>",
-                  &notes);
+  Sample s = Read(
+      "<var><bool/><int>-99999999999999999999</int><float>1e20</float><string/>"
+      "<var><float>nan</float><float>1.#INF</float><float>1e39</float></var>"
+      "<var><float>inf</float></var>"
+      "<list><var><float>2</float><var><float>1</float><float>-1.#IND</float></var></var></list></var>",
+      &notes);
   EXPECT_EQ(s.count, 7);
   EXPECT_EQ(s.volume, 0.5f);
   EXPECT_EQ(s.where, (platform::Vector3{1, 2, 3}));
