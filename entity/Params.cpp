@@ -42,12 +42,16 @@ void WriteBool(XmlWriter& writer, const std::string& name, bool value, bool name
 
 void WriteNamedBool(XmlWriter& writer, const std::string& name, bool value) { WriteBool(writer, name, value, true); }
 
+float ReadNumber(const XmlReader& reader) { return ParseFloatText(reader.GetText()); }
+
+bool ParseBool(const XmlReader& reader) { return ParseBoolText(reader.GetText()); }
+
 void ReadFloat(XmlReader& reader, const std::string&, float& value) {
-  ReadElement(reader, [&] { value = ParseFloatText(reader.GetText()); });
+  ReadElement(reader, [&] { value = ReadNumber(reader); });
 }
 
 void ReadBool(XmlReader& reader, const std::string&, bool& value) {
-  ReadElement(reader, [&] { value = ParseBoolText(reader.GetText()); });
+  ReadElement(reader, [&] { value = ParseBool(reader); });
 }
 
 }  // namespace Params
@@ -66,20 +70,26 @@ void XmlWriteNamedString(XmlWriter& writer, const std::string& name, const std::
   XmlWriteString(writer, name, value, true);
 }
 
+void XmlWriteBareString(XmlWriter& writer, const std::string& value) { XmlWriteString(writer, "", value, false); }
+
 void XmlWriteComponent(XmlWriter& writer, const std::string& name, bool named) {
   writer.WriteStartElement("var");
   if (named) writer.WriteAttribute("name", name);
   writer.WriteEndElement();
 }
 
+int XmlReadInt(const XmlReader& reader) { return ParseIntText(reader.GetText()); }
+
+std::string XmlReadString(const XmlReader& reader) { return reader.GetText(); }
+
 void XmlReadIntElement(XmlReader& reader, int& value) {
-  ReadElement(reader, [&] { value = ParseIntText(reader.GetText()); });
+  ReadElement(reader, [&] { value = XmlReadInt(reader); });
 }
 
 void XmlReadNamedInt(XmlReader& reader, const std::string&, int& value) { XmlReadIntElement(reader, value); }
 
 void XmlReadStringElement(XmlReader& reader, std::string& value) {
-  ReadElement(reader, [&] { value = reader.GetText(); });
+  ReadElement(reader, [&] { value = XmlReadString(reader); });
 }
 
 void XmlReadNamedString(XmlReader& reader, const std::string&, std::string& value) {

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <thread>
 
-#include "engine/ConfigFile.h"
 #include "engine/Engine.h"
 #include "engine/SystemSlots.h"
 #include "graphics/GameView.h"
@@ -16,6 +15,7 @@
 #include "graphics/gui/StateIcons.h"
 #include "graphics/ModelEnt.h"
 #include "graphics/PhysicsDebugView.h"
+#include "graphics/RecordFields.h"
 #include "graphics/MapRenderer.h"
 #include "graphics/gui/GUI.h"
 #include "input/Input.h"
@@ -75,10 +75,10 @@ void Graphics::Init() {
   engine->SetGraphicsParts(animations_.get(), particles_.get());
   transition_.Init();
   std::vector<MapChangeInfo> mapChanges;
-  LoadRecordFile(mapChanges, kMapChangeInfoPath, "GraphicsLog", WhenMissing::Report);
+  LoadListFile(mapChanges, kMapChangeInfoPath);
   for (MapChangeInfo& record : mapChanges) mapChangeInfo_[record.MapName] = record;
   std::vector<TextureSwapInfo> swaps;
-  LoadRecordFile(swaps, kTextureSwapInfoPath, "GraphicsLog", WhenMissing::Report);
+  LoadListFile(swaps, kTextureSwapInfoPath);
   for (TextureSwapInfo& record : swaps) textureSwapInfo_[record.ModelName] = record;
   mapEffectName_ = "Outside";
   if (config_.IntroVideo) {
@@ -148,7 +148,7 @@ void Graphics::SetCelShaderLighting(const platform::Color& c) {
 
 void Graphics::LoadDataLists() {
   std::vector<FontInfo> fontList;
-  LoadRecordFile(fontList, kFontListPath, "GraphicsLog", WhenMissing::Report);
+  LoadListFile(fontList, kFontListPath);
   for (const FontInfo& record : fontList) {
     std::string error;
     std::unique_ptr<platform::Font> font = platform::Font::Create(*device_.Get(), record.FontFace, record.Size, 0, &error);
@@ -159,10 +159,10 @@ void Graphics::LoadDataLists() {
     }
   }
   std::vector<MeshInfo> meshes;
-  LoadRecordFile(meshes, kMeshInfoPath, "GraphicsLog", WhenMissing::Report);
+  LoadListFile(meshes, kMeshInfoPath);
   for (const MeshInfo& record : meshes) meshInfo_[record.Name] = std::make_unique<MeshInfo>(record);
   std::vector<TextureInfo> textureList;
-  LoadRecordFile(textureList, kTextureInfoPath, "GraphicsLog", WhenMissing::Report);
+  LoadListFile(textureList, kTextureInfoPath);
   for (TextureInfo& record : textureList) {
     record.loaded = true;
     textureInfo_[record.Name] = record;
@@ -385,7 +385,7 @@ void Graphics::SaveTextureInfo() {
     if (record.loaded) loaded.push_back(record);
   }
   textureInfo_.clear();
-  SaveRecordFile(loaded, kTextureInfoNewPath, "GraphicsLog");
+  SaveListFile(loaded, kTextureInfoNewPath);
 }
 
 MeshInfo& Graphics::GetModelRenderInfo(const std::string& name) {

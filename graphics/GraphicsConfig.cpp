@@ -1,11 +1,7 @@
 #include "graphics/GraphicsConfig.h"
 
-#include "engine/ConfigFile.h"
+#include "graphics/RecordFields.h"
 
-void LoadGraphicsConfig(GraphicsConfig& config, const std::string& path) {
-  LoadRecordFile(config, path, "GraphicsLog", WhenMissing::WriteBack);
-}
+void LoadGraphicsConfig(GraphicsConfig& config, const std::string& path) { LoadRecordFile(config, path); }
 
-void SaveGraphicsConfig(const GraphicsConfig& config, const std::string& path) {
-  SaveRecordFile(config, path, "GraphicsLog");
-}
+void SaveGraphicsConfig(const GraphicsConfig& config, const std::string& path) { SaveRecordFile(config, path); }

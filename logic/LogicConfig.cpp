@@ -7,6 +7,7 @@
 #include "engine/ConfigFile.h"
 #include "engine/Engine.h"
 #include "engine/TextFormat.h"
+#include "graphics/RecordFields.h"
 
 namespace {
 
@@ -25,12 +26,14 @@ void CorrectReach(const std::string& path, const char* name, float& reach) {
 }  // namespace
 
 void LogicConfig::Load(const std::string& path) {
-  LoadRecordFile(*this, path, kLogicLog, WhenMissing::WriteBack);
+  LoadConfigFile(
+      path, kLogicLog, [this](XmlReader& r) { RecordFields::ReadRecord(r, *this); },
+      [this](XmlWriter& w) { RecordFields::WriteRecord(w, *this); });
   Correct(path);
 }
 
 void LogicConfig::Save(const std::string& path) const {
-  SaveRecordFile(*this, path, kLogicLog);
+  SaveConfigFile(path, kLogicLog, [this](XmlWriter& w) { RecordFields::WriteRecord(w, *this); });
 }
 
 void LogicConfig::Correct(const std::string& path) {

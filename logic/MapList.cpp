@@ -1,9 +1,12 @@
 #include "logic/MapList.h"
 
 #include "engine/ConfigFile.h"
+#include "graphics/RecordFields.h"
 
 std::vector<std::string> ReadMapList(const std::string& path) {
   std::vector<std::string> names;
-  LoadRecordFile(names, path, "LogicLog", WhenMissing::Report);
+  LoadConfigFile(
+      path, "LogicLog", [&](XmlReader& reader) { RecordFields::FieldReader{reader}("", names); },
+      [&](XmlWriter& writer) { RecordFields::FieldWriter{writer}("", names); });
   return names;
 }

@@ -1,7 +1,7 @@
 #include "player/gadgets/GadgetEnt.h"
 
 #include "engine/Engine.h"
-#include "entity/RecordFields.h"
+#include "graphics/RecordFields.h"
 #include "player/Player.h"
 #include "player/PlayerMessages.h"
 #include "player/gadgets/GadgetBase.h"
@@ -16,6 +16,15 @@ struct ModelSection {
 template <class Visitor>
 void VisitFields(Visitor& v, ModelSection& model) {
   v("FileName", model.fileName);
+}
+
+template <class Record>
+void WriteSection(XmlWriter& writer, const char* name, Record& record) {
+  writer.WriteStartElement("var");
+  writer.WriteAttribute("name", name);
+  RecordFields::FieldWriter fields(writer);
+  VisitFields(fields, record);
+  writer.WriteEndElement();
 }
 
 }  // namespace
@@ -40,17 +49,15 @@ GadgetEnt::GadgetEnt() {
 void GadgetEnt::OnCreate() { model.visible = 0; }
 
 void GadgetEnt::Save(XmlWriter& writer) {
-  RecordFields::FieldWriter fields(writer);
+  WriteSection(writer, "GadgetComp", gadget);
   ModelSection section{model.modelName};
-  fields("GadgetComp", gadget);
-  fields("ModelComp", section);
+  WriteSection(writer, "ModelComp", section);
 }
 
 void GadgetEnt::Load(XmlReader& reader) {
-  RecordFields::FieldReader fields(reader);
+  RecordFields::ReadRecord(reader, gadget);
   ModelSection section{model.modelName};
-  fields("GadgetComp", gadget);
-  fields("ModelComp", section);
+  RecordFields::ReadRecord(reader, section);
 }
 
 void GadgetEnt::AssignPlayer(Entity* player) { GadgetBase::AssignPlayer(this, dynamic_cast<Player*>(player)); }

@@ -83,7 +83,7 @@ TEST(ParamsTest, ValueWritersByteExact) {
               XmlWriteInt(w, "count", 7, false);
               XmlWriteNamedString(w, "FileName", "a b");
               XmlWriteString(w, "FileName", "", true);
-              XmlWriteString(w, "", "item", false);
+              XmlWriteBareString(w, "item");
               XmlWriteComponent(w, "Physical", true);
               XmlWriteComponent(w, "Physical", false);
               w.WriteEndElement();

@@ -9,11 +9,10 @@ namespace {
 
 class StartUpTest : public SoundTest {};
 
-TEST_F(StartUpTest, MissingSettingsAreWrittenBackAndTheMoneySoundIsLoaded) {
+TEST_F(StartUpTest, MissingListsAreWrittenBackAndTheMoneySoundIsLoaded) {
   WriteSound("money.wav", {});
   StartSound();
-  // The settings come back; the list of footstep textures is content and is only named.
-  EXPECT_FALSE(TempDir::Exists("Data/AudioTextures.xml"));
+  EXPECT_TRUE(TempDir::Exists("Data/AudioTextures.xml"));
   EXPECT_TRUE(TempDir::Exists(kSoundConfigPath));
   EXPECT_TRUE(sound->GetConfig().SoundList.empty());
   ASSERT_NE(sound->GetMusicEmitter(), nullptr);
