@@ -1,35 +1,65 @@
 #include "engine/ConfigFile.h"
 
+#include <filesystem>
+#include <optional>
+
 #include "engine/Engine.h"
 #include "entity/SerException.h"
 #include "entity/XmlReader.h"
 #include "entity/XmlWriter.h"
+#include "platform/core/Files.h"
 
-bool LoadConfigFile(const std::string& path, const std::string& channel, const std::function<void(XmlReader&)>& read,
-                    const std::function<void(XmlWriter&)>& write) {
-  try {
-    XmlReader reader;
-    reader.Open(path);
-    read(reader);
-    reader.Close();
-  } catch (const SerException& e) {
-    Engine::Get()->GetLog()->Write(channel, std::string("Failed to load config. ") + e.what(), 2);
-    if (e.Code() == SerException::kCouldNotOpen) {
-      if (write) SaveConfigFile(path, channel, write);
-      return false;
-    }
+namespace {
+
+void LogLine(const std::string& channel, const std::string& text) { Engine::Get()->GetLog()->Write(channel, text, 2); }
+
+// A first start in an empty folder has no "Data/" yet: the settings it writes back make it.
+// Returns the reason when the folder is missing and cannot be made.
+std::optional<std::string> MakeFolderOf(const std::string& path) {
+  const std::filesystem::path folder = std::filesystem::path(platform::ResolvePath(path)).parent_path();
+  std::error_code error;
+  // The folder may be there with its name in another case.
+  if (folder.empty() || std::filesystem::is_directory(platform::ResolvePath(folder.string()), error)) {
+    return std::nullopt;
   }
-  return true;
+  std::filesystem::create_directories(folder, error);
+  if (!error) return std::nullopt;
+  return "could not create folder " + folder.string() + " (" + error.message() + ")";
 }
 
-void SaveConfigFile(const std::string& path, const std::string& channel,
-                    const std::function<void(XmlWriter&)>& write) {
+}  // namespace
+
+bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing, const RecordRead& read,
+                    const RecordWrite& write, RecordFields::FieldReader::Order order) {
+  XmlReader reader;
+  RecordFields::FieldReader fields(reader, order);
+  bool opened = true;
+  try {
+    reader.Open(path);
+    read(fields);
+    reader.Close();
+  } catch (const SerException& e) {
+    opened = e.Code() != SerException::kCouldNotOpen;
+    const std::string where = opened ? " at " + reader.Position() : std::string();
+    LogLine(channel, "Failed to load config. " + path + ": " + e.what() + where);
+  }
+  for (const std::string& note : fields.Notes()) LogLine(channel, path + ": " + note);
+  if (!opened && missing == WhenMissing::WriteBack) SaveConfigFile(path, channel, write);
+  return opened;
+}
+
+void SaveConfigFile(const std::string& path, const std::string& channel, const RecordWrite& write) {
+  if (std::optional<std::string> failure = MakeFolderOf(path)) {
+    LogLine(channel, "Failed to save config. " + path + ": " + *failure);
+    return;
+  }
   try {
     XmlWriter writer;
     writer.Open(path);
-    write(writer);
+    RecordFields::FieldWriter fields(writer);
+    write(fields);
     writer.Close();
   } catch (const std::exception& e) {
-    Engine::Get()->GetLog()->Write(channel, std::string("Failed to save config. ") + e.what(), 2);
+    LogLine(channel, "Failed to save config. " + path + ": " + e.what());
   }
 }

@@ -2,19 +2,45 @@
 #include <functional>
 #include <string>
 
-class XmlReader;
-class XmlWriter;
+#include "entity/RecordFields.h"
 
 // The one way settings and list files are loaded and saved. Loading never throws: a failure is
-// logged as "Failed to load config. " + the reason on the system's channel, and a file that
-// could not be opened is written back from the values held, so a missing file reappears with
-// what the program uses. Saving logs "Failed to save config. " + the reason; the old file stays.
-//
-// `read` reads the document after the declaration (the outer element and what it holds);
-// `write` writes it (the outer element included); lists of content give none, since a list
-// written back empty would hide the loss on every later start.
-// Returns false when the file could not be opened (and was written back).
-bool LoadConfigFile(const std::string& path, const std::string& channel, const std::function<void(XmlReader&)>& read,
-                    const std::function<void(XmlWriter&)>& write);
-void SaveConfigFile(const std::string& path, const std::string& channel,
-                    const std::function<void(XmlWriter&)>& write);
+// logged as "Failed to load config. " + the file + ": " + the reason (with the line and column
+// where reading stopped) on the system's channel, and the values read before it stay. Numbers
+// refused while reading keep their fields' values and get a line each, naming file and field.
+// Saving logs "Failed to save config. " + the file + ": " + the reason; the old file stays.
+
+// What a load does with a file it cannot open.
+enum class WhenMissing {
+  // A settings record: written back from the values held, so that it reappears with what the
+  // program uses and the user's changes can be kept.
+  WriteBack,
+  // Content the program only reads (lists of records, screens): an empty file written in its
+  // place would load without a word from then on, so every start says that it is missing.
+  Report,
+};
+
+using RecordRead = std::function<void(RecordFields::FieldReader&)>;
+using RecordWrite = std::function<void(RecordFields::FieldWriter&)>;
+
+// `read` reads the document after the declaration; `write` writes it (used for the write-back).
+// Returns false when the file could not be opened.
+bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing, const RecordRead& read,
+                    const RecordWrite& write,
+                    RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional);
+// Creates the file's folder when it is missing.
+void SaveConfigFile(const std::string& path, const std::string& channel, const RecordWrite& write);
+
+// A document that is a record or a list of records, read and written through its field list.
+template <class Document>
+bool LoadRecordFile(Document& document, const std::string& path, const std::string& channel, WhenMissing missing,
+                    RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional) {
+  return LoadConfigFile(
+      path, channel, missing, [&](RecordFields::FieldReader& r) { r.ReadDocument(document); },
+      [&](RecordFields::FieldWriter& w) { w.WriteDocument(document); }, order);
+}
+
+template <class Document>
+void SaveRecordFile(const Document& document, const std::string& path, const std::string& channel) {
+  SaveConfigFile(path, channel, [&](RecordFields::FieldWriter& w) { w.WriteDocument(document); });
+}

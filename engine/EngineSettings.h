@@ -1,8 +1,6 @@
 #pragma once
 #include <string>
 
-class XmlWriter;
-
 // Which systems update each frame, the profiler switch and interval, and the wide-screen
 // window, from "Data/EngineConfig.xml". A missing file is written back from these defaults.
 struct EngineSettings {
@@ -17,6 +15,20 @@ struct EngineSettings {
   bool Widescreen = false;
 };
 
+// The field list, in file order.
+template <class Fields>
+void VisitFields(Fields& f, EngineSettings& s) {
+  f("RunAI", s.RunAI);
+  f("RunGraphics", s.RunGraphics);
+  f("RunPhysics", s.RunPhysics);
+  f("RunLogic", s.RunLogic);
+  f("RunSound", s.RunSound);
+  f("RunInput", s.RunInput);
+  f("dbgTimer", s.dbgTimer);
+  f("dbgInterval", s.dbgInterval);
+  f("Widescreen", s.Widescreen);
+}
+
 inline constexpr const char* kEngineConfigPath = "Data/EngineConfig.xml";
 
 // Fills the record from the file, by position; never throws. Fields read before a failure keep
@@ -24,5 +36,3 @@ inline constexpr const char* kEngineConfigPath = "Data/EngineConfig.xml";
 void LoadEngineSettings(EngineSettings& settings, const std::string& path);
 // Writes the whole file; never throws (failures are logged).
 void SaveEngineSettingsFile(const EngineSettings& settings, const std::string& path);
-// Writes the nine elements to an open writer.
-void SaveEngineSettings(const EngineSettings& settings, XmlWriter& writer);

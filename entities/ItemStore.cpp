@@ -2,19 +2,19 @@
 
 #include "engine/ConfigFile.h"
 #include "engine/Engine.h"
-#include "graphics/RecordFields.h"
 
 namespace {
 
 const char* kLogicLog = "LogicLog";
 
-void WriteItems(XmlWriter& writer, const std::vector<ItemRecord>& items) {
-  writer.WriteStartElement("var");
-  writer.WriteStartElement("list");
-  writer.WriteAttribute("name", "loadedItems");
-  for (const ItemRecord& record : items) RecordFields::WriteRecord(writer, record);
-  writer.WriteEndElement();
-  writer.WriteEndElement();
+// The file's record: the list of exhibits.
+struct ItemDocument {
+  std::vector<ItemRecord>& loadedItems;
+};
+
+template <class Fields>
+void VisitFields(Fields& f, ItemDocument& d) {
+  f("loadedItems", d.loadedItems);
 }
 
 }  // namespace
@@ -22,22 +22,16 @@ void WriteItems(XmlWriter& writer, const std::vector<ItemRecord>& items) {
 void ItemStore::Load(const std::string& path) {
   loaded_.clear();
   byArea_.clear();
-  const bool opened = LoadConfigFile(
-      path, kLogicLog,
-      [this](XmlReader& reader) {
-        reader.ReadTag();
-        if (reader.IsEmptyTag()) return;
-        RecordFields::ReadList(reader, loaded_);
-        reader.ReadTag();
-      },
-      {});
-  if (!opened)
+  ItemDocument document{loaded_};
+  if (!LoadRecordFile(document, path, kLogicLog, WhenMissing::Report))
     Engine::Get()->GetLog()->Write(kLogicLog, path + " is missing: the museum shows no exhibits in this game", 2);
   for (const ItemRecord& record : loaded_) byArea_[record.areaName].push_back(record);
 }
 
 void ItemStore::Save(const std::string& path) const {
-  SaveConfigFile(path, kLogicLog, [this](XmlWriter& w) { WriteItems(w, loaded_); });
+  // The writer only reads the records it is handed.
+  const ItemDocument document{const_cast<std::vector<ItemRecord>&>(loaded_)};
+  SaveRecordFile(document, path, kLogicLog);
 }
 
 ItemRecord* ItemStore::FindFreeItemRecord(const std::string& areaName) {

@@ -42,16 +42,12 @@ void WriteBool(XmlWriter& writer, const std::string& name, bool value, bool name
 
 void WriteNamedBool(XmlWriter& writer, const std::string& name, bool value) { WriteBool(writer, name, value, true); }
 
-float ReadNumber(const XmlReader& reader) { return ParseFloatText(reader.GetText()); }
-
-bool ParseBool(const XmlReader& reader) { return ParseBoolText(reader.GetText()); }
-
 void ReadFloat(XmlReader& reader, const std::string&, float& value) {
-  ReadElement(reader, [&] { value = ReadNumber(reader); });
+  ReadElement(reader, [&] { value = ParseFloatText(reader.GetText()); });
 }
 
 void ReadBool(XmlReader& reader, const std::string&, bool& value) {
-  ReadElement(reader, [&] { value = ParseBool(reader); });
+  ReadElement(reader, [&] { value = ParseBoolText(reader.GetText()); });
 }
 
 }  // namespace Params
@@ -70,26 +66,20 @@ void XmlWriteNamedString(XmlWriter& writer, const std::string& name, const std::
   XmlWriteString(writer, name, value, true);
 }
 
-void XmlWriteBareString(XmlWriter& writer, const std::string& value) { XmlWriteString(writer, "", value, false); }
-
 void XmlWriteComponent(XmlWriter& writer, const std::string& name, bool named) {
   writer.WriteStartElement("var");
   if (named) writer.WriteAttribute("name", name);
   writer.WriteEndElement();
 }
 
-int XmlReadInt(const XmlReader& reader) { return ParseIntText(reader.GetText()); }
-
-std::string XmlReadString(const XmlReader& reader) { return reader.GetText(); }
-
 void XmlReadIntElement(XmlReader& reader, int& value) {
-  ReadElement(reader, [&] { value = XmlReadInt(reader); });
+  ReadElement(reader, [&] { value = ParseIntText(reader.GetText()); });
 }
 
 void XmlReadNamedInt(XmlReader& reader, const std::string&, int& value) { XmlReadIntElement(reader, value); }
 
 void XmlReadStringElement(XmlReader& reader, std::string& value) {
-  ReadElement(reader, [&] { value = XmlReadString(reader); });
+  ReadElement(reader, [&] { value = reader.GetText(); });
 }
 
 void XmlReadNamedString(XmlReader& reader, const std::string&, std::string& value) {

@@ -21,10 +21,6 @@ void WriteNamedFloat(XmlWriter& writer, const std::string& name, float value);
 void WriteBool(XmlWriter& writer, const std::string& name, bool value, bool named);
 void WriteNamedBool(XmlWriter& writer, const std::string& name, bool value);
 
-// The current element's text as a float / bool (between its ReadTag and its end tag).
-float ReadNumber(const XmlReader& reader);
-bool ParseBool(const XmlReader& reader);
-
 void ReadFloat(XmlReader& reader, const std::string& name, float& value);
 void ReadBool(XmlReader& reader, const std::string& name, bool& value);
 
@@ -34,14 +30,8 @@ void XmlWriteInt(XmlWriter& writer, const std::string& name, int value, bool nam
 void XmlWriteNamedInt(XmlWriter& writer, const std::string& name, int value);
 void XmlWriteString(XmlWriter& writer, const std::string& name, const std::string& value, bool named);
 void XmlWriteNamedString(XmlWriter& writer, const std::string& name, const std::string& value);
-// A list item: no name.
-void XmlWriteBareString(XmlWriter& writer, const std::string& value);
 // A component member: an empty "var" element; the component's own data is not saved.
 void XmlWriteComponent(XmlWriter& writer, const std::string& name, bool named);
-
-// The current element's text as an int / string.
-int XmlReadInt(const XmlReader& reader);
-std::string XmlReadString(const XmlReader& reader);
 
 void XmlReadIntElement(XmlReader& reader, int& value);
 void XmlReadNamedInt(XmlReader& reader, const std::string& name, int& value);

@@ -1,5 +1,6 @@
 #include "entity/XmlReader.h"
 
+#include <algorithm>
 #include <exception>
 #include <limits>
 
@@ -183,4 +184,13 @@ bool XmlReader::HasChildren() {
   SkipBlanks();
   size_t second = SkipBlanksIn(doc_, pos_ + 1);
   return second >= doc_.size() || doc_[second] != '/';
+}
+
+std::string XmlReader::Position() const {
+  const size_t at = std::min(pos_, doc_.size());
+  const std::string_view read = std::string_view(doc_).substr(0, at);
+  const size_t lines = static_cast<size_t>(std::count(read.begin(), read.end(), '\n'));
+  const size_t lineStart = read.rfind('\n');
+  const size_t column = lineStart == std::string_view::npos ? at + 1 : at - lineStart;
+  return "line " + std::to_string(lines + 1) + ", column " + std::to_string(column);
 }

@@ -32,6 +32,9 @@ class XmlReader {
   const KeyValueMap& GetAttributes() const;
   // True unless the next tag is a closing tag. Consumes the blanks before it.
   bool HasChildren();
+  // Where reading stands, for a failure line: "line 2, column 57" (lines of the file, columns
+  // counted in bytes from 1).
+  std::string Position() const;
 
  private:
   // Names of the open elements, stored back to back so that a deeply nested document costs

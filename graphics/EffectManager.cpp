@@ -4,16 +4,16 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/ConfigFile.h"
 #include "engine/Engine.h"
 #include "graphics/GraphicsLists.h"
-#include "graphics/RecordFields.h"
 #include "platform/core/Files.h"
 #include "platform/core/Process.h"
 #include "platform/core/Window.h"
 
 void EffectManager::LoadShaderList() {
   std::vector<ShaderInfo> records;
-  LoadListFile(records, kShaderListPath);
+  LoadRecordFile(records, kShaderListPath, "GraphicsLog", WhenMissing::Report);
   for (const ShaderInfo& record : records) {
     Effect* effect = Get(record.ShaderName);
     if (!effect) effect = Add(record.ShaderName, std::make_unique<Effect>(device_));
@@ -40,6 +40,11 @@ bool LoadShaderEffect(Effect& effect, const std::string& file) {
   }
   Engine* engine = Engine::Get();
   engine->GetConsole()->Print("Error loading shader " + file, Console::kWhite);
+  // The log says which of the two it was: the file missing, or where it failed to compile
+  // (the first compiler line, "Shaders/Blur.fx(12): ..."; the whole output goes to "Shader").
+  const std::string why = result == platform::EffectLoad::Invalid ? error.substr(0, error.find('\n'))
+                                                                  : path + " is missing or cannot be read";
+  engine->GetLog()->Write("GraphicsLog", "Error loading shader " + file + ": " + why, 2);
   if (result == platform::EffectLoad::Invalid) {
     engine->GetLog()->Write("Shader", error, 2);
     if (IsInteractiveDesktop()) platform::OpenInDesktopApp(platform::ResolvePath(path));

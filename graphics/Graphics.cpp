@@ -4,6 +4,7 @@
 #include <cmath>
 #include <thread>
 
+#include "engine/ConfigFile.h"
 #include "engine/Engine.h"
 #include "engine/SystemSlots.h"
 #include "graphics/GameView.h"
@@ -15,7 +16,6 @@
 #include "graphics/gui/StateIcons.h"
 #include "graphics/ModelEnt.h"
 #include "graphics/PhysicsDebugView.h"
-#include "graphics/RecordFields.h"
 #include "graphics/MapRenderer.h"
 #include "graphics/gui/GUI.h"
 #include "input/Input.h"
@@ -75,10 +75,10 @@ void Graphics::Init() {
   engine->SetGraphicsParts(animations_.get(), particles_.get());
   transition_.Init();
   std::vector<MapChangeInfo> mapChanges;
-  LoadListFile(mapChanges, kMapChangeInfoPath);
+  LoadRecordFile(mapChanges, kMapChangeInfoPath, "GraphicsLog", WhenMissing::Report);
   for (MapChangeInfo& record : mapChanges) mapChangeInfo_[record.MapName] = record;
   std::vector<TextureSwapInfo> swaps;
-  LoadListFile(swaps, kTextureSwapInfoPath);
+  LoadRecordFile(swaps, kTextureSwapInfoPath, "GraphicsLog", WhenMissing::Report);
   for (TextureSwapInfo& record : swaps) textureSwapInfo_[record.ModelName] = record;
   mapEffectName_ = "Outside";
   if (config_.IntroVideo) {
@@ -148,7 +148,7 @@ void Graphics::SetCelShaderLighting(const platform::Color& c) {
 
 void Graphics::LoadDataLists() {
   std::vector<FontInfo> fontList;
-  LoadListFile(fontList, kFontListPath);
+  LoadRecordFile(fontList, kFontListPath, "GraphicsLog", WhenMissing::Report);
   for (const FontInfo& record : fontList) {
     std::string error;
     std::unique_ptr<platform::Font> font = platform::Font::Create(*device_.Get(), record.FontFace, record.Size, 0, &error);
@@ -159,10 +159,10 @@ void Graphics::LoadDataLists() {
     }
   }
   std::vector<MeshInfo> meshes;
-  LoadListFile(meshes, kMeshInfoPath);
+  LoadRecordFile(meshes, kMeshInfoPath, "GraphicsLog", WhenMissing::Report);
   for (const MeshInfo& record : meshes) meshInfo_[record.Name] = std::make_unique<MeshInfo>(record);
   std::vector<TextureInfo> textureList;
-  LoadListFile(textureList, kTextureInfoPath);
+  LoadRecordFile(textureList, kTextureInfoPath, "GraphicsLog", WhenMissing::Report);
   for (TextureInfo& record : textureList) {
     record.loaded = true;
     textureInfo_[record.Name] = record;
@@ -385,7 +385,7 @@ void Graphics::SaveTextureInfo() {
     if (record.loaded) loaded.push_back(record);
   }
   textureInfo_.clear();
-  SaveListFile(loaded, kTextureInfoNewPath);
+  SaveRecordFile(loaded, kTextureInfoNewPath, "GraphicsLog");
 }
 
 MeshInfo& Graphics::GetModelRenderInfo(const std::string& name) {

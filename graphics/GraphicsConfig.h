@@ -23,7 +23,7 @@ struct GraphicsConfig {
 
 inline constexpr char kGraphicsConfigPath[] = "Data/GraphicsConfig.xml";
 
-// The field list, in file order (see RecordFields).
+// The field list, in file order (see entity/RecordFields.h).
 template <class Fields>
 void VisitFields(Fields& f, GraphicsConfig& c) {
   f("IntroVideo", c.IntroVideo);

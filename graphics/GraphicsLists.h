@@ -7,8 +7,8 @@
 #include "platform/math/Vector.h"
 
 // The records of the graphics data lists, fields in file order. Each list file is a "list" of
-// "var" records ("Data/Transition.xml" is one "var" record); LoadListFile / LoadRecordFile
-// (graphics/RecordFields.h) read them and write a missing file back.
+// "var" records, content that a missing file is reported for, not written back in;
+// "Data/Transition.xml" is one "var" record of settings, written back when missing.
 
 inline constexpr char kShaderListPath[] = "Data/Shaders.xml";
 inline constexpr char kFontListPath[] = "Data/FontList.xml";
@@ -76,7 +76,7 @@ struct TextureSwapInfo {
   std::vector<std::string> TextureSwap;
 };
 
-// The field lists, in file order (see RecordFields).
+// The field lists, in file order (see entity/RecordFields.h).
 template <class Fields>
 void VisitFields(Fields& f, ShaderInfo& r) {
   f("ShaderName", r.ShaderName);

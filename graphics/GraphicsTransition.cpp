@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "engine/ConfigFile.h"
 #include "engine/Engine.h"
 #include "graphics/EffectManager.h"
 #include "graphics/ModelEnt.h"
-#include "graphics/RecordFields.h"
 #include "graphics/Transition.h"
 
 float TransitionTime(float elapsed, float total) {
@@ -25,7 +25,7 @@ void GraphicsTransition::Init() {
     emblem->model.SetEffect("Emblem");
     emblem->model.visible = 0;
   }
-  LoadRecordFile(info_, kTransitionPath);
+  LoadRecordFile(info_, kTransitionPath, "GraphicsLog", WhenMissing::WriteBack);
 }
 
 void GraphicsTransition::Release() {

@@ -42,10 +42,28 @@ struct ParticleEmitterConfig {
 // other effect has "maxRadius" and "radiusVariation" as two floats.
 enum class ParticleConfigForm { Radius, Spacing };
 
+template <class Fields>
+void VisitFields(Fields& f, RangeValue& r) {
+  f("maxVal", r.maxVal);
+  f("variation", r.variation);
+}
+
+template <class Fields>
+void VisitFields(Fields& f, FloatKey& k) {
+  f("t", k.t);
+  f("value", k.value);
+}
+
+template <class Fields>
+void VisitFields(Fields& f, ColorKey& k) {
+  f("t", k.t);
+  f("value", k.value);
+}
+
 // "Data/" + name + ".xml".
 std::string ParticleConfigPath(const std::string& name);
-// Never throws: a failure is logged on "LogicLog"; a missing file is written back from what the
-// record holds, and the record keeps whatever was read.
+// Never throws: a failure is logged on "LogicLog" and the record keeps whatever was read. An
+// effect file is content: a missing one is reported each time it is looked for, not written.
 void LoadParticleConfig(const std::string& name, ParticleEmitterConfig& config,
                         ParticleConfigForm form = ParticleConfigForm::Radius);
 void SaveParticleConfig(const std::string& path, const ParticleEmitterConfig& config,

@@ -10,6 +10,13 @@ struct ControlBinding {
   bool Mouse = false;
 };
 
+template <class Fields>
+void VisitFields(Fields& f, ControlBinding& b) {
+  f("Function", b.Function);
+  f("KeyName", b.KeyName);
+  f("Mouse", b.Mouse);
+}
+
 using ControlBindingList = std::list<ControlBinding>;
 
 inline constexpr const char* kControlsPath = "Data/Controls.xml";

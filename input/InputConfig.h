@@ -16,6 +16,19 @@ struct InputConfig {
   float doubleClickDelay = 1.0f;
 };
 
+// The field list, in file order (not the order of the members).
+template <class Fields>
+void VisitFields(Fields& f, InputConfig& c) {
+  f("keyboardForeground", c.keyboardForeground);
+  f("keyboardExclusive", c.keyboardExclusive);
+  f("mouseForeground", c.mouseForeground);
+  f("mouseExclusive", c.mouseExclusive);
+  f("keyboardDisableWindowsKey", c.keyboardDisableWindowsKey);
+  f("doubleClickDelay", c.doubleClickDelay);
+  f("keyboardBufferSize", c.keyboardBufferSize);
+  f("mouseBufferSize", c.mouseBufferSize);
+}
+
 inline constexpr const char* kInputConfigPath = "Data/InputConfig.xml";
 
 // Fills the record from the file, by position; never throws. Fields read before a failure keep

@@ -7,7 +7,6 @@
 #include "engine/ConfigFile.h"
 #include "engine/Engine.h"
 #include "engine/TextFormat.h"
-#include "graphics/RecordFields.h"
 
 namespace {
 
@@ -26,14 +25,12 @@ void CorrectReach(const std::string& path, const char* name, float& reach) {
 }  // namespace
 
 void LogicConfig::Load(const std::string& path) {
-  LoadConfigFile(
-      path, kLogicLog, [this](XmlReader& r) { RecordFields::ReadRecord(r, *this); },
-      [this](XmlWriter& w) { RecordFields::WriteRecord(w, *this); });
+  LoadRecordFile(*this, path, kLogicLog, WhenMissing::WriteBack);
   Correct(path);
 }
 
 void LogicConfig::Save(const std::string& path) const {
-  SaveConfigFile(path, kLogicLog, [this](XmlWriter& w) { RecordFields::WriteRecord(w, *this); });
+  SaveRecordFile(*this, path, kLogicLog);
 }
 
 void LogicConfig::Correct(const std::string& path) {

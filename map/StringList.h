@@ -9,11 +9,11 @@
 // not look at element names; writing gives the root "list" and one "string" per entry.
 
 // Replaces `out` with the file's entries. A self-closing root leaves `out` as it is. Failures
-// are logged on "GraphicsLog" ("Failed to load config. " + reason) and keep what was read so
-// far; a file that cannot be opened is then written from `out`, so a missing list is created.
+// are logged on "GraphicsLog" ("Failed to load config. " + file + reason) and keep what was
+// read so far. The lists are content: a missing one is reported on every start, not written.
 void LoadStringListXml(std::vector<std::string>& out, const std::string& fileName);
 
-// Failures are logged on "GraphicsLog" ("Failed to save config. " + reason).
+// Failures are logged on "GraphicsLog" ("Failed to save config. " + file + reason).
 void SaveStringListXml(const std::vector<std::string>& strings, const std::string& fileName);
 
 // The first entry equal to `text` (whole string, case-sensitive), or `last`.

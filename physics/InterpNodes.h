@@ -11,6 +11,12 @@ struct InterpNode {
   platform::Vector3 dir;
 };
 
+template <class Fields>
+void VisitFields(Fields& f, InterpNode& n) {
+  f("pos", n.pos);
+  f("dir", n.dir);
+}
+
 // Camera paths by name: a map's path ("Maps/" + map name) or a teleporter's "targetname".
 using InterpNodeTable = std::map<std::string, std::vector<InterpNode>>;
 
@@ -18,7 +24,7 @@ inline constexpr const char* kInterpNodesPath = "Data/InterpNodes.xml";
 
 // "Data/InterpNodes.xml": a "list" of "pair" elements, each a "string" name and a "list" of
 // nodes ("var" holding the vectors "pos" and "dir"), read by position. Loading clears the table
-// first; paths and nodes read before a failure stay. Failures are logged on "PhysicsLog" and a
-// file that cannot be opened is written from the (then empty) table.
+// first; paths and nodes read before a failure stay. Failures are logged on "PhysicsLog"; the
+// paths are made with the camera-path editor, so a missing file is reported, not written.
 void LoadInterpNodes(InterpNodeTable& table, const std::string& path);
 void SaveInterpNodes(const InterpNodeTable& table, const std::string& path);

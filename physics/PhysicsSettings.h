@@ -10,6 +10,12 @@ struct PhysicsSettings {
   platform::Vector3 gravity{0, 0, -500.0f};
 };
 
+template <class Fields>
+void VisitFields(Fields& f, PhysicsSettings& s) {
+  f("noclip", s.noclip);
+  f("gravity", s.gravity);
+}
+
 inline constexpr const char* kPhysicsConfigPath = "Data/PhysicsConfig.xml";
 
 // Failures are logged on "PhysicsLog"; a file that cannot be opened is written from `settings`,

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "entity/RecordFields.h"
 #include "platform/sound/System.h"
 
 // One sound of the sound list, and also a loaded sound of the cache (then `sound` is set).
@@ -17,6 +18,25 @@ struct SoundInfo {
   bool Loop = false;
   platform::sound::Sound sound;
 };
+
+// The category volumes are factors of full volume. An entry's volume may lift a quiet
+// recording (1.25 times 0.8 plays at full volume); ten times is far past anything that does
+// not clip, so more is a damaged value.
+inline constexpr RecordFields::Limits kVolumeLimits{0.0, 1.0};
+inline constexpr RecordFields::Limits kEntryVolumeLimits{0.0, 10.0};
+
+template <class Fields>
+void VisitFields(Fields& f, SoundInfo& s) {
+  f("Name", s.Name);
+  f("FileName", s.FileName);
+  f("Area", s.Area);
+  f("Type", s.Type);
+  f("Dim", s.Dim);
+  f("Volume", s.Volume, kEntryVolumeLimits);
+  f("Radius", s.Radius);
+  f("Modulation", s.Modulation);
+  f("Loop", s.Loop);
+}
 
 inline constexpr const char* kSoundConfigPath = "Data/SoundConfig.xml";
 inline constexpr const char* kSoundLog = "SoundLog";
@@ -34,9 +54,17 @@ struct SoundConfig {
   SoundInfo FindSound(const std::string& name) const;
 };
 
+template <class Fields>
+void VisitFields(Fields& f, SoundConfig& c) {
+  f("BGMVolume", c.BGMVolume, kVolumeLimits);
+  f("SFXVolume", c.SFXVolume, kVolumeLimits);
+  f("SoundList", c.SoundList);
+}
+
 // Fills the settings from the file; never throws. A file that cannot be opened is written back
 // from the values held; a damaged one is logged, naming the file, and the values read before
-// the fault stay.
+// the fault stay. Besides their order, the elements' kinds and names are checked, so a file
+// whose elements were moved about is refused rather than read into the wrong fields.
 void LoadSoundConfig(SoundConfig& config, const std::string& path);
 // Writes the whole file; never throws (failures are logged).
 void SaveSoundConfig(const SoundConfig& config, const std::string& path);

@@ -1,13 +1,8 @@
 #include "graphics/gui/GUIFiles.h"
 
-#include <deque>
-#include <functional>
 #include <vector>
 
 #include "engine/ConfigFile.h"
-#include "engine/Engine.h"
-#include "entity/SerException.h"
-#include "graphics/RecordFields.h"
 #include "graphics/gui/GUIScreen.h"
 
 // The field lists of the GUI records, in file order.
@@ -76,9 +71,16 @@ void VisitFields(Fields& f, CreditLine& c) {
   f("Color", c.Color);
 }
 
+template <class Fields>
+void VisitFields(Fields& f, GUIScreen& s) {
+  f("Sprites", s.sprites);
+  f("Text", s.texts);
+  f("Models", s.models);
+}
+
 namespace {
 
-// The document roots that are records.
+// The screen list's document is a record holding the list.
 struct GUIListDocument {
   std::vector<GUIListEntry>& GUIList;
 };
@@ -88,152 +90,21 @@ void VisitFields(Fields& f, GUIListDocument& d) {
   f("GUIList", d.GUIList);
 }
 
-template <class Fields>
-void VisitFields(Fields& f, GUIScreen& s) {
-  f("Sprites", s.sprites);
-  f("Text", s.texts);
-  f("Models", s.models);
-}
-
-template <class Visitor, class T>
-concept FieldRecord = requires(Visitor& v, T& record) { VisitFields(v, record); };
-
-template <class T>
-struct ListOf {
-  using Item = void;
-};
-template <class T>
-struct ListOf<std::vector<T>> {
-  using Item = T;
-};
-template <class T>
-struct ListOf<std::deque<T>> {
-  using Item = T;
-};
-
-// The graphics records' field reader and writer, with records nested in records (an
-// element's "Rect" holding its "topLeft") and lists of records.
-class Reader {
- public:
-  explicit Reader(XmlReader& reader) : reader_(reader), plain_(reader) {}
-
-  template <class T>
-  void operator()(const char* name, T& value) {
-    if constexpr (FieldRecord<Reader, T>) {
-      Record(value);
-    } else if constexpr (FieldRecord<Reader, typename ListOf<T>::Item>) {
-      List(value);
-    } else {
-      plain_(name, value);
-    }
-  }
-
-  template <class T>
-  void Record(T& record) {
-    reader_.ReadTag();
-    if (reader_.IsEmptyTag() || reader_.IsEndTag()) return;
-    VisitFields(*this, record);
-    reader_.ReadTag();
-  }
-
-  // Items read before a failure stay in the list.
-  template <class T>
-  void List(T& list) {
-    reader_.ReadTag();
-    if (reader_.IsEmptyTag()) return;
-    while (reader_.HasChildren()) {
-      typename T::value_type item;
-      Record(item);
-      list.push_back(std::move(item));
-    }
-    reader_.ReadTag();
-  }
-
- private:
-  XmlReader& reader_;
-  RecordFields::FieldReader plain_;
-};
-
-class Writer {
- public:
-  explicit Writer(XmlWriter& writer) : writer_(writer), plain_(writer) {}
-
-  template <class T>
-  void operator()(const char* name, T& value) {
-    if constexpr (FieldRecord<Writer, T>) {
-      Record(name, value);
-    } else if constexpr (FieldRecord<Writer, typename ListOf<T>::Item>) {
-      List(name, value);
-    } else {
-      plain_(name, value);
-    }
-  }
-
-  // List items and the document's root have no name.
-  template <class T>
-  void Record(const char* name, T& record) {
-    writer_.WriteStartElement("var");
-    if (name) writer_.WriteAttribute("name", name);
-    VisitFields(*this, record);
-    writer_.WriteEndElement();
-  }
-
-  template <class T>
-  void List(const char* name, T& list) {
-    writer_.WriteStartElement("list");
-    if (name) writer_.WriteAttribute("name", name);
-    for (auto& item : list) Record(nullptr, item);
-    writer_.WriteEndElement();
-  }
-
- private:
-  XmlWriter& writer_;
-  RecordFields::FieldWriter plain_;
-};
-
-// Reads the document with `read`; on a failure logs it with the file's path and, when the
-// file could not be opened, writes it back with `write`.
-void LoadGUIFile(const std::string& path, const std::function<void(Reader&)>& read,
-                 const std::function<void(Writer&)>& write) {
-  try {
-    XmlReader xml;
-    xml.Open(path);
-    Reader reader(xml);
-    read(reader);
-    xml.Close();
-  } catch (const SerException& e) {
-    // Many screen files pass through here: the line names the one that failed.
-    Engine::Get()->GetLog()->Write("GraphicsLog", "Failed to load config. " + path + ": " + e.what(), 2);
-    if (e.Code() != SerException::kCouldNotOpen) return;
-    SaveConfigFile(path, "GraphicsLog", [&](XmlWriter& xml) {
-      Writer writer(xml);
-      write(writer);
-    });
-  }
+// The screens and their list are content: a missing one is reported on every start.
+template <class Document>
+void LoadGUIFile(Document& document, const std::string& path) {
+  LoadRecordFile(document, path, "GraphicsLog", WhenMissing::Report);
 }
 
 }  // namespace
 
 void LoadGUIList(std::vector<GUIListEntry>& entries, const std::string& path) {
   GUIListDocument document{entries};
-  LoadGUIFile(
-      path, [&](Reader& r) { r.Record(document); }, [&](Writer& w) { w.Record(nullptr, document); });
+  LoadGUIFile(document, path);
 }
 
-void LoadScreenFile(GUIScreen& screen, const std::string& path) {
-  LoadGUIFile(
-      path, [&](Reader& r) { r.Record(screen); }, [&](Writer& w) { w.Record(nullptr, screen); });
-}
+void LoadScreenFile(GUIScreen& screen, const std::string& path) { LoadGUIFile(screen, path); }
 
-void LoadCredits(std::vector<CreditLine>& lines, const std::string& path) {
-  LoadGUIFile(
-      path, [&](Reader& r) { r.List(lines); }, [&](Writer& w) { w.List(nullptr, lines); });
-}
+void LoadCredits(std::vector<CreditLine>& lines, const std::string& path) { LoadGUIFile(lines, path); }
 
-void SaveScreenFile(const GUIScreen& screen, const std::string& path) {
-  SaveConfigFile(path, "GraphicsLog", [&](XmlWriter& xml) {
-    Writer writer(xml);
-    // The writer only reads the fields it is handed.
-    writer.Record(nullptr, const_cast<GUIScreen&>(screen));
-  });
-}
+void SaveScreenFile(const GUIScreen& screen, const std::string& path) { SaveRecordFile(screen, path, "GraphicsLog"); }

@@ -23,9 +23,9 @@ struct CreditLine {
 };
 
 // The GUI documents. Each loader reads by position; a failure is logged on "GraphicsLog" as
-// "Failed to load config. " with the file's path and the reason, what was read before it is
-// kept, and a file that could not be opened is written back from what is held (an empty list
-// or screen).
+// "Failed to load config. " with the file's path and the reason, and what was read before it
+// is kept. They are content: a file that could not be opened is reported on every start and
+// never written back as an empty list or screen.
 void LoadGUIList(std::vector<GUIListEntry>& entries, const std::string& path = kGUIListPath);
 void LoadScreenFile(GUIScreen& screen, const std::string& path);
 void LoadCredits(std::vector<CreditLine>& lines, const std::string& path = kCreditsPath);

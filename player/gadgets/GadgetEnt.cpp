@@ -1,7 +1,7 @@
 #include "player/gadgets/GadgetEnt.h"
 
 #include "engine/Engine.h"
-#include "graphics/RecordFields.h"
+#include "entity/RecordFields.h"
 #include "player/Player.h"
 #include "player/PlayerMessages.h"
 #include "player/gadgets/GadgetBase.h"
@@ -16,15 +16,6 @@ struct ModelSection {
 template <class Visitor>
 void VisitFields(Visitor& v, ModelSection& model) {
   v("FileName", model.fileName);
-}
-
-template <class Record>
-void WriteSection(XmlWriter& writer, const char* name, Record& record) {
-  writer.WriteStartElement("var");
-  writer.WriteAttribute("name", name);
-  RecordFields::FieldWriter fields(writer);
-  VisitFields(fields, record);
-  writer.WriteEndElement();
 }
 
 }  // namespace
@@ -49,15 +40,17 @@ GadgetEnt::GadgetEnt() {
 void GadgetEnt::OnCreate() { model.visible = 0; }
 
 void GadgetEnt::Save(XmlWriter& writer) {
-  WriteSection(writer, "GadgetComp", gadget);
+  RecordFields::FieldWriter fields(writer);
   ModelSection section{model.modelName};
-  WriteSection(writer, "ModelComp", section);
+  fields("GadgetComp", gadget);
+  fields("ModelComp", section);
 }
 
 void GadgetEnt::Load(XmlReader& reader) {
-  RecordFields::ReadRecord(reader, gadget);
+  RecordFields::FieldReader fields(reader);
   ModelSection section{model.modelName};
-  RecordFields::ReadRecord(reader, section);
+  fields("GadgetComp", gadget);
+  fields("ModelComp", section);
 }
 
 void GadgetEnt::AssignPlayer(Entity* player) { GadgetBase::AssignPlayer(this, dynamic_cast<Player*>(player)); }

@@ -31,7 +31,7 @@ TEST_F(Settings, AMissingFileIsWrittenBackWithTheDefaults) {
   EngineSettings s;
   LoadEngineSettings(s, kEngineConfigPath);
   EXPECT_EQ(TempDir::Read(kEngineConfigPath), kDefaults);
-  EXPECT_EQ(LogOf("EngineLog"), "Failed to load config. could not open file\n");
+  EXPECT_EQ(LogOf("EngineLog"), "Failed to load config. Data/EngineConfig.xml: could not open file\n");
 }
 
 TEST_F(Settings, ValuesAreTakenByPositionAndOnlyExactTrueIsTrue) {
@@ -64,9 +64,13 @@ TEST_F(Settings, BrokenFilesAreLoggedKeptAndNotRewritten) {
     EXPECT_EQ(TempDir::Read(kEngineConfigPath), bad);
   }
   std::string log = LogOf("EngineLog");
-  EXPECT_NE(log.find("Failed to load config. error reading XML tag"), std::string::npos);
-  EXPECT_NE(log.find("Failed to load config. error reading XML header tag"), std::string::npos);
-  EXPECT_NE(log.find("Failed to load config. End tag: /int was not properly matched"), std::string::npos);
+  // Each line names the file and where reading stopped.
+  EXPECT_NE(log.find("Failed to load config. Data/EngineConfig.xml: error reading XML tag at line 2, column 27\n"),
+            std::string::npos);
+  EXPECT_NE(log.find("Failed to load config. Data/EngineConfig.xml: error reading XML header tag at line 1, column 1\n"),
+            std::string::npos);
+  EXPECT_NE(log.find("Failed to load config. Data/EngineConfig.xml: End tag: /int was not properly matched at line 2,"),
+            std::string::npos);
 }
 
 TEST_F(Settings, ASelfClosingElementKeepsItsField) {
@@ -75,12 +79,35 @@ TEST_F(Settings, ASelfClosingElementKeepsItsField) {
   EXPECT_FALSE(s.RunGraphics);
 }
 
-TEST_F(Settings, AMissingDataFolderIsLoggedAndTheProgramGoesOn) {
+TEST_F(Settings, AMissingDataFolderIsCreatedForTheWriteBack) {
   EngineSettings s;
   LoadEngineSettings(s, kEngineConfigPath);
-  std::string log = LogOf("EngineLog");
-  EXPECT_NE(log.find("Failed to load config. could not open file"), std::string::npos);
-  EXPECT_NE(log.find("Failed to save config. could not open file"), std::string::npos);
+  EXPECT_EQ(TempDir::Read(kEngineConfigPath), kDefaults);
+  EXPECT_EQ(LogOf("EngineLog"), "Failed to load config. Data/EngineConfig.xml: could not open file\n");
+}
+
+TEST_F(Settings, AFolderThatCannotBeCreatedIsLoggedAndTheProgramGoesOn) {
+  TempDir::Write("Data", "a file where the folder belongs");
+  EngineSettings s;
+  LoadEngineSettings(s, kEngineConfigPath);
+  EXPECT_TRUE(s.RunAI);
+  const std::string log = LogOf("EngineLog");
+  EXPECT_NE(log.find("Failed to save config. Data/EngineConfig.xml: could not create folder Data ("), std::string::npos)
+      << log;
+}
+
+TEST_F(Settings, NumbersNoFloatCanHoldKeepTheDefaultWithALineNamingFileAndField) {
+  for (const char* bad : {"nan", "1.#QNAN", "-inf", "1e39"}) {
+    EngineSettings s = Load(std::string(kHeader) + "<var><bool>false</bool><bool/><bool/><bool/><bool/><bool/>"
+                                                   "<bool/><float>" + bad + "</float></var>");
+    EXPECT_FALSE(s.RunAI);
+    EXPECT_FLOAT_EQ(s.dbgInterval, 1.0f) << bad;
+  }
+  EXPECT_EQ(LogOf("EngineLog"),
+            "Data/EngineConfig.xml: dbgInterval \"nan\" is not a finite number: kept 1\n"
+            "Data/EngineConfig.xml: dbgInterval \"1.#QNAN\" is not a finite number: kept 1\n"
+            "Data/EngineConfig.xml: dbgInterval \"-inf\" is not a finite number: kept 1\n"
+            "Data/EngineConfig.xml: dbgInterval \"1e39\" is not a finite number: kept 1\n");
 }
 
 TEST_F(Settings, WritingBackRoundTrips) {

@@ -83,7 +83,7 @@ TEST(ParamsTest, ValueWritersByteExact) {
               XmlWriteInt(w, "count", 7, false);
               XmlWriteNamedString(w, "FileName", "a b");
               XmlWriteString(w, "FileName", "", true);
-              XmlWriteBareString(w, "item");
+              XmlWriteString(w, "", "item", false);
               XmlWriteComponent(w, "Physical", true);
               XmlWriteComponent(w, "Physical", false);
               w.WriteEndElement();

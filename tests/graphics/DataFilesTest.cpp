@@ -10,7 +10,8 @@ namespace {
 
 const char kDecl[] = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n";
 
-// What each file holds when it was missing: the values in force, in the shape of its records.
+// What each settings file holds when it was missing: the values in force, in the shape of its
+// records. The lists are content and are not written back ("").
 const std::map<std::string, std::string> kWrittenBack = {
     {"GraphicsConfig.xml",
      "<var><bool name=\"IntroVideo\">false</bool><bool name=\"FullScreen\">false</bool><bool name=\"Wireframe\">false</bool>"
@@ -20,24 +21,29 @@ const std::map<std::string, std::string> kWrittenBack = {
      "<var name=\"Ambient\"><float name=\"0\">0.4</float><float name=\"1\">0.4</float><float name=\"2\">0.4</float>"
      "<float name=\"3\">1</float></var><var name=\"AlarmColor\"><float name=\"0\">1</float><float name=\"1\">0</float>"
      "<float name=\"2\">0</float><float name=\"3\">1</float></var><string name=\"DefaultTexture\"></string></var>"},
-    {"Shaders.xml", "<list></list>"},
-    {"FontList.xml", "<list></list>"},
-    {"MeshInfo.xml", "<list></list>"},
-    {"TextureInfo.xml", "<list></list>"},
+    {"Shaders.xml", ""},
+    {"FontList.xml", ""},
+    {"MeshInfo.xml", ""},
+    {"TextureInfo.xml", ""},
     {"Transition.xml",
      "<var><float name=\"StartDepth\">200</float><float name=\"EndDepth\">10</float><float name=\"TotalTime\">2</float>"
      "<float name=\"FadePercent\">0.5</float><float name=\"RotationSpeed\">3</float></var>"},
-    {"MapChangeInfo.xml", "<list></list>"},
-    {"TextureSwapInfo.xml", "<list></list>"},
+    {"MapChangeInfo.xml", ""},
+    {"TextureSwapInfo.xml", ""},
 };
 
 class DataFilesTest : public GraphicsFixture, public ::testing::WithParamInterface<std::string> {};
 
-TEST_P(DataFilesTest, AMissingFileIsLoggedAndWrittenBackInItsShape) {
+TEST_P(DataFilesTest, AMissingFileIsLoggedByNameAndWrittenBackOnlyWhenItIsSettings) {
   fs::remove(DataFile(GetParam()));
   StartGraphics();
-  EXPECT_EQ(TempDir::Read(DataFile(GetParam())), kDecl + kWrittenBack.at(GetParam()));
-  EXPECT_EQ(CountLines(LogOf("GraphicsLog"), "Failed to load config. could not open file"), 1);
+  const std::string& shape = kWrittenBack.at(GetParam());
+  if (shape.empty()) {
+    EXPECT_FALSE(TempDir::Exists(DataFile(GetParam())));
+  } else {
+    EXPECT_EQ(TempDir::Read(DataFile(GetParam())), kDecl + shape);
+  }
+  EXPECT_EQ(CountLines(LogOf("GraphicsLog"), "Failed to load config. Data/" + GetParam() + ": could not open file"), 1);
 }
 
 TEST_P(DataFilesTest, ACorruptFileIsLoggedLeftAloneAndStartUpGoesOn) {
@@ -66,7 +72,8 @@ TEST_F(GraphicsDataTest, FilesAreReadInStartUpOrder) {
   StartGraphics();
   std::vector<std::string> expected, logged;
   for (const std::string& name : order) {
-    expected.push_back("Failed to load config. End tag: /" + name + " was not properly matched");
+    expected.push_back("Failed to load config. Data/" + name + ".xml: End tag: /" + name +
+                       " was not properly matched at line 2, column " + std::to_string(name.size() + 9));
   }
   std::istringstream log(LogOf("GraphicsLog"));
   for (std::string line; std::getline(log, line);) {
@@ -162,7 +169,13 @@ TEST_F(GraphicsDataTest, AnUnwritableDataTreeIsLoggedAndStartUpGoesOn) {
   fs::remove_all("Data");
   TempDir::Write("Data", "a file where the folder should be");
   StartGraphics();
-  EXPECT_GE(CountLines(LogOf("GraphicsLog"), "Failed to save config. could not open file"), 8);
+  // Only the settings are written back: the graphics settings and the transition.
+  const std::string log = LogOf("GraphicsLog");
+  for (const char* file : {"GraphicsConfig", "Transition"}) {
+    EXPECT_NE(log.find("Failed to save config. Data/" + std::string(file) + ".xml: could not create folder Data ("),
+              std::string::npos)
+        << log;
+  }
   UpdateAndRender();
   EXPECT_EQ(graphics->GetEffectManager()->Get("CelShader"), nullptr) << "the list is missing: nothing registered";
 }

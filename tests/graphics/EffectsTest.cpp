@@ -63,6 +63,8 @@ TEST_F(EffectsTest, ABrokenEffectIsReportedAndTheOldOneKeepsRunning) {
   graphics->Update();
   EXPECT_EQ(CountConsoleLines("Error loading shader Blur.fx"), 1);
   EXPECT_NE(TempDir::Read("Shader.txt").find("Blur.fx("), std::string::npos) << TempDir::Read("Shader.txt");
+  EXPECT_NE(LogOf("GraphicsLog").find("Error loading shader Blur.fx: Shaders/Blur.fx("), std::string::npos)
+      << "the line that failed to compile";
   EXPECT_EQ(graphics->GetEffectManager()->Get("Blur"), blur) << "the holder's object stays the registered one";
   EXPECT_EQ(blur->GetEffect(), before) << "the old programs keep running";
   UpdateAndRender();
@@ -104,6 +106,8 @@ TEST_F(EffectsTest, AnEmptyEffectFolderLeavesEveryNameRegisteredWithoutAnEffect)
   ASSERT_NE(blur, nullptr);
   EXPECT_EQ(blur->GetEffect(), nullptr);
   EXPECT_FALSE(TempDir::Exists("Shader.txt")) << "a missing file has no compiler output";
+  EXPECT_NE(LogOf("GraphicsLog").find("Error loading shader CelShader.fx: Shaders/CelShader.fx is missing or cannot be read"),
+            std::string::npos);
   UpdateAndRender();
   EXPECT_EQ(BackBufferPixel(10, 700), 0x000000FFu);
 }

@@ -85,16 +85,16 @@ TEST_F(ParticleConfigTest, TheTaserBeamFileNamesItsSpacingInsteadOfARadius) {
   EXPECT_EQ(LogOf("LogicLog"), "");
 }
 
-TEST_F(ParticleConfigTest, AnEmptyKeyListLeavesTheKeysEmpty) {
+TEST_F(ParticleConfigTest, AnEmptyKeyListEmptiesTheKeysAndASelfClosingOneKeepsThem) {
   Start();
   TempDir::Write("Data/dustConfig.xml",
                  "<?xml version=\"1.0\"?>\r\n<var><string name=\"textureName\">dust.png</string>"
-                 "<list/><list/><list name=\"speedKeys\"></list>"
+                 "<list/><list></list><list name=\"speedKeys\"></list>"
                  "<int name=\"maxCount\">5</int><float>1</float><float>0</float><float>2</float><float>0</float>"
                  "<float>7</float><float>0</float></var>");
   ParticleEmitterConfig c = Sparks();
   LoadParticleConfig("dustConfig", c);
-  EXPECT_TRUE(c.sizeKeys.empty());
+  EXPECT_EQ(c.sizeKeys.size(), Sparks().sizeKeys.size());
   EXPECT_TRUE(c.colorKeys.empty());
   EXPECT_TRUE(c.speedKeys.empty());
   EXPECT_EQ(c.textureName, "dust.png");
@@ -102,17 +102,16 @@ TEST_F(ParticleConfigTest, AnEmptyKeyListLeavesTheKeysEmpty) {
   EXPECT_EQ(c.maxRadius, 7.0f);
 }
 
-TEST_F(ParticleConfigTest, AMissingFileIsLoggedAndWrittenBackEmpty) {
+TEST_F(ParticleConfigTest, AMissingFileIsLoggedOnEveryLoadAndNotWrittenBack) {
   Start();
   ParticleEmitterConfig c;
   LoadParticleConfig("PoofConfig", c);
-  EXPECT_NE(LogOf("LogicLog").find("Failed to load config. "), std::string::npos);
-  ASSERT_TRUE(TempDir::Exists("Data/PoofConfig.xml"));
-  ParticleEmitterConfig again = Sparks();
-  LoadParticleConfig("PoofConfig", again);
-  EXPECT_TRUE(again.colorKeys.empty());
-  EXPECT_EQ(again.textureName, "");
-  EXPECT_EQ(again.maxCount, 0);
+  LoadParticleConfig("PoofConfig", c);
+  EXPECT_EQ(LogOf("LogicLog"), "Failed to load config. Data/PoofConfig.xml: could not open file\n"
+                               "Failed to load config. Data/PoofConfig.xml: could not open file\n");
+  EXPECT_FALSE(TempDir::Exists("Data/PoofConfig.xml"));
+  EXPECT_TRUE(c.colorKeys.empty());
+  EXPECT_EQ(c.textureName, "");
 }
 
 TEST_F(ParticleConfigTest, ABrokenFileIsLoggedAndLeftAlone) {

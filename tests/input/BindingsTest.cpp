@@ -41,7 +41,7 @@ class BindingsTest : public InputTest {
 
 TEST_F(BindingsTest, AMissingFileIsWrittenFromTheDefaultKeysWhichAreBound) {
   StartGame();
-  EXPECT_THAT(LogOf("LogicLog"), StartsWith("Failed to load config. could not open file\n"));
+  EXPECT_THAT(LogOf("LogicLog"), HasSubstr("Failed to load config. Data/Controls.xml: could not open file\n"));
   const std::string file = TempDir::Read("Data/Controls.xml");
   EXPECT_THAT(file, StartsWith(kHeader + "<list>" + Record("MoveForward", "W", "false") + Record("MoveBack", "S", "false")));
   EXPECT_THAT(file, HasSubstr(Record("MouseLook", "M1", "true")));

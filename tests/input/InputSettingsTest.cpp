@@ -22,7 +22,7 @@ TEST_F(InputTest, AMissingSettingsFileIsWrittenFromTheDefaults) {
                 "<bool name=\"mouseForeground\">false</bool><bool name=\"mouseExclusive\">false</bool>"
                 "<bool name=\"keyboardDisableWindowsKey\">false</bool><float name=\"doubleClickDelay\">1</float>"
                 "<int name=\"keyboardBufferSize\">128</int><int name=\"mouseBufferSize\">128</int></var>");
-  EXPECT_THAT(LogOf("InputLog"), HasSubstr("Failed to load config. could not open file\n"));
+  EXPECT_THAT(LogOf("InputLog"), HasSubstr("Failed to load config. Data/InputConfig.xml: could not open file\n"));
 }
 
 TEST_F(InputTest, TheSettingsAreReadByPositionNotByName) {

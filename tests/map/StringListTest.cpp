@@ -24,16 +24,13 @@ TEST_F(StringList, ASelfClosingRootLeavesTheListAsItIs) {
   EXPECT_EQ(list, std::vector<std::string>{"kept"});
 }
 
-TEST_F(StringList, AMissingFileIsLoggedAndWrittenFromTheList) {
+TEST_F(StringList, AMissingFileIsLoggedByNameOnEveryLoadAndNotWritten) {
+  LoadStringListXml(list, "Data/new.xml");
   LoadStringListXml(list, "Data/new.xml");
   EXPECT_EQ(list, std::vector<std::string>{"kept"});
-  EXPECT_EQ(LogOf("GraphicsLog"), "Failed to load config. could not open file\n");
-  EXPECT_EQ(TempDir::Read("Data/new.xml"), std::string(kHeader) + "<list><string>kept</string></list>");
-  std::vector<std::string> empty;
-  LoadStringListXml(empty, "Data/empty.xml");
-  EXPECT_EQ(TempDir::Read("Data/empty.xml"), std::string(kHeader) + "<list></list>");
-  LoadStringListXml(empty, "Data/empty.xml");
-  EXPECT_TRUE(empty.empty());
+  EXPECT_EQ(LogOf("GraphicsLog"), "Failed to load config. Data/new.xml: could not open file\n"
+                                  "Failed to load config. Data/new.xml: could not open file\n");
+  EXPECT_FALSE(TempDir::Exists("Data/new.xml"));
 }
 
 TEST_F(StringList, ABrokenFileIsLoggedKeepsWhatWasReadAndStays) {
@@ -56,8 +53,12 @@ TEST_F(StringList, SavesAndReadsBackAndLogsAFailedSave) {
   SaveStringListXml({"textures/a", "", "textures/b"}, "Data/out.xml");
   LoadStringListXml(list, "Data/out.xml");
   EXPECT_EQ(list, (std::vector<std::string>{"textures/a", "", "textures/b"}));
+  // A missing folder is made; a file standing where the folder belongs is not replaced.
   SaveStringListXml({"x"}, "NoFolder/out.xml");
-  EXPECT_EQ(LogOf("GraphicsLog"), "Failed to save config. could not open file\n");
+  EXPECT_EQ(TempDir::Read("NoFolder/out.xml"), std::string(kHeader) + "<list><string>x</string></list>");
+  TempDir::Write("Blocked", "");
+  SaveStringListXml({"x"}, "Blocked/out.xml");
+  EXPECT_EQ(LogOf("GraphicsLog").rfind("Failed to save config. Blocked/out.xml: could not create folder Blocked (", 0), 0u);
   EXPECT_EQ(*FindStringInRange(list.begin(), list.end(), "textures/b"), "textures/b");
   EXPECT_EQ(FindStringInRange(list.begin(), list.end(), "textures/B"), list.end());
 }

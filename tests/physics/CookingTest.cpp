@@ -47,10 +47,12 @@ TEST_F(CookingTest, ListedTexturesDoNotCollideAndTheScratchFileStays) {
   EXPECT_NEAR(hit.point.z, 0.0f, 0.01f);
 }
 
-TEST_F(CookingTest, AMissingTextureListIsWrittenEmptyAndEveryFaceCollides) {
+TEST_F(CookingTest, AMissingTextureListIsNamedNotWrittenAndEveryFaceCollides) {
   StartPhysics();
   CookWorld(WorldBuilder().AddBox({-100, -100, -10}, {100, 100, 0}));
-  EXPECT_TRUE(TempDir::Exists(kNoPhysicsTexturesPath));
+  EXPECT_FALSE(TempDir::Exists(kNoPhysicsTexturesPath));
+  EXPECT_NE(LogOf("GraphicsLog").find("Failed to load config. " + std::string(kNoPhysicsTexturesPath) + ": could not open file"),
+            std::string::npos);
   EXPECT_EQ(collisions[0]->GetTriangleCount(), 12u);
 }
 

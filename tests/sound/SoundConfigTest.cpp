@@ -95,7 +95,8 @@ TEST_F(SoundConfigTest, DamagedFilesAreLoggedByNameKeepWhatWasReadAndAreNotRewri
     const std::string text = Header() + c.text;
     SoundConfig config = Load(text);
     ASSERT_EQ(Log().size(), before + 1) << c.text;
-    EXPECT_EQ(Log().back(), "Failed to load config. Data/SoundConfig.xml: " + c.error);
+    EXPECT_EQ(Log().back().rfind("Failed to load config. Data/SoundConfig.xml: " + c.error + " at line 2, column ", 0), 0u)
+        << Log().back();
     EXPECT_EQ(config.SoundList.size(), c.sounds) << c.text;
     EXPECT_FLOAT_EQ(config.BGMVolume, c.bgm);
     EXPECT_EQ(TempDir::Read(kSoundConfigPath), text);
@@ -104,7 +105,8 @@ TEST_F(SoundConfigTest, DamagedFilesAreLoggedByNameKeepWhatWasReadAndAreNotRewri
 
 TEST_F(SoundConfigTest, ASelfClosingFileKeepsTheDefaults) {
   SoundConfig config = Load(Header() + std::string("<var/>"));
-  EXPECT_EQ(Log(), std::vector<std::string>{"Failed to load config. Data/SoundConfig.xml: the settings element is empty"});
+  EXPECT_EQ(Log(), std::vector<std::string>{
+                       "Failed to load config. Data/SoundConfig.xml: the document's element is empty at line 2, column 7"});
   EXPECT_FLOAT_EQ(config.BGMVolume, 1.0f);
   EXPECT_TRUE(config.SoundList.empty());
   // Self-closing values leave theirs unchanged.
@@ -118,7 +120,24 @@ TEST_F(SoundConfigTest, AFlagOtherThanTrueOrFalseReadsAsFalseWithALine) {
   ASSERT_EQ(config.SoundList.size(), 1u);
   EXPECT_FALSE(config.SoundList[0].Loop);
   EXPECT_EQ(Log(), std::vector<std::string>{
-                       "Data/SoundConfig.xml: Loop of \"snore\" is \"True\", not true or false: read as false"});
+                       "Data/SoundConfig.xml: SoundList[0].Loop is \"True\", not true or false: read as false"});
+}
+
+TEST_F(SoundConfigTest, VolumesThatAreNoVolumesKeepTheirValueWithALineEach) {
+  SoundConfig config = Load(Header() + std::string("<var><float name=\"BGMVolume\">1.#QNAN</float>"
+                                                   "<float name=\"SFXVolume\">1e20</float>") +
+                            List("<var><string>a</string><string/><string/><string/><string/>"
+                                 "<float name=\"Volume\">-1</float><float/><float/><bool/></var>") +
+                            "</var>");
+  EXPECT_FLOAT_EQ(config.BGMVolume, 1.0f);
+  EXPECT_FLOAT_EQ(config.SFXVolume, 1.0f);
+  ASSERT_EQ(config.SoundList.size(), 1u);
+  EXPECT_FLOAT_EQ(config.SoundList[0].Volume, 1.0f);
+  EXPECT_EQ(Log(), (std::vector<std::string>{
+                       "Data/SoundConfig.xml: BGMVolume \"1.#QNAN\" is not a finite number: kept 1",
+                       "Data/SoundConfig.xml: SFXVolume 1e+20 is outside 0 to 1: kept 1",
+                       "Data/SoundConfig.xml: SoundList[0].Volume -1 is outside 0 to 10: kept 1",
+                   }));
 }
 
 TEST_F(SoundConfigTest, A3DSoundWithRadiusZeroIsNamed) {

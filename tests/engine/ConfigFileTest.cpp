@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "engine/ConfigFile.h"
+#include "engine/EngineSettings.h"
+#include "tests/support/EngineFixture.h"
+
+namespace {
+
+// A record of this test's own, in the shape of the transition settings.
+struct TransitionInfo {
+  float StartDepth = 200.0f;
+  float EndDepth = 10.0f;
+  float TotalTime = 2.0f;
+  float FadePercent = 0.5f;
+  float RotationSpeed = 3.0f;
+};
+
+template <class Fields>
+void VisitFields(Fields& f, TransitionInfo& r) {
+  f("StartDepth", r.StartDepth);
+  f("EndDepth", r.EndDepth);
+  f("TotalTime", r.TotalTime);
+  f("FadePercent", r.FadePercent);
+  f("RotationSpeed", r.RotationSpeed);
+}
+
+class ConfigFileTest : public EngineFixture {
+ protected:
+  void SetUp() override { Bare(); }
+};
+
+TEST_F(ConfigFileTest, AMissingFileIsWrittenBackOnlyWhenItIsSettings) {
+  EngineSettings settings;
+  EXPECT_FALSE(LoadRecordFile(settings, "data/sub/EngineConfig.xml", "EngineLog", WhenMissing::WriteBack));
+  EXPECT_TRUE(TempDir::Exists("data/sub/EngineConfig.xml")) << "the folders are made";
+
+  std::vector<TransitionInfo> content{TransitionInfo()};
+  for (int start = 0; start < 2; ++start) {
+    EXPECT_FALSE(LoadRecordFile(content, "Data/Content.xml", "GraphicsLog", WhenMissing::Report));
+  }
+  EXPECT_FALSE(TempDir::Exists("Data/Content.xml"));
+  EXPECT_EQ(content.size(), 1u);
+  EXPECT_EQ(LogOf("GraphicsLog"),
+            "Failed to load config. Data/Content.xml: could not open file\n"
+            "Failed to load config. Data/Content.xml: could not open file\n");
+}
+
+TEST_F(ConfigFileTest, AFolderSpelledInAnotherCaseIsUsedNotDoubled) {
+  TempDir::Write("data/keep", "");
+  SaveEngineSettingsFile(EngineSettings(), "Data/EngineConfig.xml");
+  EXPECT_TRUE(TempDir::Exists("data/EngineConfig.xml"));
+  EXPECT_FALSE(TempDir::Exists("Data"));
+}
+
+TEST_F(ConfigFileTest, ValuesReadBeforeAFailureStayAndTheRefusedOnesAreNamed) {
+  TempDir::Write("Data/Transition.xml",
+                 "<?xml version=\"1.0\"?>\n<var><float>50</float><float>inf</float>\n"
+                 "<float>3</float><float>0.2</float><float>1</oops>");
+  TransitionInfo t;
+  LoadRecordFile(t, "Data/Transition.xml", "GraphicsLog", WhenMissing::WriteBack);
+  EXPECT_EQ(t.StartDepth, 50.0f);
+  EXPECT_EQ(t.EndDepth, 10.0f);
+  EXPECT_EQ(t.FadePercent, 0.2f);
+  EXPECT_EQ(LogOf("GraphicsLog"),
+            "Failed to load config. Data/Transition.xml: End tag: /oops was not properly matched at line 3, column 50\n"
+            "Data/Transition.xml: EndDepth \"inf\" is not a finite number: kept 10\n");
+}
+
+}  // namespace
