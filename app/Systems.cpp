@@ -22,7 +22,10 @@ void ConnectGameSystems(Engine& engine) {
   static const PlayerUserControl userControl;
   Logic* logic = engine.GetLogic();
   LogicServices::Set(logic);
-  if (Input* input = engine.GetInput()) input->SetControlledGame(logic);
+  if (Input* input = engine.GetInput()) {
+    input->SetControlledGame(logic);
+    input->SetDevAI(engine.GetAI());
+  }
   if (Physics* physics = engine.GetPhysics()) physics->SetUserControl(&userControl);
   if (Graphics* graphics = engine.GetGraphics()) {
     graphics->SetGameView(logic);

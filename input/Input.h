@@ -17,6 +17,7 @@
 
 class ControlMap;
 class ControlledGame;
+class DevAI;
 struct KeyBinding;
 class TextInput;
 
@@ -52,6 +53,9 @@ class Input : public EngineSystem {
   // The game the control schemes serve; null until one is handed over.
   void SetControlledGame(ControlledGame* game) { game_ = game; }
   ControlledGame* GetControlledGame() const { return game_; }
+  // The AI as the developer keys reach it; null until one is handed over.
+  void SetDevAI(DevAI* ai) { devAI_ = ai; }
+  DevAI* GetDevAI() const { return devAI_; }
 
   // The code of the event being dispatched and whether it is a press (which the action also
   // carries as its argument).
@@ -114,6 +118,7 @@ class Input : public EngineSystem {
   bool ready_ = false;
   InputConfig config_;
   ControlledGame* game_ = nullptr;
+  DevAI* devAI_ = nullptr;
   uint32_t currentCode_ = 0;
   uint8_t currentPressed_ = 0;
   // The argument of an action bound without one, by currentPressed_: made once and shared, so
