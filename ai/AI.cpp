@@ -1,14 +1,185 @@
 #include "ai/AI.h"
 
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+#include "ai/AIComponent.h"
+#include "ai/AIMapData.h"
+#include "ai/NavRays.h"
+#include "engine/Engine.h"
 #include "engine/VariableTable.h"
+#include "graphics/Graphics.h"
+#include "map/StringList.h"
+#include "physics/PhysicalComp.h"
+#include "physics/PlayerPhysics.h"
+#include "platform/core/Random.h"
+#include "player/LogicServices.h"
+
+namespace {
+
+constexpr const char* kMapBanListPath = "Data/AIMapBanList.xml";
+constexpr unsigned kRandomSeed = 777;
+
+}  // namespace
+
+AI::AI() = default;
+AI::~AI() = default;
 
 void AI::RegisterTypes() {}
 
 void AI::Init() {
+  // The game's random choices repeat from run to run as long as they come in the same order.
+  platform::SeedRandom(kRandomSeed);
+  LoadAIConfig(config_, kAIConfigPath);
+  actionSets_.Load(kActionConfigPath);
   nodeEdit_ = false;
-  BindBoolVariable("AI_Run", &enableAI_);
-  BindBoolVariable("AI_Chase", &chaseThieves_);
+  LoadStringListXml(mapBanList_, kMapBanListPath);
+  actionSets_.LowerCaseNames();
+  BindBoolVariable("AI_NodeGraph", &config_.NodeGraphDraw);
+  BindBoolVariable("AI_Show Paths", &config_.NodePathDraw);
+  BindBoolVariable("AI_Train", &config_.Train);
+  BindBoolVariable("AI_Run", &config_.EnableAI);
+  BindBoolVariable("AI_Hide", &config_.AvoidGuards);
+  BindBoolVariable("AI_Chase", &config_.ChaseThieves);
 }
 
-void AI::Shutdown() {}
-void AI::Update() {}
+void AI::Shutdown() { maps_.clear(); }
+
+void AI::Update() {
+  if (IsHeld()) return;
+  if (config_.Train && !maps_.empty()) Train();
+  if (config_.NodeGraphDraw) DrawGraphs();
+  steeringClock_ += Engine::Get()->GetTimer()->GetDelta();
+  if (steeringClock_ >= kSteeringPeriod) {
+    SteerAroundObstacles();
+    steeringClock_ = 0.0;
+  }
+}
+
+bool AI::IsHeld() const {
+  if (const LogicServices* logic = LogicServices::Get()) {
+    if (logic->IsRoundOver() || logic->IsFlyThroughRunning()) return true;
+  }
+  const Graphics* graphics = Engine::Get()->GetGraphics();
+  return graphics && graphics->IsTransitionRunning();
+}
+
+void AI::Train() {}
+
+void AI::DrawGraphs() const {
+  for (const auto& map : maps_) {
+    map->DrawNodes();
+    map->DrawLinks(-1);
+  }
+}
+
+void AI::ClearLevelLists() {
+  agents_.clear();
+  coverSpots_.clear();
+  patrolPoints_.clear();
+  superNodes_.clear();
+  pathSet_.guardPatrolMarkers.clear();
+  pathSet_.thiefPathMarkers.clear();
+  pathSet_.patrolPaths.clear();
+  for (auto& map : maps_) map->DropGameNodes();
+}
+
+void AI::OnMapLoad(const std::string& mapName, int32_t mapIndex) {
+  if (mapIndex < 0 || size_t(mapIndex) < maps_.size()) return;
+  mapNames_.push_back(mapName);
+  maps_.push_back(std::make_unique<AIMapData>(mapName, mapIndex));
+}
+
+void AI::LinkTeleporterNodes() {}
+
+void AI::CreateAIPlayers() {}
+
+void AI::OnPlayerTeleport(const platform::Vector3&) {}
+
+void AI::AddAgent(AIComponent* agent) { agents_.push_back(agent); }
+
+void AI::RemoveAgent(AIComponent* agent) {
+  auto found = std::find(agents_.begin(), agents_.end(), agent);
+  if (found != agents_.end()) agents_.erase(found);
+}
+
+void AI::AddNodeAtPlayer(int32_t mapIndex) {
+  const LogicServices* logic = LogicServices::Get();
+  Entity* player = logic ? logic->GetPlayerEntity() : nullptr;
+  const PhysicalComp* physical = player ? player->Find<PhysicalComp>() : nullptr;
+  if (AIMapData* map = GetMapData(mapIndex); map && physical) map->AddNode(physical->GetPosition());
+}
+
+void AI::RelinkNodeGraph(int32_t) {}
+
+AIMapData* AI::GetMapData(int32_t mapIndex) const {
+  if (mapIndex < 0 || size_t(mapIndex) >= maps_.size()) return nullptr;
+  return maps_[size_t(mapIndex)].get();
+}
+
+int32_t AI::GetMapIndex(const std::string& mapName) const {
+  auto found = std::find(mapNames_.begin(), mapNames_.end(), mapName);
+  return int32_t(found - mapNames_.begin());
+}
+
+const AINode* AI::FindNearestNodeInMap(const platform::Vector3& position, int32_t mapIndex) const {
+  const AIMapData* map = GetMapData(mapIndex);
+  return map ? map->FindNearestNode(position) : nullptr;
+}
+
+AINode* AI::FindNearestNode(const platform::Vector3& position) {
+  return const_cast<AINode*>(std::as_const(*this).FindNearestNode(position));
+}
+
+const AINode* AI::FindNearestNode(const platform::Vector3& position) const {
+  const AINode* best = nullptr;
+  float bestDistance = std::numeric_limits<float>::max();
+  for (const auto& map : maps_) {
+    const AINode* node = map->FindNearestNode(position);
+    if (!node) continue;
+    const float distance = platform::Vec3LengthSq(node->position - position);
+    if (distance < bestDistance) {
+      best = node;
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
+
+
+void AI::SteerAroundObstacles() {
+  constexpr float kLookAhead = 250.0f;
+  constexpr float kFeelerSpacing = 50.0f;
+  constexpr float kTurn = 0.8f;
+  // The first agent is the user's thief, which steers itself.
+  for (size_t a = 1; a < agents_.size(); ++a) {
+    Entity* owner = agents_[a]->owner;
+    PhysicalComp* physical = owner ? owner->Find<PhysicalComp>() : nullptr;
+    PlayerPhysics* controller = owner ? owner->Find<PlayerPhysics>() : nullptr;
+    if (!physical || !controller) continue;
+    platform::Vector3& move = controller->move;
+    const float speed = platform::Vec3Length(move);
+    // Route following stores the reverse of the way it walks.
+    const platform::Vector3 heading = platform::Vec3Normalize({-physical->direction.x, -physical->direction.y, 0.0f});
+    // An agent without a horizontal facing has no way ahead to feel: its move keeps its length.
+    const bool feel = heading.x != 0.0f || heading.y != 0.0f;
+    const platform::Vector3 position = physical->GetPosition();
+    const platform::Vector3 ahead = position + heading * kLookAhead;
+    const platform::Vector3 side{heading.y, -heading.x, 0.0f};
+    int blocked = 0;
+    int lowest = -1;
+    for (int k = 0; feel && k < 3; ++k) {
+      const platform::Vector3 origin = position + side * (float(k - 1) * kFeelerSpacing);
+      const std::optional<float> hit = RayHitDistance(origin, ahead - origin);
+      if (hit && *hit < kLookAhead) {
+        ++blocked;
+        if (lowest < 0) lowest = k;
+      }
+    }
+    if (blocked == 3) continue;
+    // Blocked on the -side or straight ahead: turn towards +side; blocked only on +side: away.
+    if (blocked > 0) move += side * ((lowest == 2 ? -kTurn : kTurn) * speed);
+    move = platform::Vec3Normalize(move) * speed;
+  }
+}

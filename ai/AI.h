@@ -1,31 +1,120 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "ai/AIActionSets.h"
+#include "ai/AIConfig.h"
+#include "ai/AINode.h"
+#include "ai/AIPathSet.h"
 #include "engine/EngineSystem.h"
 #include "engine/SystemSlots.h"
+#include "entity/EntityManager.h"
 #include "input/DevSeams.h"
+#include "platform/math/Vector.h"
 
+class AIComponent;
+class AIMapData;
+class Entity;
+
+// The system that runs the guards and the computer thieves: it owns the AI settings and action
+// sets, the agents, one navigation record per loaded map and the level's AI landmarks. Each
+// frame it updates every agent and twice a second bends their moves around obstacles.
 class AI : public EngineSystem, public DevAI {
  public:
+  // The obstacle steering step runs once this much frame time has summed up.
+  static constexpr double kSteeringPeriod = 0.5;
+
+  AI();
+  ~AI() override;
+
   void RegisterTypes() override;
   void Init() override;
+  // Writes each map's route database (with SavePaths) and drops the maps' navigation data.
   void Shutdown() override;
   void Update() override;
   std::string GetName() override { return "AI"; }
   void TakeSlot(SystemSlots& slots) override { slots.ai = this; }
 
-  // DevAI. Until the navigation graphs exist no map holds nodes, so the node keys find nothing.
-  bool& RunSwitch() override { return enableAI_; }
-  bool& ChaseSwitch() override { return chaseThieves_; }
+  // Game start, in this order. Maps, their graphs and route databases are loaded once per
+  // run: a later game start only empties the level's lists and the nodes the last game added.
+  void ClearLevelLists();
+  // Once per loaded map, in map order, while that map is current: reads or builds its graph
+  // and reads its route database. A map already known keeps what it has.
+  void OnMapLoad(const std::string& mapName, int32_t mapIndex);
+  // Adds a node at each usable teleporter and at its target, linked into their maps' graphs.
+  void LinkTeleporterNodes();
+  // The guards from the patrol markers, then the computer thieves.
+  void CreateAIPlayers();
+  // The controlled player teleports to `position`: guards near it go home.
+  void OnPlayerTeleport(const platform::Vector3& position);
+
+  // Agents, in registration order: the order in which they are updated.
+  void AddAgent(AIComponent* agent);
+  void RemoveAgent(AIComponent* agent);
+  const std::vector<AIComponent*>& GetAgents() const { return agents_; }
+
+  // Level landmarks, entered by the AI map entities as they start.
+  void AddSuperNode(const Entity& node) { superNodes_.emplace_back(&node); }
+  void AddCoverSpot(const Entity& spot) { coverSpots_.emplace_back(&spot); }
+  void AddPatrolPoint(const platform::Vector3& position) { patrolPoints_.push_back(position); }
+  const std::vector<EntityHandle>& GetSuperNodes() const { return superNodes_; }
+  const std::vector<EntityHandle>& GetCoverSpots() const { return coverSpots_; }
+  const std::vector<platform::Vector3>& GetPatrolPoints() const { return patrolPoints_; }
+  // The level's patrol markers and the guards' patrol paths.
+  AIPathSet& GetPathSet() { return pathSet_; }
+
+  // Maps by index, as the game start announced them.
+  size_t GetMapCount() const { return maps_.size(); }
+  // Null for an index of no loaded map.
+  AIMapData* GetMapData(int32_t mapIndex) const;
+  const std::vector<std::string>& GetMapNames() const { return mapNames_; }
+  // The index of the first map of that name (exact), or the map count.
+  int32_t GetMapIndex(const std::string& mapName) const;
+  // The nearest node that is not deleted, in that map or in all maps (the earliest map and the
+  // lowest id win ties); null when there is none.
+  const AINode* FindNearestNodeInMap(const platform::Vector3& position, int32_t mapIndex) const;
+  const AINode* FindNearestNode(const platform::Vector3& position) const;
+  AINode* FindNearestNode(const platform::Vector3& position) override;
+
+  // Copies the set of that name (any case); false, leaving `out` as it is, when there is none.
+  bool FindActionSet(const std::string& name, AIActionSet& out) const { return actionSets_.Find(name, out); }
+  AIConfig& GetConfig() { return config_; }
+  const AIConfig& GetConfig() const { return config_; }
+  const std::vector<std::string>& GetMapBanList() const { return mapBanList_; }
+
+  // The developer keys' view: the run, chase and node-editing switches, and the node edits
+  // (which act on the map's own nodes; the game's teleporter and patrol nodes stay as they are).
+  bool& RunSwitch() override { return config_.EnableAI; }
+  bool& ChaseSwitch() override { return config_.ChaseThieves; }
   bool& NodeEditSwitch() override { return nodeEdit_; }
-  int32_t GetNodeMapCount() const override { return 0; }
-  void AddNodeAtPlayer(int32_t) override {}
-  void RelinkNodeGraph(int32_t) override {}
-  NavNodeMarks* FindNearestNode(const platform::Vector3&) override { return nullptr; }
+  int32_t GetNodeMapCount() const override { return int32_t(maps_.size()); }
+  void AddNodeAtPlayer(int32_t mapIndex) override;
+  void RelinkNodeGraph(int32_t mapIndex) override;
+
+  // Bends the computer agents' moves towards the free side of what lies ahead.
+  void SteerAroundObstacles();
 
  private:
-  bool enableAI_ = true;
-  bool chaseThieves_ = false;
+  // True in frames in which nothing of the AI runs: a bust or time-up, the teleport
+  // transition, a map fly-through.
+  bool IsHeld() const;
+  void Train();
+  void DrawGraphs() const;
+
+  std::vector<EntityHandle> superNodes_;
+  std::vector<std::unique_ptr<AIMapData>> maps_;
+  AIPathSet pathSet_;
+  std::vector<AIComponent*> agents_;
+  std::vector<std::string> mapNames_;
+  std::vector<std::string> mapBanList_;
+  std::vector<platform::Vector3> patrolPoints_;
+  std::vector<EntityHandle> coverSpots_;
+  AIConfig config_;
   bool nodeEdit_ = false;
+  AIActionSets actionSets_;
+  double steeringClock_ = 0.0;
+  // Training plans the routes between cover spots once per run.
+  bool trainCoverSpots_ = true;
 };

@@ -1,0 +1,9 @@
+#include "ai/AIConfig.h"
+
+#include "engine/ConfigFile.h"
+
+void LoadAIConfig(AIConfig& config, const std::string& path) {
+  LoadRecordFile(config, path, kAILog, WhenMissing::WriteBack, RecordFields::FieldReader::Order::Checked);
+}
+
+void SaveAIConfig(const AIConfig& config, const std::string& path) { SaveRecordFile(config, path, kAILog); }

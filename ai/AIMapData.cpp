@@ -1,0 +1,130 @@
+#include "ai/AIMapData.h"
+
+#include <cmath>
+#include <limits>
+#include <map>
+
+#include "ai/NavRays.h"
+#include "engine/Engine.h"
+#include "graphics/DebugDraw.h"
+#include "graphics/Graphics.h"
+#include "platform/core/Random.h"
+
+namespace {
+
+// Link candidates lie within this distance of the node and at most this much higher or lower.
+constexpr float kLinkRange = 20.0f * NODE_SPACING;
+constexpr float kMinLinkDistance = 1.0f;
+constexpr float kMaxLinkRise = 10.0f;
+constexpr float kDefaultDrawSize = 10.0f;
+constexpr uint32_t kNodeColour = 0xFFFFFF00;
+constexpr uint32_t kLinkColour = 0xFFFFFFFF;
+
+DebugDraw* Drawing() {
+  Graphics* graphics = Engine::Get()->GetGraphics();
+  return graphics ? graphics->GetDebugDraw() : nullptr;
+}
+
+}  // namespace
+
+AIMapData::AIMapData(std::string mapName, int32_t mapIndex) : mapName_(std::move(mapName)), mapIndex_(mapIndex) {}
+
+AINode& AIMapData::AddNode(const platform::Vector3& position) {
+  AINode node;
+  node.position = FloorBelow(position).value_or(position);
+  node.position.z += NODE_HEIGHT;
+  node.id = int32_t(nodes.size());
+  node.mapIndex = int8_t(mapIndex_);
+  nodes.push_back(std::move(node));
+  return nodes.back();
+}
+
+void AIMapData::LinkNode(int32_t i, int maxLinks, bool bothWays) {
+  if (!ValidId(i) || nodes[size_t(i)].excluded) return;
+  const platform::Vector3 from = nodes[size_t(i)].position;
+  // Nearest first; equal distances keep id order.
+  std::multimap<float, int32_t> candidates;
+  for (const AINode& c : nodes) {
+    if (c.mapIndex != nodes[size_t(i)].mapIndex || c.excluded) continue;
+    const float d = platform::Vec3Length(from - c.position);
+    if (d < kMinLinkDistance || d > kLinkRange || std::fabs(from.z - c.position.z) > kMaxLinkRise) continue;
+    // The candidate must see the node: something is hit along the way, but beyond it.
+    const std::optional<float> hit = RayHitDistance(c.position, from - c.position);
+    if (!hit || *hit <= d) continue;
+    candidates.emplace(d, c.id);
+  }
+  int added = 0;
+  for (const auto& [d, id] : candidates) {
+    if (added >= maxLinks) break;
+    AINode& c = nodes[size_t(id)];
+    // Links to super nodes are free: they relay routes cheaply and must not crowd out the
+    // node's ordinary neighbours.
+    if (nodes[size_t(i)].AddLink(id) && !c.isSuperNode) ++added;
+    if (bothWays) c.AddLink(i);
+  }
+}
+
+void AIMapData::MakeLinksSymmetric() {
+  for (AINode& a : nodes) {
+    for (size_t k = 0; k < a.neighbours.size(); ++k) {
+      const int32_t b = a.neighbours[k];
+      if (ValidId(b)) nodes[size_t(b)].AddLink(a.id);
+    }
+  }
+}
+
+std::optional<platform::Vector3> AIMapData::RandomNodePosition() const {
+  if (nodes.empty()) return std::nullopt;
+  return nodes[size_t(platform::Random()) % nodes.size()].position;
+}
+
+const AINode* AIMapData::FindNearestNode(const platform::Vector3& position) const {
+  const AINode* best = nullptr;
+  float bestDistance = std::numeric_limits<float>::max();
+  for (const AINode& node : nodes) {
+    if (node.deleted) continue;
+    const float distance = platform::Vec3LengthSq(node.position - position);
+    if (distance < bestDistance) {
+      best = &node;
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
+
+void AIMapData::DrawNodes() const {
+  DebugDraw* draw = Drawing();
+  if (!draw) return;
+  for (const AINode& node : nodes) {
+    if (node.deleted) continue;
+    const float size = node.drawSize ? float(node.drawSize) : kDefaultDrawSize;
+    draw->AddBox(node.position.x, node.position.y, node.position.z, size, size, size, 1.0f, 0.0f, 0.0f, 0.0f,
+                 kNodeColour);
+  }
+}
+
+void AIMapData::DrawLinks(int32_t index) const {
+  if (index == -1) {
+    for (const AINode& node : nodes) DrawNodeLinks(node);
+  } else if (ValidId(index)) {
+    DrawNodeLinks(nodes[size_t(index)]);
+  }
+}
+
+void AIMapData::DrawNodeLinks(const AINode& node) const {
+  DebugDraw* draw = Drawing();
+  if (!draw || node.deleted || node.excluded) return;
+  for (int32_t id : node.neighbours) {
+    if (!ValidId(id) || nodes[size_t(id)].deleted) continue;
+    const platform::Vector3& to = nodes[size_t(id)].position;
+    draw->AddLine(node.position.x, node.position.y, node.position.z, to.x, to.y, to.z, kLinkColour);
+  }
+}
+
+void AIMapData::DropGameNodes() {
+  if (nodes.size() <= ownNodeCount) return;
+  nodes.resize(ownNodeCount);
+  for (AINode& node : nodes) {
+    std::erase_if(node.neighbours, [this](int32_t id) { return id < 0 || size_t(id) >= ownNodeCount; });
+  }
+}
