@@ -15,6 +15,9 @@ class AIComponent : public Component {
 
   // Whether the AI drives the owner (false for the user's thief).
   void Init(bool enabled) { this->enabled = enabled ? 1 : 0; }
+  // The front action of the agent's queue carries that name. No agent has actions until the
+  // AI drives them.
+  bool IsCurrentAction(const std::string& /*name*/) const { return false; }
 
   std::string kind;  // "thief" or "guard"
   uint8_t enabled = 0;
@@ -22,6 +25,8 @@ class AIComponent : public Component {
   uint8_t noBust = 0;
   // Set by a taser hit; the agent's first step after its freeze ends clears it.
   uint8_t tased = 0;
+  // The guard's flashlight stays on whatever it does.
+  uint8_t lamp = 0;
   // The thief's box-timer tick.
   SoundEmitter voice;
 };

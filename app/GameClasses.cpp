@@ -1,9 +1,13 @@
 #include "app/GameClasses.h"
 
+#include "entities/Flashlight.h"
+#include "entities/Guard.h"
 #include "entities/Item.h"
 #include "entities/ItemDropoff.h"
 #include "entities/ItemSpawn.h"
 #include "entities/PlayerStart.h"
+#include "entities/TargetEnt.h"
+#include "entities/Teleporter.h"
 #include "entity/EntityClass.h"
 #include "input/GameControls.h"
 #include "input/NullControls.h"
@@ -18,6 +22,8 @@
 
 void RegisterGameClasses() {
   constexpr const char* kLogicLog = "LogicLog";
+  RegisterEntityClass<Guard>(kLogicLog);
+  RegisterEntityClass<Flashlight>(kLogicLog);
   RegisterEntityClass<GadgetEnt>(kLogicLog);
   RegisterEntityClass<SuctionCup>(kLogicLog);
   RegisterEntityClass<LogicCmds>(kLogicLog);
@@ -28,6 +34,8 @@ void RegisterGameClasses() {
   RegisterMapEntityClass<Battery>(kLogicLog);
   RegisterEntityClass<Player>(kLogicLog);
   RegisterMapEntityClass<PlayerStart>(kLogicLog);
+  RegisterMapEntityClass<TargetEnt>(kLogicLog);
+  RegisterMapEntityClass<Teleporter>(kLogicLog);
   RegisterMapEntityClass<ItemSpawn>(kLogicLog);
   RegisterEntityClass<Item>(kLogicLog);
   RegisterMapEntityClass<ItemDropoff>(kLogicLog);

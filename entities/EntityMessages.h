@@ -5,5 +5,5 @@
 
 // ItemDropoff: one argument, the thief delivering what it carries.
 inline constexpr char kDropoff[] = "Dropoff";
-// ItemDropoff: repeats itself every kVisibleInterval seconds for as long as the entity lives.
+// ItemDropoff, Teleporter: repeats itself every kMarkerVisibleInterval seconds for as long as the entity lives.
 inline constexpr char kUpdateVisible[] = "UpdateVisible";

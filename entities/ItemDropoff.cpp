@@ -1,7 +1,5 @@
 #include "entities/ItemDropoff.h"
 
-#include <cmath>
-
 #include "engine/Engine.h"
 #include "entities/EntityMessages.h"
 #include "entities/ItemRecord.h"
@@ -38,18 +36,13 @@ void ItemDropoff::OnCreate() {
   queue->RegisterUpdate(this);
   visible = false;
   base = physical.GetPosition();
-  queue->PostDelayed(this, kUpdateVisible, kVisibleInterval);
+  queue->PostDelayed(this, kUpdateVisible, kMarkerVisibleInterval);
 }
 
-// The arrow rides between 30 and 70 units above its base.
-void ItemDropoff::OnUpdate() {
-  model.visible = visible ? 1 : 0;
-  const auto t = static_cast<float>(Engine::Get()->GetTimer()->GetTime());
-  physical.SetPosition(base + platform::Vector3{0, 0, 50.0f + 20.0f * std::sin(15.0f * t)});
-}
+void ItemDropoff::OnUpdate() { BobMarker(base, visible, physical, model); }
 
 void ItemDropoff::UpdateVisible() {
-  Engine::Get()->GetMessageQueue()->PostDelayed(this, kUpdateVisible, kVisibleInterval);
+  Engine::Get()->GetMessageQueue()->PostDelayed(this, kUpdateVisible, kMarkerVisibleInterval);
   visible = IsMarkerVisible(base, static_cast<int32_t>(mapIndex.mapIndex));
 }
 

@@ -11,7 +11,6 @@
 class ItemDropoff : public EntityClass<ItemDropoff> {
  public:
   static constexpr char kClassName[] = "ItemDropoff";
-  static constexpr float kVisibleInterval = 0.25f;
   static void Describe(ClassBuilder<ItemDropoff>& c);
 
   ItemDropoff();

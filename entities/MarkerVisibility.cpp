@@ -1,9 +1,12 @@
 #include "entities/MarkerVisibility.h"
 
+#include <cmath>
+
 #include "engine/Engine.h"
 #include "entities/ThiefInfo.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
+#include "graphics/ModelComp.h"
 #include "physics/PhysicalComp.h"
 #include "physics/Physics.h"
 #include "player/LogicServices.h"
@@ -40,4 +43,10 @@ bool IsMarkerVisible(const platform::Vector3& base, int32_t mapIndex) {
   // A player at the base gives no direction: it stands at the marker and sees it.
   if (platform::Vec3Dot(platform::Vec3Normalize(p - base), look) > 0.0f) return false;
   return Sees(*physics, base, p) || Sees(*physics, base, ahead);
+}
+
+void BobMarker(const platform::Vector3& base, bool visible, PhysicalComp& physical, ModelComp& model) {
+  model.visible = visible ? 1 : 0;
+  const auto t = static_cast<float>(Engine::Get()->GetTimer()->GetTime());
+  physical.SetPosition(base + platform::Vector3{0, 0, 50.0f + 20.0f * std::sin(15.0f * t)});
 }

@@ -3,8 +3,26 @@
 #include "engine/Engine.h"
 #include "graphics/GameView.h"
 #include "graphics/Graphics.h"
+#include "graphics/gui/HudSeams.h"
 #include "map/BspMap.h"
+#include "map/LightingForPosition.h"
 #include "physics/Physics.h"
+
+ModelLight GameModelWorld::GetLight(const platform::Vector3& position) {
+  Graphics* graphics = Engine::Get()->GetGraphics();
+  const HudGame* game = graphics ? graphics->GetHudGame() : nullptr;
+  const BspMap* map = graphics ? graphics->GetCurrentMap() : nullptr;
+  if (!game || !game->IsInGame() || !map) return ModelWorld::GetLight(position);
+  const LightSet light = LightingForPosition(map->Data(), position);
+  return {light.directed, light.direction};
+}
+
+void GameModelWorld::GetSpotLights(const platform::Vector3& centre, float radius, std::vector<SpotLightRecord>& out) {
+  Graphics* graphics = Engine::Get()->GetGraphics();
+  if (!graphics) return ModelWorld::GetSpotLights(centre, radius, out);
+  graphics->GetModelScene().GetSpotLights().FindLightsNear(out, centre, radius,
+                                                           static_cast<int32_t>(GetCurrentMapIndex()));
+}
 
 uint32_t GameModelWorld::GetCurrentMapIndex() {
   const Graphics* graphics = Engine::Get()->GetGraphics();

@@ -173,7 +173,7 @@ void ModelComp::Draw() {
   const float direction[3] = {light.direction.x, light.direction.y, light.direction.z};
   program.SetFloatArray("lightDir0", direction, 3);
   program.SetVector("lightColor0", colour);
-  std::vector<SpotLight> spots;
+  std::vector<SpotLightRecord>& spots = scene.NearLights();
   scene.World().GetSpotLights({sphere.x, sphere.y, sphere.z}, sphere.w, spots);
   program.SetFloat("outlineScale", info ? info->OutlineSize : 1.0f);
   SetSpotLights(program, spots);

@@ -37,7 +37,7 @@ void SetVector3(platform::EffectProgram& program, const char* name, const platfo
 
 }  // namespace
 
-void SetSpotLights(platform::EffectProgram& program, const std::vector<SpotLight>& spots) {
+void SetSpotLights(platform::EffectProgram& program, const std::vector<SpotLightRecord>& spots) {
   static const char* const kTechniques[] = {"CelShade0Lights", "CelShade1Light", "CelShade2Lights"};
   program.SetTechnique(kTechniques[std::min<size_t>(spots.size(), 2)]);
   if (spots.size() >= 1) {

@@ -6,6 +6,7 @@
 #include "graphics/FramePulses.h"
 #include "graphics/GameModelWorld.h"
 #include "graphics/ModelRecord.h"
+#include "graphics/SpotLightList.h"
 #include "platform/math/Matrix.h"
 #include "platform/math/Vector.h"
 
@@ -18,7 +19,7 @@ class EffectProgram;
 
 // Sets the technique by the number of spot lights (none, one, two or more) and the first two
 // lights' slots.
-void SetSpotLights(platform::EffectProgram& program, const std::vector<SpotLight>& spots);
+void SetSpotLights(platform::EffectProgram& program, const std::vector<SpotLightRecord>& spots);
 
 // The world matrix of a model's blob shadow, or none when it casts none: no shadow size, a
 // downward ray that found no floor, or a model so high that the shadow would shrink past
@@ -58,6 +59,10 @@ class ModelScene {
 
   const std::vector<ModelComp*>& GetDeferred() const { return deferred_; }
   const AlarmPulse& GetAlarmPulse() const { return alarmPulse_; }
+  SpotLightList& GetSpotLights() { return spotLights_; }
+  // The spot lights near the model being drawn; kept between draws so that they allocate
+  // nothing once it has grown.
+  std::vector<SpotLightRecord>& NearLights() { return nearLights_; }
 
  private:
   void SetLights(Graphics& graphics, float delta);
@@ -69,6 +74,8 @@ class ModelScene {
   Camera* camera_ = nullptr;
   GameModelWorld defaultWorld_;
   ModelWorld* world_ = &defaultWorld_;
+  SpotLightList spotLights_;
+  std::vector<SpotLightRecord> nearLights_;
   AlarmPulse alarmPulse_;
   TaserFlash taserFlash_;
 };

@@ -10,8 +10,8 @@ struct ModelLight {
   platform::Vector3 direction{0, 1, 0.5f};
 };
 
-// A guard's spot light near a model.
-struct SpotLight {
+// A guard's spot light near a model: where it shines from and where it points.
+struct SpotLightRecord {
   platform::Vector3 position;
   platform::Vector3 direction;
 };
@@ -23,7 +23,9 @@ class ModelWorld {
  public:
   virtual ~ModelWorld() = default;
   virtual ModelLight GetLight(const platform::Vector3& /*position*/) { return {}; }
-  virtual void GetSpotLights(const platform::Vector3& /*centre*/, float /*radius*/, std::vector<SpotLight>& /*out*/) {}
+  virtual void GetSpotLights(const platform::Vector3& /*centre*/, float /*radius*/, std::vector<SpotLightRecord>& out) {
+    out.clear();
+  }
   virtual uint32_t GetCurrentMapIndex() { return 0; }
   // Whether the current map sees the cluster from the camera's cluster.
   virtual bool IsClusterVisible(int32_t /*cluster*/) { return true; }

@@ -3,7 +3,9 @@
 #include <exception>
 
 #include "engine/Engine.h"
+#include "entities/EntRefComp.h"
 #include "entities/ItemPlacement.h"
+#include "entities/Teleporter.h"
 #include "graphics/Graphics.h"
 #include "graphics/ModelComp.h"
 #include "graphics/gui/GUI.h"
@@ -85,11 +87,7 @@ bool GameStart::BuildMuseum() {
     MapEntityNames refs;
     if (!mapsLoaded_) logic_.maps_.Load(names);
     CookAndPlace(refs);
-    // A reference to a name that no map gives cannot be kept: its owner goes.
-    for (const auto& [target, reference] : refs.targetReferences) {
-      if (!refs.targetNames.count(target) && reference->owner)
-        Engine::Get()->GetEntityManager()->QueueDelete(reference->owner);
-    }
+    ResolveTargets(refs);
     if (Sound* sound = Engine::Get()->GetSound()) sound->SetGameStarted();
     logic_.maps_.SetCurrent(0);
     mapsLoaded_ = true;
@@ -180,8 +178,25 @@ void GameStart::SetMapIndex(Entity& entity, int32_t index) {
   if (auto* mapIndex = entity.Find<MapIndexComp>()) mapIndex->mapIndex = static_cast<uint32_t>(index);
 }
 
-// No class of the game carries a target reference yet.
-Component* GameStart::FindTargetReference(Entity&) { return nullptr; }
+Component* GameStart::FindTargetReference(Entity& entity) { return entity.Find<EntRefComp>(); }
 
-// No class of the game keeps these keys yet: the teleporters take them when they come.
-void GameStart::SetTeleporterKeys(Entity&, const TeleporterKeys&) {}
+void GameStart::SetTeleporterKeys(Entity& entity, const TeleporterKeys& keys) {
+  auto* teleporter = dynamic_cast<Teleporter*>(&entity);
+  if (!teleporter) return;
+  if (keys.targetName) teleporter->targetName = teleporter->cameraPathName = *keys.targetName;
+  if (keys.link) teleporter->link = *keys.link;
+  if (keys.banned) teleporter->banned = 1;
+}
+
+// Targets may lie in any map, so they are resolved once all are loaded. A reference to a name
+// that no map gives cannot be kept: its owner goes.
+void GameStart::ResolveTargets(const MapEntityNames& names) {
+  for (const auto& [target, reference] : names.targetReferences) {
+    auto named = names.targetNames.find(target);
+    if (named != names.targetNames.end()) {
+      static_cast<EntRefComp*>(reference)->target = EntityHandle(named->second);
+    } else if (reference->owner) {
+      Engine::Get()->GetEntityManager()->QueueDelete(reference->owner);
+    }
+  }
+}

@@ -37,6 +37,7 @@ class GameStart : public MapEntityPlacer {
   // Maps, collision and entities; false (logged) when the game cannot be built.
   bool BuildMuseum();
   void CookAndPlace(MapEntityNames& names);
+  void ResolveTargets(const MapEntityNames& names);
   void CreateUserThief();
   void ShowHud();
 

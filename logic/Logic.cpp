@@ -1,8 +1,11 @@
 #include "logic/Logic.h"
 
 #include "engine/Engine.h"
+#include "entities/Guard.h"
 #include "entities/Item.h"
+#include "entities/ItemDropoff.h"
 #include "entities/ItemPlacement.h"
+#include "entities/Teleporter.h"
 #include "entity/Entity.h"
 #include "graphics/Graphics.h"
 #include "input/Input.h"
@@ -215,10 +218,28 @@ void Logic::GetGuards(std::vector<GuardMark>& out) const {
   out.clear();
   const EntityList* guards = lists_.Get("Guard");
   if (!guards) return;
-  for (Entity& guard : *guards) {
-    if (PhysicalComp* physical = FindPhysical(guard)) out.push_back(GuardMark{physical->GetPosition(), false, {}});
+  for (Entity& entity : *guards) {
+    const auto* guard = dynamic_cast<const Guard*>(&entity);
+    if (guard) out.push_back(GuardMark{guard->physical.GetPosition(), !guard->model.notDrawnThisFrame, {}});
   }
 }
 
-void Logic::GetTeleporters(std::vector<PlaceMark>& out) const { out.clear(); }
-void Logic::GetDropoffs(std::vector<PlaceMark>& out) const { out.clear(); }
+void Logic::GetTeleporters(std::vector<PlaceMark>& out) const {
+  out.clear();
+  const EntityList* teleporters = lists_.Get(Teleporter::kClassName);
+  if (!teleporters) return;
+  for (Entity& entity : *teleporters) {
+    const auto& teleporter = static_cast<const Teleporter&>(entity);
+    out.push_back(PlaceMark{teleporter.physical.GetPosition(), teleporter.visible, teleporter.label});
+  }
+}
+
+void Logic::GetDropoffs(std::vector<PlaceMark>& out) const {
+  out.clear();
+  const EntityList* dropoffs = lists_.Get(ItemDropoff::kClassName);
+  if (!dropoffs) return;
+  for (Entity& entity : *dropoffs) {
+    const auto& dropoff = static_cast<const ItemDropoff&>(entity);
+    out.push_back(PlaceMark{dropoff.physical.GetPosition(), dropoff.visible, {}});
+  }
+}

@@ -2,6 +2,7 @@
 
 #include "engine/Engine.h"
 #include "entities/ItemDropoff.h"
+#include "entities/Teleporter.h"
 #include "graphics/Graphics.h"
 #include "logic/GameComponents.h"
 #include "logic/Logic.h"
@@ -69,19 +70,21 @@ void RoundRules::ApplyToPlayers() {
   }
 }
 
+// Measured from the arrow's base, which does not bob; a banned teleporter serves the user's
+// thief only.
 void RoundRules::CheckTeleporters(Entity& player) {
-  const EntityList* teleporters = logic_.GetEntities("Teleporter");
+  const EntityList* teleporters = logic_.GetEntities(Teleporter::kClassName);
   PlayerInfo* info = FindPlayerInfo(player);
   platform::Vector3 at;
   uint32_t map = 0;
   if (!teleporters || !info || !Place(player, at, map)) return;
   info->teleporter = EntityHandle();
+  const bool user = &player == logic_.GetPlayerEntity();
   const float reach = logic_.GetConfig().teleportHitDist;
-  for (Entity& teleporter : *teleporters) {
-    platform::Vector3 where;
-    uint32_t itsMap = 0;
-    if (!Place(teleporter, where, itsMap) || itsMap != map) continue;
-    if (SquaredDistance(where, at) <= reach) {
+  for (Entity& entity : *teleporters) {
+    auto& teleporter = static_cast<Teleporter&>(entity);
+    if (teleporter.mapIndex.mapIndex != map || (teleporter.banned && !user)) continue;
+    if (SquaredDistance(teleporter.basePosition, at) <= reach) {
       info->teleporter.Set(&teleporter);
       return;
     }

@@ -14,8 +14,8 @@ class SceneWorld : public ModelWorld {
   ModelLight GetLight(const platform::Vector3&) override {
     return {{0.6f, 0.6f, 0.6f}, platform::Vec3Normalize({-1, 0.4f, -0.8f})};
   }
-  void GetSpotLights(const platform::Vector3&, float, std::vector<SpotLight>& out) override {
-    out.insert(out.end(), spots.begin(), spots.end());
+  void GetSpotLights(const platform::Vector3&, float, std::vector<SpotLightRecord>& out) override {
+    out.assign(spots.begin(), spots.end());
   }
   bool CastDown(const platform::Vector3& from, float* distance, platform::Vector3* normal) override {
     *distance = from.z - floorZ;
@@ -23,7 +23,7 @@ class SceneWorld : public ModelWorld {
     return from.z > floorZ;
   }
 
-  std::vector<SpotLight> spots;
+  std::vector<SpotLightRecord> spots;
   float floorZ = -40;
 };
 

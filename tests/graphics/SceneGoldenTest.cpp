@@ -24,8 +24,8 @@ class SceneGoldenTest : public SceneFixture {
 
 // Close spot lights, so that each lights a patch: one from the upper left on the thief's chest,
 // one from the right on its knees.
-const SpotLight kChestSpot{{25, 10, 20}, platform::Vec3Normalize({-20, -10, -5})};
-const SpotLight kLegSpot{{25, -10, -15}, platform::Vec3Normalize({-20, 10, -5})};
+const SpotLightRecord kChestSpot{{25, 10, 20}, platform::Vec3Normalize({-20, -10, -5})};
+const SpotLightRecord kLegSpot{{25, -10, -15}, platform::Vec3Normalize({-20, 10, -5})};
 
 TEST_F(SceneGoldenTest, ACelShadedCharacterHasItsBlackOutlineAgainstTheWall) { ExpectGolden("cel_thief"); }
 

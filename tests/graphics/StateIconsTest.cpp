@@ -34,7 +34,7 @@ class StateIconsTest : public HudTest {
 };
 
 TEST_F(StateIconsTest, TheDemoCarriesEveryMarkerWithItsPicture) {
-  for (const char* name : {"sleeping", "surprise", "confused", "Dropoff"}) {
+  for (const char* name : {"sleeping", "surprise", "confused", "Dropoff", "ToLobby", "ToGallery", "ToVault"}) {
     GUISpriteElement* icon = graphics->GetGUI()->GetSpriteElements().Get(name);
     ASSERT_NE(icon, nullptr) << name;
     EXPECT_TRUE(icon->texture) << name;

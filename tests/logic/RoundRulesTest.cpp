@@ -2,18 +2,15 @@
 
 #include <cmath>
 
+#include "entities/Teleporter.h"
 #include "tests/logic/GameTestSupport.h"
 
 namespace {
-
-inline constexpr char kTeleporterName[] = "Teleporter";
-using TestTeleporter = StandIn<kTeleporterName>;
 
 class RoundRulesTest : public GameTest {
  protected:
   void SetUp() override {
     StartGameLogic();
-    RegisterEntityClass<TestTeleporter>("LogicLog");
     StartRound();
     user = Thief();
     computer = Make<TestThief>("Player", {0, 0, 0});
@@ -25,6 +22,13 @@ class RoundRulesTest : public GameTest {
     entity->physical.SetPosition(at);
     entity->mapIndex.mapIndex = map;
     return entity;
+  }
+  // The arrow bobs above its base; the reach is measured from the base.
+  Teleporter* MakeTeleporter(const platform::Vector3& base, uint32_t map = 0, bool banned = false) {
+    auto* teleporter = Make<Teleporter>("Teleporter", base + platform::Vector3{0, 0, 50}, map);
+    teleporter->basePosition = base;
+    teleporter->banned = banned ? 1 : 0;
+    return teleporter;
   }
 
   TestThief* user = nullptr;
@@ -53,15 +57,28 @@ TEST_F(RoundRulesTest, AGuardReachesComputerThievesFartherAndNeverAThiefUnderIts
 TEST_F(RoundRulesTest, TheFirstTeleporterInReachOfTheThiefsMapIsTheOneToEnter) {
   user->physical.SetPosition({0, 0, 0});
   user->mapIndex.mapIndex = 0;
-  Make<TestTeleporter>("Teleporter", {10, 0, 0}, 1);
-  Make<TestTeleporter>("Teleporter", {100, 0, 0});
-  auto* first = Make<TestTeleporter>("Teleporter", {20, 0, 0});
-  Make<TestTeleporter>("Teleporter", {10, 0, 0});
+  MakeTeleporter({10, 0, 0}, 1);
+  MakeTeleporter({100, 0, 0});
+  auto* first = MakeTeleporter({20, 0, 0});
+  MakeTeleporter({10, 0, 0});
   Frame();
   EXPECT_EQ(user->info.teleporter.Get(), first);
   user->physical.SetPosition({500, 0, 0});
   Frame();
   EXPECT_EQ(user->info.teleporter.Get(), nullptr);
+}
+
+// 5000 is the squared reach: exactly there still counts.
+TEST_F(RoundRulesTest, ABannedTeleporterServesOnlyTheUsersThief) {
+  user->physical.SetPosition({50, 50, 0});
+  computer->physical.SetPosition({-50, 50, 0});
+  auto* banned = MakeTeleporter({0, 0, 0}, 0, true);
+  Frame();
+  EXPECT_EQ(user->info.teleporter.Get(), banned);
+  EXPECT_EQ(computer->info.teleporter.Get(), nullptr);
+  auto* open = MakeTeleporter({0, 0, 0});
+  Frame();
+  EXPECT_EQ(computer->info.teleporter.Get(), open);
 }
 
 }  // namespace

@@ -154,6 +154,21 @@ void Dropoff(Image& im, int x, int y) {
   else im.Set(x, y, 0.2f, 0.6f, 0.25f, 0.85f);
 }
 
+// The sign over a teleporter: a doorway with an arrow leading through it, on a plate whose
+// colour tells the room it leads to.
+Painter TeleportSign(float r, float g, float b) {
+  return [r, g, b](Image& im, int x, int y) {
+    if (!InsidePlate(x, y, 256, 64, 20)) {
+      im.Set(x, y, 0, 0, 0, 0);
+      return;
+    }
+    const bool door = x >= 150 && x < 190 && y >= 10 && y < 56 && !(x >= 156 && x < 184 && y >= 16);
+    const bool arrow = (y >= 28 && y < 38 && x >= 66 && x < 130) || (x >= 120 && std::abs(y - 33) <= 150 - x);
+    if (door || arrow) im.Set(x, y, 1, 1, 1);
+    else im.Set(x, y, r, g, b, 0.85f);
+  };
+}
+
 // The classic arrow: a white body with a black outline.
 void Cursor(Image& im, int x, int y) {
   const bool body = x <= y && x < 12 && y < 18 && !(y > 12 && x > 24 - y);
@@ -218,6 +233,9 @@ int main(int argc, char** argv) {
       {"textures/gui/surprise.png", 64, 64, Surprise, texgen::WritePng},
       {"textures/gui/confused.png", 64, 64, Confused, texgen::WritePng},
       {"textures/gui/dropoff.png", 256, 64, Dropoff, texgen::WritePng},
+      {"textures/gui/tolobby.png", 256, 64, TeleportSign(0.2f, 0.35f, 0.7f), texgen::WritePng},
+      {"textures/gui/togallery.png", 256, 64, TeleportSign(0.7f, 0.4f, 0.15f), texgen::WritePng},
+      {"textures/gui/tovault.png", 256, 64, TeleportSign(0.45f, 0.2f, 0.6f), texgen::WritePng},
   };
   return texgen::WriteOutputs("guigen", argv[1], outputs);
 }
