@@ -1,5 +1,6 @@
 #include "graphics/gui/HudGadgets.h"
 
+#include <cstdio>
 #include <string>
 
 #include "engine/Engine.h"
@@ -13,18 +14,19 @@
 
 void UpdateAmmoText() {
   const HudGadgetUser* thief = HudThief();
-  std::string text;
+  // Only the gadgets that count their uses show a number.
+  char text[16] = "";
   switch (HudCurrentGadget()) {
     case 1:
-      text = "x" + std::to_string(thief ? thief->GetSmokeGrenades() : 0);
+      std::snprintf(text, sizeof text, "x%d", static_cast<int>(thief ? thief->GetSmokeGrenades() : 0));
       break;
     case 2:
-      text = "x" + std::to_string(thief ? thief->GetBoxes() : 0);
+      std::snprintf(text, sizeof text, "x%d", static_cast<int>(thief ? thief->GetBoxes() : 0));
       break;
     default:
       break;
   }
-  SetVariable("AmmoText", text);
+  SetVariable("AmmoText", std::string(text));
 }
 
 void RefreshHudGadgetModels() {

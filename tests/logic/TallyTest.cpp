@@ -82,8 +82,8 @@ TEST_F(TallyTest, ShownScoresCountUpIntoTheScoreVariables) {
 // Each step shows one delivery per thief and credits its worth once its animation is over; then
 // the places follow.
 TEST_F(TallyTest, EachStepCreditsOneDeliveryOfEveryThiefThenThePlacesShow) {
-  ItemRecord vase{"vase", "", "hall", 300};
-  ItemRecord coin{"coin", "", "hall", 50};
+  ItemRecord vase{"vase", "", "hall", 300, false, {}};
+  ItemRecord coin{"coin", "", "hall", 50, false, {}};
   auto* thief = static_cast<TestThief*>(Engine::Get()->GetEntityManager()->Create("Player"));
   thief->info.outfit = 1;
   thief->info.deliveredItems = {&vase, &coin};
