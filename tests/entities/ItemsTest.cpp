@@ -17,10 +17,10 @@ class ItemsTest : public LevelTest {
     item.OnTouch(Thief());
     Frame();
   }
-  // Stands the thief at the lobby's drop-off arrow, where the round's rules deliver.
+  // Stands the thief at the lobby's first drop-off arrow, where the round's rules deliver.
   void Deliver() {
     const std::vector<ItemDropoff*> dropoffs = All<ItemDropoff>();
-    ASSERT_EQ(dropoffs.size(), 1u);
+    ASSERT_FALSE(dropoffs.empty());
     Thief()->physical.SetPosition(dropoffs[0]->physical.GetPosition());
     Frame();
   }

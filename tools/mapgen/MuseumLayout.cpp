@@ -69,7 +69,7 @@ MapPlan Lobby() {
   m.entities = {
       World(m.title),
       Start(128, 96), Start(640, 96), Start(128, 416), Start(640, 416),
-      Dropoff(384, 96),
+      Dropoff(384, 96), Dropoff(1536, 96),
       Spawn(1408, 128, "Souvenirs"), Spawn(1664, 128, "Souvenirs"),
       Spawn(1664, 384, "Souvenirs", true),
       Spawn(192, 1280, "Egypt"), Spawn(576, 1280, "Egypt"),

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "entities/ItemStore.h"
+#include "map/BspReader.h"
+#include "map/StringList.h"
+#include "tests/support/EngineFixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The shipped museum as the build makes it: its map list, maps and item list, read through the
+// game's own readers.
+class DemoMuseumTest : public EngineFixture {
+ protected:
+  void SetUp() override {
+    Start();
+    fs::create_directory("Data");
+    fs::copy_file(fs::path(VR_DATA_DIR) / "Data" / "MuseumItems.xml", "Data/MuseumItems.xml");
+    const fs::path generated(VR_GENERATED_DIR);
+    LoadStringListXml(mapNames, (generated / "Data" / "Museummaps.xml").string());
+    for (const std::string& name : mapNames) {
+      BspData map;
+      BspReader::Read((generated / "Maps" / name).string(), map);
+      maps.push_back(std::move(map.entityKeyValues));
+    }
+    items.Load(ItemStore::kPath);
+  }
+
+  // The entities of map `index` of class `name`.
+  std::vector<KeyValueMap> Of(size_t index, const std::string& name) const {
+    std::vector<KeyValueMap> found;
+    for (const KeyValueMap& entity : maps[index])
+      if (entity.count("classname") && entity.at("classname") == name) found.push_back(entity);
+    return found;
+  }
+  size_t Count(const std::string& name) const {
+    size_t n = 0;
+    for (size_t i = 0; i < maps.size(); ++i) n += Of(i, name).size();
+    return n;
+  }
+
+  std::vector<std::string> mapNames;
+  std::vector<std::vector<KeyValueMap>> maps;
+  ItemStore items;
+};
+
+TEST_F(DemoMuseumTest, EveryMapIsReachableThroughTeleporterPairs) {
+  ASSERT_GE(maps.size(), 3u);
+  std::map<std::string, size_t> mapOfTeleporter;
+  std::map<std::string, std::string> targetOf;
+  for (size_t i = 0; i < maps.size(); ++i)
+    for (const KeyValueMap& t : Of(i, "Teleporter")) {
+      EXPECT_TRUE(mapOfTeleporter.emplace(t.at("targetname"), i).second) << t.at("targetname");
+      targetOf[t.at("targetname")] = t.at("target");
+    }
+  std::map<size_t, std::set<size_t>> links;
+  for (const auto& [name, target] : targetOf) {
+    ASSERT_TRUE(mapOfTeleporter.count(target)) << name << " leads to no teleporter";
+    EXPECT_EQ(targetOf[target], name) << "the way back from " << target;
+    EXPECT_NE(mapOfTeleporter[name], mapOfTeleporter[target]) << name;
+    links[mapOfTeleporter[name]].insert(mapOfTeleporter[target]);
+  }
+  std::set<size_t> reached = {0}, frontier = {0};
+  while (!frontier.empty()) {
+    std::set<size_t> next;
+    for (size_t m : frontier)
+      for (size_t to : links[m])
+        if (reached.insert(to).second) next.insert(to);
+    frontier = next;
+  }
+  EXPECT_EQ(reached.size(), maps.size());
+}
+
+TEST_F(DemoMuseumTest, ItemsOfEveryWorthHaveSpawnsAndTheLobbyHasStartsAndDropOffs) {
+  EXPECT_GE(Count("ItemSpawn"), 12u);
+  std::set<std::string> areas;
+  for (size_t i = 0; i < maps.size(); ++i)
+    for (const KeyValueMap& spawn : Of(i, "ItemSpawn")) areas.insert(spawn.at("areaName"));
+  ASSERT_FALSE(items.GetLoadedItems().empty());
+  for (const ItemRecord& record : items.GetLoadedItems())
+    EXPECT_TRUE(areas.count(record.areaName)) << record.modelName << " worth " << record.worth;
+  // Thieves deliver to the first map's drop-offs only, and the game starts there.
+  EXPECT_GE(Of(0, "ItemDropoff").size(), 2u);
+  EXPECT_EQ(Of(0, "PlayerStart").size(), 4u);
+}
+
+TEST_F(DemoMuseumTest, EveryMapHasGuardsLasersMusicAndNodesAndEveryPickupKindIsSomewhere) {
+  for (size_t i = 0; i < maps.size(); ++i) {
+    SCOPED_TRACE(mapNames[i]);
+    EXPECT_GE(Of(i, "GuardPatrolPath").size(), 2u);
+    EXPECT_GE(Of(i, "TripLaser").size(), 1u);
+    EXPECT_GE(Of(i, "CoverSpot").size(), 3u);
+    EXPECT_GE(Of(i, "SuperNode").size(), 3u);
+    bool music = false;
+    for (const KeyValueMap& e : Of(i, "SoundEmitter")) music = music || e.at("Type") == "BGM";
+    EXPECT_TRUE(music);
+  }
+  for (const char* kind : {"BoxSpawn", "SmokeGrenadeSpawn", "BatterySpawn"}) EXPECT_GE(Count(kind), 1u) << kind;
+}
+
+}  // namespace
