@@ -22,5 +22,5 @@ void Engine::UnsubscribeAll(Entity* entity) {
 void Engine::BroadcastWithArgs(const std::string& message, const std::string& channel, MessageArgs* args) {
   // Indexed, re-reading the size after each delivery: a handler may subscribe further entities.
   std::vector<Entity*>& subs = channels_[channel];
-  for (size_t i = 0; i < subs.size(); ++i) subs[i]->SendMessageWithArgs(message, args);
+  for (size_t i = 0; i < subs.size(); ++i) subs[i]->HandleMessage(message, args);
 }

@@ -6,7 +6,6 @@
 #include "entities/ItemSpawn.h"
 #include "entities/MarkerVisibility.h"
 #include "entities/ThiefInfo.h"
-#include "entity/MessageArgs.h"
 #include "player/GameEffects.h"
 #include "player/GameQueries.h"
 #include "player/LogicServices.h"
@@ -36,13 +35,13 @@ void ItemDropoff::OnCreate() {
   queue->RegisterUpdate(this);
   visible = false;
   base = physical.GetPosition();
-  queue->PostDelayed(this, kUpdateVisible, kMarkerVisibleInterval);
+  queue->Post(this, kUpdateVisible, kMarkerVisibleInterval);
 }
 
 void ItemDropoff::OnUpdate() { BobMarker(base, visible, physical, model); }
 
 void ItemDropoff::UpdateVisible() {
-  Engine::Get()->GetMessageQueue()->PostDelayed(this, kUpdateVisible, kMarkerVisibleInterval);
+  Engine::Get()->GetMessageQueue()->Post(this, kUpdateVisible, kMarkerVisibleInterval);
   visible = IsMarkerVisible(base, static_cast<int32_t>(mapIndex.mapIndex));
 }
 
@@ -51,8 +50,7 @@ void ItemDropoff::Dropoff(Entity* thief) {
   if (!info || !info->carriedItem) return;
   ItemRecord& record = *info->carriedItem;
   info->deliveredItems.push_back(&record);
-  MessageArgs worth = MessageArgs::FromWord(static_cast<int32_t>(record.worth));
-  thief->SendMessageWithArgs(kScore, &worth);
+  thief->Send(kScore, static_cast<int>(record.worth));
   if (thief == UserThief()) {
     if (LogicServices* logic = LogicServices::Get()) logic->ReportItemDelivered();
     PlaySound3D("item dropoff", thief);

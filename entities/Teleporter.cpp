@@ -54,13 +54,13 @@ void Teleporter::OnCreate() {
   sfxName = "deny";
   banned = 0;
   visible = false;
-  queue->PostDelayed(this, kUpdateVisible, kMarkerVisibleInterval);
+  queue->Post(this, kUpdateVisible, kMarkerVisibleInterval);
 }
 
 void Teleporter::OnUpdate() { BobMarker(basePosition, visible, physical, model); }
 
 void Teleporter::UpdateVisible() {
-  Engine::Get()->GetMessageQueue()->PostDelayed(this, kUpdateVisible, kMarkerVisibleInterval);
+  Engine::Get()->GetMessageQueue()->Post(this, kUpdateVisible, kMarkerVisibleInterval);
   visible = label != kSecretLabel && IsMarkerVisible(basePosition, static_cast<int32_t>(mapIndex.mapIndex));
 }
 

@@ -12,17 +12,10 @@ Entity::~Entity() {
   if (Engine* engine = Engine::Current()) engine->UnsubscribeAll(this);
 }
 
-void Entity::SendMessage(const std::string& name) {
-  MessageArgs none;
-  HandleMessage(name, &none);
-}
-
 void Entity::SendDeclared(const char* name, MessageArgs* args) {
   ReportIfUnknown(name);
   HandleMessage(name, args);
 }
-
-void Entity::SendMessageWithArgs(const std::string& name, MessageArgs* args) { HandleMessage(name, args); }
 
 void Entity::SetUp(Entity* entity) {
   entity->InitComponents();

@@ -36,7 +36,9 @@ class Entity {
   C* Find() {
     return dynamic_cast<C*>(GetComponent(C::kComponentName));
   }
-  // Delivers a named message; a name the class does not know is ignored.
+  // Delivers a message by its name on the wire; a name the class does not know is ignored.
+  // Code sends declared messages (Send); only names that come from data or typed text (console
+  // commands, key bindings, GUI procedures) arrive here directly.
   virtual void HandleMessage(const std::string& name, MessageArgs* args) = 0;
   virtual void InitComponents() = 0;
   // Class-specific start-up, run once after InitComponents.
@@ -51,10 +53,6 @@ class Entity {
     MessageArgs args = MessageArgs::FromValues(values...);
     SendDeclared(message.Name(), &args);
   }
-  // Messages named by data, typed text or code not yet on declared messages. The caller keeps
-  // ownership of args.
-  void SendMessage(const std::string& name);
-  void SendMessageWithArgs(const std::string& name, MessageArgs* args);
 
   // For entities made without EntityManager::Create: InitComponents, then OnCreate.
   static void SetUp(Entity* entity);

@@ -57,11 +57,6 @@ class ClassBuilder {
   void Message(const ::Message<A...>& message, void (T::*handler)(P...)) {
     table_.AddMessage(message.Name(), std::make_unique<MemberBinder<T, P...>>(handler, table_.LogChannel()));
   }
-  // A handler bound to a name that no declaration carries yet.
-  template <class... P>
-  void Message(const std::string& name, void (T::*handler)(P...)) {
-    table_.AddMessage(name, std::make_unique<MemberBinder<T, P...>>(handler, table_.LogChannel()));
-  }
   // A console command or other handler given as a function of the receiving entity.
   template <class... A, class... P>
     requires kHandlerFits<std::tuple<A...>, P...>

@@ -9,15 +9,6 @@ void MessageQueue::RegisterUpdate(Entity* entity) { updateList_.emplace_back(ent
 
 void MessageQueue::PostDeclared(Entity* entity, const char* name, float delay, const MessageArgs& args) {
   ReportIfUnknown(name);
-  PostDelayedWithArgs(entity, name, delay, args);
-}
-
-void MessageQueue::PostDelayed(Entity* entity, const std::string& name, float delay) {
-  PostDelayedWithArgs(entity, name, delay, MessageArgs());
-}
-
-void MessageQueue::PostDelayedWithArgs(Entity* entity, const std::string& name, float delay,
-                                       const MessageArgs& args) {
   double now = Engine::Get()->GetTimer()->GetTime();
   delayed_.push_back(DelayedMessage{EntityHandle(entity), name, args, now + delay});
 }
@@ -41,7 +32,7 @@ void MessageQueue::Update() {
       continue;
     }
     if (timer->GetTime() >= it->due) {
-      target->SendMessageWithArgs(it->name, &it->args);
+      target->HandleMessage(it->name, &it->args);
       it = delayed_.erase(it);
       continue;
     }

@@ -35,10 +35,6 @@ class MessageQueue {
   size_t UpdateListSize() const { return updateList_.size(); }
   size_t DelayedCount() const { return delayed_.size(); }
 
-  // Messages named by data or by code not yet on declared messages.
-  void PostDelayed(Entity* entity, const std::string& name, float delay);
-  void PostDelayedWithArgs(Entity* entity, const std::string& name, float delay, const MessageArgs& args);
-
  private:
   void PostDeclared(Entity* entity, const char* name, float delay, const MessageArgs& args);
 

@@ -160,7 +160,8 @@ void ModelComp::Draw() {
   const platform::Vector3 box = info ? info->BoundingBoxSize : platform::Vector3{10, 10, 10};
   if (!graphics->GetFrustum().TestBox(position.x, position.y, position.z, box.x, box.y, box.z)) return;
   graphics->CountModel();
-  if (owner && owner->GetComponent("AIComponent")) SetEffect(physical && physical->frozen ? "Taser" : "CelShader");
+  const GameView* game = graphics->GetGameView();
+  if (owner && game && game->IsAgent(*owner)) SetEffect(physical && physical->frozen ? "Taser" : "CelShader");
   if (!effect_) return;
   Animate(physical);
   model_->UpdateSkinning();

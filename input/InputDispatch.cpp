@@ -85,7 +85,7 @@ void Input::Fire(ControlMap* map, const KeyBinding* binding) {
   // The handler may rebind this very key: send copies, not the binding's own fields.
   const std::string action = binding->action;
   MessageArgs args = binding->args.Count() ? binding->args : edgeArgs_[currentPressed_];
-  map->owner->SendMessageWithArgs(action, &args);
+  map->owner->HandleMessage(action, &args);
 }
 
 void Input::DoubleClick(ControlMap* map) {

@@ -32,7 +32,7 @@ void GameFlow::HideBusted() {
   LogicGui::HideSprite("Busted");
   logic_.SetRoundOver(false);
   busted_ = false;
-  if (Entity* player = logic_.GetPlayerEntity()) player->SendMessage(kDoBust);
+  if (Entity* player = logic_.GetPlayerEntity()) player->Send(kDoBust);
 }
 
 void GameFlow::GetItem() {

@@ -1,6 +1,7 @@
 #include "logic/Logic.h"
 
 #include "engine/Engine.h"
+#include "ai/AIComponent.h"
 #include "entities/Guard.h"
 #include "entities/Item.h"
 #include "entities/ItemDropoff.h"
@@ -17,13 +18,6 @@
 #include "player/PlayerMessages.h"
 #include "sound/Sound.h"
 #include "sound/SoundEmitter.h"
-
-namespace {
-void SendActivePlayer(Entity* player, bool active) {
-  MessageArgs args = MessageArgs::FromByte(active);
-  player->SendMessageWithArgs(kSetActivePlayer, &args);
-}
-}  // namespace
 
 Logic::Logic(std::function<void()> registerGameClasses)
     : registerGameClasses_(std::move(registerGameClasses)),
@@ -83,8 +77,10 @@ void Logic::Update() {
 
 void Logic::SendCommand(const std::string& name) {
   MessageArgs none;
-  if (Entity* commands = commandEntity_.Get()) commands->SendMessageWithArgs(name, &none);
+  if (Entity* commands = commandEntity_.Get()) commands->HandleMessage(name, &none);
 }
+
+bool Logic::IsAgent(Entity& entity) const { return entity.Find<AIComponent>() != nullptr; }
 
 void Logic::SendCommand(const Message<>& command) {
   if (Entity* commands = commandEntity_.Get()) commands->Send(command);
@@ -127,9 +123,9 @@ void Logic::ToggleConsole() {
 }
 
 void Logic::SetPlayerEntity(Entity* player) {
-  if (Entity* previous = activePlayer_.Get()) SendActivePlayer(previous, false);
+  if (Entity* previous = activePlayer_.Get()) previous->Send(kSetActivePlayer, false);
   activePlayer_ = EntityHandle(player);
-  if (player) SendActivePlayer(player, true);
+  if (player) player->Send(kSetActivePlayer, true);
 }
 
 void Logic::StartMapFlyThrough() {
@@ -142,7 +138,7 @@ void Logic::StartMapFlyThrough() {
 
 void Logic::EndMapFlyThrough() {
   if (!flyThrough_.End()) return;
-  if (Entity* player = activePlayer_.Get()) SendActivePlayer(player, true);
+  if (Entity* player = activePlayer_.Get()) player->Send(kSetActivePlayer, true);
   UseControls("Game");
 }
 
@@ -201,9 +197,9 @@ void Logic::SetLastTeleporter(const Entity& teleporter, const std::string& camer
   lastTeleporterPath_ = cameraPath;
 }
 
-void Logic::ReportBusted() { SendCommand("Busted"); }
-void Logic::ReportItemTaken() { SendCommand("GetItem"); }
-void Logic::ReportItemDelivered() { SendCommand("DropOffItem"); }
+void Logic::ReportBusted() { SendCommand(kBusted); }
+void Logic::ReportItemTaken() { SendCommand(kGetItem); }
+void Logic::ReportItemDelivered() { SendCommand(kDropOffItem); }
 
 void Logic::UnfreezeLater(const Entity& entity, float delay) {
   PostGameCommand(kUnfreezeEntity, delay, entity.GetId());

@@ -68,6 +68,7 @@ class Logic : public EngineSystem,
   // Sends the command at once to the command entity (nothing without one): by the name a GUI
   // screen gives, or declared.
   void SendCommand(const std::string& name) override;
+  bool IsAgent(Entity& entity) const override;
   void SendCommand(const Message<>& command);
   // The command comes back to the command entity `delay` seconds later on the engine timer.
   void PostCommand(const Message<>& command, float delay);

@@ -101,10 +101,7 @@ void RoundRules::CheckGuards(Entity& player) {
   if (!Place(player, at, map) || (info && info->inBox)) return;
   float reach = logic_.GetConfig().guardHitDist;
   if (&player != logic_.GetPlayerEntity()) reach *= kComputerThiefReach;
-  ForEachInReach(*guards, at, map, reach, [&](Entity& guard) {
-    MessageArgs args = MessageArgs::FromPointer(&guard);
-    player.SendMessageWithArgs(kGuardTouch, &args);
-  });
+  ForEachInReach(*guards, at, map, reach, [&](Entity& guard) { player.Send(kGuardTouch, &guard); });
 }
 
 // Measured from the bobbing arrow, not its base.

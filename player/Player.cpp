@@ -71,10 +71,10 @@ void Player::Describe(ClassBuilder<Player>& c) {
   c.Component(&Player::bounds);
   c.Component(&Player::ai);
   c.Component(&Player::mapIndex);
-  c.Message(kMoveForward, &Player::MoveForward);
-  c.Message(kMoveBack, &Player::MoveBack);
-  c.Message(kMoveLeft, &Player::MoveLeft);
-  c.Message(kMoveRight, &Player::MoveRight);
+  c.Message(ThiefOrder::kMoveForward, &Player::MoveForward);
+  c.Message(ThiefOrder::kMoveBack, &Player::MoveBack);
+  c.Message(ThiefOrder::kMoveLeft, &Player::MoveLeft);
+  c.Message(ThiefOrder::kMoveRight, &Player::MoveRight);
   c.Message(kMouseLook, &Player::MouseLook);
   c.Message(kOnUpdate, &Player::OnUpdate);
   c.Message(kGuardTouch, &Player::GuardTouch);
@@ -82,17 +82,17 @@ void Player::Describe(ClassBuilder<Player>& c) {
   c.Message(kFire, &Player::Fire);
   c.Message(kScore, &Player::Score);
   c.Message(kGetGadget, &Player::GetGadget);
-  c.Message(kScrollGadget, &Player::ScrollGadget);
+  c.Message(ThiefOrder::kScrollGadget, &Player::ScrollGadget);
   c.Message(kSwitchGadget, &Player::SwitchGadget);
   c.Message(kGetBattery, &Player::GetBattery);
   c.Message(kGetBox, &Player::GetBox);
   c.Message(kGetSmoke, &Player::GetSmoke);
   c.Message(kEnterTeleporter, &Player::EnterTeleporter);
-  c.Message(kChangeMoveSpeed, &Player::ChangeMoveSpeed);
-  c.Message(kSetTargetSpeed, &Player::SetTargetSpeed);
-  c.Message(kTargetOrFire, &Player::TargetOrFire);
-  c.Message(kUntarget, &Player::Untarget);
-  c.Message(kEnterDoor, &Player::EnterTeleporter);
+  c.Message(ThiefOrder::kChangeMoveSpeed, &Player::ChangeMoveSpeed);
+  c.Message(ThiefOrder::kSetTargetSpeed, &Player::SetTargetSpeed);
+  c.Message(ThiefOrder::kTargetOrFire, &Player::TargetOrFire);
+  c.Message(ThiefOrder::kUntarget, &Player::Untarget);
+  c.Message(ThiefOrder::kEnterDoor, &Player::EnterTeleporter);
   c.Message(kOnModelDraw, &Player::OnModelDraw);
   c.Message(kDoBust, &Player::DoBust);
 }
@@ -270,8 +270,7 @@ void Player::EnterTeleporter() {
   if (auto* door = dynamic_cast<TeleportDoor*>(teleporter)) PlaySound2D(door->GetTeleportSound());
   if (Graphics* graphics = Engine::Get()->GetGraphics()) graphics->StartTransition();
   // By id: the thief may be gone by the time the teleporter moves it.
-  Engine::Get()->GetMessageQueue()->PostDelayedWithArgs(teleporter, kTeleport, kTeleportDelay,
-                                                        MessageArgs::FromWord(GetId()));
+  Engine::Get()->GetMessageQueue()->Post(teleporter, kTeleport, kTeleportDelay, GetId());
 }
 
 void Player::GuardTouch(Entity* guard) {
@@ -303,7 +302,7 @@ void Player::DoBust() {
 
 void Player::Fire() {
   if (IsRoundOver()) return;
-  if (GadgetEnt* gadget = CurrentGadget()) gadget->SendMessage(kFire);
+  if (GadgetEnt* gadget = CurrentGadget()) gadget->Send(kFire);
 }
 
 void Player::FireAt(const Vector3& point) {
@@ -311,7 +310,7 @@ void Player::FireAt(const Vector3& point) {
   if (!gadget) return;
   gadget->gadget.aimRotation = platform::QuaternionIdentity();
   gadget->gadget.aimDirection = platform::Vec3Normalize(point - physical.GetPosition());
-  gadget->SendMessage(kFire);
+  gadget->Send(kFire);
 }
 
 void Player::TargetOrFire() {
@@ -344,8 +343,7 @@ void Player::GetGadget(Entity* entity) {
   auto* gadget = dynamic_cast<GadgetEnt*>(entity);
   if (!gadget) return;
   if (gadgets.empty()) gadget->model.visible = 1;
-  MessageArgs args = MessageArgs::FromPointer(static_cast<Entity*>(this));
-  gadget->SendMessageWithArgs(kAssignPlayer, &args);
+  gadget->Send(kAssignPlayer, this);
   gadgets.emplace_back(gadget);
 }
 

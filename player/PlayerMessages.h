@@ -1,46 +1,48 @@
 #pragma once
-// The frame, the touches and the model passes are declared by the systems that send them.
+#include <cstdint>
+
+// The frame, the touches, the model passes and the controls' orders to the thief (ThiefOrder)
+// are declared by the systems that send them.
 #include "entity/EntityMessages.h"
 #include "graphics/GraphicsMessages.h"
+#include "input/InputMessages.h"
 #include "physics/PhysicsMessages.h"
 
-// The messages a thief, its gadgets and the pickups answer to, named once for the class tables
-// and for every sender.
+class Entity;
+
+// The messages a thief, its gadgets and the pickups answer to, beside the controls' orders.
 
 // The thief ("Player").
-inline constexpr char kMoveForward[] = "MoveForward";
-inline constexpr char kMoveBack[] = "MoveBack";
-inline constexpr char kMoveLeft[] = "MoveLeft";
-inline constexpr char kMoveRight[] = "MoveRight";
-inline constexpr char kMouseLook[] = "MouseLook";
-inline constexpr char kGuardTouch[] = "GuardTouch";
-inline constexpr char kSetActivePlayer[] = "SetActivePlayer";
-inline constexpr char kFire[] = "Fire";
-inline constexpr char kScore[] = "Score";
-inline constexpr char kGetGadget[] = "GetGadget";
-inline constexpr char kScrollGadget[] = "ScrollGadget";
-inline constexpr char kSwitchGadget[] = "SwitchGadget";
-inline constexpr char kGetBattery[] = "GetBattery";
-inline constexpr char kGetBox[] = "GetBox";
-inline constexpr char kGetSmoke[] = "GetSmoke";
-inline constexpr char kEnterTeleporter[] = "EnterTeleporter";
-inline constexpr char kChangeMoveSpeed[] = "ChangeMoveSpeed";
-inline constexpr char kSetTargetSpeed[] = "SetTargetSpeed";
-inline constexpr char kTargetOrFire[] = "TargetOrFire";
-inline constexpr char kUntarget[] = "Untarget";
-inline constexpr char kEnterDoor[] = "EnterDoor";
-inline constexpr char kDoBust[] = "DoBust";
+inline constexpr Message<bool> kMouseLook{"MouseLook"};
+// The guard that touched the thief; the thief decides whether that is a bust.
+inline constexpr Message<Entity*> kGuardTouch{"GuardTouch"};
+inline constexpr Message<bool> kSetActivePlayer{"SetActivePlayer"};
+// Fires the current gadget; also the gadget's own order to fire.
+inline constexpr Message<> kFire{"Fire"};
+// Money for an item delivered.
+inline constexpr Message<int> kScore{"Score"};
+// A gadget entity to carry, appended after those already held.
+inline constexpr Message<Entity*> kGetGadget{"GetGadget"};
+// The gadget index to make current; out of range is ignored.
+inline constexpr Message<int> kSwitchGadget{"SwitchGadget"};
+// A pickup taken.
+inline constexpr Message<> kGetBattery{"GetBattery"};
+inline constexpr Message<> kGetBox{"GetBox"};
+inline constexpr Message<> kGetSmoke{"GetSmoke"};
+inline constexpr Message<> kEnterTeleporter{"EnterTeleporter"};
+// Caught: drop what is carried and go back to a start.
+inline constexpr Message<> kDoBust{"DoBust"};
 
-// Gadget entities.
-inline constexpr char kAssignPlayer[] = "AssignPlayer";
-inline constexpr char kStopFire[] = "StopFire";
+// Gadget entities: the thief that holds it.
+inline constexpr Message<Entity*> kAssignPlayer{"AssignPlayer"};
+inline constexpr Message<> kStopFire{"StopFire"};
 
 // Spawn points and launched entities.
-inline constexpr char kRespawn[] = "Respawn";
-inline constexpr char kDestroy[] = "Destroy";
+inline constexpr Message<> kRespawn{"Respawn"};
+inline constexpr Message<> kDestroy{"Destroy"};
 
 // What a tased entity without an AI is sent: seconds to stay off (a trip laser).
-inline constexpr char kDisable[] = "Disable";
-// To a teleporter, carrying the id of the thief to move, half a second after it entered.
-inline constexpr char kTeleport[] = "Teleport";
-
+inline constexpr Message<float> kDisable{"Disable"};
+// To a teleporter half a second after a thief entered it, carrying that thief's id: the thief
+// may be gone by then.
+inline constexpr Message<uint32_t> kTeleport{"Teleport"};

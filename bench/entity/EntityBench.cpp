@@ -39,7 +39,7 @@ void BM_DeliverOneInt(benchmark::State& state) {
   Entity* t = e->GetEntityManager()->Create("Target");
   MessageArgs args = MessageArgs::FromWord(int32_t{1});
   const std::string name = "Add";
-  for (auto _ : state) t->SendMessageWithArgs(name, &args);
+  for (auto _ : state) t->HandleMessage(name, &args);
   benchmark::DoNotOptimize(static_cast<Target*>(t)->sum);
   e->Shutdown();
 }

@@ -26,7 +26,7 @@ SmokeGrenade::~SmokeGrenade() {
 
 void SmokeGrenade::OnCreate() {
   model.Load("smokebomb");
-  Engine::Get()->GetMessageQueue()->PostDelayed(this, kDestroy, kLife);
+  Engine::Get()->GetMessageQueue()->Post(this, kDestroy, kLife);
   Engine::Get()->GetMessageQueue()->RegisterUpdate(this);
   if (LogicServices* logic = LogicServices::Get()) logic->RegisterEntity(kClassName, *this);
   if (ParticleManager* particles = Particles()) trail.Set(particles->CreateEmitter("smokeTrailConfig"));

@@ -36,7 +36,7 @@ void SuctionCup::OnStartTouch(Entity*) {
     physical.SetPositionCached(physics->GetContactPoints().front() - flight * kStandOff);
   }
   stuck = true;
-  Engine::Get()->GetMessageQueue()->PostDelayed(this, kDestroy, kStuckFor);
+  Engine::Get()->GetMessageQueue()->Post(this, kDestroy, kStuckFor);
 }
 
 void SuctionCup::Destroy() { Engine::Get()->GetEntityManager()->QueueDelete(this); }

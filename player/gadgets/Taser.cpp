@@ -72,8 +72,7 @@ void Taser::Fire(GadgetEnt* gadget) {
   if (auto* agent = target->Find<AIComponent>()) {
     radius = Stun(target, *agent);
   } else {
-    MessageArgs seconds = MessageArgs::FromWord(kStunSeconds);
-    target->SendMessageWithArgs(kDisable, &seconds);
+    target->Send(kDisable, kStunSeconds);
   }
   if (crackle && radius > 0.0f) crackle->config.maxRadius = radius;
 }

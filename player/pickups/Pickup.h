@@ -10,15 +10,16 @@
 #include "player/GameQueries.h"
 #include "player/PlayerInfo.h"
 #include "player/PlayerMessages.h"
+#include "player/pickups/PickupFamily.h"
 
 // A box, smoke grenade or battery lying about the museum: it spins, and the first one with a
 // "PlayerInfo" to touch it is sent the family's message ("GetBox" ...) and takes it; its spawn
 // point (if a spawn point made it) makes a new one after the family's delay. A map may place
 // one itself: it can be taken and never comes back.
-template <class Family>
+template <const PickupFamily& Family>
 class Pickup : public EntityClass<Pickup<Family>> {
  public:
-  static constexpr const char* kClassName = Family::kPickup;
+  static constexpr const char* kClassName = Family.pickupClass;
   static constexpr float kDegreesPerSecond = 75.0f;
 
   static void Describe(ClassBuilder<Pickup>& c) {
@@ -37,17 +38,17 @@ class Pickup : public EntityClass<Pickup<Family>> {
   }
 
   void OnCreate() override {
-    model.Load(Family::kModel);
+    model.Load(Family.model);
     Engine::Get()->GetMessageQueue()->RegisterUpdate(this);
-    if (Family::kScale != 1.0f) {
-      model.scale = Family::kScale;
+    if (Family.scale != 1.0f) {
+      model.scale = Family.scale;
       model.UpdateWorldMatrix();
     }
   }
 
   void OnUpdate() {
     const float angle = static_cast<float>(Engine::Get()->GetTimer()->GetDelta()) * kDegreesPerSecond * 0.017453292f;
-    const platform::Quaternion turn = platform::QuaternionRotationAxis(Family::kSpinAxis, angle);
+    const platform::Quaternion turn = platform::QuaternionRotationAxis(Family.spinAxis, angle);
     physical.SetOrientation(platform::QuaternionNormalize(platform::QuaternionMultiply(turn, physical.GetOrientation())));
   }
 
@@ -55,9 +56,9 @@ class Pickup : public EntityClass<Pickup<Family>> {
     // Hidden once taken: a second toucher in the same frame gets nothing.
     if (!model.visible || !other || !other->Find<PlayerInfo>()) return;
     if (other == UserThief()) PlaySound3D("gadget pickup", this);
-    other->SendMessage(Family::kMessage);
+    other->Send(Family.message);
     model.visible = 0;
-    if (Entity* origin = spawn.Get()) Engine::Get()->GetMessageQueue()->PostDelayed(origin, kRespawn, Family::kRespawnDelay);
+    if (Entity* origin = spawn.Get()) Engine::Get()->GetMessageQueue()->Post(origin, kRespawn, Family.respawnDelay);
     Engine::Get()->GetEntityManager()->QueueDelete(this);
   }
 

@@ -7,10 +7,10 @@
 
 // Where a map puts a pickup of the family: it makes one at once and a new one whenever told
 // "Respawn" (the pickup taken tells it, after the family's delay). A pose only, never touched.
-template <class Family>
+template <const PickupFamily& Family>
 class PickupSpawn : public EntityClass<PickupSpawn<Family>> {
  public:
-  static constexpr const char* kClassName = Family::kSpawn;
+  static constexpr const char* kClassName = Family.spawnClass;
 
   static void Describe(ClassBuilder<PickupSpawn>& c) {
     c.Component(&PickupSpawn::physical);

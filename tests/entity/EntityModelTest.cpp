@@ -37,7 +37,7 @@ TEST_F(EntityModel, CreateActivatesComponentsThenRunsOnCreate) {
 TEST_F(EntityModel, UnknownMessagesAreIgnoredWithoutALogLine) {
   Recorder* r = Make();
   MessageArgs none;
-  r->SendMessageWithArgs("NoSuchMessage", &none);
+  r->HandleMessage("NoSuchMessage", &none);
   EXPECT_EQ(r->seen.size(), 1u);
   EXPECT_FALSE(TempDir::Exists("LogicLog.txt"));
 }
@@ -45,14 +45,14 @@ TEST_F(EntityModel, UnknownMessagesAreIgnoredWithoutALogLine) {
 TEST_F(EntityModel, BindersCheckCountAndSizeAndLogOnTheClassChannel) {
   Recorder* r = Make();
   MessageArgs two = MessageArgs::FromValues(int32_t{1}, int32_t{2});
-  r->SendMessageWithArgs("TakeInt", &two);
+  r->HandleMessage("TakeInt", &two);
   MessageArgs none;
-  r->SendMessageWithArgs("TakeInt", &none);
+  r->HandleMessage("TakeInt", &none);
   MessageArgs word = MessageArgs::FromWord(int32_t{7});
-  r->SendMessageWithArgs("TakeBool", &word);
-  r->SendMessageWithArgs("TakeInt", &word);
+  r->HandleMessage("TakeBool", &word);
+  r->HandleMessage("TakeInt", &word);
   MessageArgs byte = MessageArgs::FromByte(true);
-  r->SendMessageWithArgs("TakeBool", &byte);
+  r->HandleMessage("TakeBool", &byte);
   EXPECT_EQ(r->seen, (std::vector<std::string>{"OnCreate", "int:7", "bool:true"}));
   EXPECT_EQ(LogOf("LogicLog"),
             "Incorrect number of parameters\nIncorrect number of parameters\n"
@@ -64,7 +64,7 @@ TEST_F(EntityModel, ConsoleTextReachesTypedHandlers) {
   auto send = [&](const char* msg, const char* text) {
     MessageArgs a = MessageArgs::FromText(text);
     a.SetText(true);
-    r->SendMessageWithArgs(msg, &a);
+    r->HandleMessage(msg, &a);
   };
   send("TakeInt", "12abc");
   send("TakeInt", "abc");

@@ -76,7 +76,7 @@ TEST_F(GameStartTest, AGameClearedInFlightLeavesNoFlightBehind) {
   logic->StartGame();
   ASSERT_TRUE(logic->IsFlyThroughRunning());
   MessageArgs args = MessageArgs::FromText("Museummaps.xml");
-  logic->GetCommandEntity()->SendMessageWithArgs("map", &args);
+  logic->GetCommandEntity()->HandleMessage("map", &args);
   EXPECT_TRUE(logic->IsInGame());
   EXPECT_FALSE(logic->IsFlyThroughRunning());
   for (int i = 0; i < 10; ++i) Frame();

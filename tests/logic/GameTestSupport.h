@@ -10,6 +10,7 @@
 #include "physics/PhysicalComp.h"
 #include "player/LogicServices.h"
 #include "player/PlayerInfo.h"
+#include "player/PlayerMessages.h"
 #include "tests/logic/LogicTestSupport.h"
 
 // Stand-ins for the thieves, player starts and guards of the game: each has the components the
@@ -23,8 +24,8 @@ class StandIn : public EntityClass<StandIn<Name>> {
     c.Component(&StandIn::mapIndex);
     c.Component(&StandIn::info);
     c.Component(&StandIn::camera);
-    c.Message("GuardTouch", &StandIn::GuardTouch);
-    c.Message("DoBust", &StandIn::DoBust);
+    c.Message(kGuardTouch, &StandIn::GuardTouch);
+    c.Message(kDoBust, &StandIn::DoBust);
   }
   void OnCreate() override {
     if (LogicServices* logic = LogicServices::Get()) logic->RegisterEntity(Name, *this);

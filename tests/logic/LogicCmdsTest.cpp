@@ -14,7 +14,7 @@ constexpr const char* kSizeMismatch = "Variable size does not match expected var
 constexpr const char* kWrongCount = "Incorrect number of parameters";
 
 void Send(const std::string& command, MessageArgs args) {
-  Engine::Get()->GetLogic()->GetCommandEntity()->SendMessageWithArgs(command, &args);
+  Engine::Get()->GetLogic()->GetCommandEntity()->HandleMessage(command, &args);
 }
 
 

@@ -13,8 +13,7 @@ class BoxTest : public PlayerWorldTest {
     CookWorld(Floor());
   }
   static void SelectBox(Player* thief) {
-    MessageArgs box = MessageArgs::FromWord(Player::kBox);
-    thief->SendMessageWithArgs(kSwitchGadget, &box);
+    thief->Send(kSwitchGadget, Player::kBox);
   }
   // Whether the thief wears the named model.
   static bool Wears(Player* thief, const char* model) {
@@ -25,18 +24,18 @@ class BoxTest : public PlayerWorldTest {
 TEST_F(BoxTest, OneBoxGoesInThenOutThenNothing) {
   Player* thief = SpawnThief({0, 0, 40});
   SelectBox(thief);
-  thief->SendMessage(kTargetOrFire);
+  thief->Send(ThiefOrder::kTargetOrFire);
   EXPECT_TRUE(thief->info.inBox);
   EXPECT_EQ(thief->info.boxes, 0);
   EXPECT_FALSE(thief->info.targeting);
   EXPECT_FLOAT_EQ(thief->playerPhysics.targetSpeed, 150.0f);
   EXPECT_TRUE(Wears(thief, "box"));
-  thief->SendMessage(kFire);
+  thief->Send(kFire);
   EXPECT_FALSE(thief->info.inBox);
   EXPECT_TRUE(Wears(thief, "thief"));
   // The controls set a pace again; until then the box's speed stays.
   EXPECT_FLOAT_EQ(thief->playerPhysics.targetSpeed, 150.0f);
-  thief->SendMessage(kFire);
+  thief->Send(kFire);
   EXPECT_FALSE(thief->info.inBox);
   EXPECT_EQ(thief->info.boxes, 0);
 }
@@ -44,20 +43,20 @@ TEST_F(BoxTest, OneBoxGoesInThenOutThenNothing) {
 TEST_F(BoxTest, EachPickedUpBoxIsOneMoreEntry) {
   Player* thief = SpawnThief({0, 0, 40});
   SelectBox(thief);
-  thief->SendMessage(kGetBox);
+  thief->Send(kGetBox);
   for (int entry = 0; entry < 2; ++entry) {
-    thief->SendMessage(kFire);
+    thief->Send(kFire);
     EXPECT_TRUE(thief->info.inBox);
-    thief->SendMessage(kFire);
+    thief->Send(kFire);
   }
-  thief->SendMessage(kFire);
+  thief->Send(kFire);
   EXPECT_FALSE(thief->info.inBox);
 }
 
 TEST_F(BoxTest, TheBoxEndsByItselfAfterFifteenSecondsWithAPoof) {
   Player* thief = SpawnThief({0, 0, 40});
   SelectBox(thief);
-  thief->SendMessage(kFire);
+  thief->Send(kFire);
   Frames(148, 0.1);
   EXPECT_TRUE(thief->info.inBox);
   EXPECT_TRUE(Wears(thief, "box"));
@@ -77,9 +76,8 @@ TEST_F(BoxTest, AComputerThiefLeavesThroughItsBoxGadgetAsTheOutfitItWore) {
   Player* thief = SpawnThief({0, 0, 40}, false);
   thief->info.gender = "female";
   SelectBox(thief);
-  thief->SendMessage(kFire);
-  MessageArgs taser = MessageArgs::FromWord(Player::kTaser);
-  thief->SendMessageWithArgs(kSwitchGadget, &taser);
+  thief->Send(kFire);
+  thief->Send(kSwitchGadget, Player::kTaser);
   Frames(160, 0.1);
   EXPECT_FALSE(thief->info.inBox);
   EXPECT_EQ(thief->currentGadget, Player::kBox);
@@ -89,10 +87,9 @@ TEST_F(BoxTest, AComputerThiefLeavesThroughItsBoxGadgetAsTheOutfitItWore) {
 TEST_F(BoxTest, AimingWithAnotherGadgetEndsTheBoxAtTheNextUpdate) {
   Player* thief = SpawnThief({0, 0, 40});
   SelectBox(thief);
-  thief->SendMessage(kFire);
-  MessageArgs taser = MessageArgs::FromWord(Player::kTaser);
-  thief->SendMessageWithArgs(kSwitchGadget, &taser);
-  thief->SendMessage(kTargetOrFire);
+  thief->Send(kFire);
+  thief->Send(kSwitchGadget, Player::kTaser);
+  thief->Send(ThiefOrder::kTargetOrFire);
   Frames(1);
   EXPECT_FALSE(thief->info.inBox);
 }

@@ -81,13 +81,11 @@ TEST_F(GadgetTest, AMissingEmptyOrUnknownGadgetFileLeavesAnInertGadgetAndSaysWhy
 
   // Held and fired, the inert gadget does nothing.
   Player* thief = SpawnThief({0, 0, 40});
-  MessageArgs gadget = MessageArgs::FromPointer(static_cast<Entity*>(MakeGadget("Unknown")));
-  thief->SendMessageWithArgs(kGetGadget, &gadget);
-  MessageArgs last = MessageArgs::FromWord(3);
-  thief->SendMessageWithArgs(kSwitchGadget, &last);
+  thief->Send(kGetGadget, static_cast<Entity*>(MakeGadget("Unknown")));
+  thief->Send(kSwitchGadget, 3);
   const size_t entities = Engine::Get()->GetEntityManager()->Count();
-  thief->SendMessage(kTargetOrFire);
-  thief->SendMessage(kFire);
+  thief->Send(ThiefOrder::kTargetOrFire);
+  thief->Send(kFire);
   EXPECT_EQ(Engine::Get()->GetEntityManager()->Count(), entities);
 }
 

@@ -113,8 +113,7 @@ TEST_F(PickupTest, WalkingIntoAPickupTakesIt) {
   Player* thief = SpawnThief({0, 0, 40});
   Face(thief, {1, 0, 0});
   thief->playerPhysics.targetSpeed = 300;
-  MessageArgs forward = MessageArgs::FromByte(true);
-  thief->SendMessageWithArgs(kMoveForward, &forward);
+  thief->Send(ThiefOrder::kMoveForward, true);
   for (int i = 0; i < 120 && thief->info.boxes == 1; ++i) Frames(1);
   EXPECT_EQ(thief->info.boxes, 2);
 }

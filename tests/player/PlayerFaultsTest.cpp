@@ -16,10 +16,10 @@ class PlayerFaultsTest : public PlayerWorldTest {
 
 TEST_F(PlayerFaultsTest, ATeleporterIsToldTheThiefsIdHalfASecondLater) {
   Player* thief = SpawnThief({0, 0, 40});
-  thief->SendMessage(kEnterDoor);
+  thief->Send(ThiefOrder::kEnterDoor);
   auto* teleporter = Create<StandInTeleporter>();
   thief->info.teleporter.Set(teleporter);
-  thief->SendMessage(kEnterDoor);
+  thief->Send(ThiefOrder::kEnterDoor);
   Frames(2, 0.2);
   EXPECT_TRUE(teleporter->moved.empty());
   Frames(2, 0.2);
@@ -41,7 +41,7 @@ TEST_F(PlayerFaultsTest, ABustPutsTheItemBackAndLetsGoOfItsModelAndSparks) {
   Frames(1);
   // Carried above the thief's head.
   EXPECT_NEAR(sparks->origin.z - thief->physical.GetPosition().z, 100.0f, 1e-3f);
-  thief->SendMessage(kDoBust);
+  thief->Send(kDoBust);
   EXPECT_EQ(logic.itemsRespawned, 1);
   EXPECT_EQ(logic.startsUsed, 1);
   EXPECT_EQ(thief->info.carriedItem, nullptr);
@@ -59,7 +59,7 @@ TEST_F(PlayerFaultsTest, SparksTheParticleManagerDroppedAreNeitherMovedNorStoppe
   ParticleEmitter* other = graphics->GetParticleManager()->CreateEmitter("PoofConfig");
   other->origin = {1, 2, 3};
   Frames(2);
-  thief->SendMessage(kDoBust);
+  thief->Send(kDoBust);
   EXPECT_EQ(other->origin, (platform::Vector3{1, 2, 3}));
   EXPECT_TRUE(other->spawning);
 }

@@ -15,7 +15,7 @@
 namespace fs = std::filesystem;
 
 namespace {
-constexpr char kUnfreeze[] = "Unfreeze";
+constexpr Message<uint32_t> kUnfreeze{"Unfreeze"};
 }  // namespace
 
 void StandInLogic::UnregisterEntity(const std::string& className, const Entity& entity) {
@@ -37,8 +37,7 @@ Entity* StandInLogic::CreateGadgetEnt(const std::string& name) { return MakeGadg
 
 void StandInLogic::UnfreezeLater(const Entity& entity, float delay) {
   Entity* commands = Engine::Get()->GetEntityManager()->Create(StandInCommands::kClassName);
-  MessageArgs id = MessageArgs::FromWord(entity.GetId());
-  Engine::Get()->GetMessageQueue()->PostDelayedWithArgs(commands, kUnfreeze, delay, id);
+  Engine::Get()->GetMessageQueue()->Post(commands, kUnfreeze, delay, entity.GetId());
 }
 
 void StandInLaser::Describe(ClassBuilder<StandInLaser>& c) {
@@ -71,7 +70,7 @@ void StandInCommands::Describe(ClassBuilder<StandInCommands>& c) { c.Message(kUn
 
 void StandInCommands::Unfreeze(uint32_t id) {
   if (Entity* entity = Engine::Get()->GetEntityManager()->FindEntity(id)) {
-    if (auto* physical = dynamic_cast<PhysicalComp*>(entity->GetComponent("Physical"))) physical->RequestUnfreeze();
+    if (auto* physical = entity->Find<PhysicalComp>()) physical->RequestUnfreeze();
   }
   Engine::Get()->GetEntityManager()->QueueDelete(this);
 }
@@ -150,8 +149,7 @@ Player* PlayerWorldTest::SpawnThief(const platform::Vector3& position, bool user
   thief->physical.SetPosition(position);
   if (user) {
     logic.player.Set(thief);
-    MessageArgs active = MessageArgs::FromByte(true);
-    thief->SendMessageWithArgs(kSetActivePlayer, &active);
+    thief->Send(kSetActivePlayer, true);
   }
   return thief;
 }

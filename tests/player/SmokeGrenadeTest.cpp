@@ -14,8 +14,7 @@ class SmokeGrenadeTest : public PlayerWorldTest {
     StartWorld();
     // A wall 400 ahead along +x.
     thief = ThiefBeforeWall(400);
-    MessageArgs smoke = MessageArgs::FromWord(Player::kSmokeGrenade);
-    thief->SendMessageWithArgs(kSwitchGadget, &smoke);
+    thief->Send(kSwitchGadget, Player::kSmokeGrenade);
     Frames(5);
   }
   SmokeGrenade* Throw(const platform::Vector3& at) {

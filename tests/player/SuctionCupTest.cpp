@@ -13,10 +13,8 @@ class SuctionCupTest : public PlayerWorldTest {
     StartWorld();
     // A wall 300 ahead along +x.
     thief = ThiefBeforeWall(300);
-    MessageArgs gun = MessageArgs::FromPointer(static_cast<Entity*>(MakeGadget("SuctionCupGun")));
-    thief->SendMessageWithArgs(kGetGadget, &gun);
-    MessageArgs last = MessageArgs::FromWord(3);
-    thief->SendMessageWithArgs(kSwitchGadget, &last);
+    thief->Send(kGetGadget, static_cast<Entity*>(MakeGadget("SuctionCupGun")));
+    thief->Send(kSwitchGadget, 3);
     Frames(5);
   }
   SuctionCup* Fire(const platform::Vector3& at) {

@@ -43,7 +43,7 @@ TEST_F(TaserTest, AShotIntoEmptySpaceCostsAndShowsNothing) {
 TEST_F(TaserTest, ZeroAndNaNAimsFireNothing) {
   for (const platform::Vector3 aim : {platform::Vector3{}, platform::Vector3{NAN, 0, 0}}) {
     thief->CurrentGadget()->gadget.aimDirection = aim;
-    thief->CurrentGadget()->SendMessage(kFire);
+    thief->CurrentGadget()->Send(kFire);
     EXPECT_EQ(thief->info.battery, 100);
   }
   FireAt(thief->physical.GetPosition());
