@@ -13,5 +13,5 @@ struct AgentSettings {
   float tripDisableRadius = 500.0f;
   float guardVisionRange = 360000.0f;
   float thiefVisionRange = 250000.0f;
-  float listenRangeModifier = 0.004f;
+  float listenRangeModifier = 1.0f;
 };
