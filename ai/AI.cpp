@@ -23,7 +23,7 @@ constexpr unsigned kRandomSeed = 777;
 
 }  // namespace
 
-AI::AI() = default;
+AI::AI() { AgentRoster::Set(&roster_); }
 AI::~AI() = default;
 
 void AI::RegisterTypes() {}
@@ -50,7 +50,9 @@ void AI::Update() {
   if (IsHeld()) return;
   if (config_.Train && !maps_.empty()) Train();
   if (config_.NodeGraphDraw) DrawGraphs();
-  steeringClock_ += Engine::Get()->GetTimer()->GetDelta();
+  const double dt = Engine::Get()->GetTimer()->GetDelta();
+  roster_.UpdateAgents(static_cast<float>(dt));
+  steeringClock_ += dt;
   if (steeringClock_ >= kSteeringPeriod) {
     SteerAroundObstacles();
     steeringClock_ = 0.0;

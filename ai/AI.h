@@ -8,6 +8,7 @@
 #include "ai/AIConfig.h"
 #include "ai/AINode.h"
 #include "ai/AIPathSet.h"
+#include "ai/agents/AgentRoster.h"
 #include "engine/EngineSystem.h"
 #include "engine/SystemSlots.h"
 #include "entity/EntityManager.h"
@@ -80,6 +81,7 @@ class AI : public EngineSystem, public DevAI {
 
   // Copies the set of that name (any case); false, leaving `out` as it is, when there is none.
   bool FindActionSet(const std::string& name, AIActionSet& out) const { return actionSets_.Find(name, out); }
+  AIActionSets& GetActionSets() { return actionSets_; }
   AIConfig& GetConfig() { return config_; }
   const AIConfig& GetConfig() const { return config_; }
   const std::vector<std::string>& GetMapBanList() const { return mapBanList_; }
@@ -92,6 +94,9 @@ class AI : public EngineSystem, public DevAI {
   int32_t GetNodeMapCount() const override { return int32_t(maps_.size()); }
   void AddNodeAtPlayer(int32_t mapIndex) override;
   void RelinkNodeGraph(int32_t mapIndex) override;
+
+  // The agents' view of this AI, current from construction on.
+  AgentRoster& GetRoster() { return roster_; }
 
   // Bends the computer agents' moves towards the free side of what lies ahead.
   void SteerAroundObstacles();
@@ -117,4 +122,5 @@ class AI : public EngineSystem, public DevAI {
   double steeringClock_ = 0.0;
   // Training plans the routes between cover spots once per run.
   bool trainCoverSpots_ = true;
+  AgentRoster roster_{*this};
 };

@@ -8,7 +8,7 @@
 #include "ai/agents/AgentUpdate.h"
 #include "ai/agents/AgentWorld.h"
 #include "ai/agents/GuardBrain.h"
-#include "ai/agents/StandingRoute.h"
+#include "ai/agents/RouteFollower.h"
 #include "ai/agents/ThiefBrain.h"
 #include "engine/Engine.h"
 #include "entity/Entity.h"
@@ -18,11 +18,11 @@
 
 namespace {
 
-double Now() { return Engine::Get()->GetTimer()->GetTime(); }
+float Now() { return static_cast<float>(Engine::Get()->GetTimer()->GetTime()); }
 
 }  // namespace
 
-AIComponent::AIComponent() : route(std::make_unique<StandingRoute>()) {}
+AIComponent::AIComponent() : route(std::make_unique<RouteFollower>(*this, nullptr)) {}
 
 AIComponent::~AIComponent() {
   if (AgentRoster* roster = AgentRoster::Get()) roster->Remove(*this);
@@ -68,7 +68,7 @@ bool AIComponent::SetActionSet(const std::string& name, float timeOverride, Enti
   if (target) {
     for (AIAction& action : set.actions) action.target.Set(target);
   }
-  if (timeOverride > 0.0f && set.actions.size() == 1) set.actions.front().time = timeOverride;
+  if (timeOverride > 0.0f && set.actions.size() == 1) set.actions.front().Time = timeOverride;
   pendingSets.push_back(std::move(set));
   return true;
 }
@@ -76,7 +76,7 @@ bool AIComponent::SetActionSet(const std::string& name, float timeOverride, Enti
 void AIComponent::ProcessPendingSets() {
   // Instant sets run whole, in the order they came, and never become the current set.
   for (size_t i = 0; i < pendingSets.size();) {
-    if (pendingSets[i].Empty() || pendingSets[i].actions.front().time != 0.0f) {
+    if (pendingSets[i].Empty() || pendingSets[i].actions.front().Time != 0.0f) {
       ++i;
       continue;
     }
@@ -90,7 +90,7 @@ void AIComponent::ProcessPendingSets() {
   AIActionSet first = std::move(pendingSets.front());
   pendingSets.clear();
   if (!current.Empty()) {
-    if (first.Empty() || current.actions.front().priority >= first.actions.front().priority) return;
+    if (first.Empty() || current.actions.front().Priority >= first.actions.front().Priority) return;
     CompleteAction();
   }
   LoadCurrentSet(first);
@@ -103,7 +103,7 @@ void AIComponent::LoadCurrentSet(const AIActionSet& set) {
 
 void AIComponent::CompleteAction() {
   if (current.Empty()) return;
-  if (current.name == "path pause" && lastAction.name == "patrol") {
+  if (current.name == "path pause" && lastAction.Name == "patrol") {
     // The pause interrupted a patrol: the patrol goes on from where it was, not planned anew.
     AIActionSet resumed;
     resumed.actions.push_back(lastAction);
@@ -112,7 +112,7 @@ void AIComponent::CompleteAction() {
   } else {
     lastAction = current.actions.front();
     current.actions.erase(current.actions.begin());
-    if (lastAction.name == "confuse") current.Clear();
+    if (lastAction.Name == "confuse") current.Clear();
     if (!current.Empty()) current.actions.front().started = 0;
   }
   actionsStarted = 0;
@@ -121,7 +121,7 @@ void AIComponent::CompleteAction() {
 }
 
 bool AIComponent::IsCurrentAction(const std::string& name) const {
-  return !current.Empty() && current.actions.front().name == name;
+  return !current.Empty() && current.actions.front().Name == name;
 }
 
 AIAction AIComponent::GetCurrentAction() const { return current.Empty() ? AIAction{} : current.actions.front(); }

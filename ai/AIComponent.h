@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ai/agents/AIActionSet.h"
+#include "ai/AIActionSet.h"
 #include "ai/agents/AIBrain.h"
 #include "ai/agents/AgentRoute.h"
 #include "ai/agents/AgentTargets.h"

@@ -1,8 +1,8 @@
 #include "ai/agents/ActionExecutor.h"
 
-#include <cstdlib>
 
 #include "ai/AIComponent.h"
+#include "ai/AIConfig.h"
 #include "ai/agents/AgentFinders.h"
 #include "ai/agents/AgentRoster.h"
 #include "ai/agents/AgentWorld.h"
@@ -11,6 +11,7 @@
 #include "entity/Entity.h"
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
+#include "platform/core/Random.h"
 #include "sound/Sound.h"
 
 namespace {
@@ -61,7 +62,7 @@ void ActionExecutor::Execute(AIAction& action) {
   agent_.actionTimer = 0;
   action.started = 1;
   agent_.asleep = 0;
-  auto found = Table().find(action.name);
+  auto found = Table().find(action.Name);
   if (found != Table().end()) (this->*found->second)(action.target.Get());
 }
 
@@ -105,11 +106,11 @@ void ActionExecutor::Move(Entity* target) {
     world_.SetBoxes(owner_, kBoxStock);
   }
   // Away from the user's eyes a carried item may score without the walk.
-  if (state == "drop off" && !InControlledMap() && std::rand() % (4 - roster_.GetDifficulty()) == 0) {
+  if (state == "drop off" && !InControlledMap() && platform::Random() % (4 - roster_.GetDifficulty()) == 0) {
     if (DeliverFromAfar()) agent_.Respawn();
     return;
   }
-  if (state == "drop off" && InConfinedMap() && roster_.GetDifficulty() > 1 && std::rand() % 3 == 1 &&
+  if (state == "drop off" && InConfinedMap() && roster_.GetDifficulty() > 1 && platform::Random() % 3 == 1 &&
       !InControlledMap()) {
     DeliverFromAfar();
     return;
@@ -139,7 +140,7 @@ bool ActionExecutor::DeliverFromAfar() {
 void ActionExecutor::Search(Entity*) {
   AgentFinders finders(agent_, world_);
   if (!InConfinedMap() && finders.PickRandomItemSpawn()) {
-    Entity* goal = std::rand() % 10 < 8 && agent_.brain ? agent_.brain->NextTarget(kSearchReach)
+    Entity* goal = platform::Random() % 10 < 8 && agent_.brain ? agent_.brain->NextTarget(kSearchReach)
                                                          : agent_.targets.spawn.Get();
     if (goal) agent_.route->PlanTo(*goal);
     return;
@@ -155,7 +156,7 @@ void ActionExecutor::Search(Entity*) {
     if (map && static_cast<int32_t>(map->mapIndex) == agent_.GetMapIndex()) candidates.push_back(teleporter);
   }
   if (!candidates.empty()) {
-    Entity* chosen = candidates[static_cast<size_t>(std::rand()) % candidates.size()];
+    Entity* chosen = candidates[static_cast<size_t>(platform::Random()) % candidates.size()];
     agent_.chosenTeleporter.Set(chosen);
     auto* physical = chosen->Find<PhysicalComp>();
     agent_.route->PlanToPoint(physical ? physical->GetPosition() : platform::Vector3{});
@@ -177,13 +178,13 @@ void ActionExecutor::Attack(Entity* target) {
   if (!target) return;
   auto* rival = target->Find<AIComponent>();
   if (!rival) {
-    world_.DisableLaser(*target, roster_.settings.tripLaserStunTime);
+    world_.DisableLaser(*target, roster_.Config().TRIP_LASER_STUN_TIME);
     return;
   }
   world_.SelectGadget(owner_, kTaser);
   platform::Vector3 aim = rival->GetPosition() - agent_.GetPosition();
   if (!rival->IsThief() && world_.GetBoxes(owner_) >= 1) {
-    if (world_.CarriesItem(owner_) && !world_.IsInBox(owner_) && std::rand() % 5 == 3) {
+    if (world_.CarriesItem(owner_) && !world_.IsInBox(owner_) && platform::Random() % 5 == 3) {
       UseBox(target);
       return;
     }

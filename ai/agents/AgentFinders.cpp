@@ -1,6 +1,5 @@
 #include "ai/agents/AgentFinders.h"
 
-#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -9,6 +8,7 @@
 #include "entity/Entity.h"
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
+#include "platform/core/Random.h"
 
 namespace {
 
@@ -84,6 +84,6 @@ bool AgentFinders::PickRandomItemSpawn() {
   }
   agent_.targets.spawn = EntityHandle();
   if (spawns.empty()) return false;
-  agent_.targets.spawn.Set(spawns[static_cast<size_t>(std::rand()) % spawns.size()]);
+  agent_.targets.spawn.Set(spawns[static_cast<size_t>(platform::Random()) % spawns.size()]);
   return true;
 }

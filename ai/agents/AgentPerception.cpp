@@ -1,6 +1,7 @@
 #include "ai/agents/AgentPerception.h"
 
 #include "ai/AIComponent.h"
+#include "ai/AIConfig.h"
 #include "ai/agents/AgentRoster.h"
 #include "ai/agents/AgentWorld.h"
 #include "entity/Entity.h"
@@ -22,11 +23,11 @@ bool AgentPerception::IsAbsent(const AIComponent& other) const {
 void AgentPerception::Look() {
   agent_.targets.seenThief = EntityHandle();
   agent_.targets.seenGuard = EntityHandle();
-  float range = roster_.settings.thiefVisionRange;
+  float range = roster_.Config().THIEF_VISION_RANGE;
   float facingLimit = 0.8f;
   if (agent_.IsGuard()) {
     const bool chasing = agent_.IsCurrentAction("chase");
-    range = roster_.settings.guardVisionRange * (chasing ? kChaseRangeFactor : 1.0f);
+    range = roster_.Config().GUARD_VISION_RANGE * (chasing ? kChaseRangeFactor : 1.0f);
     facingLimit = chasing ? 1.0f : 0.6f;
   }
   const platform::Vector3 eye = agent_.GetPosition();
@@ -60,7 +61,7 @@ bool AgentPerception::ListenForThieves() {
     if (other->playerPhysics->move == platform::Vector3{}) continue;
     const float distance = platform::Vec3Length(other->GetPosition() - ear);
     if (distance == 0.0f) continue;
-    const float loudness = roster_.settings.listenRangeModifier / distance * other->playerPhysics->speed;
+    const float loudness = roster_.Config().LISTEN_RANGE_MODIFIER / distance * other->playerPhysics->speed;
     if (loudness > loudest) {
       loudest = loudness;
       agent_.targets.heardThief.Set(other->owner);

@@ -4,11 +4,14 @@
 #include <cctype>
 #include <limits>
 
+#include "ai/AI.h"
 #include "ai/AIComponent.h"
+#include "ai/AIConfig.h"
 #include "ai/agents/AgentWorld.h"
-#include "ai/agents/StandingRoute.h"
+#include "ai/agents/RouteFollower.h"
 #include "engine/Engine.h"
 #include "entity/Entity.h"
+#include "physics/MapIndexComp.h"
 
 namespace {
 
@@ -30,31 +33,30 @@ AgentRoster::~AgentRoster() {
   if (current == this) current = nullptr;
 }
 
-void AgentRoster::Add(AIComponent& agent) { agents_.push_back(&agent); }
+void AgentRoster::Add(AIComponent& agent) { ai_.AddAgent(&agent); }
 
-void AgentRoster::Remove(AIComponent& agent) {
-  auto found = std::find(agents_.begin(), agents_.end(), &agent);
-  if (found != agents_.end()) agents_.erase(found);
-}
+void AgentRoster::Remove(AIComponent& agent) { ai_.RemoveAgent(&agent); }
 
-void AgentRoster::SetActionSets(std::vector<AIActionSet> sets) {
-  for (AIActionSet& set : sets) {
-    set.name = Lower(set.name);
-    for (AIAction& action : set.actions) action.name = Lower(action.name);
-  }
-  actionSets_ = std::move(sets);
-  reportedMissing_.clear();
+const std::vector<AIComponent*>& AgentRoster::GetAgents() const { return ai_.GetAgents(); }
+
+const AIConfig& AgentRoster::Config() const { return ai_.GetConfig(); }
+
+const std::vector<EntityHandle>& AgentRoster::GetCoverSpots() const { return ai_.GetCoverSpots(); }
+
+std::string AgentRoster::GetMapName(int32_t mapIndex) const {
+  const std::vector<std::string>& names = ai_.GetMapNames();
+  if (mapIndex < 0 || static_cast<size_t>(mapIndex) >= names.size()) return "";
+  return names[static_cast<size_t>(mapIndex)];
 }
 
 bool AgentRoster::FindActionSet(const std::string& name, AIActionSet& out) {
-  const std::string wanted = Lower(name);
-  for (const AIActionSet& set : actionSets_) {
-    if (set.name != wanted) continue;
-    out.Adopt(set, Engine::Get()->GetTimer()->GetTime());
+  AIActionSet found;
+  if (ai_.FindActionSet(name, found)) {
+    out.Adopt(found, static_cast<float>(Engine::Get()->GetTimer()->GetTime()));
     return true;
   }
-  if (reportedMissing_.insert(wanted).second) {
-    Engine::Get()->GetLog()->Write("AI Log", "No action set named \"" + wanted + "\" in Data/ActionConfig.xml", 1);
+  if (reportedMissing_.insert(Lower(name)).second) {
+    Engine::Get()->GetLog()->Write(kAILog, "No action set named \"" + Lower(name) + "\" in " + kActionConfigPath, 1);
   }
   return false;
 }
@@ -66,31 +68,26 @@ int32_t AgentRoster::GetDifficulty() const {
 }
 
 std::unique_ptr<AgentRoute> AgentRoster::MakeRoute(AIComponent& agent) const {
-  if (routeFactory_) {
-    if (std::unique_ptr<AgentRoute> route = routeFactory_(agent)) return route;
-  }
-  return std::make_unique<StandingRoute>();
-}
-
-std::string AgentRoster::GetMapName(int32_t mapIndex) const {
-  if (mapIndex < 0 || static_cast<size_t>(mapIndex) >= mapNames.size()) return "";
-  return mapNames[static_cast<size_t>(mapIndex)];
+  if (routeFactory_) return routeFactory_(agent);
+  return std::make_unique<RouteFollower>(agent, &ai_.GetPathSet());
 }
 
 void AgentRoster::UpdateAgents(float dt) {
   // An update may delete nothing, but a reaction may add requests to other agents; walk a copy
   // so that an agent leaving the list mid-walk cannot skip another.
-  const std::vector<AIComponent*> agents = agents_;
+  const std::vector<AIComponent*> agents = ai_.GetAgents();
   for (AIComponent* agent : agents) {
-    if (std::find(agents_.begin(), agents_.end(), agent) != agents_.end()) agent->Update(dt);
+    const std::vector<AIComponent*>& live = ai_.GetAgents();
+    if (std::find(live.begin(), live.end(), agent) != live.end()) agent->Update(dt);
   }
 }
 
 void AgentRoster::SendGuardToAlarm(const platform::Vector3& point, Entity* thief) {
-  const int32_t alarmMap = thief && thief->Find<AIComponent>() ? thief->Find<AIComponent>()->GetMapIndex() : -1;
+  auto* thiefMap = thief ? thief->Find<MapIndexComp>() : nullptr;
+  const int32_t alarmMap = thiefMap ? static_cast<int32_t>(thiefMap->mapIndex) : 0;
   AIComponent* nearest = nullptr;
   float nearestDistance = std::numeric_limits<float>::max();
-  for (AIComponent* agent : agents_) {
+  for (AIComponent* agent : ai_.GetAgents()) {
     if (agent->IsThief() || agent->IsCurrentAction("chase")) continue;
     if (thief && agent->GetMapIndex() != alarmMap) continue;
     const float distance = platform::Vec3Length(agent->GetPosition() - point);
@@ -103,7 +100,7 @@ void AgentRoster::SendGuardToAlarm(const platform::Vector3& point, Entity* thief
 }
 
 void AgentRoster::ForgetTarget(const Entity& target) {
-  for (AIComponent* agent : agents_) {
+  for (AIComponent* agent : ai_.GetAgents()) {
     if (!agent->current.Empty() && agent->current.actions.front().target.Id() == target.GetId()) {
       agent->CompleteAction();
     }

@@ -6,20 +6,21 @@
 #include <string>
 #include <vector>
 
-#include "ai/agents/AIActionSet.h"
-#include "ai/agents/AgentSettings.h"
 #include "entity/EntityManager.h"
 #include "platform/math/Vector.h"
 
+class AI;
 class AIComponent;
 class AgentRoute;
 class AgentWorld;
 class Entity;
+struct AIActionSet;
+struct AIConfig;
 
-// The agents of the running game and what they share: the named action sets, the settings,
-// the museum's map names and cover spots, the game around them and the navigation that makes
-// their route followers. The AI system owns one and makes it current; the agents register with
-// the current one when their owners set up.
+// The agents' view of the AI that runs them: its agents, action sets, settings, maps and cover
+// spots, plus the game around them (handed in by the program) and the route followers. The AI
+// owns one and makes it current; agents register through the current one when their owners set
+// up, and the reactions that concern every agent (alarms, forgotten targets) live here.
 class AgentRoster {
  public:
   using RouteFactory = std::function<std::unique_ptr<AgentRoute>(AIComponent&)>;
@@ -28,21 +29,21 @@ class AgentRoster {
   static AgentRoster* Get();
   static void Set(AgentRoster* roster);
 
-  AgentRoster() = default;
+  explicit AgentRoster(AI& ai) : ai_(ai) {}
   ~AgentRoster();
   AgentRoster(const AgentRoster&) = delete;
   AgentRoster& operator=(const AgentRoster&) = delete;
 
   void Add(AIComponent& agent);
-  // Keeps the order of the rest; nothing when absent.
   void Remove(AIComponent& agent);
-  const std::vector<AIComponent*>& GetAgents() const { return agents_; }
-  void ClearAgents() { agents_.clear(); }
+  const std::vector<AIComponent*>& GetAgents() const;
+  const AIConfig& Config() const;
+  const std::vector<EntityHandle>& GetCoverSpots() const;
+  // "" for an index of no loaded map.
+  std::string GetMapName(int32_t mapIndex) const;
 
-  // The table of named sets, lower-cased as it is taken.
-  void SetActionSets(std::vector<AIActionSet> sets);
-  // Copies the first set of that name (any letter case) into `out`, stamped with the timer time.
-  // A name the table lacks leaves `out` alone, returns false and is logged once on "AI Log".
+  // Copies the set of that name (any letter case) into `out`, stamped with the timer time. A
+  // name the action file lacks leaves `out` alone, returns false and is logged once on "AI Log".
   bool FindActionSet(const std::string& name, AIActionSet& out);
 
   // The difficulty of the game kept to 1 .. 3: the settings file may hold anything.
@@ -50,11 +51,9 @@ class AgentRoster {
   // Null while the program has handed in no game.
   AgentWorld* GetWorld() const { return world_; }
   void SetWorld(AgentWorld* world) { world_ = world; }
+  // Tests walk their agents without the navigation.
   void SetRouteFactory(RouteFactory factory) { routeFactory_ = std::move(factory); }
-  // A follower for the agent from the navigation, or one that never moves without it.
   std::unique_ptr<AgentRoute> MakeRoute(AIComponent& agent) const;
-  // "" for an index of no loaded map.
-  std::string GetMapName(int32_t mapIndex) const;
 
   // Every agent, in registration order, once.
   void UpdateAgents(float dt);
@@ -64,13 +63,8 @@ class AgentRoster {
   // Ends every agent's current action aimed at the entity.
   void ForgetTarget(const Entity& target);
 
-  AgentSettings settings;
-  std::vector<std::string> mapNames;
-  std::vector<EntityHandle> coverSpots;
-
  private:
-  std::vector<AIComponent*> agents_;
-  std::vector<AIActionSet> actionSets_;
+  AI& ai_;
   std::set<std::string> reportedMissing_;
   AgentWorld* world_ = nullptr;
   RouteFactory routeFactory_;

@@ -1,6 +1,7 @@
 #include "ai/agents/AgentUpdate.h"
 
 #include "ai/AIComponent.h"
+#include "ai/AIConfig.h"
 #include "ai/agents/AgentFinders.h"
 #include "ai/agents/AgentRoster.h"
 #include "ai/agents/AgentWorld.h"
@@ -28,7 +29,7 @@ void AgentUpdate::Run(float dt) {
   agent_.fallCheckTimer += dt;
   agent_.actionTimer += dt;
   if (agent_.playerPhysics) agent_.playerPhysics->move = {};
-  if (!roster_.settings.enableAI || (agent_.physical && agent_.physical->frozen)) return;
+  if (!roster_.Config().EnableAI || (agent_.physical && agent_.physical->frozen)) return;
   if (LoopCheck() || FallCheck() || RunQueue() || Think(dt)) return;
   SetSpeed();
   if (FaceTarget()) return;
@@ -65,7 +66,7 @@ bool AgentUpdate::FallCheck() {
 bool AgentUpdate::TimeUp() const {
   if (agent_.current.Empty()) return false;
   const AIAction& front = agent_.current.actions.front();
-  return front.time > 0 && agent_.actionTimer >= front.time;
+  return front.Time > 0 && agent_.actionTimer >= front.Time;
 }
 
 bool AgentUpdate::RunQueue() {
@@ -100,10 +101,10 @@ bool AgentUpdate::Think(float dt) {
 void AgentUpdate::SetSpeed() {
   if (!agent_.playerPhysics) return;
   const AIAction front = agent_.GetCurrentAction();
-  float speed = front.speed;
+  float speed = front.Speed;
   Entity* player = world_.GetControlledPlayer();
   const int32_t difficulty = roster_.GetDifficulty();
-  if (agent_.IsGuard() && front.name == "chase" && player && front.target.Get() == player && difficulty != 1) {
+  if (agent_.IsGuard() && front.Name == "chase" && player && front.target.Get() == player && difficulty != 1) {
     speed += static_cast<float>(difficulty + 2) * kChaseBonusStep;
   }
   if (world_.IsInBox(*agent_.owner) && player) {
@@ -124,7 +125,7 @@ bool AgentUpdate::FaceTarget() {
 }
 
 bool AgentUpdate::Move(float dt) {
-  const std::string action = agent_.GetCurrentAction().name;
+  const std::string action = agent_.GetCurrentAction().Name;
   if (agent_.GetStateName() == "disable" || IsStill(action)) {
     agent_.route->nudges = 0;
     return false;

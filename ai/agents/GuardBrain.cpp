@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "ai/AIComponent.h"
+#include "ai/AIConfig.h"
 #include "ai/agents/AgentPerception.h"
 #include "ai/agents/AgentRoster.h"
 #include "ai/agents/AgentWorld.h"
@@ -38,7 +39,7 @@ void GuardBrain::Think(float dt, AgentRoute&) {
   if (agent->GetStateName() != "chase") notChasingTime += dt;
   if (!agent->asleep) agent->voice.Pause();
   if (SleepInSmoke(*roster, *world)) return;
-  if (roster->settings.chaseThieves) {
+  if (roster->Config().ChaseThieves) {
     AgentPerception perception(*agent, *roster, *world);
     perception.Look();
     if (asleep && agent->asleep) {
@@ -51,7 +52,7 @@ void GuardBrain::Think(float dt, AgentRoute&) {
       return;
     }
   }
-  if (!agent->targets.seenThief.Get() && action.name == "chase") {
+  if (!agent->targets.seenThief.Get() && action.Name == "chase") {
     agent->CompleteAction();
     agent->SetActionSet("investigate after chase", 0.0f, action.target.Get());
   }
@@ -73,7 +74,7 @@ bool GuardBrain::SleepInSmoke(AgentRoster& roster, AgentWorld& world) {
 void GuardBrain::ReactToThief(Entity& thief) {
   const AIAction action = agent->GetCurrentAction();
   Entity* aimedAt = action.target.Get();
-  if (action.name == "chase") {
+  if (action.Name == "chase") {
     if (aimedAt == &thief) {
       agent->ResetActionTimer();
     } else if (DistanceSq(*agent, &thief) < DistanceSq(*agent, aimedAt)) {
@@ -81,7 +82,7 @@ void GuardBrain::ReactToThief(Entity& thief) {
     }
     return;
   }
-  if (aimedAt == &thief && action.name != "look" && action.name != "confuse") return;
+  if (aimedAt == &thief && action.Name != "look" && action.Name != "confuse") return;
   if (notChasingTime > kSurpriseAfter) {
     notChasingTime = 0;
     agent->SetActionSet("spot thief", 0.0f, &thief);

@@ -1,9 +1,9 @@
 #include "ai/agents/ThiefBrain.h"
 
-#include <cstdlib>
 #include <limits>
 
 #include "ai/AIComponent.h"
+#include "ai/AIConfig.h"
 #include "ai/agents/ActionExecutor.h"
 #include "ai/agents/AgentFinders.h"
 #include "ai/agents/AgentPerception.h"
@@ -12,6 +12,7 @@
 #include "entity/Entity.h"
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
+#include "platform/core/Random.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ void ThiefBrain::Reset() {
   AgentRoster* roster = AgentRoster::Get();
   AgentWorld* world = roster ? roster->GetWorld() : nullptr;
   if (!world) return;
-  for (size_t i = 0; i < roster->coverSpots.size(); i += kCoverSpotStride) searchList.push_back(roster->coverSpots[i]);
+  for (size_t i = 0; i < roster->GetCoverSpots().size(); i += kCoverSpotStride) searchList.push_back(roster->GetCoverSpots()[i]);
   for (Entity* spawn : world->GetEntities("ItemSpawn")) {
     if (!world->IsSpawnPlayerOnly(*spawn)) searchList.emplace_back(spawn);
   }
@@ -95,7 +96,7 @@ void ThiefBrain::Think(float, AgentRoute&) {
   AgentRoster* roster = AgentRoster::Get();
   AgentWorld* world = roster ? roster->GetWorld() : nullptr;
   if (!world) return;
-  if (roster->settings.avoidGuards) AgentPerception(*agent, *roster, *world).Look();
+  if (roster->Config().AvoidGuards) AgentPerception(*agent, *roster, *world).Look();
   FaceRival(*roster, *world);
   if (FaceGuard(*roster, *world)) return;
   const bool carrying = world->CarriesItem(*agent->owner);
@@ -112,7 +113,7 @@ void ThiefBrain::FaceRival(AgentRoster&, AgentWorld& world) {
   Entity* rival = agent->targets.seenThief.Get();
   if (agent->GetStateName() != "avoid" || !rival || world.IsInBox(*rival)) return;
   if (agent->physical && agent->physical->frozen) return;
-  if (std::rand() % 7 != 3) return;
+  if (platform::Random() % 7 != 3) return;
   if (MapOf(*rival) == agent->GetMapIndex() && DistanceSq(*agent, *rival) <= kFightReachSq) {
     agent->SetActionSet("disable", 0.0f, rival);
   }
@@ -120,7 +121,7 @@ void ThiefBrain::FaceRival(AgentRoster&, AgentWorld& world) {
 
 bool ThiefBrain::FaceGuard(AgentRoster& roster, AgentWorld& world) {
   Entity* guard = agent->targets.seenGuard.Get();
-  if (!guard || !roster.settings.avoidGuards) return false;
+  if (!guard || !roster.Config().AvoidGuards) return false;
   const float distance = DistanceSq(*agent, *guard);
   if (distance < kBoxReachSq && world.GetBoxes(*agent->owner) != 0) {
     agent->SetActionSet("use box", -1.0f, nullptr);
@@ -140,9 +141,9 @@ void ThiefBrain::ChooseGoal() {
   if (!world) return;
   AgentFinders finders(*agent, *world);
   const std::string& state = agent->GetStateName();
-  const std::string& last = agent->lastAction.name;
-  const float stealReachSq = roster->settings.itemStealRadius * roster->settings.itemStealRadius;
-  const float laserReachSq = roster->settings.tripDisableRadius * roster->settings.tripDisableRadius;
+  const std::string& last = agent->lastAction.Name;
+  const float stealReachSq = roster->Config().ITEM_STEAL_RADIUS * roster->Config().ITEM_STEAL_RADIUS;
+  const float laserReachSq = roster->Config().TRIP_DISABLE_RADIUS * roster->Config().TRIP_DISABLE_RADIUS;
   if (!agent->targets.item.Get() && state != "obtain" && last != "obtain") {
     Entity* item = finders.FindVisibleItem();
     if (item && DistanceSq(*agent, *item) < stealReachSq) {

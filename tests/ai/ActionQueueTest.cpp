@@ -46,17 +46,17 @@ TEST_F(ActionQueueTest, OnlyAStrictlyHigherFirstPendingSetInterrupts) {
   guard->ai.SetActionSet("chase", 0, thief);
   Adopt(guard);
   EXPECT_EQ(State(guard), "chase");
-  EXPECT_EQ(guard->ai.lastAction.name, "move");
+  EXPECT_EQ(guard->ai.lastAction.Name, "move");
   EXPECT_EQ(guard->ai.GetCurrentAction().target.Get(), thief);
 }
 
 TEST_F(ActionQueueTest, TheTimeOverrideFitsOneActionSetsOnly) {
   guard->ai.SetActionSet("path pause", 5.0f, nullptr);
-  EXPECT_FLOAT_EQ(guard->ai.pendingSets.back().actions.front().time, 5.0f);
+  EXPECT_FLOAT_EQ(guard->ai.pendingSets.back().actions.front().Time, 5.0f);
   guard->ai.SetActionSet("investigate", 5.0f, nullptr);
-  EXPECT_FLOAT_EQ(guard->ai.pendingSets.back().actions.front().time, 10.0f);
+  EXPECT_FLOAT_EQ(guard->ai.pendingSets.back().actions.front().Time, 10.0f);
   guard->ai.SetActionSet("path pause", -1.0f, nullptr);
-  EXPECT_FLOAT_EQ(guard->ai.pendingSets.back().actions.front().time, 2.0f);
+  EXPECT_FLOAT_EQ(guard->ai.pendingSets.back().actions.front().Time, 2.0f);
 }
 
 TEST_F(ActionQueueTest, APathPauseAfterAPatrolResumesThePatrolAsItWas) {
@@ -65,7 +65,7 @@ TEST_F(ActionQueueTest, APathPauseAfterAPatrolResumesThePatrolAsItWas) {
   guard->ai.SetActionSet("path pause", 2.5f, nullptr);
   Adopt(guard);
   ASSERT_EQ(State(guard), "path pause");
-  ASSERT_EQ(guard->ai.lastAction.name, "patrol");
+  ASSERT_EQ(guard->ai.lastAction.Name, "patrol");
   guard->ai.CompleteAction();
   EXPECT_EQ(State(guard), "");
   ASSERT_EQ(Action(guard), "patrol");
@@ -79,7 +79,7 @@ TEST_F(ActionQueueTest, ConfuseDropsTheRestOfItsSet) {
   guard->ai.CompleteAction();
   ASSERT_EQ(Action(guard), "confuse");
   AIAction look;
-  look.name = "look";
+  look.Name = "look";
   guard->ai.current.actions.push_back(look);
   guard->ai.CompleteAction();
   EXPECT_TRUE(guard->ai.current.Empty());
@@ -88,7 +88,7 @@ TEST_F(ActionQueueTest, ConfuseDropsTheRestOfItsSet) {
 
 TEST_F(ActionQueueTest, CurrentActionQueriesOnAnEmptyQueue) {
   EXPECT_FALSE(guard->ai.IsCurrentAction(""));
-  EXPECT_EQ(guard->ai.GetCurrentAction().name, "");
+  EXPECT_EQ(guard->ai.GetCurrentAction().Name, "");
   guard->ai.CompleteAction();
   EXPECT_EQ(guard->ai.actionsStarted, 0);
 }

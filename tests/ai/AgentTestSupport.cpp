@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "entity/XmlReader.h"
+#include "platform/core/Random.h"
 
 namespace {
 
@@ -234,55 +234,25 @@ AgentTest::AgentTest() {
   RegisterEntityClass<TestAgent>("AI Log");
   RegisterEntityClass<TestPlace>("AI Log");
   roster.SetWorld(&world);
-  roster.SetActionSets(ShippedSets());
+  ai.GetActionSets().Load(std::string(VR_DATA_DIR) + "/" + kActionConfigPath);
+  ai.GetActionSets().LowerCaseNames();
+  AIConfig& config = ai.GetConfig();
+  config.EnableAI = config.ChaseThieves = config.AvoidGuards = true;
+  config.GUARD_VISION_RANGE = 360000;
+  config.THIEF_VISION_RANGE = 250000;
+  config.LISTEN_RANGE_MODIFIER = 1;
+  config.ITEM_STEAL_RADIUS = 600;
+  config.TRIP_DISABLE_RADIUS = 500;
+  config.TRIP_LASER_STUN_TIME = 10;
+  const char* maps[] = {"lobby.bsp", "gallery.bsp", "vault.bsp"};
+  for (int32_t i = 0; i < 3; ++i) ai.OnMapLoad(maps[i], i);
   roster.SetRouteFactory([this](AIComponent& agent) { return std::make_unique<WalkingRoute>(agent, patrols); });
-  roster.mapNames = {"lobby.bsp", "gallery.bsp", "vault.bsp"};
-  AgentRoster::Set(&roster);
-  std::srand(777);
+  platform::SeedRandom(777);
 }
 
 AgentTest::~AgentTest() {
-  // The agents go before the roster they are listed in.
+  // The agents go before the AI they are listed in.
   Engine::Get()->GetEntityManager()->DeleteAll();
-  AgentRoster::Set(nullptr);
-}
-
-std::vector<AIActionSet> AgentTest::ShippedSets() {
-  XmlReader reader;
-  reader.Open(std::string(VR_DATA_DIR) + "/Data/ActionConfig.xml");
-  std::vector<AIActionSet> sets;
-  reader.ReadTag();  // root
-  reader.ReadTag();  // the list of sets
-  while (reader.HasChildren()) {
-    AIActionSet set;
-    reader.ReadTag();
-    reader.ReadTag();
-    set.name = reader.GetText();
-    reader.ReadTag();
-    reader.ReadTag();  // the list of actions
-    while (reader.HasChildren()) {
-      AIAction action;
-      reader.ReadTag();
-      reader.ReadTag();
-      action.name = reader.GetText();
-      reader.ReadTag();
-      reader.ReadTag();
-      action.speed = std::stof(reader.GetText());
-      reader.ReadTag();
-      reader.ReadTag();
-      action.time = std::stof(reader.GetText());
-      reader.ReadTag();
-      reader.ReadTag();
-      action.priority = std::stoi(reader.GetText());
-      reader.ReadTag();
-      reader.ReadTag();  // end of the action
-      set.actions.push_back(action);
-    }
-    reader.ReadTag();  // end of the actions
-    reader.ReadTag();  // end of the set
-    sets.push_back(set);
-  }
-  return sets;
 }
 
 TestAgent* AgentTest::Thief(const platform::Vector3& at, uint32_t map) {

@@ -1,9 +1,11 @@
 #pragma once
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "ai/AI.h"
 #include "ai/AIComponent.h"
 #include "ai/agents/AgentRoster.h"
 #include "ai/agents/AgentRoute.h"
@@ -139,8 +141,8 @@ class WalkingRoute : public AgentRoute {
   std::vector<platform::Vector3> points_;
 };
 
-// An engine without systems, the test's roster current with the test's world, the named sets
-// the shipped action file holds, and frames of a fixed length that move every agent by what it
+// An engine without systems; an AI (not run by the engine) with the shipped action sets, the
+// agents' settings, three maps and the test's world; frames of a fixed length that move every agent by what it
 // asked of its controller.
 class AgentTest : public EngineFixture {
  protected:
@@ -157,11 +159,10 @@ class AgentTest : public EngineFixture {
   void Frame(float dt = kFrame);
   static platform::Vector3 Where(TestAgent* agent) { return agent->physical.GetPosition(); }
   std::string State(TestAgent* agent) const { return agent->ai.GetStateName(); }
-  std::string Action(TestAgent* agent) const { return agent->ai.GetCurrentAction().name; }
-  // The shipped sets, read as the game reads them.
-  static std::vector<AIActionSet> ShippedSets();
+  std::string Action(TestAgent* agent) const { return agent->ai.GetCurrentAction().Name; }
 
   RecordingWorld world;
-  AgentRoster roster;
+  AI ai;
+  AgentRoster& roster = ai.GetRoster();
   std::vector<std::vector<platform::Vector3>> patrols;
 };

@@ -27,7 +27,7 @@ class ThiefBrainTest : public AgentTest {
 TEST_F(ThiefBrainTest, AGuardInSightIsHiddenFromFoughtOrAvoidedByDistance) {
   TestAgent* guard = Guard({200, 0, 40});
   guard->ai.enabled = 0;
-  roster.settings.thiefVisionRange = 3000.0f * 3000.0f;
+  ai.GetConfig().THIEF_VISION_RANGE = 3000.0f * 3000.0f;
   EXPECT_EQ(Request(), "use box");
   world.gear[thief->GetId()].boxes = 0;
   EXPECT_EQ(Request(), "disable");
@@ -37,7 +37,7 @@ TEST_F(ThiefBrainTest, AGuardInSightIsHiddenFromFoughtOrAvoidedByDistance) {
   EXPECT_EQ(thief->ai.pendingSets.front().actions.front().target.Get(), guard);
   guard->physical.SetPosition({1500, 0, 40});
   EXPECT_EQ(Request(), "avoid");
-  roster.settings.avoidGuards = false;
+  ai.GetConfig().AvoidGuards = false;
   EXPECT_EQ(Request(), "");
 }
 
@@ -73,7 +73,7 @@ TEST_F(ThiefBrainTest, TheSearchListTakesEveryThirdCoverSpotAndTheSpawnsThievesM
   std::vector<TestPlace*> spots;
   for (int i = 0; i < 7; ++i) {
     spots.push_back(Place("CoverSpot", {100.0f * i, 0, 40}));
-    roster.coverSpots.emplace_back(spots.back());
+    ai.AddCoverSpot(*spots.back());
   }
   TestPlace* spawn = Place("ItemSpawn", {0, 900, 40});
   world.playerOnly.insert(Place("ItemSpawn", {0, 800, 40})->GetId());
@@ -92,8 +92,8 @@ TEST_F(ThiefBrainTest, TheSearchListTakesEveryThirdCoverSpotAndTheSpawnsThievesM
 
 TEST_F(ThiefBrainTest, OutsideTheLobbyOnlyPlacesOfTheThiefsMapAreSearched) {
   TestPlace* here = Place("CoverSpot", {900, 0, 40}, 2);
-  roster.coverSpots.emplace_back(Place("CoverSpot", {10, 0, 40}, 1));
-  roster.coverSpots.emplace_back(here);
+  ai.AddCoverSpot(*Place("CoverSpot", {10, 0, 40}, 1));
+  ai.AddCoverSpot(*here);
   thief->ai.brain->Reset();
   thief->mapIndex.mapIndex = 2;
   EXPECT_EQ(thief->ai.brain->NextTarget(500), nullptr) << "every third spot: the first only";
