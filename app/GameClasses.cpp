@@ -8,6 +8,8 @@
 #include "entities/PlayerStart.h"
 #include "entities/TargetEnt.h"
 #include "entities/Teleporter.h"
+#include "entities/TripLaser.h"
+#include "entities/TripLaserTrigger.h"
 #include "entity/EntityClass.h"
 #include "input/GameControls.h"
 #include "input/NullControls.h"
@@ -22,6 +24,8 @@
 
 void RegisterGameClasses() {
   constexpr const char* kLogicLog = "LogicLog";
+  RegisterMapEntityClass<TripLaser>(kLogicLog);
+  RegisterEntityClass<TripLaserTrigger>(kLogicLog);
   RegisterEntityClass<Guard>(kLogicLog);
   RegisterEntityClass<Flashlight>(kLogicLog);
   RegisterEntityClass<GadgetEnt>(kLogicLog);

@@ -1,5 +1,6 @@
 #include "entities/Teleporter.h"
 
+#include "ai/AI.h"
 #include "engine/Engine.h"
 #include "entities/EntityMessages.h"
 #include "entities/MarkerVisibility.h"
@@ -82,6 +83,7 @@ void Teleporter::Teleport(Entity* entity) {
     Camera* camera = graphics ? graphics->GetActiveCamera() : nullptr;
     // With no wall in reach the camera keeps looking where it looked.
     if (camera && platform::Vec3Length(away) > 0.0f) camera->direction = away;
+    if (AI* ai = engine->GetAI()) ai->OnPlayerTeleport(target->physical.GetPosition());
     logic->SetLastTeleporter(*this, cameraPathName);
     logic->StartMapFlyThrough();
   }

@@ -93,11 +93,12 @@ void ModelScene::SetUpEffects(Graphics& graphics, const platform::Matrix& view, 
   if (!effects) return;
   const float flash = taserFlash_.Step(delta);
   const platform::Matrix identity = platform::MatrixIdentity();
-  for (const char* name : {"CelShader", "Flashlight", "Shadow", "Taser", "Emblem"}) {
+  for (const char* name : {"CelShader", "Flashlight", "Shadow", "Taser", "Emblem", "Laser"}) {
     Effect* effect = effects->Get(name);
     if (!effect) continue;
     effect->SetViewProjection(view, graphics.GetProjection());
-    if (effect == effects->Get("CelShader")) effect->SetTransforms(identity, identity);
+    // Their vertices are in world coordinates already.
+    if (effect == effects->Get("CelShader") || effect == effects->Get("Laser")) effect->SetTransforms(identity, identity);
   }
   if (Effect* taser = effects->Get("Taser")) taser->Program().SetFloat("flash", flash);
 }
@@ -126,6 +127,7 @@ void ModelScene::DrawScene(Graphics& graphics) {
   if (graphics.ShowsModels()) DrawModels();
   device->SetAlphaBlend(true);
   if (graphics.ShowsModels()) DrawDeferredModels();
+  if (graphics.ShowsModels()) lasers_.Draw(graphics, *camera_);
 }
 
 void ModelScene::DrawModels() {

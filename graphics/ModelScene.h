@@ -5,6 +5,7 @@
 
 #include "graphics/FramePulses.h"
 #include "graphics/GameModelWorld.h"
+#include "graphics/LaserPass.h"
 #include "graphics/ModelRecord.h"
 #include "graphics/SpotLightList.h"
 #include "platform/math/Matrix.h"
@@ -48,7 +49,7 @@ class ModelScene {
 
   // The 3-D part of a frame seen from the active camera: the ambient light (pulsing while
   // "AlarmOn" is set), view and frustum, fill mode, effect transforms and the taser flash, the
-  // map, debug shapes, shadows, the model pass and the sorted pass.
+  // map, debug shapes, shadows, the model pass, the sorted pass and the laser beams.
   void DrawScene(Graphics& graphics);
   // The model pass: sorted models are held back for DrawDeferredModels.
   void DrawModels();
@@ -60,6 +61,7 @@ class ModelScene {
   const std::vector<ModelComp*>& GetDeferred() const { return deferred_; }
   const AlarmPulse& GetAlarmPulse() const { return alarmPulse_; }
   SpotLightList& GetSpotLights() { return spotLights_; }
+  LaserPass& GetLasers() { return lasers_; }
   // The spot lights near the model being drawn; kept between draws so that they allocate
   // nothing once it has grown.
   std::vector<SpotLightRecord>& NearLights() { return nearLights_; }
@@ -75,6 +77,7 @@ class ModelScene {
   GameModelWorld defaultWorld_;
   ModelWorld* world_ = &defaultWorld_;
   SpotLightList spotLights_;
+  LaserPass lasers_;
   std::vector<SpotLightRecord> nearLights_;
   AlarmPulse alarmPulse_;
   TaserFlash taserFlash_;

@@ -66,7 +66,7 @@ void LogicCmds::Describe(ClassBuilder<LogicCmds>& c) {
 void LogicCmds::OnCreate() {
   Engine* engine = Engine::Get();
   engine->Subscribe(this, "GUICmd");
-  engine->Subscribe(this, "AlarmCmd");
+  engine->Subscribe(this, kAlarmChannel);
 }
 
 template <void (MenuFlow::*Step)()>

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "entities/AlarmMessage.h"
 #include "entity/Message.h"
 
 // The commands of the game logic's command entity, as the console, the GUI screens and the
@@ -47,13 +48,13 @@ inline constexpr Message<> kChangeTime2{"ChangeTime2"};
 inline constexpr Message<> kChangeTime3{"ChangeTime3"};
 inline constexpr Message<> kChangeTime4{"ChangeTime4"};
 
-// The running game's steps, the alarm's and the end of a round's.
+// The running game's steps, the alarm's ("Alarm" itself is the sender's, entities/AlarmMessage.h)
+// and the end of a round's.
 inline constexpr Message<> kBusted{"Busted"};
 inline constexpr Message<> kHideBusted{"HideBusted"};
 inline constexpr Message<> kGetItem{"GetItem"};
 inline constexpr Message<> kHideItem{"HideItem"};
 inline constexpr Message<> kDropOffItem{"DropOffItem"};
-inline constexpr Message<> kAlarm{"Alarm"};
 inline constexpr Message<> kAlarmOff{"AlarmOff"};
 inline constexpr Message<> kEndGame{"EndGame"};
 inline constexpr Message<> kEndRoundHandler{"EndRoundHandler"};
