@@ -111,8 +111,9 @@ void GUISpriteElement::ResetAnimation() {
 }
 
 void GUISpriteElement::Update(float dt) {
-  // A still sheet declares two frames but builds one; it keeps showing that one.
-  if (FPS == 0 && NumFrames == 2) currentFrame = hovered && HasFrame(1) ? 1 : 0;
+  // A still two-frame button lights under the cursor, and stays lit while a screen's handler
+  // holds it (the options' chosen buttons); a sheet that built one frame keeps showing that one.
+  if (FPS == 0 && NumFrames == 2) currentFrame = (hovered || holding) && HasFrame(1) ? 1 : 0;
   if (!Animated || FPS == 0) return;
   frameTime += dt;
   if (holding) {

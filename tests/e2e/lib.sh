@@ -299,6 +299,15 @@ colour_box() {
     -format '%@' info: 2>/dev/null | tr 'x+' '  ' | awk '$1 > 0'
 }
 
+# Whether the credits show: their first line, in the titles' gold, centred below the buttons'
+# row (the buttons' frames, of a like colour, are not centred). Sets `top` to the line's top.
+credits_centred() {
+  local width height left
+  shoot credits
+  read -r width height left top < <(colour_box "$(pic credits)" "1024x468+0+300" "#FFD94D") || return 1
+  ((left - (1024 - width) / 2 <= 2 && (1024 - width) / 2 - left <= 2))
+}
+
 # Takes pictures as pic $1-0, $1-1, ... one after the other in the background, until
 # stop_shooting: nothing that lasts a few frames is missed while the pictures are looked at.
 # Each appears under its name once it is whole.

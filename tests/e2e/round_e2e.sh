@@ -31,10 +31,10 @@ quick_start() {
   wait_for_golden loading loading-screen 20 0.2
 }
 
-# The in-game menu's title and first button; the game behind them is wherever the thief stands.
+# The in-game menu's title; the game behind it is wherever the thief stands.
 open_in_game_menu() {
   xdotool key Escape
-  wait_for_golden in-game in-game-menu 40 0.02 "260x170+382+195"
+  wait_for_golden in-game in-game-menu 40 0.05 "120x36+415+198"
 }
 
 make_tree "$work/tree"

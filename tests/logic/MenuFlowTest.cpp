@@ -245,3 +245,23 @@ TEST_F(MenuFlowTest, AKeyEndsTheCredits) {
 }
 
 }  // namespace
+
+namespace {
+
+// The options screen's handler runs every frame of the main loop: the settings' difficulty and
+// time stay lit, and a clicked button takes over.
+TEST_F(MenuFlowTest, TheOptionsScreenKeepsTheChosenButtonsLit) {
+  StartMenus();
+  ShowAtOnce("Options");
+  Frame(0.05);
+  Frame(0.05);
+  EXPECT_EQ(Sprite("D2")->currentFrame, 1);
+  EXPECT_EQ(Sprite("Time2")->currentFrame, 1);
+  Command("ChangeDifficulty3");
+  Frame(0.05);
+  Frame(0.05);
+  EXPECT_EQ(Sprite("D3")->currentFrame, 1);
+  EXPECT_EQ(Sprite("D2")->currentFrame, 0);
+}
+
+}  // namespace
