@@ -6,11 +6,21 @@
 
 #include "ai/AIComponent.h"
 #include "ai/AIMapData.h"
+#include "ai/AIMarkers.h"
+#include "ai/AIRouteRequest.h"
+#include "ai/GuardPatrolPath.h"
+#include "ai/GuardSize.h"
 #include "ai/NavRays.h"
+#include "ai/PathFile.h"
+#include "ai/RoutePlanner.h"
+#include "ai/TeleporterEnds.h"
 #include "engine/Engine.h"
 #include "engine/VariableTable.h"
 #include "graphics/Graphics.h"
+#include "map/BspMap.h"
+#include "map/MapEntityClasses.h"
 #include "map/StringList.h"
+#include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
 #include "physics/PlayerPhysics.h"
 #include "platform/core/Random.h"
@@ -21,12 +31,24 @@ namespace {
 constexpr const char* kMapBanListPath = "Data/AIMapBanList.xml";
 constexpr unsigned kRandomSeed = 777;
 
+platform::Vector3 PositionOf(const Entity& e) {
+  const PhysicalComp* physical = const_cast<Entity&>(e).Find<PhysicalComp>();
+  return physical ? physical->GetPosition() : platform::Vector3();
+}
+
 }  // namespace
 
 AI::AI() { AgentRoster::Set(&roster_); }
 AI::~AI() = default;
 
-void AI::RegisterTypes() {}
+// The thief path markers stay unregistered: nothing walks them, so a map's "ThiefPath" makes no
+// entity (the entity manager says so) and the thief-path list stays empty.
+void AI::RegisterTypes() {
+  RegisterMapEntityClass<SuperNode>(kAILog);
+  RegisterMapEntityClass<CoverSpot>(kAILog);
+  RegisterMapEntityClass<GuardPatrolPoint>(kAILog);
+  RegisterMapEntityClass<GuardPatrolPath>(kAILog);
+}
 
 void AI::Init() {
   // The game's random choices repeat from run to run as long as they come in the same order.
@@ -44,7 +66,12 @@ void AI::Init() {
   BindBoolVariable("AI_Chase", &config_.ChaseThieves);
 }
 
-void AI::Shutdown() { maps_.clear(); }
+void AI::Shutdown() {
+  for (const auto& map : maps_) {
+    if (config_.SavePaths) map->paths.Save(map->MapName(), map->MapIndex(), map->nodes.size());
+  }
+  maps_.clear();
+}
 
 void AI::Update() {
   if (IsHeld()) return;
@@ -67,7 +94,41 @@ bool AI::IsHeld() const {
   return graphics && graphics->IsTransitionRunning();
 }
 
-void AI::Train() {}
+void AI::Train() {
+  // Cover spots lie in every map; their routes are planned in map 0's graph, once per run.
+  if (trainCoverSpots_) {
+    trainCoverSpots_ = false;
+    for (const EntityHandle& from : coverSpots_) {
+      for (const EntityHandle& to : coverSpots_) {
+        const Entity* a = from.Get();
+        const Entity* b = to.Get();
+        if (from.Id() == to.Id() || !a || !b) continue;
+        TrainRoute(PositionOf(*a), PositionOf(*b), 0);
+      }
+    }
+  }
+  constexpr int kRandomRoutesPerMap = 30;
+  for (const auto& map : maps_) {
+    if (map->nodes.empty()) continue;
+    for (int i = 0; i < kRandomRoutesPerMap; ++i) {
+      const platform::Vector3 start = *map->RandomNodePosition();
+      const platform::Vector3 goal = *map->RandomNodePosition();
+      TrainRoute(start, goal, map->MapIndex());
+    }
+  }
+}
+
+void AI::TrainRoute(const platform::Vector3& start, const platform::Vector3& goal, int32_t mapIndex) {
+  AIRouteRequest request;
+  RouteQuery q;
+  q.request = &request;
+  q.start = start;
+  q.goal = goal;
+  q.mapIndex = mapIndex;
+  q.goalMapIndex = mapIndex;
+  PlanRoute(q);
+  if (const AIRoute* route = request.GetRoute()) route->Draw();
+}
 
 void AI::DrawGraphs() const {
   for (const auto& map : maps_) {
@@ -88,14 +149,61 @@ void AI::ClearLevelLists() {
 }
 
 void AI::OnMapLoad(const std::string& mapName, int32_t mapIndex) {
+  // Maps stay loaded from one game to the next: their graphs and routes are kept.
   if (mapIndex < 0 || size_t(mapIndex) < maps_.size()) return;
   mapNames_.push_back(mapName);
   maps_.push_back(std::make_unique<AIMapData>(mapName, mapIndex));
+  AIMapData& map = *maps_.back();
+  map.LoadNodeGraph([this, mapIndex] { return GraphSources(mapIndex); });
+  map.paths.Load(mapName, mapIndex);
 }
 
-void AI::LinkTeleporterNodes() {}
+NodeGraphSources AI::GraphSources(int32_t mapIndex) const {
+  NodeGraphSources sources;
+  if (const BspMap* current = Engine::Get()->GetCurrentMap()) sources.geometry = &current->Data();
+  // Only this map's landmarks: the maps lie side by side in one world, and a node of another
+  // map would stand in this graph as an island.
+  auto inThisMap = [mapIndex](const Entity& e) {
+    const MapIndexComp* index = const_cast<Entity&>(e).Find<MapIndexComp>();
+    return index && int32_t(index->mapIndex) == mapIndex;
+  };
+  for (const EntityHandle& handle : superNodes_) {
+    if (const Entity* e = handle.Get(); e && inThisMap(*e)) sources.superNodes.push_back(PositionOf(*e));
+  }
+  for (const EntityHandle& handle : coverSpots_) {
+    if (const Entity* e = handle.Get(); e && inThisMap(*e)) sources.coverSpots.push_back(PositionOf(*e));
+  }
+  sources.guardSize = GuardModelSize();
+  return sources;
+}
 
-void AI::CreateAIPlayers() {}
+void AI::LinkTeleporterNodes() { LinkTeleporterNodes(-1); }
+
+void AI::LinkTeleporterNodes(int32_t onlyMap) {
+  constexpr int kTeleporterLinks = 8;
+  auto addNode = [this, onlyMap](const platform::Vector3& position, int32_t mapIndex) {
+    AIMapData* map = GetMapData(mapIndex);
+    if (!map || (onlyMap >= 0 && mapIndex != onlyMap)) return;
+    AINode& node = map->AddNode(position);
+    node.teleporter = 1;
+    map->LinkNode(node.id, kTeleporterLinks, true);
+  };
+  for (const TeleporterEnds& t : UsableTeleporters()) {
+    addNode(t.position, t.mapIndex);
+    addNode(t.targetPosition, t.targetMapIndex);
+  }
+}
+
+void AI::CheckLoadedRoutes() {
+  for (const auto& map : maps_) {
+    if (const size_t dropped = map->paths.DropUnfitRoutes(map->nodes.size())) {
+      Engine::Get()->GetLog()->Write(kAILog, PathFileName(map->MapName()) + ": " + std::to_string(dropped) +
+                                                 " routes dropped: they name nodes the graph does not have", 2);
+    }
+  }
+}
+
+void AI::CreateAIPlayers() { CheckLoadedRoutes(); }
 
 void AI::OnPlayerTeleport(const platform::Vector3&) {}
 

@@ -17,6 +17,7 @@
 
 class AIComponent;
 class AIMapData;
+struct NodeGraphSources;
 class Entity;
 
 // The system that runs the guards and the computer thieves: it owns the AI settings and action
@@ -106,6 +107,13 @@ class AI : public EngineSystem, public DevAI {
   // transition, a map fly-through.
   bool IsHeld() const;
   void Train();
+  void TrainRoute(const platform::Vector3& start, const platform::Vector3& goal, int32_t mapIndex);
+  NodeGraphSources GraphSources(int32_t mapIndex) const;
+  // Teleporter nodes for every map, or (0 or more) for that map only.
+  void LinkTeleporterNodes(int32_t onlyMap);
+  // Routes read from the path files are checked once the graphs are complete (teleporter and
+  // patrol nodes added): those naming nodes a graph lacks are dropped.
+  void CheckLoadedRoutes();
   void DrawGraphs() const;
 
   std::vector<EntityHandle> superNodes_;

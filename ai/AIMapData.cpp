@@ -1,13 +1,18 @@
 #include "ai/AIMapData.h"
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <map>
 
+#include "ai/AIConfig.h"
 #include "ai/NavRays.h"
+#include "ai/NodeGraphFile.h"
 #include "engine/Engine.h"
 #include "graphics/DebugDraw.h"
 #include "graphics/Graphics.h"
+#include "platform/core/Files.h"
 #include "platform/core/Random.h"
 
 namespace {
@@ -20,6 +25,16 @@ constexpr float kDefaultDrawSize = 10.0f;
 constexpr uint32_t kNodeColour = 0xFFFFFF00;
 constexpr uint32_t kLinkColour = 0xFFFFFFFF;
 
+void LogAI(const std::string& text) { Engine::Get()->GetLog()->Write(kAILog, text, 2); }
+
+// A refused file is kept for whoever wants to see what was wrong with it.
+void KeepRefusedFile(const std::string& path, const std::string& reason) {
+  const std::string onDisk = platform::ResolvePath(path);
+  std::error_code error;
+  std::filesystem::rename(onDisk, onDisk + ".bad", error);
+  LogAI("The node graph " + path + " is refused (" + reason + "): kept as " + path + ".bad, the graph is built anew");
+}
+
 DebugDraw* Drawing() {
   Graphics* graphics = Engine::Get()->GetGraphics();
   return graphics ? graphics->GetDebugDraw() : nullptr;
@@ -30,9 +45,14 @@ DebugDraw* Drawing() {
 AIMapData::AIMapData(std::string mapName, int32_t mapIndex) : mapName_(std::move(mapName)), mapIndex_(mapIndex) {}
 
 AINode& AIMapData::AddNode(const platform::Vector3& position) {
+  platform::Vector3 onFloor = FloorBelow(position).value_or(position);
+  onFloor.z += NODE_HEIGHT;
+  return AppendNode(onFloor);
+}
+
+AINode& AIMapData::AppendNode(const platform::Vector3& position) {
   AINode node;
-  node.position = FloorBelow(position).value_or(position);
-  node.position.z += NODE_HEIGHT;
+  node.position = position;
   node.id = int32_t(nodes.size());
   node.mapIndex = int8_t(mapIndex_);
   nodes.push_back(std::move(node));
@@ -62,6 +82,32 @@ void AIMapData::LinkNode(int32_t i, int maxLinks, bool bothWays) {
     if (nodes[size_t(i)].AddLink(id) && !c.isSuperNode) ++added;
     if (bothWays) c.AddLink(i);
   }
+}
+
+void AIMapData::LinkGraph(const std::vector<platform::Vector3>& superNodes) {
+  constexpr float kRelayLift = 40.0f;
+  const platform::Vector3 lift{0.0f, 0.0f, kRelayLift};
+  for (size_t i = 0; i < superNodes.size(); ++i) {
+    for (size_t j = 0; j < superNodes.size(); ++j) {
+      const AINode* a = FindNearestNode(superNodes[i]);
+      const AINode* b = FindNearestNode(superNodes[j]);
+      if (i == j || !a || !b) continue;
+      const platform::Vector3 from = a->position + lift, to = b->position + lift;
+      const std::optional<float> hit = RayHitDistance(from, to - from);
+      if (!hit || *hit <= platform::Vec3Length(to - from)) continue;
+      const int32_t ia = a->id, ib = b->id;
+      nodes[size_t(ia)].AddLink(ib);
+      nodes[size_t(ib)].AddLink(ia);
+    }
+  }
+  constexpr int kMaxLinks = 10;
+  for (size_t i = 0; i < nodes.size(); ++i) {
+    if (nodes[i].neighbours.size() < size_t(kMaxLinks)) LinkNode(int32_t(i), kMaxLinks, false);
+  }
+}
+
+bool AIMapData::ValidRoute(const AIRoute& route) const {
+  return std::all_of(route.nodeIds.begin(), route.nodeIds.end(), [this](int32_t id) { return ValidId(id); });
 }
 
 void AIMapData::MakeLinksSymmetric() {
@@ -118,6 +164,40 @@ void AIMapData::DrawNodeLinks(const AINode& node) const {
     if (!ValidId(id) || nodes[size_t(id)].deleted) continue;
     const platform::Vector3& to = nodes[size_t(id)].position;
     draw->AddLine(node.position.x, node.position.y, node.position.z, to.x, to.y, to.z, kLinkColour);
+  }
+}
+
+bool AIMapData::LoadNodeGraph(const std::function<NodeGraphSources()>& sources) {
+  const std::optional<std::string> path = NodeGraphFileName(mapName_);
+  if (!path) LogAI("The map name \"" + mapName_ + "\" is too short to name a node-graph file: its graph is built on every load");
+  const std::optional<std::vector<uint8_t>> bytes = path ? platform::ReadFileBytes(*path) : std::nullopt;
+  if (bytes) {
+    NodeGraphParse parse = ParseNodeGraph(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), int8_t(mapIndex_));
+    if (parse.error.empty()) {
+      nodes = std::move(parse.nodes);
+      for (AINode& node : nodes) {
+        if (std::optional<platform::Vector3> floor = FloorBelow(node.position)) node.position.z = floor->z;
+        node.position.z += NODE_HEIGHT;
+      }
+      MakeLinksSymmetric();
+      ownNodeCount = nodes.size();
+      return true;
+    }
+    KeepRefusedFile(*path, parse.error);
+  }
+  nodes.clear();
+  NodeGraphBuilder(*this).Build(sources());
+  ownNodeCount = nodes.size();
+  SaveNodeGraph();
+  return false;
+}
+
+void AIMapData::SaveNodeGraph() const {
+  const std::optional<std::string> path = NodeGraphFileName(mapName_);
+  // An empty graph writes no file: it is built again on the next load.
+  if (!path || ownNodeCount == 0) return;
+  if (!platform::WriteFileAtomic(*path, NodeGraphText(nodes, 0, ownNodeCount))) {
+    LogAI("Could not write the node graph " + *path + ": the file there stays as it was");
   }
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "ai/AINode.h"
 #include "ai/AIPathSet.h"
+#include "ai/NodeGraphBuilder.h"
+#include "ai/RouteSearch.h"
 #include "platform/math/Vector.h"
 
 // One loaded map's navigation data: its node graph and its route database.
@@ -16,9 +19,15 @@ class AIMapData {
   // A node dropped onto the floor below the position (NODE_HEIGHT above the hit, or above the
   // position when nothing is below), lit by the light grid, with no spacing or clearance test.
   AINode& AddNode(const platform::Vector3& position);
+  // A node exactly at the position (graph building's lattice points already stand at node
+  // height).
+  AINode& AppendNode(const platform::Vector3& position);
   // Links node i to at most maxLinks near nodes it sees (links to super nodes are free),
   // and, with bothWays, links them back.
   void LinkNode(int32_t i, int maxLinks, bool bothWays);
+  // Links this map's super nodes that see each other (at any distance), then every node with
+  // fewer than ten links to its nearest visible nodes.
+  void LinkGraph(const std::vector<platform::Vector3>& superNodes);
   // Every link becomes two-way.
   void MakeLinksSymmetric();
   // The position of a random node; none for an empty graph.
@@ -30,6 +39,12 @@ class AIMapData {
   // index -1 draws every node's links.
   void DrawLinks(int32_t index) const;
 
+  // Reads the map's graph file; when it is missing or refused (then kept as ".bad" beside it),
+  // builds the graph from what `sources` gives and writes the file. True when the file was read.
+  bool LoadNodeGraph(const std::function<NodeGraphSources()>& sources);
+  // Writes the map's own nodes to its graph file, in place of the old one only once written.
+  void SaveNodeGraph() const;
+
   // Drops the nodes the game start added (teleporter and patrol nodes) and every link to
   // them: the graph is then as read or built.
   void DropGameNodes();
@@ -37,11 +52,14 @@ class AIMapData {
   const std::string& MapName() const { return mapName_; }
   int32_t MapIndex() const { return mapIndex_; }
   bool ValidId(int32_t id) const { return id >= 0 && size_t(id) < nodes.size(); }
+  bool ValidRoute(const AIRoute& route) const;
 
   std::vector<AINode> nodes;
   AIPathSet paths;
   // Nodes below this count are the map's own (read or built); the rest were added for a game.
   size_t ownNodeCount = 0;
+  // The route planner's working state over this graph.
+  RouteSearch search;
 
  private:
   void DrawNodeLinks(const AINode& node) const;

@@ -17,6 +17,16 @@ class AIPathSet {
   // its use count starts at 0.
   void AddPath(const AIRoute& route);
 
+  // Appends the routes of the map's path file, with their length and use count, then sorts
+  // the database by length. One line on "AI Log" says how many were loaded and dropped.
+  void Load(const std::string& mapName, int32_t mapIndex);
+  // Writes the database's routes of map `mapIndex` whose ids lie below `nodeCount`, most used
+  // first, in place of the old file only once written (a failure is logged, the old file stays).
+  void Save(const std::string& mapName, int32_t mapIndex, size_t nodeCount);
+  // Drops the routes with an id outside [0, nodeCount): a file read before the game's nodes
+  // existed is checked once the graph is complete. Returns how many went.
+  size_t DropUnfitRoutes(size_t nodeCount);
+
   // The markers of the level's patrol paths, by handle: their entities go with each game.
   std::vector<EntityHandle> guardPatrolMarkers;
   std::vector<EntityHandle> thiefPathMarkers;

@@ -2,6 +2,7 @@
 
 #include "ai/AI.h"
 #include "ai/AIMapData.h"
+#include "ai/NavRays.h"
 #include "engine/Engine.h"
 #include "graphics/DebugDraw.h"
 #include "graphics/Graphics.h"
@@ -22,6 +23,25 @@ void AIRoute::Clear() {
 void AIRoute::Append(const AIRoute& other) {
   nodeIds.insert(nodeIds.end(), other.nodeIds.begin(), other.nodeIds.end());
   points.insert(points.end(), other.points.begin(), other.points.end());
+}
+
+void AIRoute::Pull(int passes) {
+  constexpr float kPullRangeSq = 500.0f * 500.0f;
+  const AI* ai = Engine::Get()->GetAI();
+  const AIMapData* map = ai ? ai->GetMapData(mapIndex) : nullptr;
+  if (!map) return;
+  for (int pass = 0; pass < passes; ++pass) {
+    for (size_t i = 0; i + 2 < nodeIds.size();) {
+      if (!map->ValidId(nodeIds[i]) || !map->ValidId(nodeIds[i + 2])) break;
+      const platform::Vector3& p0 = map->nodes[size_t(nodeIds[i])].position;
+      const platform::Vector3& p2 = map->nodes[size_t(nodeIds[i + 2])].position;
+      if (platform::Vec3LengthSq(p2 - p0) <= kPullRangeSq && SeesPoint(p0, p2)) {
+        nodeIds.erase(nodeIds.begin() + std::ptrdiff_t(i) + 1);
+      } else {
+        ++i;
+      }
+    }
+  }
 }
 
 void AIRoute::Draw() const {

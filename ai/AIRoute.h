@@ -22,6 +22,9 @@ struct AIRoute {
   void Clear();
   // Appends the other route's node ids and points.
   void Append(const AIRoute& other);
+  // Shortens the route in its map's graph: a middle node goes when the node after it is in
+  // clear sight from the one before, within 500 units. `passes` runs over the route.
+  void Pull(int passes);
   // Debug lines along the route when "AI_Show Paths" is on.
   void Draw() const;
 };

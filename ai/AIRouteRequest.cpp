@@ -1,7 +1,16 @@
 #include "ai/AIRouteRequest.h"
 
 #include "ai/AIRouteAgent.h"
+#include "ai/AI.h"
+#include "ai/AIMapData.h"
+#include "ai/CompassFacing.h"
+#include "ai/NavRays.h"
+#include "ai/RoutePlanner.h"
+#include "engine/Engine.h"
+#include "entity/Entity.h"
+#include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
+#include "physics/PlayerPhysics.h"
 
 AIRouteRequest::AIRouteRequest() = default;
 AIRouteRequest::~AIRouteRequest() = default;
@@ -26,15 +35,127 @@ void AIRouteRequest::Reset() {
 
 void AIRouteRequest::Clear() { route_.reset(); }
 
-void AIRouteRequest::PlanTo(Entity*) {}
+void AIRouteRequest::PlanTo(Entity* target) {
+  MapIndexComp* targetMap = target ? target->Find<MapIndexComp>() : nullptr;
+  PhysicalComp* targetBody = target ? target->Find<PhysicalComp>() : nullptr;
+  if (!targetMap || !targetBody || !physical_) return;
+  Plan(targetBody->GetPosition(), targetMap->mapIndex);
+}
 
-void AIRouteRequest::PlanToPoint(float, float, float) {}
+void AIRouteRequest::PlanToPoint(float x, float y, float z) {
+  if (physical_) Plan({x, y, z}, OwnMapIndex());
+}
 
-void AIRouteRequest::Update(float dt, int32_t mapIndex) { Step(dt, mapIndex); }
+void AIRouteRequest::Plan(const platform::Vector3& goal, int32_t goalMapIndex) {
+  RouteQuery q;
+  q.request = this;
+  q.start = physical_->GetPosition();
+  q.mapIndex = OwnMapIndex();
+  q.goal = goal;
+  q.goalMapIndex = goalMapIndex;
+  PlanRoute(q);
+}
 
-void AIRouteRequest::Step(float, int32_t) {}
+int32_t AIRouteRequest::OwnMapIndex() const {
+  const MapIndexComp* map = owner_ ? owner_->Find<MapIndexComp>() : nullptr;
+  return map ? map->mapIndex : 0;
+}
 
-void AIRouteRequest::SteerTo(Entity*, float, int32_t) {}
+void AIRouteRequest::Update(float dt, int32_t mapIndex) {
+  if (!agent_) return;
+  Step(dt, mapIndex);
+  if (route_) DrawRouteLines(*route_, mapIndex, 0xff0000ff, 0xff00ff00);
+}
+
+platform::Vector3 AIRouteRequest::ReferencePoint() const {
+  const platform::Vector3 position = physical_->GetPosition();
+  // Measured from the floor, as the nodes are, so that steps and slopes do not count.
+  const platform::Vector3 floor = FloorBelow(position).value_or(platform::Vector3());
+  return {position.x, position.y, floor.z + NODE_HEIGHT};
+}
+
+void AIRouteRequest::Step(float dt, int32_t mapIndex) {
+  checkpointTimer += dt;
+  legTimer += dt;
+  if (legTimer >= kLegTimeLimit) {
+    if (agent_) agent_->Respawn();
+    return;
+  }
+  if (!route_) {
+    done = 1;
+    return;
+  }
+  if (size_t(currentIndex) + 1 >= route_->nodeIds.size()) {
+    done = 1;
+    route_.reset();
+    return;
+  }
+  // A frame in which no time passes moves nothing and proves nothing about being stuck.
+  if (!physical_ || !playerPhysics_ || dt <= 0.0f) return;
+  step = playerPhysics_->speed * dt;
+  const platform::Vector3 reference = ReferencePoint();
+  const AI* ai = Engine::Get()->GetAI();
+  const AIMapData* map = ai ? ai->GetMapData(mapIndex) : nullptr;
+  const int32_t next = route_->nodeIds[size_t(currentIndex) + 1];
+  if (!map || !map->ValidId(next)) {
+    Reset();
+    return;
+  }
+  const platform::Vector3& node = map->nodes[size_t(next)].position;
+  const platform::Vector3 way = platform::Vec3Normalize(node - reference);
+  physical_->SetDirection(-way);
+  const platform::Vector3 move = way * step;
+  playerPhysics_->move += move;
+  const platform::Vector3 predicted = reference + move;
+  const platform::Vector3 progress = predicted - lastCheckpoint;
+  if (checkpointTimer >= kCheckpointPeriod) {
+    lastCheckpoint = predicted;
+    checkpointTimer = 0.0f;
+  }
+  if (platform::Vec3LengthSq(progress) < kStuckDistanceSq) {
+    if (nudgeCount >= kMaxNudges) {
+      GiveUp();
+      return;
+    }
+    const platform::Vector3 jump = platform::Vec3Normalize(predicted) * (2.0f * step) + platform::Vector3{0.0f, 0.0f, 30.0f};
+    physical_->SetPositionCached(reference + jump);
+    ++nudgeCount;
+    return;
+  }
+  if (platform::Vec3LengthSq(node - reference) <= kArrivalDistanceSq) Arrive();
+}
+
+void AIRouteRequest::Arrive() {
+  lastCheckpoint = platform::Vector3();
+  checkpointTimer = 0.0f;
+  legTimer = 0.0f;
+  ++currentIndex;
+  nudgeCount = 0;
+  if (!agent_ || !agent_->PausesAtPatrolPoints() || size_t(currentIndex) >= route_->points.size()) return;
+  const PathPoint& point = route_->points[size_t(currentIndex)];
+  if (point.pause == 0.0f) return;
+  physical_->SetDirection(CompassFacing(point.direction).value_or(physical_->direction));
+  agent_->SetActionSet("path pause", point.pause, nullptr);
+}
+
+void AIRouteRequest::SteerTo(Entity* target, float dt, int32_t) {
+  PhysicalComp* targetBody = target ? target->Find<PhysicalComp>() : nullptr;
+  if (!targetBody || !physical_ || !playerPhysics_) return;
+  checkpointTimer += dt;
+  const platform::Vector3 position = physical_->GetPosition();
+  step = playerPhysics_->speed * dt;
+  const platform::Vector3 way = platform::Vec3Normalize(targetBody->GetPosition() - position);
+  physical_->SetDirection(-way);
+  playerPhysics_->move = way * step;
+  const platform::Vector3 predicted = position + way * step;
+  const platform::Vector3 progress = predicted - lastCheckpoint;
+  if (checkpointTimer > kCheckpointPeriod) {
+    lastCheckpoint = predicted;
+    checkpointTimer = 0.0f;
+  }
+  // Not closing in: look about where the target was.
+  if (platform::Vec3Length(progress) < kSteerStuckDistance && agent_) agent_->SetActionSet("investigate", 0.0f, target);
+}
 
 void AIRouteRequest::GiveUp() {
   nudgeCount = 0;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "ai/AINode.h"
 #include "ai/AIRoute.h"
 #include "entity/EntityManager.h"
 #include "platform/math/Vector.h"
@@ -20,6 +21,14 @@ class AIRouteRequest {
   static constexpr float kLegTimeLimit = 15.0f;
   // Unsticking jumps per leg; the stuck frame after the last gives up.
   static constexpr int kMaxNudges = 5;
+  // A node is reached within 0.75 of the lattice spacing.
+  static constexpr float kArrivalDistanceSq = 0.75f * NODE_SPACING * NODE_SPACING;
+  // The agent is stuck when its next point lies this near (squared) to where it stood at the
+  // last checkpoint, taken every kCheckpointPeriod.
+  static constexpr float kStuckDistanceSq = 1.5f;
+  static constexpr float kCheckpointPeriod = 0.5f;
+  // Homing onto an entity is stuck nearer than this.
+  static constexpr float kSteerStuckDistance = 0.75f;
 
   AIRouteRequest();
   ~AIRouteRequest();
@@ -69,6 +78,14 @@ class AIRouteRequest {
   platform::Vector3 homeFacing;
 
  private:
+  void Plan(const platform::Vector3& goal, int32_t goalMapIndex);
+  int32_t OwnMapIndex() const;
+  // x and y of the agent, z NODE_HEIGHT above the floor below it.
+  platform::Vector3 ReferencePoint() const;
+  // The next node is reached: the leg's clocks restart, and an awake guard pauses and turns at
+  // a patrol point that says so.
+  void Arrive();
+
   std::unique_ptr<AIRoute> route_;
   Entity* owner_ = nullptr;
   PhysicalComp* physical_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "ai/AI.h"
 #include "engine/Engine.h"
 #include "entities/EntRefComp.h"
 #include "entities/ItemPlacement.h"
@@ -59,6 +60,7 @@ void GameStart::Start() {
   PlaceItems(logic_.items_, logic_);
 
   CreateUserThief();
+  if (AI* ai = Engine::Get()->GetAI(); ai && logic_.GetEntities(kPlayerStartClass)) ai->CreateAIPlayers();
   if (const EntityList* players = logic_.GetPlayers()) {
     for (Entity& player : *players) MovePlayerToStart(player);
   }
@@ -86,8 +88,19 @@ bool GameStart::BuildMuseum() {
     }
     MapEntityNames refs;
     if (!mapsLoaded_) logic_.maps_.Load(names);
+    AI* ai = Engine::Get()->GetAI();
+    if (ai) ai->ClearLevelLists();
     CookAndPlace(refs);
     ResolveTargets(refs);
+    if (ai) {
+      // Each map's graph is read or built while that map is current: building reads its floors.
+      for (size_t i = 0; i < logic_.maps_.GetCount(); ++i) {
+        const auto index = static_cast<int32_t>(i);
+        logic_.maps_.SetCurrent(index);
+        ai->OnMapLoad(logic_.maps_.GetName(index), index);
+      }
+      ai->LinkTeleporterNodes();
+    }
     if (Sound* sound = Engine::Get()->GetSound()) sound->SetGameStarted();
     logic_.maps_.SetCurrent(0);
     mapsLoaded_ = true;

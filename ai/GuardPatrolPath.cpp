@@ -1,0 +1,24 @@
+#include "ai/GuardPatrolPath.h"
+
+#include "ai/AI.h"
+#include "ai/AIMarker.h"
+#include "player/LogicServices.h"
+
+void GuardPatrolPath::Describe(ClassBuilder<GuardPatrolPath>& c) {
+  c.Component(&GuardPatrolPath::physical);
+  c.Field("Pos", &GuardPatrolPath::physical);
+  c.Field("PathNum", &GuardPatrolPath::PathNum);
+  c.Field("Id", &GuardPatrolPath::Id);
+  c.Field("PauseDuration", &GuardPatrolPath::PauseDuration);
+  c.Field("Direction", &GuardPatrolPath::Direction);
+  c.Field("Type", &GuardPatrolPath::Type);
+}
+
+void GuardPatrolPath::OnCreate() {
+  // The game start makes each map current while it creates that map's entities.
+  const LogicServices* logic = LogicServices::Get();
+  mapIndex = logic ? logic->GetCurrentMapIndex() : 0;
+  if (mapIndex < 0) mapIndex = 0;
+  PathNum += mapIndex * 10;
+  if (AI* ai = TheAI()) ai->GetPathSet().guardPatrolMarkers.emplace_back(this);
+}
