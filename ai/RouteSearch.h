@@ -23,6 +23,8 @@ class RouteSearch {
   // Searches from `from` to `to` (ids of `nodes`); on success `route` holds from ... to.
   Result Search(const std::vector<AINode>& nodes, int32_t from, int32_t to, std::vector<int32_t>& route);
 
+  // The cost at which the last search reached the node (valid for nodes it reached).
+  float Cost(int32_t node) const { return cost_[size_t(node)]; }
   // Nodes taken from the open set by the last search.
   size_t Expanded() const { return expanded_; }
 
