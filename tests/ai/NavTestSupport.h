@@ -4,6 +4,9 @@
 
 #include "ai/AI.h"
 #include "ai/AIMapData.h"
+#include "ai/AIRouteAgent.h"
+#include "ai/AIRouteRequest.h"
+#include "physics/PlayerPhysics.h"
 #include "physics/Physics.h"
 #include "tests/logic/GameTestSupport.h"
 
@@ -39,3 +42,46 @@ class NavTest : public GameTest {
   static AI* Ai() { return Engine::Get()->GetAI(); }
   static AIMapData& Map(int32_t index) { return *Ai()->GetMapData(index); }
 };
+
+// An agent for route following: a body with a character controller that records what
+// following asks of it.
+class TestAgent : public EntityClass<TestAgent>, public AIRouteAgent {
+ public:
+  static constexpr char kClassName[] = "TestAgent";
+  static void Describe(ClassBuilder<TestAgent>& c) {
+    c.Component(&TestAgent::physical);
+    c.Component(&TestAgent::controller);
+    c.Component(&TestAgent::mapIndex);
+  }
+  void OnCreate() override {}
+
+  void Respawn() override { ++respawns; }
+  void ClearActions() override { ++clears; }
+  bool SetActionSet(const std::string& name, float time, Entity*) override {
+    requests.emplace_back(name, time);
+    return true;
+  }
+  bool PausesAtPatrolPoints() const override { return pauses; }
+
+  PhysicalComp physical;
+  PlayerPhysics controller;
+  MapIndexComp mapIndex;
+  AIRouteRequest request;
+  int respawns = 0;
+  int clears = 0;
+  bool pauses = true;
+  std::vector<std::pair<std::string, float>> requests;
+};
+
+// A test agent standing at `position` in map `mapIndex`, its follower bound to it.
+inline TestAgent* MakeAgent(const platform::Vector3& position, int32_t mapIndex = 0) {
+  EntityManager* entities = Engine::Get()->GetEntityManager();
+  if (!entities->IsRegistered(TestAgent::kClassName)) RegisterEntityClass<TestAgent>("AI Log");
+  auto* agent = static_cast<TestAgent*>(entities->Instantiate(TestAgent::kClassName));
+  agent->physical.createActor = 0;
+  Entity::SetUp(agent);
+  agent->physical.SetPosition(position);
+  agent->mapIndex.mapIndex = uint32_t(mapIndex);
+  agent->request.Bind(agent, &agent->physical, &agent->controller, agent);
+  return agent;
+}
