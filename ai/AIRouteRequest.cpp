@@ -117,7 +117,9 @@ void AIRouteRequest::Step(float dt, int32_t mapIndex) {
       GiveUp();
       return;
     }
-    const platform::Vector3 jump = platform::Vec3Normalize(predicted) * (2.0f * step) + platform::Vector3{0.0f, 0.0f, 30.0f};
+    // Up over what holds it and on along the way: a push along the predicted point's own
+    // position vector, as once done, sends agents off towards the world's origin.
+    const platform::Vector3 jump = way * (2.0f * step) + platform::Vector3{0.0f, 0.0f, kNudgeLift};
     physical_->SetPositionCached(reference + jump);
     ++nudgeCount;
     return;

@@ -27,6 +27,8 @@ class AIRouteRequest {
   // last checkpoint, taken every kCheckpointPeriod.
   static constexpr float kStuckDistanceSq = 1.5f;
   static constexpr float kCheckpointPeriod = 0.5f;
+  // An unsticking jump lifts the agent this much.
+  static constexpr float kNudgeLift = 30.0f;
   // Homing onto an entity is stuck nearer than this.
   static constexpr float kSteerStuckDistance = 0.75f;
 
