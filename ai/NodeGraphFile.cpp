@@ -22,8 +22,16 @@ std::string NodeGraphText(const std::vector<AINode>& nodes, size_t first, size_t
     const AINode& n = nodes[i];
     text += IntText(n.teleporter ? 1 : 0) + "\t" + IntText(n.isSuperNode ? 1 : 0) + "\t" + IntText(n.reserved) + "\n";
     text += FixedText(n.position.x) + " " + FixedText(n.position.y) + " " + FixedText(n.position.z) + "\n";
-    text += IntText(n.id - int32_t(first)) + "\t" + IntText(int32_t(n.neighbours.size())) + "\t";
-    for (int32_t id : n.neighbours) text += " " + IntText(id - int32_t(first));
+    // Links to nodes not written (those the game adds) are left out.
+    std::vector<int32_t> links;
+    for (int32_t id : n.neighbours) {
+      if (id >= int32_t(first) && id < int32_t(end)) links.push_back(id - int32_t(first));
+    }
+    text += IntText(n.id - int32_t(first)) + "\t" + IntText(int32_t(links.size())) + "\t";
+    for (int32_t id : links) {
+      text += ' ';
+      text += IntText(id);
+    }
     text += "\n";
   }
   return text;

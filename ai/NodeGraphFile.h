@@ -13,7 +13,8 @@
 // shorter than three characters.
 std::optional<std::string> NodeGraphFileName(const std::string& mapName);
 
-// The file's text for nodes [first, end); links must stay within those nodes.
+// The file's text for nodes [first, end), ids renumbered from first; links to other nodes are
+// left out.
 std::string NodeGraphText(const std::vector<AINode>& nodes, size_t first, size_t end);
 
 // The nodes of a graph file, with their file positions (not yet dropped to the floor), or the

@@ -14,9 +14,15 @@ using NodeGraphBuildTest = NavTest;
 // The middle of the lobby's entrance hall (the world frame negates the map file's y).
 const platform::Vector3 kHall{384.0f, -256.0f, 48.0f};
 
+// The links among the map's own nodes (those of its file).
 std::vector<std::vector<int32_t>> Links(const AIMapData& map) {
   std::vector<std::vector<int32_t>> links;
-  for (const AINode& node : map.nodes) links.push_back(node.neighbours);
+  for (size_t i = 0; i < map.ownNodeCount; ++i) {
+    links.emplace_back();
+    for (int32_t id : map.nodes[i].neighbours) {
+      if (size_t(id) < map.ownNodeCount) links.back().push_back(id);
+    }
+  }
   return links;
 }
 
