@@ -130,4 +130,25 @@ TEST_F(RoutePlannerTest, AGoalInAnotherMapIsReachedThroughATeleporterOfTheStarts
   }
 }
 
+TEST_F(RoutePlannerTest, FromTheLobbyTheVaultIsReachedThroughTheLobbysTeleporter) {
+  const std::vector<TeleporterEnds> teleporters = UsableTeleporters();
+  ASSERT_GE(teleporters.size(), 4u) << "two pairs join the three maps";
+  RouteQuery q;
+  q.request = &request;
+  q.start = kHall;
+  q.goal = {0, 0, 0};
+  q.goalMapIndex = 2;
+  PlanRoute(q);
+  ASSERT_NE(request.GetRoute(), nullptr);
+  ASSERT_TRUE(request.viaTeleporter);
+  const Entity* door = request.teleporter.Get();
+  ASSERT_NE(door, nullptr);
+  const auto used = std::find_if(teleporters.begin(), teleporters.end(), [door](const TeleporterEnds& t) { return t.teleporter == door; });
+  ASSERT_NE(used, teleporters.end());
+  EXPECT_EQ(used->mapIndex, 0);
+  EXPECT_EQ(used->targetMapIndex, 1) << "the lobby leads to the gallery, which leads on";
+  EXPECT_EQ(request.GetRoute()->nodeIds.back(), Ai()->FindNearestNodeInMap(used->position, 0)->id);
+  EXPECT_TRUE(Map(0).nodes[size_t(request.GetRoute()->nodeIds.back())].teleporter);
+}
+
 }  // namespace
