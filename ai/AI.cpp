@@ -221,7 +221,41 @@ void AI::AddNodeAtPlayer(int32_t mapIndex) {
   if (AIMapData* map = GetMapData(mapIndex); map && physical) map->AddNode(physical->GetPosition());
 }
 
-void AI::RelinkNodeGraph(int32_t) {}
+void AI::RelinkNodeGraph(int32_t mapIndex) {
+  AIMapData* map = GetMapData(mapIndex);
+  if (!map) return;
+  // The map's own nodes and those the developer added stay (less the deleted); teleporter
+  // nodes are made again below, and patrol nodes go back in after the graph, renumbered.
+  std::vector<bool> patrol(map->nodes.size(), false);
+  for (const AIRoute& path : pathSet_.patrolPaths) {
+    if (path.mapIndex != mapIndex) continue;
+    for (int32_t id : path.nodeIds) {
+      if (map->ValidId(id) && size_t(id) >= map->ownNodeCount) patrol[size_t(id)] = true;
+    }
+  }
+  std::vector<bool> keep(map->nodes.size());
+  std::vector<std::pair<int32_t, platform::Vector3>> patrolNodes;
+  for (size_t i = 0; i < map->nodes.size(); ++i) {
+    const AINode& node = map->nodes[i];
+    keep[i] = !node.deleted && !node.teleporter && !patrol[i];
+    if (patrol[i]) patrolNodes.emplace_back(int32_t(i), node.position);
+  }
+  std::vector<int32_t> renumbered = map->Relink(keep, GraphSources(mapIndex).superNodes);
+  constexpr int kPatrolLinks = 8;
+  for (const auto& [old, position] : patrolNodes) {
+    AINode& node = map->AppendNode(position);
+    renumbered[size_t(old)] = node.id;
+    map->LinkNode(node.id, kPatrolLinks, true);
+  }
+  for (AIRoute& path : pathSet_.patrolPaths) {
+    if (path.mapIndex != mapIndex) continue;
+    for (int32_t& id : path.nodeIds) id = id >= 0 && size_t(id) < renumbered.size() ? renumbered[size_t(id)] : -1;
+    for (PathPoint& point : path.points) {
+      if (point.nodeIndex >= 0 && size_t(point.nodeIndex) < renumbered.size()) point.nodeIndex = renumbered[size_t(point.nodeIndex)];
+    }
+  }
+  LinkTeleporterNodes(mapIndex);
+}
 
 AIMapData* AI::GetMapData(int32_t mapIndex) const {
   if (mapIndex < 0 || size_t(mapIndex) >= maps_.size()) return nullptr;

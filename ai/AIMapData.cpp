@@ -201,6 +201,25 @@ void AIMapData::SaveNodeGraph() const {
   }
 }
 
+std::vector<int32_t> AIMapData::Relink(const std::vector<bool>& keep, const std::vector<platform::Vector3>& superNodes) {
+  std::vector<int32_t> renumbered(nodes.size(), -1);
+  std::vector<AINode> kept;
+  for (size_t i = 0; i < nodes.size(); ++i) {
+    if (!keep[i]) continue;
+    renumbered[i] = int32_t(kept.size());
+    AINode node = std::move(nodes[i]);
+    node.id = renumbered[i];
+    node.neighbours.clear();
+    kept.push_back(std::move(node));
+  }
+  nodes = std::move(kept);
+  LinkGraph(superNodes);
+  ownNodeCount = nodes.size();
+  paths.database.clear();
+  SaveNodeGraph();
+  return renumbered;
+}
+
 void AIMapData::DropGameNodes() {
   if (nodes.size() <= ownNodeCount) return;
   nodes.resize(ownNodeCount);

@@ -45,6 +45,11 @@ class AIMapData {
   // Writes the map's own nodes to its graph file, in place of the old one only once written.
   void SaveNodeGraph() const;
 
+  // Rebuilds the map's own graph from the nodes `keep` marks (renumbered in order, links made
+  // anew) and writes its file; the route database, planned over the old ids, is emptied.
+  // Returns each old id's new id, -1 for a node not kept.
+  std::vector<int32_t> Relink(const std::vector<bool>& keep, const std::vector<platform::Vector3>& superNodes);
+
   // Drops the nodes the game start added (teleporter and patrol nodes) and every link to
   // them: the graph is then as read or built.
   void DropGameNodes();

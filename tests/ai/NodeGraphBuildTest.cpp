@@ -139,3 +139,31 @@ TEST_F(NodeGraphBuildTest, NearestNodeQueriesSkipDeletedNodesAndGiveTheLowerIdOn
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(NodeGraphBuildTest, RelinkingDropsDeletedNodesWritesOnlyTheMapsOwnAndAddsTeleporterNodesOnce) {
+  StartGame();
+  AIMapData& lobby = *Ai()->GetMapData(0);
+  const size_t own = lobby.ownNodeCount;
+  const auto teleporters = [&lobby] {
+    return std::count_if(lobby.nodes.begin(), lobby.nodes.end(), [](const AINode& n) { return n.teleporter != 0; });
+  };
+  const auto before = teleporters();
+  ASSERT_GT(before, 0);
+  lobby.nodes[7].deleted = 1;
+  AIRoute learned;
+  learned.nodeIds = {1, 2, 3, 4};
+  lobby.paths.AddPath(learned);
+  Ai()->RelinkNodeGraph(0);
+  EXPECT_EQ(lobby.ownNodeCount, own - 1);
+  EXPECT_EQ(teleporters(), before);
+  EXPECT_TRUE(lobby.paths.database.empty()) << "routes planned over the old ids";
+  EXPECT_EQ(TempDir::Read("Maps/lobby.ngd"), NodeGraphText(lobby.nodes, 0, lobby.ownNodeCount));
+  for (size_t i = 0; i < lobby.nodes.size(); ++i) {
+    EXPECT_EQ(lobby.nodes[i].id, int32_t(i));
+    EXPECT_FALSE(lobby.nodes[i].deleted);
+  }
+}
+
+}  // namespace
