@@ -3,7 +3,7 @@
 #include "ai/AIRouteAgent.h"
 #include "ai/AI.h"
 #include "ai/AIMapData.h"
-#include "ai/CompassFacing.h"
+#include "ai/agents/CompassFacing.h"
 #include "ai/NavRays.h"
 #include "ai/RoutePlanner.h"
 #include "engine/Engine.h"
@@ -136,7 +136,10 @@ void AIRouteRequest::Arrive() {
   if (!agent_ || !agent_->PausesAtPatrolPoints() || size_t(currentIndex) >= route_->points.size()) return;
   const PathPoint& point = route_->points[size_t(currentIndex)];
   if (point.pause == 0.0f) return;
-  physical_->SetDirection(CompassFacing(point.direction).value_or(physical_->direction));
+  // A marker without a compass word keeps the guard's facing.
+  platform::Vector3 facing = physical_->direction;
+  CompassFacing(point.direction, facing);
+  physical_->SetDirection(facing);
   agent_->SetActionSet("path pause", point.pause, nullptr);
 }
 

@@ -45,13 +45,13 @@ class NavTest : public GameTest {
 
 // An agent for route following: a body with a character controller that records what
 // following asks of it.
-class TestAgent : public EntityClass<TestAgent>, public AIRouteAgent {
+class RouteWalker : public EntityClass<RouteWalker>, public AIRouteAgent {
  public:
-  static constexpr char kClassName[] = "TestAgent";
-  static void Describe(ClassBuilder<TestAgent>& c) {
-    c.Component(&TestAgent::physical);
-    c.Component(&TestAgent::controller);
-    c.Component(&TestAgent::mapIndex);
+  static constexpr char kClassName[] = "RouteWalker";
+  static void Describe(ClassBuilder<RouteWalker>& c) {
+    c.Component(&RouteWalker::physical);
+    c.Component(&RouteWalker::controller);
+    c.Component(&RouteWalker::mapIndex);
   }
   void OnCreate() override {}
 
@@ -74,10 +74,10 @@ class TestAgent : public EntityClass<TestAgent>, public AIRouteAgent {
 };
 
 // A test agent standing at `position` in map `mapIndex`, its follower bound to it.
-inline TestAgent* MakeAgent(const platform::Vector3& position, int32_t mapIndex = 0) {
+inline RouteWalker* MakeAgent(const platform::Vector3& position, int32_t mapIndex = 0) {
   EntityManager* entities = Engine::Get()->GetEntityManager();
-  if (!entities->IsRegistered(TestAgent::kClassName)) RegisterEntityClass<TestAgent>("AI Log");
-  auto* agent = static_cast<TestAgent*>(entities->Instantiate(TestAgent::kClassName));
+  if (!entities->IsRegistered(RouteWalker::kClassName)) RegisterEntityClass<RouteWalker>("AI Log");
+  auto* agent = static_cast<RouteWalker*>(entities->Instantiate(RouteWalker::kClassName));
   agent->physical.createActor = 0;
   Entity::SetUp(agent);
   agent->physical.SetPosition(position);

@@ -15,7 +15,7 @@ class RouteFollowTest : public NavTest {
     to = lobby.AddNode({500, -256, 40}).id;
   }
 
-  void Give(TestAgent* agent, std::vector<int32_t> ids, std::vector<PathPoint> points = {}) {
+  void Give(RouteWalker* agent, std::vector<int32_t> ids, std::vector<PathPoint> points = {}) {
     auto route = std::make_unique<AIRoute>();
     route->nodeIds = std::move(ids);
     route->points = std::move(points);
@@ -28,7 +28,7 @@ class RouteFollowTest : public NavTest {
 
 TEST_F(RouteFollowTest, ANodeIsReachedWithin27UnitsNotAt28) {
   for (const float gap : {27.0f, 28.0f}) {
-    TestAgent* agent = MakeAgent(Node(to) - platform::Vector3{gap, 0, 0});
+    RouteWalker* agent = MakeAgent(Node(to) - platform::Vector3{gap, 0, 0});
     Give(agent, {from, to});
     agent->request.Step(0.01f, 0);
     EXPECT_EQ(agent->request.currentIndex, gap < 28.0f ? 1 : 0) << gap;
@@ -39,7 +39,7 @@ TEST_F(RouteFollowTest, ANodeIsReachedWithin27UnitsNotAt28) {
 }
 
 TEST_F(RouteFollowTest, AOneNodeRouteEndsAtOnceWithoutMoving) {
-  TestAgent* agent = MakeAgent(Node(from));
+  RouteWalker* agent = MakeAgent(Node(from));
   Give(agent, {from});
   agent->request.Step(0.1f, 0);
   EXPECT_TRUE(agent->request.done);
@@ -49,7 +49,7 @@ TEST_F(RouteFollowTest, AOneNodeRouteEndsAtOnceWithoutMoving) {
 
 TEST_F(RouteFollowTest, AStuckAgentIsNudgedFiveTimesAndGivesUpOnTheSixthStuckFrame) {
   const platform::Vector3 stand = Node(from);
-  TestAgent* agent = MakeAgent(stand);
+  RouteWalker* agent = MakeAgent(stand);
   Give(agent, {from, to});
   agent->request.Step(0.5f, 0);  // takes the first checkpoint
   for (int nudge = 1; nudge <= 5; ++nudge) {
@@ -68,7 +68,7 @@ TEST_F(RouteFollowTest, AStuckAgentIsNudgedFiveTimesAndGivesUpOnTheSixthStuckFra
 }
 
 TEST_F(RouteFollowTest, ALegOf15SecondsRespawnsTheAgentAndABadIdDropsTheRoute) {
-  TestAgent* agent = MakeAgent(Node(from) - platform::Vector3{200, 0, 0});
+  RouteWalker* agent = MakeAgent(Node(from) - platform::Vector3{200, 0, 0});
   Give(agent, {from, to});
   agent->request.legTimer = 14.95f;
   agent->request.Step(0.05f, 0);
@@ -82,7 +82,7 @@ TEST_F(RouteFollowTest, ALegOf15SecondsRespawnsTheAgentAndABadIdDropsTheRoute) {
 
 TEST_F(RouteFollowTest, AnAwakeGuardPausesAndTurnsAtAPatrolPoint) {
   for (const bool awake : {true, false}) {
-    TestAgent* agent = MakeAgent(Node(to) - platform::Vector3{10, 0, 0});
+    RouteWalker* agent = MakeAgent(Node(to) - platform::Vector3{10, 0, 0});
     agent->pauses = awake;
     Give(agent, {from, to}, {{0.0f, from, ""}, {2.5f, to, "east"}});
     agent->request.Step(0.01f, 0);
