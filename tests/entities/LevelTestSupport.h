@@ -11,7 +11,9 @@
 class LevelTest : public GameTest {
  protected:
   void StartGame() {
-    std::filesystem::copy_file(std::string(VR_DATA_DIR) + "/Data/MuseumItems.xml", "Data/MuseumItems.xml");
+    // A test may have written its own item list first.
+    std::filesystem::copy_file(std::string(VR_DATA_DIR) + "/Data/MuseumItems.xml", "Data/MuseumItems.xml",
+                               std::filesystem::copy_options::skip_existing);
     StartLogic([] { return new Physics(); });
     RegisterEntityClass<TestThief>("LogicLog");
     RegisterEntityClass<TestGuard>("LogicLog");
