@@ -73,6 +73,8 @@ class ClassBuilder {
   void Field(const char* name, F T::*member) {
     table_.AddField(MakeEntityField<T>(name, member));
   }
+  // A field saved in a form of its own.
+  void Field(std::unique_ptr<EntityField> field) { table_.AddField(std::move(field)); }
 
  private:
   template <class C>

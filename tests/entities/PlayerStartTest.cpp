@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <vector>
 
 #include "entities/PlayerStart.h"
+#include "entity/XmlWriter.h"
 #include "tests/entities/LevelTestSupport.h"
 
 namespace {
@@ -52,6 +54,32 @@ TEST_F(PlayerStartTest, StartsAreMarksNoThiefBumpsIntoAndADeletedStartLeavesTheL
   LogicServices::Get()->MovePlayerToStart(*Thief());
   Frame();
   ExpectThiefAt(*starts[2]);
+}
+
+TEST_F(PlayerStartTest, AStartSavesItsBodyAsAReferenceAndItsMapAsAVarHoldingTheIndex) {
+  StartGame();
+  PlayerStart* start = Starts()[1];
+  start->mapIndex.mapIndex = 2;
+  {
+    XmlWriter w;
+    w.Open("start.xml");
+    w.WriteStartElement("var");
+    start->Save(w);
+    w.WriteEndElement();
+    w.Close();
+  }
+  EXPECT_EQ(TempDir::Read("start.xml"),
+            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<var><var name=\"physical\"></var>"
+            "<var name=\"mapIndexComp\"><int name=\"index\">2</int></var></var>");
+  auto* copy = static_cast<PlayerStart*>(Engine::Get()->GetEntityManager()->CreateFromFile("PlayerStart", "start.xml"));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->mapIndex.mapIndex, 2u);
+
+  // An empty map element leaves the index as it was.
+  std::ofstream("empty.xml") << "<var><var name=\"physical\"/><var name=\"mapIndexComp\"/></var>";
+  copy = static_cast<PlayerStart*>(Engine::Get()->GetEntityManager()->CreateFromFile("PlayerStart", "empty.xml"));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->mapIndex.mapIndex, 0u);
 }
 
 }  // namespace
