@@ -97,26 +97,20 @@ void Guard::UpdateLight() {
     lamp->Switch(look.light && !model.notDrawnThisFrame, static_cast<int32_t>(mapIndex.mapIndex));
 }
 
-// The beam leaves the hand along the hand bone's x axis. Without the bone (or an animated
-// model) the flashlight stays where it was.
+// The beam leaves the hand, as the model was just drawn (its scale counted in), along the hand
+// bone's x axis. Without the bone (or an animated model) the flashlight stays where it was.
 void Guard::PlaceFlashlight() {
   Flashlight* lamp = GetFlashlight();
   const ModelRecord* record = model.GetModel();
   if (!lamp || !lamp->model.visible || !record || !model.GetController()) return;
   const int32_t hand = model.FindFrame(kHandBone);
   if (hand < 0) return;
-  const platform::Quaternion meshTurn = model.meshRotation;
-  const platform::Quaternion bodyTurn = physical.GetOrientation();
-  const platform::Quaternion turn = platform::QuaternionMultiply(meshTurn, bodyTurn);
-  const platform::Matrix placement =
-      platform::MatrixTranslation(-model.pivotOffset.x, -model.pivotOffset.y, -model.pivotOffset.z) *
-      platform::MatrixRotationQuaternion(turn);
   platform::Vector3 boneScale, boneAt;
   platform::Quaternion boneTurn;
   if (!platform::MatrixDecompose(ToMatrix(record->GetCombinedMatrix(hand)), &boneScale, &boneTurn, &boneAt)) return;
-  lamp->physical.SetPosition(physical.GetPosition() + platform::Vec3TransformCoord(boneAt, placement) +
-                             model.positionOffset);
-  lamp->SetOrientation(platform::QuaternionMultiply(platform::QuaternionMultiply(boneTurn, meshTurn), bodyTurn));
+  lamp->physical.SetPosition(platform::Vec3TransformCoord(boneAt, model.worldMatrix));
+  const platform::Quaternion bodyTurn = platform::QuaternionMultiply(model.meshRotation, physical.GetOrientation());
+  lamp->SetOrientation(platform::QuaternionMultiply(boneTurn, bodyTurn));
 }
 
 // The draw takes the guard's uniform (0, 1 or 2, chosen by the guard set-up).
