@@ -92,9 +92,10 @@ Painter Ramp(float dark, float mid, float full) {
   };
 }
 
+// The beam's glow pulses as its texture scrolls up through it: full at the top row, a fifth
+// halfway down, and back.
 void LaserGlow(Image& im, int x, int y) {
-  const float d = ((y + 0.5f) / 32 - 0.5f) * 6;
-  const float k = std::exp(-d * d);
+  const float k = 0.6f + 0.4f * std::cos(2.0f * static_cast<float>(M_PI) * (y + 0.5f) / 32);
   im.Set(x, y, k, k, k);
 }
 
