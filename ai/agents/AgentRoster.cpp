@@ -16,6 +16,7 @@
 namespace {
 
 AgentRoster* current = nullptr;
+constexpr int32_t kOutfits = 4;
 
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -70,6 +71,32 @@ int32_t AgentRoster::GetDifficulty() const {
 std::unique_ptr<AgentRoute> AgentRoster::MakeRoute(AIComponent& agent) const {
   if (routeFactory_) return routeFactory_(agent);
   return std::make_unique<RouteFollower>(agent, &ai_.GetPathSet());
+}
+
+void AgentRoster::CreateThieves(int32_t wanted) {
+  if (!world_) return;
+  Entity* user = world_->GetControlledPlayer();
+  const int32_t userOutfit = user ? world_->GetOutfit(*user) : -1;
+  const int32_t count = std::min(wanted, ai_.GetConfig().MaxThieves);
+  for (int32_t made = 0, k = 1; made < count; ++made, ++k) {
+    Entity* thief = world_->CreateEntity("Player");
+    AIComponent* agent = thief ? thief->Find<AIComponent>() : nullptr;
+    if (!agent) {
+      Engine::Get()->GetLog()->Write(kAILog, "No computer thief could be made", 1);
+      return;
+    }
+    int32_t outfit = k % kOutfits;
+    if (outfit == userOutfit) outfit = (++k) % kOutfits;
+    world_->SetOutfit(*thief, outfit);
+    agent->CreateBrain("thief");
+    agent->Init(true);
+    world_->MovePlayerToStart(*thief);
+    agent->homePosition = agent->GetPosition();
+  }
+}
+
+void AgentRoster::ResetAll() {
+  for (AIComponent* agent : ai_.GetAgents()) agent->ResetState();
 }
 
 void AgentRoster::UpdateAgents(float dt) {

@@ -55,6 +55,12 @@ class AgentRoster {
   void SetRouteFactory(RouteFactory factory) { routeFactory_ = std::move(factory); }
   std::unique_ptr<AgentRoute> MakeRoute(AIComponent& agent) const;
 
+  // The computer thieves: the fewer of `wanted` and the settings' MaxThieves, in the outfits the
+  // user's thief does not wear, each on the next player start, which becomes its home.
+  void CreateThieves(int32_t wanted);
+  // Every agent back to its start, nothing queued.
+  void ResetAll();
+
   // Every agent, in registration order, once.
   void UpdateAgents(float dt);
   // The nearest agent to the point that is no thief, is in the thief's map (any map without a
