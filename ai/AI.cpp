@@ -14,6 +14,8 @@
 #include "ai/PathFile.h"
 #include "ai/RoutePlanner.h"
 #include "ai/TeleporterEnds.h"
+#include "ai/agents/AgentWorld.h"
+#include "ai/agents/GuardSetup.h"
 #include "engine/Engine.h"
 #include "engine/VariableTable.h"
 #include "graphics/Graphics.h"
@@ -203,7 +205,29 @@ void AI::CheckLoadedRoutes() {
   }
 }
 
-void AI::CreateAIPlayers() { CheckLoadedRoutes(); }
+void AI::CreateAIPlayers(int32_t thieves) {
+  if (AgentWorld* world = roster_.GetWorld()) {
+    std::vector<PatrolMarker> markers = PatrolMarkers();
+    GuardSetup(*this, *world).Run(markers);
+    // The markers that made no guard stay listed.
+    pathSet_.guardPatrolMarkers.clear();
+    for (const PatrolMarker& marker : markers) pathSet_.guardPatrolMarkers.push_back(marker.source);
+    roster_.CreateThieves(thieves);
+  }
+  roster_.ResetAll();
+  CheckLoadedRoutes();
+}
+
+std::vector<PatrolMarker> AI::PatrolMarkers() const {
+  std::vector<PatrolMarker> markers;
+  for (const EntityHandle& handle : pathSet_.guardPatrolMarkers) {
+    auto* point = dynamic_cast<GuardPatrolPath*>(handle.Get());
+    if (!point) continue;
+    markers.push_back({handle, point->physical.GetPosition(), point->mapIndex, point->PathNum, point->Id,
+                       point->PauseDuration, point->Direction, point->Type});
+  }
+  return markers;
+}
 
 void AI::OnPlayerTeleport(const platform::Vector3&) {}
 

@@ -9,6 +9,7 @@
 #include "ai/AINode.h"
 #include "ai/AIPathSet.h"
 #include "ai/agents/AgentRoster.h"
+#include "ai/agents/PatrolMarker.h"
 #include "engine/EngineSystem.h"
 #include "engine/SystemSlots.h"
 #include "entity/EntityManager.h"
@@ -47,8 +48,9 @@ class AI : public EngineSystem, public DevAI {
   void OnMapLoad(const std::string& mapName, int32_t mapIndex);
   // Adds a node at each usable teleporter and at its target, linked into their maps' graphs.
   void LinkTeleporterNodes();
-  // The guards from the patrol markers, then the computer thieves.
-  void CreateAIPlayers();
+  // The guards from the patrol markers, then the computer thieves (the fewer of `thieves` and
+  // MaxThieves), then every agent back at its start.
+  void CreateAIPlayers(int32_t thieves);
   // The controlled player teleports to `position`: guards near it go home.
   void OnPlayerTeleport(const platform::Vector3& position);
 
@@ -106,6 +108,8 @@ class AI : public EngineSystem, public DevAI {
   // True in frames in which nothing of the AI runs: a bust or time-up, the teleport
   // transition, a map fly-through.
   bool IsHeld() const;
+  // The level's patrol points as guard set-up reads them.
+  std::vector<PatrolMarker> PatrolMarkers() const;
   void Train();
   void TrainRoute(const platform::Vector3& start, const platform::Vector3& goal, int32_t mapIndex);
   NodeGraphSources GraphSources(int32_t mapIndex) const;

@@ -1,5 +1,6 @@
 #include "logic/GameStart.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "ai/AI.h"
@@ -28,6 +29,7 @@ const char* kLogicLog = "LogicLog";
 const char* kGameGroup = "GameEnts";
 const char* kPlayerClass = "Player";
 const char* kPlayerStartClass = "PlayerStart";
+constexpr int32_t kMaxComputerThieves = 3;
 
 void LogicLog(const std::string& text) { Engine::Get()->GetLog()->Write(kLogicLog, text, 2); }
 
@@ -60,7 +62,7 @@ void GameStart::Start() {
   PlaceItems(logic_.items_, logic_);
 
   CreateUserThief();
-  if (AI* ai = Engine::Get()->GetAI(); ai && logic_.GetEntities(kPlayerStartClass)) ai->CreateAIPlayers();
+  CreateComputerThieves();
   if (const EntityList* players = logic_.GetPlayers()) {
     for (Entity& player : *players) MovePlayerToStart(player);
   }
@@ -124,6 +126,14 @@ void GameStart::CookAndPlace(MapEntityNames& names) {
     collisions_[i]->CookWorldMesh(map);
     map.CreateEntities(names, *this);
   }
+}
+
+void GameStart::CreateComputerThieves() {
+  AI* ai = Engine::Get()->GetAI();
+  const EntityList* starts = logic_.GetEntities(kPlayerStartClass);
+  if (!ai || !starts) return;
+  // One start is the user's; the computer thieves take the others, three at most.
+  ai->CreateAIPlayers(std::min(static_cast<int32_t>(starts->Count()) - 1, kMaxComputerThieves));
 }
 
 void GameStart::CreateUserThief() {

@@ -39,6 +39,8 @@ class GameStart : public MapEntityPlacer {
   void CookAndPlace(MapEntityNames& names);
   void ResolveTargets(const MapEntityNames& names);
   void CreateUserThief();
+  // The guards and the computer thieves, once the user's thief exists.
+  void CreateComputerThieves();
   void ShowHud();
 
   Logic& logic_;

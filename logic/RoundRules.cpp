@@ -1,5 +1,6 @@
 #include "logic/RoundRules.h"
 
+#include "ai/AIComponent.h"
 #include "engine/Engine.h"
 #include "entities/ItemDropoff.h"
 #include "entities/Teleporter.h"
@@ -68,6 +69,12 @@ void RoundRules::ApplyToPlayers() {
     CheckGuards(player);
     CheckItemDropoffs(player);
   }
+  ShowChasers();
+}
+
+void RoundRules::ShowChasers() {
+  Entity* user = logic_.GetPlayerEntity();
+  if (auto* agent = user ? user->Find<AIComponent>() : nullptr) logic_.SetAlertLevel(agent->IsChased());
 }
 
 // Measured from the arrow's base, which does not bob; a banned teleporter serves the user's

@@ -23,6 +23,9 @@ class RoundRules {
   // A thief within reach of a drop-off of its map delivers what it carries.
   void CheckItemDropoffs(Entity& player);
 
+  // The alert lamps show how many agents are after the user's thief.
+  void ShowChasers();
+
  private:
   Logic& logic_;
 };

@@ -45,5 +45,9 @@ class PlayerInfo : public Component {
   float boxTimer = 0;
   int32_t smokeGrenades = 2;
   std::string gender = "male";
+  // A guard's look: 0 walking, 1 sleeper, 2 watcher.
+  int32_t modelVariant = 0;
+  // A guard computer thieves smoke rather than tase.
+  uint8_t guardSelector = 0;
   EmitterHandle carriedItemEffect;
 };
