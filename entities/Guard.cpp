@@ -75,6 +75,7 @@ Guard::~Guard() {
 void Guard::OnCreate() {
   model.Load("guard");
   model.SetAnimation(2);
+  model.WearOutfits();
   ai.kind = "guard";
   Engine* engine = Engine::Get();
   if (auto* lamp = dynamic_cast<Flashlight*>(engine->GetEntityManager()->Create(Flashlight::kClassName))) {
@@ -115,5 +116,5 @@ void Guard::PlaceFlashlight() {
 
 // The draw takes the guard's uniform (0, 1 or 2, chosen by the guard set-up).
 void Guard::OnModelDraw() {
-  if (ModelRecord* record = model.GetModel()) record->outfit = info.outfit;
+  model.SetOutfit(info.outfit);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "engine/Engine.h"
 #include "entity/Entity.h"
@@ -91,6 +92,15 @@ void ModelComp::SetAnimation(uint32_t index) {
   if (index >= model_->GetAnimationSetCapacity() || index == currentAnimation_) return;
   currentAnimation_ = index;
   controller_->SetAnimationSet(index);
+}
+
+void ModelComp::WearOutfits() {
+  if (model_) model_->textureSwap = true;
+}
+
+// A negative number shows the model's own textures, as an index past the list does.
+void ModelComp::SetOutfit(int32_t outfit) {
+  if (model_) model_->textureSwapIndex = outfit < 0 ? SIZE_MAX : static_cast<size_t>(outfit);
 }
 
 void ModelComp::SetEffect(const std::string& name) {

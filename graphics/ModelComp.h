@@ -32,6 +32,11 @@ class ModelComp : public Component {
   // Switches the animation set when the index is new and below the model's set count.
   void SetAnimation(uint32_t index);
   void SetEffect(const std::string& name);
+  // Outfits are the loaded model's texture-swap list: WearOutfits turns that list on for the
+  // model (for everyone who shares it), SetOutfit picks the entry the next draw shows. Owners
+  // that wear outfits set theirs just before each draw. Without a model both do nothing.
+  void WearOutfits();
+  void SetOutfit(int32_t outfit);
   void PlaceAtOwner();
   // worldMatrix = T(-pivot) x R(meshRotation) x R(orientation) x S(scale) x T(position + offset).
   void UpdateWorldMatrix();

@@ -56,9 +56,6 @@ class ModelRecord {
 
   const platform::xfile::Model& GetModel() const { return model_; }
 
-  // The outfit the next draw shows. The record is shared by everyone who loads the model, so
-  // each thief sets its own just before it is drawn.
-  int32_t outfit = 0;
   const platform::xfile::BoundingSphere& GetBoundingSphere() const { return sphere_; }
   // The frame of that name, or -1.
   int32_t FindFrame(const std::string& name) const { return model_.FindFrame(name); }
@@ -75,7 +72,8 @@ class ModelRecord {
 
   // The record of the model's placement and size, kept by the graphics system.
   MeshInfo* meshInfo = nullptr;
-  // When set the draw takes textures from the model's texture-swap list.
+  // When set the draw takes textures from the model's texture-swap list, the entry at the index
+  // (the outfit); an index past the list keeps the model's own textures.
   bool textureSwap = false;
   size_t textureSwapIndex = 0;
 

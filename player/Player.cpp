@@ -4,7 +4,6 @@
 
 #include "engine/Engine.h"
 #include "graphics/Graphics.h"
-#include "graphics/ModelRecord.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/gui/GadgetSwitchAnimation.h"
 #include "graphics/gui/HUDAnimation.h"
@@ -118,6 +117,7 @@ void Player::OnCreate() {
   info.gender = parity == (logic ? logic->GetGender() : 0) ? "male" : "female";
   LoadOutfitModel();
   model.SetAnimation(0);
+  model.WearOutfits();
   Engine::Get()->GetMessageQueue()->RegisterUpdate(this);
   if (logic) logic->RegisterEntity(kClassName, *this);
   ai.kind = "thief";
@@ -252,7 +252,7 @@ void Player::SetTargetSpeed(float speed) {
 }
 
 void Player::OnModelDraw() {
-  if (ModelRecord* record = model.GetModel()) record->outfit = info.outfit;
+  model.SetOutfit(info.outfit);
 }
 
 // ---- Actions ----

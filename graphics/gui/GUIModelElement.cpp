@@ -19,7 +19,7 @@ void GUIModelElement::LoadModel() {
   // Its screen draws it, not the model pass.
   Engine::Get()->GetGraphics()->RemoveModel(&model);
   model.SetAnimation(2);
-  if (ModelRecord* record = model.GetModel()) record->textureSwap = true;
+  model.WearOutfits();
   model.turning = Spinning ? 1 : 0;
 }
 
@@ -33,7 +33,7 @@ void GUIModelElement::Draw(const GUIPoint* offset) {
   if (!entity || !visible) return;
   entity->physical.SetPosition(WorldPosition(offset));
   entity->physical.SetDirection({0, 1, 0});
-  if (ModelRecord* record = entity->model.GetModel()) record->textureSwapIndex = static_cast<size_t>(variant);
+  entity->model.SetOutfit(variant);
   entity->model.PlaceAtOwner();
   entity->model.Draw();
 }

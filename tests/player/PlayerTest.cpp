@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/VariableTable.h"
+#include "graphics/ModelRecord.h"
 #include "player/CameraFollow.h"
 #include "player/PlayerMessages.h"
 #include "player/gadgets/GadgetEnt.h"
@@ -40,12 +41,22 @@ TEST_F(PlayerTest, StartsWithTheTaserNotAimingAndTheCameraBackAt350) {
   EXPECT_EQ(logic.GetEntities("Player")->Count(), 1u);
 }
 
-TEST_F(PlayerTest, OutfitsAlternateFromTheChosenGenderAcrossThieves) {
+// The outfit is the model's texture-swap entry; the model is shared, so each thief writes its
+// own just before it is drawn.
+TEST_F(PlayerTest, OutfitsAlternateFromTheChosenGenderAndEachThiefDrawsItsOwn) {
   logic.gender = 1;
-  std::string first = Create<Player>()->info.gender;
-  std::string second = Create<Player>()->info.gender;
-  EXPECT_NE(first, second);
-  EXPECT_NE(Create<Player>()->info.gender, second);
+  Player* first = Create<Player>();
+  Player* second = Create<Player>();
+  EXPECT_NE(first->info.gender, second->info.gender);
+  EXPECT_NE(Create<Player>()->info.gender, second->info.gender);
+  ModelRecord* shared = first->model.GetModel();
+  ASSERT_NE(shared, nullptr);
+  EXPECT_TRUE(shared->textureSwap);
+  for (int32_t outfit : {2, 0, 3}) {
+    first->info.outfit = outfit;
+    first->Send(kOnModelDraw);
+    EXPECT_EQ(shared->textureSwapIndex, static_cast<size_t>(outfit));
+  }
 }
 
 TEST_F(PlayerTest, ForwardAndBackTogetherGoNowhereAndForwardWalksLevel) {

@@ -68,14 +68,16 @@ MapPlan Lobby() {
   m.doors = {{0, 1, 256}, {1, 2, 256}, {0, 3, 384}, {3, 4, 384}};
   m.entities = {
       World(m.title),
-      Start(128, 96), Start(640, 96), Start(128, 416), Start(640, 416),
+      // The first game's thief stands on the second start and looks down the map's y axis, at
+      // the box lying straight ahead of it.
+      Start(128, 96), Start(640, 416), Start(128, 416), Start(640, 96),
       Dropoff(384, 96), Dropoff(1536, 96),
       Spawn(1408, 128, "Souvenirs"), Spawn(1664, 128, "Souvenirs"),
       Spawn(1664, 384, "Souvenirs", true),
       Spawn(192, 1280, "Egypt"), Spawn(576, 1280, "Egypt"),
       Teleporter(384, 1472, "lobbyToGallery", "galleryToLobby", "ToGallery"),
       Laser(336, 768), Laser(1296, 400),
-      Pickup("BoxSpawn", 600, 400), Pickup("SmokeGrenadeSpawn", 160, 1200),
+      Pickup("BoxSpawn", 640, 224), Pickup("SmokeGrenadeSpawn", 160, 1200),
       Pickup("BatterySpawn", 900, 224),
       Patrol(200, 256, 0, 0, "2.0", "east"), Patrol(1024, 256, 0, 1, "0.0", "east"),
       Patrol(1536, 256, 0, 2, "3.0", "west"),

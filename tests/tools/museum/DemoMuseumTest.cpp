@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -103,6 +104,26 @@ TEST_F(DemoMuseumTest, EveryMapHasGuardsLasersMusicAndNodesAndEveryPickupKindIsS
     EXPECT_TRUE(music);
   }
   for (const char* kind : {"BoxSpawn", "SmokeGrenadeSpawn", "BatterySpawn"}) EXPECT_GE(Count(kind), 1u) << kind;
+}
+
+// The first thief of a run stands on the lobby's second start, looking along the world's +y
+// (the map's -y): a box lies ahead of it, near enough to walk to, not so near it is taken
+// standing.
+TEST_F(DemoMuseumTest, ABoxLiesStraightAheadOfTheFirstThiefsStart) {
+  const std::vector<KeyValueMap> starts = Of(0, "PlayerStart");
+  ASSERT_GE(starts.size(), 2u);
+  const auto at = [](const KeyValueMap& e) {
+    float x = 0, y = 0, z = 0;
+    std::sscanf(e.at("origin").c_str(), "%f %f %f", &x, &y, &z);
+    return std::pair{x, y};
+  };
+  const auto [startX, startY] = at(starts[1]);
+  bool ahead = false;
+  for (const KeyValueMap& box : Of(0, "BoxSpawn")) {
+    const auto [x, y] = at(box);
+    ahead = ahead || (x == startX && startY - y >= 100 && startY - y <= 300);
+  }
+  EXPECT_TRUE(ahead);
 }
 
 }  // namespace
