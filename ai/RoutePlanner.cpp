@@ -33,17 +33,8 @@ float WalkingLength(const AIRoute& route, const AIMapData& map) {
 }
 
 bool DatabaseMatch(RouteQuery& q, AIMapData& map) {
-  std::vector<const AIRoute*> matches;
-  for (AIRoute& stored : map.paths.database) {
-    if (stored.nodeIds.empty() || !map.ValidRoute(stored)) continue;
-    const platform::Vector3& first = map.nodes[size_t(stored.nodeIds.front())].position;
-    const platform::Vector3& last = map.nodes[size_t(stored.nodeIds.back())].position;
-    if (platform::Vec3LengthSq(q.startNode->position - first) < kMatchRadius * kMatchRadius &&
-        platform::Vec3LengthSq(q.goalNode->position - last) < kMatchRadius * kMatchRadius) {
-      ++stored.useCount;
-      matches.push_back(&stored);
-    }
-  }
+  const std::vector<AIRoute*> matches = StoredRoutesBetween(map, q.startNode->position, q.goalNode->position);
+  for (AIRoute* stored : matches) ++stored->useCount;
   if (matches.empty()) return false;
   const AIRoute& chosen = *matches[size_t(platform::Random()) % matches.size()];
   AIRoute* route = q.request->GetRoute();
@@ -90,6 +81,20 @@ void FindRoute(RouteQuery& q, AIMapData& map, const AI& ai) {
 }
 
 }  // namespace
+
+std::vector<AIRoute*> StoredRoutesBetween(AIMapData& map, const platform::Vector3& start, const platform::Vector3& goal) {
+  std::vector<AIRoute*> matches;
+  for (AIRoute& stored : map.paths.database) {
+    if (stored.nodeIds.empty() || !map.ValidId(stored.nodeIds.front()) || !map.ValidId(stored.nodeIds.back())) continue;
+    const platform::Vector3& first = map.nodes[size_t(stored.nodeIds.front())].position;
+    const platform::Vector3& last = map.nodes[size_t(stored.nodeIds.back())].position;
+    if (platform::Vec3LengthSq(start - first) < kMatchRadius * kMatchRadius &&
+        platform::Vec3LengthSq(goal - last) < kMatchRadius * kMatchRadius && map.ValidRoute(stored)) {
+      matches.push_back(&stored);
+    }
+  }
+  return matches;
+}
 
 void ChooseTeleporterLeg(RouteQuery& q, const std::vector<TeleporterEnds>& teleporters) {
   if (q.mapIndex == q.goalMapIndex) return;
