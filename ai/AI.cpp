@@ -154,7 +154,8 @@ void AI::OnMapLoad(const std::string& mapName, int32_t mapIndex) {
   // Maps stay loaded from one game to the next: their graphs and routes are kept.
   if (mapIndex < 0 || size_t(mapIndex) < maps_.size()) return;
   mapNames_.push_back(mapName);
-  maps_.push_back(std::make_unique<AIMapData>(mapName, mapIndex));
+  const BspMap* current = Engine::Get()->GetCurrentMap();
+  maps_.push_back(std::make_unique<AIMapData>(mapName, mapIndex, current ? &current->Data() : nullptr));
   AIMapData& map = *maps_.back();
   map.LoadNodeGraph([this, mapIndex] { return GraphSources(mapIndex); });
   map.paths.Load(mapName, mapIndex);

@@ -12,6 +12,7 @@
 #include "engine/Engine.h"
 #include "graphics/DebugDraw.h"
 #include "graphics/Graphics.h"
+#include "map/LightingForPosition.h"
 #include "platform/core/Files.h"
 #include "platform/core/Random.h"
 
@@ -42,7 +43,14 @@ DebugDraw* Drawing() {
 
 }  // namespace
 
-AIMapData::AIMapData(std::string mapName, int32_t mapIndex) : mapName_(std::move(mapName)), mapIndex_(mapIndex) {}
+AIMapData::AIMapData(std::string mapName, int32_t mapIndex, const BspData* geometry)
+    : mapName_(std::move(mapName)), mapIndex_(mapIndex), geometry_(geometry) {}
+
+float AIMapData::LightAt(const platform::Vector3& position) const {
+  if (!geometry_) return 0.0f;
+  const LightSet light = LightingForPosition(*geometry_, position);
+  return light.ambient.x + light.ambient.y + light.ambient.z + light.directed.x + light.directed.y + light.directed.z;
+}
 
 AINode& AIMapData::AddNode(const platform::Vector3& position) {
   platform::Vector3 onFloor = FloorBelow(position).value_or(position);
@@ -53,6 +61,7 @@ AINode& AIMapData::AddNode(const platform::Vector3& position) {
 AINode& AIMapData::AppendNode(const platform::Vector3& position) {
   AINode node;
   node.position = position;
+  node.light = LightAt(position);
   node.id = int32_t(nodes.size());
   node.mapIndex = int8_t(mapIndex_);
   nodes.push_back(std::move(node));
@@ -178,6 +187,7 @@ bool AIMapData::LoadNodeGraph(const std::function<NodeGraphSources()>& sources) 
       for (AINode& node : nodes) {
         if (std::optional<platform::Vector3> floor = FloorBelow(node.position)) node.position.z = floor->z;
         node.position.z += NODE_HEIGHT;
+        node.light = LightAt(node.position);
       }
       MakeLinksSymmetric();
       ownNodeCount = nodes.size();

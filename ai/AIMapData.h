@@ -11,10 +11,13 @@
 #include "ai/RouteSearch.h"
 #include "platform/math/Vector.h"
 
+struct BspData;
+
 // One loaded map's navigation data: its node graph and its route database.
 class AIMapData {
  public:
-  AIMapData(std::string mapName, int32_t mapIndex);
+  // `geometry`, the map's data while it is loaded, lights the nodes; without it they stay dark.
+  AIMapData(std::string mapName, int32_t mapIndex, const BspData* geometry = nullptr);
 
   // A node dropped onto the floor below the position (NODE_HEIGHT above the hit, or above the
   // position when nothing is below), lit by the light grid, with no spacing or clearance test.
@@ -68,7 +71,10 @@ class AIMapData {
 
  private:
   void DrawNodeLinks(const AINode& node) const;
+  // The sum of the light grid's six colour values at the node.
+  float LightAt(const platform::Vector3& position) const;
 
   std::string mapName_;
   int32_t mapIndex_;
+  const BspData* geometry_;
 };

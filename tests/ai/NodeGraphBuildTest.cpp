@@ -39,6 +39,7 @@ TEST_F(NodeGraphBuildTest, EachMapsGraphIsBuiltOnceWrittenAndReadTheSameOnTheNex
     for (const AINode& node : map.nodes) {
       // Every node stands NODE_HEIGHT over the floor of its own map, linked within it.
       EXPECT_EQ(node.mapIndex, i);
+      EXPECT_GT(node.light, 0.0f) << "lit by the map's light grid";
       for (int32_t link : node.neighbours) EXPECT_TRUE(map.ValidId(link));
     }
     built.push_back(Links(map));
@@ -53,6 +54,7 @@ TEST_F(NodeGraphBuildTest, EachMapsGraphIsBuiltOnceWrittenAndReadTheSameOnTheNex
   for (int32_t i = 0; i < 3; ++i) {
     EXPECT_EQ(TempDir::Read(*NodeGraphFileName(Map(i).MapName())), files[size_t(i)]);
     ASSERT_EQ(Map(i).ownNodeCount, built[size_t(i)].size());
+    EXPECT_GT(Map(i).nodes[0].light, 0.0f) << "read nodes are lit too";
     for (size_t n = 0; n < built[size_t(i)].size(); ++n) {
       for (int32_t link : built[size_t(i)][n]) {
         EXPECT_TRUE(Map(i).nodes[n].Links(link));
