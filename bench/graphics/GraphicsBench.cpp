@@ -10,6 +10,10 @@
 //                         shapes: the fixed cost of a game frame (clears, post chain, present)
 // BM_PostPass/n           one pass of the post chain: 0 "Blur", 1 "Edge", 2 "Emblem" (a copy)
 // BM_EffectReload         the shader list read and every effect compiled again in place
+// BM_ClearAndPresent      the floor: a window of the same size through the same SDL2 and driver
+//                         that only clears and presents (waited for as the frames are)
+// Every frame benchmark runs one floor frame after each of its own, outside its timing, and
+// reports the medians' ratio: x_floor (goals: menu within 3, camera frame within 8), floor_ms.
 // Counters per frame (after ten frames of warm-up): allocs (heap allocations of the graphics
 // update and render, goal 0), draws (draw calls), sprites_per_texture (sprites drawn per change
 // of sprite texture), glyph_hits (characters drawn from the glyph atlases), glyph_misses.
@@ -20,6 +24,8 @@
 
 #include "bench/graphics/AllocationCounter.h"
 #include "bench/graphics/GraphicsRun.h"
+#include "bench/support/ClearAndPresentFloor.h"
+#include "bench/support/FloorRatio.h"
 #include "graphics/Camera.h"
 #include "graphics/DebugDraw.h"
 
@@ -33,14 +39,20 @@ void TimeFrames(benchmark::State& state, GraphicsRun& run, Frame frame) {
     run.WaitForFrame();
   }
   platform::RenderDevice& device = *run.graphics->GetDevice();
+  ClearAndPresentFloor floor;
+  FloorRatio ratio(state);
   const platform::RenderStats start = device.Stats();
   size_t allocs = 0;
   for (auto _ : state) {
-    const size_t before = allocations.load();
-    frame();
-    allocs += allocations.load() - before;
-    run.WaitForFrame();
+    ratio.Step([&] {
+      const size_t before = allocations.load();
+      frame();
+      allocs += allocations.load() - before;
+      run.WaitForFrame();
+    });
+    ratio.Floor([&] { return floor.Frame(); });
   }
+  ratio.Report();
   const platform::RenderStats work = device.Stats() - start;
   const auto perFrame = [&](double total) {
     return benchmark::Counter(total / static_cast<double>(state.iterations()));
@@ -52,6 +64,14 @@ void TimeFrames(benchmark::State& state, GraphicsRun& run, Frame frame) {
   state.counters["sprites_per_texture"] =
       work.spriteTextureChanges ? static_cast<double>(work.spritesDrawn) / static_cast<double>(work.spriteTextureChanges) : 0.0;
 }
+
+void BM_ClearAndPresent(benchmark::State& state) {
+  UseOffscreenDrivers();
+  ClearAndPresentFloor floor;
+  if (!floor.IsOpen()) return state.SkipWithError("no window for the floor");
+  for (auto _ : state) floor.Frame();
+}
+BENCHMARK(BM_ClearAndPresent)->Unit(benchmark::kMillisecond);
 
 void BM_StartUpToFirstFrame(benchmark::State& state) {
   DemoGraphicsData data;

@@ -16,13 +16,18 @@
 #include "tests/support/RecordingSystem.h"
 #include "tests/support/TempDir.h"
 
+// Headless unless the caller chose otherwise: llvmpipe through the offscreen video driver.
+inline void UseOffscreenDrivers() {
+  setenv("SDL_VIDEODRIVER", "offscreen", 0);
+  setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
+  setenv("ALSOFT_DRIVERS", "null", 0);
+}
+
 // The demo's settings, lists, effects, generated textures and models, copied once per run.
 class DemoGraphicsData {
  public:
   DemoGraphicsData() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
-    setenv("ALSOFT_DRIVERS", "null", 0);
+    UseOffscreenDrivers();
     namespace fs = std::filesystem;
     const auto copy = fs::copy_options::recursive;
     fs::copy(fs::path(VR_DATA_DIR) / "Data", "Data", copy);
