@@ -1,35 +1,39 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "map/BspFormat.h"
+#include "map/BspLump.h"
 #include "map/EntityLumpParser.h"
 
 // Everything one BSP file holds, after the reader has checked it: every count, range and
-// index inside these vectors is known to be in bounds (see BspValidate.h for the rules).
+// index inside these lumps is known to be in bounds (see BspValidate.h for the rules). A map
+// read from a file keeps the file's bytes, and its lumps view their records there.
 struct BspData {
+  std::shared_ptr<std::vector<uint8_t>> fileBytes;
   std::vector<KeyValueMap> entityKeyValues;  // lump 0, one map per entity block
   std::vector<std::string> entityProblems;   // malformed entity lines, for the log
-  std::vector<BspTexture> textures;
-  std::vector<BspPlane> planes;
+  BspLump<BspTexture> textures;
+  BspLump<BspPlane> planes;
   std::vector<BspNode> nodes;
   std::vector<BspLeaf> leaves;
-  std::vector<int32_t> leafFaces;
-  std::vector<int32_t> leafBrushes;
-  std::vector<BspModel> models;
-  std::vector<BspBrush> brushes;
-  std::vector<BspBrushSide> brushSides;
-  std::vector<BspVertex> vertices;
-  std::vector<int32_t> meshVertices;
-  std::vector<BspEffect> effects;
-  std::vector<BspFace> faces;
-  std::vector<BspLightmap> lightmaps;
-  std::vector<BspLightVolume> lightVolumes;
+  BspLump<int32_t> leafFaces;
+  BspLump<int32_t> leafBrushes;
+  BspLump<BspModel> models;
+  BspLump<BspBrush> brushes;
+  BspLump<BspBrushSide> brushSides;
+  BspLump<BspVertex> vertices;
+  BspLump<int32_t> meshVertices;
+  BspLump<BspEffect> effects;
+  BspLump<BspFace> faces;
+  BspLump<BspLightmap> lightmaps;
+  BspLump<BspLightVolume> lightVolumes;
   int32_t clusterCount = 0;  // 0: no visibility data, every cluster sees every other
   int32_t bytesPerCluster = 0;
-  std::vector<uint8_t> visBits;  // clusterCount rows of bytesPerCluster bytes
+  BspLump<uint8_t> visBits;  // clusterCount rows of bytesPerCluster bytes
 
   void Clear() { *this = BspData(); }
 };

@@ -41,35 +41,44 @@ void CheckLumpTable(const BspHeader& header, size_t fileSize) {
   }
 }
 
-class LumpCopier {
+class LumpViewer {
  public:
-  LumpCopier(std::span<const uint8_t> file, const BspHeader& header)
-      : file_(file), header_(header) {}
+  LumpViewer(std::span<uint8_t> file, const BspHeader& header) : file_(file), header_(header) {}
 
   // Whole records only: a lump whose length is not a multiple of the record size loses the
-  // trailing partial record.
+  // trailing partial record. Records are viewed where they lie; only a lump the file placed
+  // off its records' alignment is copied out.
   template <class T>
-  void Copy(int lump, std::vector<T>& out) const {
-    std::span<const uint8_t> bytes = Bytes(lump);
-    out.resize(bytes.size() / sizeof(T));
-    if (!out.empty()) std::memcpy(out.data(), bytes.data(), out.size() * sizeof(T));
+  void View(int lump, BspLump<T>& out) const {
+    View(Bytes(lump), out);
+  }
+  template <class T>
+  void View(std::span<uint8_t> bytes, BspLump<T>& out) const {
+    const size_t count = bytes.size() / sizeof(T);
+    if (reinterpret_cast<uintptr_t>(bytes.data()) % alignof(T) == 0) {
+      out.View(reinterpret_cast<T*>(bytes.data()), count);
+      return;
+    }
+    std::vector<T>& own = out.Own();
+    own.resize(count);
+    if (count) std::memcpy(own.data(), bytes.data(), count * sizeof(T));
   }
 
-  std::span<const uint8_t> Bytes(int lump) const {
+  std::span<uint8_t> Bytes(int lump) const {
     const BspLumpEntry& e = header_.lumps[lump];
     return file_.subspan(size_t(e.offset), size_t(e.length));
   }
 
  private:
-  std::span<const uint8_t> file_;
+  std::span<uint8_t> file_;
   const BspHeader& header_;
 };
 
 float HalfSize(int32_t min, int32_t max) { return float(int64_t(max) - min) * 0.5f; }
 
-void ReadNodes(const LumpCopier& lumps, BspData& out) {
-  std::vector<BspFileNode> raw;
-  lumps.Copy(kLumpNodes, raw);
+void ReadNodes(const LumpViewer& lumps, BspData& out) {
+  BspLump<BspFileNode> raw;
+  lumps.View(kLumpNodes, raw);
   out.nodes.reserve(raw.size());
   for (const BspFileNode& n : raw) {
     BspNode node{n.plane, {n.children[0], n.children[1]}, {}, {}};
@@ -82,9 +91,9 @@ void ReadNodes(const LumpCopier& lumps, BspData& out) {
   }
 }
 
-void ReadLeaves(const LumpCopier& lumps, BspData& out) {
-  std::vector<BspFileLeaf> raw;
-  lumps.Copy(kLumpLeaves, raw);
+void ReadLeaves(const LumpViewer& lumps, BspData& out) {
+  BspLump<BspFileLeaf> raw;
+  lumps.View(kLumpLeaves, raw);
   out.leaves.reserve(raw.size());
   for (const BspFileLeaf& l : raw) {
     BspLeaf leaf{l.cluster, l.area, {}, {}, l.firstLeafFace, l.leafFaceCount,
@@ -97,8 +106,8 @@ void ReadLeaves(const LumpCopier& lumps, BspData& out) {
   }
 }
 
-void ReadVisData(const LumpCopier& lumps, BspData& out) {
-  std::span<const uint8_t> bytes = lumps.Bytes(kLumpVisibility);
+void ReadVisData(const LumpViewer& lumps, BspData& out) {
+  std::span<uint8_t> bytes = lumps.Bytes(kLumpVisibility);
   if (bytes.empty()) return;
   if (bytes.size() < 8) Refuse(LumpLabel(kLumpVisibility) + " is shorter than its header");
   int32_t count, rowBytes;
@@ -111,10 +120,10 @@ void ReadVisData(const LumpCopier& lumps, BspData& out) {
   if (int64_t(rowBytes) * 8 < count) Refuse("visibility rows are too short for the clusters");
   out.clusterCount = count;
   out.bytesPerCluster = rowBytes;
-  out.visBits.assign(bytes.begin() + 8, bytes.begin() + 8 + int64_t(count) * rowBytes);
+  lumps.View(bytes.subspan(8, size_t(int64_t(count) * rowBytes)), out.visBits);
 }
 
-void ReadEntityText(const LumpCopier& lumps, BspData& out) {
+void ReadEntityText(const LumpViewer& lumps, BspData& out) {
   std::span<const uint8_t> bytes = lumps.Bytes(kLumpEntities);
   EntityLump lump = ParseEntityText(
       std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
@@ -122,7 +131,7 @@ void ReadEntityText(const LumpCopier& lumps, BspData& out) {
   out.entityProblems = std::move(lump.problems);
 }
 
-void ReadAll(std::span<const uint8_t> file, BspData& out) {
+void ReadAll(std::span<uint8_t> file, BspData& out) {
   if (file.size() < size_t(kBspHeaderSize)) Refuse("the file is shorter than its header");
   BspHeader header;
   std::memcpy(&header, file.data(), sizeof header);
@@ -131,23 +140,23 @@ void ReadAll(std::span<const uint8_t> file, BspData& out) {
     throw BspError("Unsupported version", "version " + std::to_string(header.version));
   CheckLumpTable(header, file.size());
 
-  LumpCopier lumps(file, header);
+  LumpViewer lumps(file, header);
   ReadEntityText(lumps, out);
-  lumps.Copy(kLumpTextures, out.textures);
-  lumps.Copy(kLumpPlanes, out.planes);
+  lumps.View(kLumpTextures, out.textures);
+  lumps.View(kLumpPlanes, out.planes);
   ReadNodes(lumps, out);
   ReadLeaves(lumps, out);
-  lumps.Copy(kLumpLeafFaces, out.leafFaces);
-  lumps.Copy(kLumpLeafBrushes, out.leafBrushes);
-  lumps.Copy(kLumpModels, out.models);
-  lumps.Copy(kLumpBrushes, out.brushes);
-  lumps.Copy(kLumpBrushSides, out.brushSides);
-  lumps.Copy(kLumpVertices, out.vertices);
-  lumps.Copy(kLumpMeshVertices, out.meshVertices);
-  lumps.Copy(kLumpEffects, out.effects);
-  lumps.Copy(kLumpFaces, out.faces);
-  lumps.Copy(kLumpLightmaps, out.lightmaps);
-  lumps.Copy(kLumpLightVolumes, out.lightVolumes);
+  lumps.View(kLumpLeafFaces, out.leafFaces);
+  lumps.View(kLumpLeafBrushes, out.leafBrushes);
+  lumps.View(kLumpModels, out.models);
+  lumps.View(kLumpBrushes, out.brushes);
+  lumps.View(kLumpBrushSides, out.brushSides);
+  lumps.View(kLumpVertices, out.vertices);
+  lumps.View(kLumpMeshVertices, out.meshVertices);
+  lumps.View(kLumpEffects, out.effects);
+  lumps.View(kLumpFaces, out.faces);
+  lumps.View(kLumpLightmaps, out.lightmaps);
+  lumps.View(kLumpLightVolumes, out.lightVolumes);
   ReadVisData(lumps, out);
   ValidateBsp(out);
 }
@@ -157,9 +166,14 @@ void ReadAll(std::span<const uint8_t> file, BspData& out) {
 const char* BspLumpName(int lump) { return kLumpNames[size_t(lump)]; }
 
 void BspReader::Parse(std::span<const uint8_t> file, BspData& out) {
+  Parse(std::vector<uint8_t>(file.begin(), file.end()), out);
+}
+
+void BspReader::Parse(std::vector<uint8_t>&& file, BspData& out) {
   out.Clear();
   try {
-    ReadAll(file, out);
+    out.fileBytes = std::make_shared<std::vector<uint8_t>>(std::move(file));
+    ReadAll(*out.fileBytes, out);
   } catch (...) {
     out.Clear();
     throw;
@@ -170,5 +184,5 @@ void BspReader::Read(const std::string& path, BspData& out) {
   out.Clear();
   auto bytes = platform::ReadFileBytes(path);
   if (!bytes) throw BspError("Could not open file", path);
-  Parse(*bytes, out);
+  Parse(std::move(*bytes), out);
 }

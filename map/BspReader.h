@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "map/BspData.h"
 #include "map/BspError.h"
@@ -16,8 +17,9 @@ class BspReader {
   // "Could not open file", "Not a valid BSP file" or "Unsupported version".
   static void Read(const std::string& path, BspData& out);
 
-  // The same from bytes already in memory.
+  // The same from bytes already in memory: a copy of them, or them taken over.
   static void Parse(std::span<const uint8_t> file, BspData& out);
+  static void Parse(std::vector<uint8_t>&& file, BspData& out);
 };
 
 // The name the reader's messages give a lump ("entities", "leaf faces", ...).

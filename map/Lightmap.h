@@ -1,14 +1,20 @@
 #pragma once
-#include <array>
 #include <cstdint>
 
 #include "map/BspFormat.h"
 
 // A lightmap ready for the graphics card: 128 x 128 texels of R, G, B, 255, top row first.
-using LightmapImage = std::array<uint8_t, kLightmapSize * kLightmapSize * 4>;
+struct LightmapImage {
+  static constexpr int kBytes = kLightmapSize * kLightmapSize * 4;
+  // Left unset: building an image writes every byte, and a map holds dozens of them.
+  LightmapImage() {}
+  uint8_t* data() { return bytes; }
+  const uint8_t* data() const { return bytes; }
+  uint8_t bytes[kBytes];
+};
 
 // Scales a lightmap texel by `factor` and, when a channel then exceeds full brightness, scales
 // all three back so the brightest is full: the hue stays, only the brightness is clamped.
 void BrightenLightmapTexel(const uint8_t rgb[3], float factor, uint8_t out[3]);
-// Every texel through BrightenLightmapTexel with the map's factor 7.0.
+// Every texel brightened as BrightenLightmapTexel does with the map's factor 7.0.
 void BuildLightmapImage(const BspLightmap& lightmap, LightmapImage& out);

@@ -76,7 +76,7 @@ std::vector<uint8_t> DemoMap(const std::string& name) {
 }
 
 Vector3 Centre(const BspMap& map) {
-  const BspModel& world = map.Data().models.at(0);
+  const BspModel& world = map.Data().models[0];
   return {(world.mins[0] + world.maxs[0]) / 2, -(world.mins[1] + world.maxs[1]) / 2,
           (world.mins[2] + world.maxs[2]) / 2};
 }
@@ -118,7 +118,7 @@ void BM_WalkAndSubmitMoving(benchmark::State& state) {
   Scene scene;
   scene.Load(ThirdPartyMap(kFiveThousandFaces));
   const platform::Frustum everything;
-  const BspModel& world = scene.map.Data().models.at(0);
+  const BspModel& world = scene.map.Data().models[0];
   const Vector3 step{(world.maxs[0] - world.mins[0]) / 4, 0, 0};
   const Vector3 eyes[2] = {Centre(scene.map) - step, Centre(scene.map) + step};
   const uint64_t firstGeneration = scene.renderer->GetVisibleFaces().Generation();

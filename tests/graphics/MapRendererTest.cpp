@@ -285,7 +285,7 @@ TEST_F(MapRendererTest, ThirdPartyMapsDrawWithDefaultTextures) {
     SCOPED_TRACE(entry.name);
     renderer.reset();
     LoadMap(zip.Extract(entry), "third.bsp");
-    const BspModel& world = map.Data().models.at(0);
+    const BspModel& world = map.Data().models[0];
     const Vector3 centre{(world.mins[0] + world.maxs[0]) / 2, -(world.mins[1] + world.maxs[1]) / 2,
                          (world.mins[2] + world.maxs[2]) / 2};
     const MapDrawStats stats = DrawFrom(centre, {1, 0, 0});

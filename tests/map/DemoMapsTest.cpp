@@ -74,7 +74,7 @@ TEST(DemoMaps, LoadWithEntitiesInsideTheirAreas) {
 TEST(DemoMaps, FacesFaceIntoTheirRooms) {
   for (const MapPlan& plan : MuseumPlans()) {
     BspData map = LoadDemoMap(plan.fileName);
-    std::vector<BspFace> fileFaces = map.faces;
+    std::vector<BspFace> fileFaces(map.faces.begin(), map.faces.end());
     ConvertToWorldFrame(map);
     for (size_t i = 0; i < map.faces.size(); ++i) {
       EXPECT_EQ(map.faces[i].normal[0], fileFaces[i].normal[0]);

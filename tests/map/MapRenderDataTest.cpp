@@ -26,7 +26,27 @@ TEST(Lightmaps, BrightenSevenfoldAndClampKeepingTheHue) {
   BuildLightmapImage(*lightmap, *image);
   const uint8_t* texel = image->data() + (1 * kLightmapSize + 2) * 4;  // rows in order
   EXPECT_EQ((std::array<int, 4>{texel[0], texel[1], texel[2], texel[3]}), (std::array<int, 4>{140, 70, 35, 255}));
-  EXPECT_EQ((*image)[3], 255);
+  EXPECT_EQ(image->data()[3], 255);
+}
+
+// The image is built from a table; every texel must still come out as the texel rule says,
+// across dark texels (no clamp), bright ones (clamped to the brightest channel) and ties.
+TEST(Lightmaps, ImagesBrightenEveryTexelAsTheTexelRuleDoes) {
+  auto lightmap = std::make_unique<BspLightmap>();
+  uint8_t* in = &lightmap->texels[0][0][0];
+  for (int i = 0; i < kLightmapSize * kLightmapSize; ++i) {
+    in[3 * i] = uint8_t(i);
+    in[3 * i + 1] = uint8_t(i * 37 >> 3);
+    in[3 * i + 2] = uint8_t(i >> 6);
+  }
+  auto image = std::make_unique<LightmapImage>();
+  BuildLightmapImage(*lightmap, *image);
+  for (int i = 0; i < kLightmapSize * kLightmapSize; ++i) {
+    const uint8_t* texel = image->data() + 4 * i;
+    const std::array<int, 3> want = Brighten(in[3 * i], in[3 * i + 1], in[3 * i + 2]);
+    ASSERT_EQ((std::array<int, 4>{texel[0], texel[1], texel[2], texel[3]}), (std::array<int, 4>{want[0], want[1], want[2], 255}))
+        << "texel " << i;
+  }
 }
 
 TEST(MapTextures, FlagsComeFromTheListsAndTheExactClipName) {
