@@ -6,7 +6,7 @@
 // One lump's records. A map read from a file views them where they lie in the file's bytes
 // (which the map holds), so loading copies nothing; a map built in memory (tools, tests) holds
 // them itself. Reading and editing records in place is the same either way. Adding or removing
-// records goes through Own, which first takes viewed records into the lump's own storage. A
+// records first takes viewed records into the lump's own storage (Own). A
 // copied lump holds its records itself, so copies never share them.
 template <class T>
 class BspLump {
@@ -52,6 +52,12 @@ class BspLump {
     }
     return own_;
   }
+
+  // The usual edits, on the lump's own records.
+  void push_back(const T& record) { Own().push_back(record); }
+  void resize(size_t count) { Own().resize(count); }
+  void assign(size_t count, const T& record) { Own().assign(count, record); }
+  void clear() { Own().clear(); }
 
   size_t size() const { return view_ ? viewCount_ : own_.size(); }
   bool empty() const { return size() == 0; }

@@ -13,7 +13,7 @@ namespace {
 using Sample = std::array<float, 8>;
 
 struct Grid {
-  const std::vector<BspLightVolume>& samples;
+  const BspLump<BspLightVolume>& samples;
   int nx, ny, nz;
 
   Sample At(int ix, int iy, int iz) const {

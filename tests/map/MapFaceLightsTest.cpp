@@ -14,7 +14,7 @@ struct Floor {
     for (const auto& p : {std::array<float, 3>{-10, -10, 0}, {10, -10, 0}, {0, 10, 0}}) {
       BspVertex v{};
       std::copy(p.begin(), p.end(), v.position);
-      map.vertices.Own().push_back(v);
+      map.vertices.push_back(v);
     }
     map.meshVertices = {0, 1, 2};
     face.firstVertex = 0;

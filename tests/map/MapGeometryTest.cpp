@@ -67,7 +67,7 @@ TEST(MapGeometry, TestsVisibilityBits) {
   EXPECT_TRUE(IsClusterVisible(map, 3, 7));  // no visibility data
   map.clusterCount = 11;
   map.bytesPerCluster = 2;
-  map.visBits.Own().assign(22, 0);
+  map.visBits.assign(22, 0);
   map.visBits[3] = 0x04;  // row 1, byte 1, bit 2: cluster 10
   EXPECT_TRUE(IsClusterVisible(map, 1, 10));
   EXPECT_FALSE(IsClusterVisible(map, 1, 2));

@@ -36,7 +36,7 @@ TEST_F(Export3ds, WritesTheOneTriangleMapByteForByte) {
 
 TEST(Mesh3dsWriter, IndexesFromEachFacesFirstVertex) {
   BspData map;
-  map.vertices.Own().resize(103);
+  map.vertices.resize(103);
   map.meshVertices = {0, 1, 2, 2, 1, 0, 1};
   BspFace face{};
   face.firstVertex = 100, face.firstMeshVertex = 0, face.meshVertexCount = 7;  // two whole triangles
@@ -51,7 +51,7 @@ TEST(Mesh3dsWriter, IndexesFromEachFacesFirstVertex) {
 
 TEST(Mesh3dsWriter, AMapWithoutMeshVerticesHasAnEmptyFaceList) {
   BspData map;
-  map.vertices.Own().resize(2);
+  map.vertices.resize(2);
   std::vector<uint8_t> bytes = Mesh3dsWriter::Encode(map);
   ASSERT_EQ(bytes.size(), 12u * 2 + 41);
   EXPECT_EQ(std::vector<uint8_t>(bytes.end() - 8, bytes.end()), (std::vector<uint8_t>{0x20, 0x41, 8, 0, 0, 0, 0, 0}));
@@ -61,11 +61,11 @@ TEST(Mesh3dsWriter, AMapWithoutMeshVerticesHasAnEmptyFaceList) {
 // broken file, and a file that could not be opened passed for a written one.
 TEST_F(Export3ds, RefusesMapsTooLargeForTheFormatAndReportsWriteErrors) {
   BspData map;
-  map.vertices.Own().resize(65535);
+  map.vertices.resize(65535);
   EXPECT_EQ(Mesh3dsWriter::Encode(map)[31], 0xFF);  // the largest count that fits
-  map.vertices.Own().resize(65536);
+  map.vertices.resize(65536);
   EXPECT_THROW(Mesh3dsWriter::Encode(map), std::runtime_error);
-  map.vertices.Own().resize(3);
+  map.vertices.resize(3);
   BspFace face{};
   face.meshVertexCount = 3 * 65536;
   map.faces = {face};

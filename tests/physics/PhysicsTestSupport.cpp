@@ -54,10 +54,10 @@ void AddQuad(BspData& map, int32_t texture, const platform::Vector3 (&corners)[4
     v.position[0] = p.x;
     v.position[1] = p.y;
     v.position[2] = p.z;
-    map.vertices.Own().push_back(v);
+    map.vertices.push_back(v);
   }
-  for (int32_t offset : {0, 1, 2, 0, 2, 3}) map.meshVertices.Own().push_back(offset);
-  map.faces.Own().push_back(face);
+  for (int32_t offset : {0, 1, 2, 0, 2, 3}) map.meshVertices.push_back(offset);
+  map.faces.push_back(face);
 }
 
 int32_t TextureIndex(BspData& map, const std::string& name) {
@@ -66,7 +66,7 @@ int32_t TextureIndex(BspData& map, const std::string& name) {
   }
   BspTexture texture{};
   name.copy(texture.name, sizeof texture.name - 1);
-  map.textures.Own().push_back(texture);
+  map.textures.push_back(texture);
   return static_cast<int32_t>(map.textures.size() - 1);
 }
 
