@@ -11,7 +11,9 @@
 #include "entities/TripLaser.h"
 #include "entities/TripLaserTrigger.h"
 #include "entity/EntityClass.h"
+#include "input/DevControls.h"
 #include "input/GameControls.h"
+#include "input/InterpEditControls.h"
 #include "input/NullControls.h"
 #include "logic/LogicCmds.h"
 #include "logic/MainControls.h"
@@ -32,7 +34,9 @@ void RegisterGameClasses() {
   RegisterEntityClass<SuctionCup>(kLogicLog);
   RegisterEntityClass<LogicCmds>(kLogicLog);
   RegisterEntityClass<MainControls>(kLogicLog);
+  RegisterEntityClass<DevControls>(kLogicLog);
   RegisterEntityClass<GameControls>(kLogicLog);
+  RegisterEntityClass<InterpEditControls>(kLogicLog);
   RegisterEntityClass<NullControls>(kLogicLog);
   RegisterMapEntityClass<BatterySpawn>(kLogicLog);
   RegisterMapEntityClass<Battery>(kLogicLog);

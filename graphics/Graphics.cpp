@@ -300,6 +300,7 @@ void Graphics::Render() {
   Engine::Get()->GetConsole()->Draw(
       [this](const std::string& text, int x, int y, uint32_t argb) { DrawConsoleText(text, x, y, argb); });
   hud_.ComposeWhiteFade();
+  screenshot_.SaveIfRequested(*device);
   device->Present();
   numModels_ = 0;
   mapFacesDrawn_ = 0;
@@ -322,6 +323,7 @@ void Graphics::DrawIntroVideo(const VideoPlayer& video) {
   sprite->Begin(platform::SpriteAlphaBlend);
   video.Draw(*sprite);
   sprite->End();
+  screenshot_.SaveIfRequested(*device);
   device->Present();
 }
 

@@ -15,6 +15,7 @@
 #include "graphics/GraphicsMap.h"
 #include "graphics/GraphicsTransition.h"
 #include "graphics/ParticleManager.h"
+#include "graphics/Screenshot.h"
 #include "graphics/ModelManager.h"
 #include "graphics/ModelScene.h"
 #include "graphics/TextureManager.h"
@@ -57,6 +58,8 @@ class Graphics : public EngineSystem {
 
   // Draws and presents one frame.
   void Render() override;
+  // The next finished frame is saved as a PNG under this name.
+  void RequestScreenshot(const std::string& path) { screenshot_.Request(path); }
 
   // The device and what was made with it; null before Init and after Shutdown.
   platform::RenderDevice* GetDevice() { return device_.Get(); }
@@ -228,6 +231,7 @@ class Graphics : public EngineSystem {
   std::map<std::string, TextureSwapInfo> textureSwapInfo_;
   GraphicsTransition transition_;
   std::string mapEffectName_;
+  Screenshot screenshot_;
 
   platform::FolderWatch shaderWatch_;
   std::unique_ptr<HUDAnimationList> animations_;

@@ -60,11 +60,7 @@ void GameFlow::ToggleInGameMenu() {
   if (Sound* sound = engine->GetSound()) sound->Play2D("click");
 }
 
-void GameFlow::EndSession() {
-  logic_.SetInGameMenu(false);
-  Engine::Get()->GetTimer()->SetPaused(false);
-  logic_.ReturnToMainMenu();
-}
+void GameFlow::EndSession() { logic_.ReturnToMainMenu(); }
 
 void GameFlow::ExitFromGame() {
   EndSession();

@@ -10,9 +10,11 @@
 #include "entity/Entity.h"
 #include "graphics/Graphics.h"
 #include "input/Input.h"
+#include "input/InputMessages.h"
 #include "logic/GameComponents.h"
 #include "logic/LogicGui.h"
 #include "logic/LogicMessages.h"
+#include "map/BspMap.h"
 #include "graphics/gui/GUISpriteElement.h"
 #include "physics/Physics.h"
 #include "player/PlayerMessages.h"
@@ -42,11 +44,13 @@ void Logic::Init() {
   Entity* commands = entities->Create("LogicCmds");
   if (commands) engine->Subscribe(commands, "ConsoleCmd");
   entities->Create("MainControls");
+  entities->Create("DevControls");
   BindBoolVariable("AlarmOn", &alarmOn_);
   BindStringVariable("AmmoText", &ammoText_);
   tally_.BindScores();
   commandEntity_ = EntityHandle(commands);
   entities->Create("GameControls");
+  entities->Create("InterpEditControls");
   entities->Create("NullControls");
   UseControls("Null");
   startRequested_ = config_.skipMenus;
@@ -171,10 +175,33 @@ void Logic::ClearGame() {
   inGame_ = false;
 }
 
+// From the in-game menu the clock stands and the menu is open: both are undone, or the next
+// game's delayed steps would never fall due.
 void Logic::ReturnToMainMenu() {
+  inGameMenu_ = false;
+  Engine::Get()->GetTimer()->SetPaused(false);
   LogicGui::ChangeScreen("MainMenu", 0.0f);
   ClearGame();
   if (Graphics* graphics = Engine::Get()->GetGraphics()) graphics->UpdateMenuSelection();
+}
+
+std::string Logic::GetCameraPathName() { return GetCurrentMapIndex() < 0 ? std::string() : GetCurrentMap().GetPath(); }
+
+// The focus moves only while the console is closed; closing it gives the focus to the scheme
+// named here.
+void Logic::ToggleInterpEdit() {
+  Engine* engine = Engine::Get();
+  const bool leaving = controlsName_ == "InterpEdit";
+  controlsName_ = leaving ? "Game" : "InterpEdit";
+  if (!engine->GetConsole()->IsVisible()) SetControls();
+  if (Entity* editor = engine->GetInputFocus()->FindScheme("InterpEdit").Get())
+    editor->Send(leaving ? EditorAction::kDeactivate : EditorAction::kActivate);
+}
+
+void Logic::ToggleBox() {
+  Entity* player = activePlayer_.Get();
+  PlayerInfo* info = player ? FindPlayerInfo(*player) : nullptr;
+  if (info && info->boxes != 0) info->inBox = !info->inBox;
 }
 
 void Logic::SetAlertLevel(int32_t level) {

@@ -101,14 +101,21 @@ class Logic : public EngineSystem,
   void EndMapFlyThrough() override;
   // In game: opens or closes the in-game menu. In the menus: one screen back.
   void EscapePressed() override;
+  // The developer's camera-path editor: switched on with the focus on "InterpEdit", off with it
+  // back on "Game".
+  void ToggleInterpEdit() override;
+  // "Maps/" + the current map's name, the path its fly-through plays; empty outside a game.
+  std::string GetCameraPathName() override;
+  void ToggleBox() override;
 
   // A game is started by the next Update.
   void RequestStart() { startRequested_ = true; }
   // Clears the running game, then starts one from the map list at once.
   void StartGame() { start_.Start(); }
   void ClearGame();
-  // "MainMenu" at once, the game cleared, the main menu's buttons back at rest.
-  void ReturnToMainMenu();
+  // "MainMenu" at once, the clock running, the game cleared, the main menu's buttons back at
+  // rest.
+  void ReturnToMainMenu() override;
   void SetInGame(bool inGame) { inGame_ = inGame; }
   void SetRoundOver(bool over) { roundOver_ = over; }
   void SetAlarmOn(bool on) { alarmOn_ = on; }

@@ -13,6 +13,7 @@ class SystemClock : public Clock {
     return static_cast<int64_t>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
   }
   int64_t Frequency() override { return 1000000000; }
+  int64_t UtcSeconds() override { return static_cast<int64_t>(time(nullptr)); }
 };
 
 SystemClock systemClock;

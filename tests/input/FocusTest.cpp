@@ -64,7 +64,7 @@ TEST_F(FocusTest, ADeletedSchemeIsForgotten) {
   Engine::Get()->GetEntityManager()->QueueDelete(a);
   Frame();
   EXPECT_EQ(focus->FindScheme("A").Id(), 0u);
-  EXPECT_EQ(GetInput()->ControlMaps().size(), 4u) << "its map left the input system with it";
+  EXPECT_EQ(GetInput()->ControlMaps().size(), 6u) << "its map left the input system with it";
 }
 
 TEST_F(FocusTest, TheGameStartsWithTheMenuSchemeAndTheConsoleKeyAlwaysWorks) {
@@ -78,7 +78,8 @@ TEST_F(FocusTest, TheGameStartsWithTheMenuSchemeAndTheConsoleKeyAlwaysWorks) {
   EXPECT_FALSE(active("Console"));
   std::vector<std::string> owners;
   for (ControlMap* map : GetInput()->ControlMaps()) owners.push_back(map->owner->GetClassName());
-  EXPECT_EQ(owners, (Strings{"MainControls", "GameControls", "NullControls", "WinConsoleInput"}));
+  EXPECT_EQ(owners, (Strings{"MainControls", "DevControls", "GameControls", "InterpEditControls", "NullControls",
+                          "WinConsoleInput"}));
 
   GetLogic()->SetControlsName("Game");
   GetLogic()->SetControls();
