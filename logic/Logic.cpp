@@ -188,8 +188,10 @@ void Logic::ReturnToMainMenu() {
 std::string Logic::GetCameraPathName() { return GetCurrentMapIndex() < 0 ? std::string() : GetCurrentMap().GetPath(); }
 
 // The focus moves only while the console is closed; closing it gives the focus to the scheme
-// named here.
+// named here. A map's fly-through holds the camera and the focus until it ends (the key that
+// asked ends it), so the editor is not switched on under it.
 void Logic::ToggleInterpEdit() {
+  if (flyThrough_.IsRunning()) return;
   Engine* engine = Engine::Get();
   const bool leaving = controlsName_ == "InterpEdit";
   controlsName_ = leaving ? "Game" : "InterpEdit";
