@@ -51,7 +51,8 @@ Entity* AgentFinders::FindVisibleItem() {
     if (!world_.IsItemForThieves(item) || !InAgentMap(item)) return false;
     AgentRayHit hit;
     const platform::Vector3 toward = item.Find<PhysicalComp>()->GetPosition() - eye;
-    return !world_.CastRay(eye, toward, hit) || hit.entity == &item;
+    // What the ray meets beyond the item (the wall behind it) does not hide it.
+    return !world_.CastRay(eye, toward, hit) || hit.entity == &item || hit.distance >= platform::Vec3Length(toward);
   });
   agent_.targets.item.Set(found);
   return found;

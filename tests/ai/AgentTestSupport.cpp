@@ -68,7 +68,7 @@ bool RecordingWorld::CastRay(const platform::Vector3& origin, const platform::Ve
   const platform::Vector3 d = platform::Vec3Normalize(direction);
   float nearest = std::numeric_limits<float>::max();
   Entity* met = nullptr;
-  if (d.z < 0 && origin.z >= 0) nearest = origin.z / -d.z;
+  if (floor && d.z < 0 && origin.z >= 0) nearest = origin.z / -d.z;
   for (const Wall& wall : walls) {
     const float t = RayBox(origin, d, wall);
     if (t >= 0 && t < nearest) {

@@ -104,6 +104,8 @@ class RecordingWorld : public AgentWorld {
   EntityHandle controlled;
   int32_t difficulty = 2;
   std::map<std::string, std::vector<EntityHandle>> lists;
+  // A floor at z = 0 under the whole world.
+  bool floor = true;
   std::vector<Wall> walls;
   std::map<uint32_t, Gear> gear;
   std::map<uint32_t, Teleporter> teleporters;
