@@ -15,14 +15,4 @@ TEST(PlayerInfoTest, BatteriesFillUpToAHundredAndNoFurther) {
   EXPECT_EQ(levels, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 100}));
 }
 
-TEST(PlayerInfoTest, BoxAndSmokeStocksHaveNoUpperLimit) {
-  PlayerInfo info;
-  for (int i = 0; i < 50; ++i) {
-    info.AddBox();
-    info.AddSmokeGrenade();
-  }
-  EXPECT_EQ(info.boxes, 51);
-  EXPECT_EQ(info.smokeGrenades, 52);
-}
-
 }  // namespace
