@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#include "entities/Teleporter.h"
 #include "entities/TripLaser.h"
+#include "player/Player.h"
 #include "physics/Physics.h"
 #include "tests/graphics/GoldenImage.h"
 #include "tests/logic/LogicTestSupport.h"
@@ -11,9 +13,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A game in the demo museum with every real system but sound, seen from a camera of the test's
-// own in the lobby's north corridor, looking north at the laser across it.
-class LaserSceneTest : public MenuTest {
+// A game in the demo museum with every real system but sound; the laser pictures are seen from
+// a camera of the test's own in the lobby's north corridor, looking north at the laser across
+// it.
+class GameSceneTest : public MenuTest {
  protected:
   void SetUp() override {
     CopyDemoMaps();
@@ -58,7 +61,7 @@ class LaserSceneTest : public MenuTest {
   TripLaser* laser = nullptr;
 };
 
-TEST_F(LaserSceneTest, ABeamCrossesTheCorridorAndBlinksWhileAlarmed) {
+TEST_F(GameSceneTest, ABeamCrossesTheCorridorAndBlinksWhileAlarmed) {
   Show();
   Show();
   ExpectGolden("laser_beam");
@@ -75,6 +78,55 @@ TEST_F(LaserSceneTest, ABeamCrossesTheCorridorAndBlinksWhileAlarmed) {
   laser->blinkTimer = 0;
   Show();
   EXPECT_GT(AlikeShare(graphics->GetDevice()->ReadPixels({0, 0, 1024, 768}), armed, 8), 0.99) << "and back";
+}
+
+// The lobby's door stands in the Egyptian room, 64 units from the north wall.
+TEST_F(GameSceneTest, ADoorsSignShowsWhileTheThiefSeesItAndASecretDoorNever) {
+  Teleporter* door = nullptr;
+  for (Entity& entity : *GetLogic()->GetEntities(Teleporter::kClassName))
+    if (static_cast<Teleporter&>(entity).targetName == "lobbyToGallery") door = static_cast<Teleporter*>(&entity);
+  ASSERT_NE(door, nullptr);
+  auto* thief = dynamic_cast<Player*>(GetLogic()->GetPlayerEntity());
+  ASSERT_NE(thief, nullptr);
+  thief->physical.SetPosition(door->basePosition + platform::Vector3{0, 200, 0});
+  Camera* camera = graphics->GetActiveCamera();
+  ASSERT_NE(camera, nullptr);
+  auto lookAtDoor = [&] {
+    camera->position = door->basePosition + platform::Vector3{0, 300, 60};
+    camera->direction = platform::Vec3Normalize({0, -1, -0.2f});
+  };
+  std::vector<PlaceMark> marks;
+  for (int i = 0; i < 40 && !door->visible; ++i) {
+    lookAtDoor();
+    Frame(0.05);
+  }
+  EXPECT_TRUE(door->visible);
+  GetLogic()->GetTeleporters(marks);
+  bool shown = false;
+  for (const PlaceMark& mark : marks) shown = shown || (mark.visible && mark.label == "ToGallery");
+  EXPECT_TRUE(shown);
+
+  door->label = Teleporter::kSecretLabel;
+  for (int i = 0; i < 10; ++i) {
+    lookAtDoor();
+    Frame(0.05);
+  }
+  EXPECT_FALSE(door->visible);
+  EXPECT_EQ(door->model.visible, 0) << "no arrow either";
+}
+
+// Arriving in the gallery, the user's thief looks away from the west wall its door stands by.
+TEST_F(GameSceneTest, TheUsersCameraLooksAwayFromTheWallAtTheArrival) {
+  Teleporter* door = nullptr;
+  for (Entity& entity : *GetLogic()->GetEntities(Teleporter::kClassName))
+    if (static_cast<Teleporter&>(entity).targetName == "lobbyToGallery") door = static_cast<Teleporter*>(&entity);
+  ASSERT_NE(door, nullptr);
+  Camera* camera = graphics->GetActiveCamera();
+  ASSERT_NE(camera, nullptr);
+  door->Teleport(GetLogic()->GetPlayerEntity()->GetId());
+  EXPECT_EQ(GetLogic()->GetCurrentMapIndex(), 1);
+  EXPECT_NEAR(camera->direction.x, 1.0f, 1e-4f);
+  EXPECT_NEAR(camera->direction.y, 0.0f, 1e-4f);
 }
 
 }  // namespace
