@@ -58,6 +58,14 @@ TEST_F(GuardSceneTest, TheFlashlightSitsInTheGuardsRightHandAsDrawn) {
   EXPECT_NEAR(platform::Vec3Length(lamp->light.direction), 1.0f, 1e-4f);
 }
 
+TEST_F(GuardSceneTest, AGuardModelWithoutAHandLeavesTheFlashlightWhereItWas) {
+  guard->model.Load("vase");
+  lamp->physical.SetPosition({5, 6, 7});
+  LightUpAndDraw();
+  EXPECT_EQ(lamp->physical.GetPosition(), (platform::Vector3{5, 6, 7}));
+  EXPECT_TRUE(lamp->light.enabled);
+}
+
 TEST_F(GuardSceneTest, AGuardsFlashlightLightsTheThiefBesideIt) {
   Show("thief", {0, 0, 0});
   // Beside the thief, turned to it (facings are stored reversed).
