@@ -245,7 +245,9 @@ void Logic::GetGuards(std::vector<GuardMark>& out) const {
   if (!guards) return;
   for (Entity& entity : *guards) {
     const auto* guard = dynamic_cast<const Guard*>(&entity);
-    if (guard) out.push_back(GuardMark{guard->physical.GetPosition(), !guard->model.notDrawnThisFrame, {}});
+    if (guard)
+      out.push_back(
+          GuardMark{guard->physical.GetPosition(), !guard->model.notDrawnThisFrame, guard->ai.GetCurrentAction().Name});
   }
 }
 
