@@ -1,6 +1,9 @@
 #include "graphics/gui/DebugVariablePanel.h"
 
 #include "engine/Engine.h"
+#include "graphics/Graphics.h"
+#include "graphics/gui/GUI.h"
+#include "graphics/gui/GUIScreen.h"
 
 namespace {
 
@@ -47,6 +50,16 @@ void DebugVariablePanel::Draw() {
 }
 
 void DebugVariablePanel::Clear() {
+  // A line under the cursor stands as its screen's hovered element, and the menus' handlers
+  // read that: no screen may keep pointing at a line that goes.
+  Graphics* graphics = Engine::Get()->GetGraphics();
+  if (GUI* gui = graphics ? graphics->GetGUI() : nullptr) {
+    gui->GetScreens().ForEach([this](const std::string&, GUIScreen& screen) {
+      for (const auto* column : {&variableElements, &timerElements})
+        for (const auto& line : *column)
+          if (screen.hoveredElement == line.get()) screen.hoveredElement = nullptr;
+    });
+  }
   variableElements.clear();
   timerElements.clear();
 }

@@ -88,4 +88,25 @@ TEST_F(DebugVariablePanelTest, AClickOnAShownLineTogglesItsVariable) {
   EXPECT_FALSE(flag);
 }
 
+// The line under the cursor is the screen's hovered element; a rebuild must not leave the
+// screen pointing at the line it deleted (the menus' arrow reads it every frame).
+TEST_F(DebugVariablePanelTest, ARebuildLetsGoOfTheHoveredLine) {
+  GUIScreen* screen = graphics->GetGUI()->GetScreens().Add("Menu", std::make_unique<GUIScreen>());
+  graphics->ChangeGUIScreen("Menu", 0.0f);
+  bool flag = false;
+  BindBoolVariable("AAFlag", &flag);
+  panel->showVariables = true;
+  UpdateAndRender();
+  const GUITextElement* line = Line(panel->variableElements, "AAFlag");
+  ASSERT_NE(line, nullptr);
+  graphics->GetGUI()->GetCursor()->position = {line->Rect.topLeft.x + 2, line->Rect.topLeft.y + 2};
+  UpdateAndRender();
+  ASSERT_EQ(graphics->GetGUI()->currentScreen, screen);
+  ASSERT_EQ(screen->hoveredElement, line);
+  bool late = false;
+  BindBoolVariable("Late", &late);
+  panel->Build();
+  EXPECT_EQ(screen->hoveredElement, nullptr);
+}
+
 }  // namespace
