@@ -299,6 +299,28 @@ colour_box() {
     -format '%@' info: 2>/dev/null | tr 'x+' '  ' | awk '$1 > 0'
 }
 
+# Whether the pixels of the colour $3 lie alike in two picture files (share $4 as for alike):
+# for the HUD's digits, behind which the game shows whatever the camera sees.
+colour_alike() {
+  local a b
+  a="$work/colour-a.png" b="$work/colour-b.png"
+  convert "$1" -fuzz 10% -fill white -opaque "$3" -fill black +opaque white "$a" || return 1
+  convert "$2" -fuzz 10% -fill white -opaque "$3" -fill black +opaque white "$b" || return 1
+  alike "$a" "$b" "${4:-0.002}" 0
+}
+
+# Escape in a round, and the in-game menu: its "Paused" title in the titles' gold, over the game
+# seen from wherever the thief stands.
+open_in_game_menu() {
+  xdotool key Escape
+  wait_for 200 in_game_menu_shows || fail "escape did not open the in-game menu"
+}
+in_game_menu_shows() {
+  shoot in-game
+  crop in-game "120x36+415+198" in-game.part
+  colour_alike "$(pic in-game.part)" "$(golden in-game-menu)" "#FFD94D" 0.02
+}
+
 # Whether the credits show: their first line, in the titles' gold, centred below the buttons'
 # row (the buttons' frames, of a like colour, are not centred). Sets `top` to the line's top.
 credits_centred() {
