@@ -127,8 +127,12 @@ bool AIComponent::IsCurrentAction(const std::string& name) const {
 AIAction AIComponent::GetCurrentAction() const { return current.Empty() ? AIAction{} : current.actions.front(); }
 
 void AIComponent::ClearActions() {
-  route->Reset();
+  ClearQueue();
   route->done = 0;
+}
+
+void AIComponent::ClearQueue() {
+  route->Reset();
   current.Clear();
   pendingSets.clear();
   actionsStarted = 0;
@@ -167,16 +171,9 @@ void AIComponent::ResetState() {
 }
 
 void AIComponent::DropEverything() {
-  route->Reset();
+  ClearQueue();
   if (IsThief() && mapIndex) mapIndex->mapIndex = 0;
-  current.Clear();
-  pendingSets.clear();
-  actionsStarted = 0;
-  actionTimer = 0;
-  thinkTimer = 0;
-  fallCheckTimer = 0;
   loopCheckTimer = 0;
-  targets.ClearAllButTeleporter();
 }
 
 void AIComponent::GoHome() {

@@ -112,6 +112,9 @@ class AIComponent : public Component {
 
  private:
   void CacheBody();
+  // The queue, timers and targets an agent lets go of, whether its actions are cleared or it
+  // starts again from home.
+  void ClearQueue();
   // The common part of Respawn and ResetState.
   void DropEverything();
   void GoHome();
