@@ -342,6 +342,9 @@ void Graphics::DrawMap(const platform::Matrix& view, const platform::Vector3& ey
     effect->SetTransforms(world, world);
     const platform::Vector3 viewVector = platform::Vec3Normalize(look);
     effect->Program().SetFloatArray("viewVector", &viewVector.x, 3);
+    MapLight lights[2];
+    const auto mapIndex = static_cast<int32_t>(modelScene_.World().GetCurrentMapIndex());
+    map_.SetLights(lights, modelScene_.GetSpotLights().ChooseMapLights(lights, mapIndex));
     const MapDrawStats stats = map_.Draw(*effect, MapView{frustum_, eye, look, lightmaps_});
     mapFacesDrawn_ += stats.faces;
     mapTrisDrawn_ += stats.triangles;

@@ -22,6 +22,10 @@ void GraphicsMap::SetCurrent(BspMap* map, platform::RenderDevice* device, Textur
 
 BspMap* GraphicsMap::GetCurrent() { return renderer_ ? &renderer_->GetMap() : nullptr; }
 
+void GraphicsMap::SetLights(const MapLight* lights, int count) {
+  if (renderer_) renderer_->SetLights(lights, count);
+}
+
 MapDrawStats GraphicsMap::Draw(Effect& effect, const MapView& view) {
   if (!renderer_) return {};
   const MapDrawStats stats = renderer_->Draw(effect, view);

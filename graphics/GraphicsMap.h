@@ -19,6 +19,8 @@ class GraphicsMap {
                   platform::Texture* defaultTexture);
   BspMap* GetCurrent();
   void Release() { renderer_.reset(); }
+  // The flashlights that may light the current map's faces from this frame on.
+  void SetLights(const MapLight* lights, int count);
   // Draws the current map, if any, with `effect`, whose view and projection are already set.
   MapDrawStats Draw(Effect& effect, const MapView& view);
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "graphics/ModelWorld.h"
+#include "map/MapFaceLights.h"
 #include "platform/math/Vector.h"
 
 class SpotLight;
@@ -20,7 +21,13 @@ class SpotLightList {
   // frame's queries allocate nothing once it has grown.
   void FindLightsNear(std::vector<SpotLightRecord>& out, const platform::Vector3& point, float radius,
                       int32_t mapIndex) const;
+  // The first two enabled lights of map `mapIndex`, wherever they point, for the map's faces to
+  // test one by one; how many there are.
+  int ChooseMapLights(MapLight (&out)[2], int32_t mapIndex) const;
 
  private:
+  // Enabled, carried in map `mapIndex` and placed.
+  static bool Shines(const SpotLight& light, int32_t mapIndex);
+
   std::vector<SpotLight*> lights_;
 };

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "entities/Flashlight.h"
 #include "entities/Guard.h"
 #include "graphics/ModelRecord.h"
 #include "graphics/SpotLightList.h"
+#include "map/BspMap.h"
 #include "tests/graphics/SceneFixture.h"
 
 namespace {
@@ -58,6 +61,18 @@ TEST_F(GuardSceneTest, TheFlashlightSitsInTheGuardsRightHandAsDrawn) {
   EXPECT_NEAR(platform::Vec3Length(lamp->light.direction), 1.0f, 1e-4f);
 }
 
+// The guard model's sets are idle, walk, run, confused and asleep, in that order.
+TEST_F(GuardSceneTest, TheGuardsModelPlaysTheAnimationOfWhatItDoes) {
+  const std::pair<const char*, uint32_t> rows[] = {{"sleep", 4}, {"confuse", 3}, {"idle", 0}, {"patrol", 1}, {"chase", 2}};
+  for (const auto& [action, animation] : rows) {
+    AIAction doing;
+    doing.Name = action;
+    guard->ai.current.actions.assign(1, doing);
+    guard->UpdateLight();
+    EXPECT_EQ(guard->model.GetCurrentAnimation(), animation) << action;
+  }
+}
+
 TEST_F(GuardSceneTest, AGuardModelWithoutAHandLeavesTheFlashlightWhereItWas) {
   guard->model.Load("vase");
   lamp->physical.SetPosition({5, 6, 7});
@@ -74,6 +89,36 @@ TEST_F(GuardSceneTest, AGuardsFlashlightLightsTheThiefBesideIt) {
   LightUpAndDraw();
   std::string message;
   EXPECT_TRUE(Matches("guard_flashlight", &message)) << message;
+}
+
+// The frame's map step lights the current map's faces with the flashlights that shine in it,
+// wherever they point; each face then takes those that reach it.
+TEST_F(GuardSceneTest, TheFlashlightLightsTheFacesOfItsGuardsMap) {
+  std::filesystem::create_directory("Maps");
+  std::filesystem::copy_file(std::filesystem::path(VR_GENERATED_DIR) / "Maps" / "lobby.bsp", "Maps/lobby.bsp");
+  BspMap lobby;
+  lobby.Load("Maps/lobby.bsp");
+  ASSERT_TRUE(lobby.IsLoaded());
+  graphics->SetCurrentMap(&lobby);
+  // The lobby's Entrance hall from its south-west corner, a flashlight ahead on the floor.
+  const platform::Vector3 eye{96, -64, 72}, look{0.8f, -0.55f, -0.12f};
+  lobby.UpdateCameraCluster(&eye);
+  auto facesLit = [&] {
+    graphics->DrawMap(platform::MatrixLookAtLH(eye, eye + look, {0, 0, 1}), eye, look);
+    int32_t one = 0, two = 0;
+    EXPECT_TRUE(ConsoleBinding::Get("1 light", one));
+    EXPECT_TRUE(ConsoleBinding::Get("2 lights", two));
+    return one + two;
+  };
+  lamp->physical.SetPosition({400, -200, 120});
+  lamp->SetDirection(0.5f, -0.3f, -0.8f);
+  lamp->Switch(true, 0);
+  EXPECT_GT(facesLit(), 0);
+  lamp->Switch(true, 1);
+  EXPECT_EQ(facesLit(), 0) << "its guard stands in another map";
+  lamp->Switch(false, 0);
+  EXPECT_EQ(facesLit(), 0) << "switched off";
+  graphics->SetCurrentMap(nullptr);
 }
 
 }  // namespace

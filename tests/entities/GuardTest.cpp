@@ -35,14 +35,29 @@ TEST_F(GuardTest, AGuardCarriesItsOwnFlashlightAndTakesItAlongWhenItGoes) {
   EXPECT_EQ(EntityHandle(lampId).Get(), nullptr);
 }
 
-// Above 300 a guard runs, and runs with its light on; at 300 it keeps its action's look.
-TEST_F(GuardTest, RunningLightsTheFlashlightAndTheLampFlagKeepsItOn) {
-  AIComponent ai;
-  EXPECT_EQ(ChooseGuardLook(ai, 300.0f), (GuardLook{1, false}));
-  EXPECT_EQ(ChooseGuardLook(ai, 300.1f), (GuardLook{2, true}));
-  ai.lamp = 1;
-  EXPECT_EQ(ChooseGuardLook(ai, 0.0f), (GuardLook{1, true}));
+// Each action's look at 300 (walking) and just above (running, which takes over every action's
+// look but chasing's, the same anyway); the lamp flag only ever adds the light.
+TEST_F(GuardTest, EachActionHasItsLookAndRunningAbove300LightsTheFlashlight) {
+  struct Row {
+    const char* action;
+    GuardLook walking;
+  };
+  const Row rows[] = {{"chase", {2, true}},  {"confuse", {3, false}},       {"idle", {0, false}},
+                      {"sleep", {4, false}}, {"look", {0, true}},           {"look no light", {0, false}},
+                      {"patrol", {1, false}}, {"", {1, false}} /* nothing queued */};
+  for (const Row& row : rows) {
+    AIComponent ai;
+    AIAction doing;
+    doing.Name = row.action;
+    if (*row.action) ai.current.actions.push_back(doing);
+    EXPECT_EQ(ChooseGuardLook(ai, 300.0f), row.walking) << row.action;
+    EXPECT_EQ(ChooseGuardLook(ai, 300.1f), (GuardLook{2, true})) << row.action;
+    ai.lamp = 1;
+    EXPECT_EQ(ChooseGuardLook(ai, 300.0f), (GuardLook{row.walking.animation, true})) << row.action;
+  }
+}
 
+TEST_F(GuardTest, TheFlashlightShinesInTheGuardsMapWhileItRuns) {
   guard->playerPhysics.speed = 300.1f;
   guard->mapIndex.mapIndex = 2;
   Frame();
@@ -108,6 +123,32 @@ TEST_F(GuardTest, ASpotLightReachesModelsWithinItsRangeThatItPointsAt) {
   lamp->Switch(false, 1);
   lights.FindLightsNear(near, {0, 0, 0}, 0.0f, 1);
   EXPECT_TRUE(near.empty());
+}
+
+// The map's faces test the first two flashlights that shine in the current map, wherever they
+// point and however far they are.
+TEST_F(GuardTest, TheMapTakesTheFirstTwoFlashlightsShiningInIt) {
+  SpotLightList lights;
+  std::vector<Flashlight*> lamps{lamp};
+  for (int i = 0; i < 3; ++i) {
+    lamps.push_back(static_cast<Guard*>(Engine::Get()->GetEntityManager()->Create("Guard"))->GetFlashlight());
+  }
+  for (size_t i = 0; i < lamps.size(); ++i) {
+    lights.Add(&lamps[i]->light);
+    lamps[i]->physical.SetPosition({float(i) * 5000, 0, 0});
+    lamps[i]->SetDirection(1, 0, 0);
+  }
+  lamps[0]->Switch(false, 1);
+  lamps[1]->Switch(true, 0);
+  lamps[2]->Switch(true, 1);
+  lamps[3]->Switch(true, 1);
+  MapLight chosen[2];
+  ASSERT_EQ(lights.ChooseMapLights(chosen, 1), 2);
+  EXPECT_EQ(chosen[0].position, (platform::Vector3{10000, 0, 0}));
+  EXPECT_EQ(chosen[1].position, (platform::Vector3{15000, 0, 0}));
+  EXPECT_EQ(chosen[1].direction, (platform::Vector3{1, 0, 0}));
+  EXPECT_EQ(lights.ChooseMapLights(chosen, 0), 1);
+  EXPECT_EQ(lights.ChooseMapLights(chosen, -1), 0) << "no current map";
 }
 
 }  // namespace
