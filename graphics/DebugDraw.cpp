@@ -110,7 +110,8 @@ void DebugDraw::ReleaseMeshes() {
 
 void DebugDraw::AddLine(float sx, float sy, float sz, float ex, float ey, float ez, uint32_t argb) {
   if (!drawShapes_ || vertexCount_ + 2 > kMaxLineVertices) return;
-  if (!lines_) lines_ = std::make_unique<LineVertex[]>(kMaxLineVertices);
+  // Left unfilled: only the lines added are ever read, so the store costs memory as it is used.
+  if (!lines_) lines_ = std::make_unique_for_overwrite<LineVertex[]>(kMaxLineVertices);
   lines_[vertexCount_++] = {sx, sy, sz, argb};
   lines_[vertexCount_++] = {ex, ey, ez, argb};
 }
@@ -130,7 +131,6 @@ void DebugDraw::Render(platform::RenderDevice& device, Effect* celShader, const 
   if (celShader && box_ && sphere_) {
     for (const Shape& shape : shapes_) DrawShape(device, shape, *celShader, placeholder);
   }
-  shapes_.clear();
   const platform::Matrix identity = platform::MatrixIdentity();
   device.SetTransform(platform::TransformKind::World, identity.Data());
   device.SetTexture(placeholder);
@@ -138,6 +138,11 @@ void DebugDraw::Render(platform::RenderDevice& device, Effect* celShader, const 
     device.DrawPrimitiveUP(platform::PrimitiveType::LineList, platform::VertexLayout::PositionColor(), lines_.get(),
                            static_cast<uint32_t>(vertexCount_ / 2));
   }
+  Clear();
+}
+
+void DebugDraw::Clear() {
+  shapes_.clear();
   vertexCount_ = 0;
 }
 

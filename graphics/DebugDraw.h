@@ -50,6 +50,9 @@ class DebugDraw {
   // then the lines in one draw; empties the queue.
   void Render(platform::RenderDevice& device, Effect* celShader, const platform::Texture* placeholder);
 
+  // Forgets the queue without drawing it.
+  void Clear();
+
   int32_t LineVertexCount() const { return vertexCount_; }
   size_t ShapeCount() const { return shapes_.size(); }
 
