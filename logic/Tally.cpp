@@ -31,10 +31,12 @@ void PlaceSprite(const std::string& name, int32_t x, int32_t y) {
   if (GUISpriteElement* sprite = LogicGui::FindSprite(name)) sprite->SetPosition(x, y);
 }
 
+std::string ScoreName(int32_t column) { return "Score" + std::to_string(column + 1); }
+
 }  // namespace
 
 void Tally::BindScores() {
-  for (int32_t i = 0; i < kColumns; ++i) BindIntVariable("Score" + std::to_string(i + 1), &shownScores_[i]);
+  for (int32_t i = 0; i < kColumns; ++i) BindIntVariable(ScoreName(i), &shownScores_[i]);
 }
 
 void Tally::CollectRoundResults() {
@@ -57,11 +59,26 @@ void Tally::Publish(const RoundResult& result) {
   if (result.id >= 0 && result.id < kColumns) shownScores_[static_cast<size_t>(result.id)] = result.shownScore;
 }
 
+void Tally::ShowColumns(GUIScreen* screen) {
+  for (int32_t column = 0; column < kColumns; ++column) {
+    const bool filled = std::any_of(results_.begin(), results_.end(),
+                                    [column](const RoundResult& result) { return result.id == column; });
+    if (GUIModelElement* thief = ModelOf(screen, column + kColumns)) thief->visible = filled ? 1 : 0;
+    if (filled) BindIntVariable(ScoreName(column), &shownScores_[static_cast<size_t>(column)]);
+    else BindStringVariable(ScoreName(column), &noScore_);
+  }
+  for (int32_t place = 1; place <= kColumns; ++place) {
+    LogicGui::HideSprite("Place" + std::to_string(place));
+    LogicGui::HideSprite("ComputerPlace" + std::to_string(place));
+  }
+}
+
 void Tally::EndGame() {
   LogicGui::ChangeScreen("EndRound", 0.1f);
   CollectRoundResults();
   logic_.ClearGame();
   GUIScreen* screen = LogicGui::FindScreen("EndRound");
+  ShowColumns(screen);
   for (const RoundResult& result : results_) {
     if (GUIModelElement* thief = ModelOf(screen, result.id + kColumns)) {
       thief->ModelName = result.gender == "male" ? "thief" : "femaleThief";

@@ -1,10 +1,12 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "logic/RoundResult.h"
 
+class GUIScreen;
 class Logic;
 
 // The end of a round: the results of every thief taken before the game is cleared, each thief's
@@ -16,8 +18,8 @@ class Tally {
 
   explicit Tally(Logic& logic) : logic_(logic) {}
 
-  // Binds "Score1" .. "Score4" once: the shown scores live here, so the variables stay valid
-  // whatever ids a later round has.
+  // Binds "Score1" .. "Score4" to the shown scores, which live here, so that the variables stay
+  // valid whatever ids a later round has.
   void BindScores();
 
   void EndGame();
@@ -33,11 +35,15 @@ class Tally {
 
  private:
   void CollectRoundResults();
+  // Each column shows its thief and score only when a thief of the round wears its outfit; an
+  // empty column's score variable reads as empty text. The places of an earlier tally go.
+  void ShowColumns(GUIScreen* screen);
   // Writes a result's shown score into its column's variable (ids outside 0 .. 3 have none).
   void Publish(const RoundResult& result);
 
   Logic& logic_;
   std::vector<RoundResult> results_;
   std::array<int32_t, kColumns> shownScores_{};
+  std::string noScore_;
   bool winnerShown_ = false;
 };

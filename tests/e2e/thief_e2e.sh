@@ -92,8 +92,8 @@ beam_shows() {
 }
 xdotool click 3
 wait_for 20 beam_shows || fail "the taser's beam did not show"
-# The meter shows as much of its 48-pixel picture as the battery holds, and the picture's
-# bright glint sits near its middle: eighteen shots more leave 5, and the glint gone.
+# The meter shows as much of its 48-pixel bar as the battery holds, its cells from red to
+# green: eighteen shots more leave 5, and the green cells gone.
 for ((shot = 0; shot < 18; shot++)); do
   xdotool click 3
   sleep 0.4

@@ -37,3 +37,19 @@ bool MatchesGolden(platform::RenderDevice& device, const std::string& name, int 
   *message = "the frame differs from " + reference + " (" + std::to_string(found * 100) + "% alike); it is in " + saved;
   return false;
 }
+
+FrameChange ChangeBetween(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int width) {
+  FrameChange change;
+  double columns = 0, rows = 0;
+  for (size_t i = 0; i + 3 < a.size() && i + 3 < b.size(); i += 4) {
+    if (a[i] == b[i] && a[i + 1] == b[i + 1] && a[i + 2] == b[i + 2]) continue;
+    ++change.pixels;
+    columns += double((i / 4) % size_t(width));
+    rows += double((i / 4) / size_t(width));
+  }
+  if (change.pixels) {
+    change.column = columns / double(change.pixels);
+    change.row = rows / double(change.pixels);
+  }
+  return change;
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,3 +17,12 @@ double AlikeShare(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, 
 
 bool MatchesGolden(platform::RenderDevice& device, const std::string& name, int tolerance, double share,
                    std::string* message);
+
+// Where two RGBA frames `width` pixels wide differ in colour: how many pixels, and their mean
+// column and row (-1 when none differ).
+struct FrameChange {
+  size_t pixels = 0;
+  double column = -1;
+  double row = -1;
+};
+FrameChange ChangeBetween(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int width);

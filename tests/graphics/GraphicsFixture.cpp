@@ -40,6 +40,13 @@ void GraphicsFixture::UpdateAndRender() {
   graphics->Render();
 }
 
+std::vector<uint8_t> GraphicsFixture::RenderedPixels() {
+  UpdateAndRender();
+  platform::RenderDevice* device = graphics->GetDevice();
+  device->SetRenderTarget(nullptr);
+  return device->ReadPixels({0, 0, device->BackBufferWidth(), device->BackBufferHeight()});
+}
+
 void GraphicsFixture::Stop() {
   if (Engine::Current()) Engine::Current()->Shutdown();
   graphics = nullptr;

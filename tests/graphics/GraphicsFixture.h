@@ -18,6 +18,8 @@ class GraphicsFixture : public EngineFixture {
   Graphics* StartGraphics();
   // Runs the graphics update and a frame.
   void UpdateAndRender();
+  // Runs the graphics update and a frame, and reads the back buffer back (RGBA, top row first).
+  std::vector<uint8_t> RenderedPixels();
   // Shuts the engine down (the window goes with it, so the next start may size it anew).
   void Stop();
 

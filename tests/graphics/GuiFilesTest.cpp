@@ -58,7 +58,7 @@ TEST_F(GuiFilesTest, AScreenWrittenOutReadsBackTheSame) {
   ASSERT_EQ(copy.models.size(), screen.models.size());
   EXPECT_EQ(copy.sprites[8].Name, "ComputerPlace4");
   EXPECT_EQ(copy.texts[3].VariableName, "Score4");
-  EXPECT_EQ(copy.models[7].ModelPos.z, -40.0f);
+  EXPECT_EQ(copy.models[7].ModelPos.z, -5.0f);
   // The demo files are in the shape the writer gives.
   std::ifstream a(Demo("menus/endround.xml")), b("Data/menus/copy.xml");
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(a), {}).substr(44),

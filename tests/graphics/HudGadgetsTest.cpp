@@ -4,6 +4,7 @@
 
 #include "graphics/ModelEnt.h"
 #include "graphics/gui/HudGadgets.h"
+#include "tests/graphics/GoldenImage.h"
 #include "tests/graphics/HudTestSupport.h"
 
 namespace {
@@ -55,6 +56,25 @@ TEST_F(HudTest, TheHudModelsShowTheBoundGadgetsWithoutOutlineInFixedLight) {
   EXPECT_NE(dynamic_cast<ModelEnt*>(models[0].modelEntity.Get())->model.GetModel(), nullptr);
   EXPECT_EQ(models[1].ModelName, "");
   EXPECT_EQ(models[2].ModelName, "models/taser.x");
+}
+
+// The HUD's models stand where the switch animation puts them, deep enough before the GUI's
+// camera to show: the selected gadget large, the other two beside it, low on the left.
+TEST_F(HudTest, AfterTheWalkRoundEveryGadgetShowsLowOnTheLeft) {
+  StartHud();
+  graphics->ChangeGUIScreen("HUD", 0);
+  BindDemoGadgets();
+  GUIScreen* hud = graphics->GetCurrentScreen();
+  for (size_t i = 0; i < 3; ++i) {
+    const std::vector<uint8_t> shown = RenderedPixels();
+    hud->models[i].visible = 0;
+    const std::vector<uint8_t> hidden = RenderedPixels();
+    hud->models[i].visible = 1;
+    const FrameChange change = ChangeBetween(shown, hidden, 1024);
+    ASSERT_GT(change.pixels, 300u) << hud->models[i].ModelName;
+    EXPECT_GT(change.row, 500) << hud->models[i].ModelName;
+    EXPECT_LT(change.column, 400) << hud->models[i].ModelName;
+  }
 }
 
 TEST_F(HudTest, AScreenWithFewerThanThreeModelsIsLeftAlone) {

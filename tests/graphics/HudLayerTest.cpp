@@ -136,6 +136,22 @@ TEST_F(HudLayerTest, TheHudLayerMatchesItsReferenceImage) {
   EXPECT_TRUE(MatchesGolden(*graphics->GetDevice(), "hud_layer", 8, 0.99, &message)) << message;
 }
 
+// The prompts at a door and with an exhibit in hand, the busted picture and the gadgets.
+TEST_F(HudLayerTest, TheHudsWordsAndGadgetsMatchTheirReferenceImage) {
+  StartHud();
+  graphics->ChangeGUIScreen("HUD", 0);
+  BindDemoGadgets();
+  Entity* door = Engine::Get()->GetEntityManager()->Create(HudTestThief::kClassName);
+  thief->info.teleporter.Set(door);
+  Sprite("OutsideToScore")->SetPosition(0, 282);
+  Sprite("Busted")->SetPosition(376, 282);
+  PointAt(1016, 744);
+  Frame();
+  Frame();
+  std::string message;
+  EXPECT_TRUE(MatchesGolden(*graphics->GetDevice(), "hud_words", 8, 0.99, &message)) << message;
+}
+
 TEST_F(HudLayerTest, TheWhiteFadeHalfWayMatchesItsReferenceImage) {
   StartGui();
   graphics->ChangeGUIScreen("MainMenu", 0);

@@ -1,4 +1,5 @@
 #pragma once
+#include <deque>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -7,7 +8,9 @@
 #include "engine/VariableTable.h"
 #include "entity/EntityClass.h"
 #include "graphics/ModelComp.h"
+#include "graphics/gui/GadgetSwitchAnimation.h"
 #include "graphics/gui/HUDAnimation.h"
+#include "graphics/gui/HudGadgets.h"
 #include "graphics/gui/HudSeams.h"
 #include "player/PlayerInfo.h"
 #include "tests/graphics/GuiTestSupport.h"
@@ -108,6 +111,30 @@ class HudTest : public GuiTest {
     clock.AdvanceSeconds(seconds);
     Engine::Get()->GetTimer()->Update();
     Animations().Update();
+  }
+  // The game start's three gadgets on the HUD's models (the demo's models, each kind's HUD size
+  // and height), at rest after the start's walk round them, the taser held.
+  void BindDemoGadgets() {
+    struct Kind {
+      const char* model;
+      int32_t size;
+      float heightOffset;
+    };
+    const Kind kinds[3] = {{"smokebomb", 10, -20.0f}, {"box", 1, 20.0f}, {"taser", 15, -5.0f}};
+    std::deque<GUIModelElement>& models = graphics->GetCurrentScreen()->models;
+    for (size_t i = 0; i < 3; ++i) {
+      auto* gadget = static_cast<HudTestGadget*>(Engine::Get()->GetEntityManager()->Create(HudTestGadget::kClassName));
+      gadget->model.modelName = kinds[i].model;
+      gadget->gadget.size = kinds[i].size;
+      gadget->gadget.heightOffset = kinds[i].heightOffset;
+      models[i].boundEntity.Set(gadget);
+    }
+    RefreshHudGadgetModels();
+    thief->gadget = 0;
+    GadgetSwitchAnimation* rest = Animations().AddGadgetSwitch();
+    rest->reverse = 1;
+    rest->Start();
+    for (int i = 0; i < 6; ++i) Tick(0.1);  // the animations' time steps are capped at 0.1 s
   }
   // Deletes an entity the way the game does, at the start of a frame.
   static void Delete(Entity* entity) {

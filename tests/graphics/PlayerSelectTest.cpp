@@ -27,24 +27,9 @@ class PlayerSelectTest : public GuiTest {
 
   std::vector<uint8_t> Frame() {
     UpdateAndRender();
-    UpdateAndRender();
-    platform::RenderDevice* device = graphics->GetDevice();
-    device->SetRenderTarget(nullptr);
-    return device->ReadPixels({0, 0, 1024, 768});
+    return RenderedPixels();
   }
 };
-
-// The mean column of the pixels that differ between two frames; -1 when none do.
-double MeanChangedColumn(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
-  double sum = 0;
-  size_t count = 0;
-  for (size_t i = 0; i + 3 < a.size() && i + 3 < b.size(); i += 4) {
-    if (a[i] == b[i] && a[i + 1] == b[i + 1] && a[i + 2] == b[i + 2]) continue;
-    sum += double((i / 4) % 1024);
-    ++count;
-  }
-  return count ? sum / double(count) : -1;
-}
 
 TEST_F(PlayerSelectTest, EachThiefStandsOverItsOwnButton) {
   GUIScreen* screen = Show();
@@ -54,7 +39,7 @@ TEST_F(PlayerSelectTest, EachThiefStandsOverItsOwnButton) {
   const std::map<std::string, std::string> buttonOf = {{"thief", "Male"}, {"femaleThief", "Female"}};
   for (GUIModelElement& shown : screen->models) {
     for (GUIModelElement& model : screen->models) model.visible = &model == &shown;
-    const double column = MeanChangedColumn(empty, Frame());
+    const double column = ChangeBetween(empty, Frame(), 1024).column;
     const GUISpriteElement* button = graphics->GetGUI()->GetSpriteElements().Get(buttonOf.at(shown.ModelName));
     ASSERT_NE(button, nullptr) << shown.ModelName;
     EXPECT_GE(column, button->Rect.topLeft.x) << shown.ModelName;

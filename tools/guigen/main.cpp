@@ -1,7 +1,9 @@
-// guigen OUTPUT_DIR: paints the demo's GUI pictures into OUTPUT_DIR/textures/gui: the menu
-// background, the two-frame buttons (at rest, lit), the selection arrow and glint, the place
-// badges of the round's end, the cursor (a BMP with alpha, its hot spot the top-left pixel),
-// the HUD's digit strips and the marks over guards and drop-offs.
+// guigen OUTPUT_DIR FONT_FILE: paints the demo's GUI pictures into OUTPUT_DIR/textures/gui: the
+// menu background, the two-frame buttons (at rest, lit), the selection arrow and glint, the
+// cursor (a BMP with alpha, its hot spot the top-left pixel), the HUD's digit strips and battery
+// bar, the marks over guards; and, with their words set in FONT_FILE, the busted and time's-up pictures,
+// the places and the arrow of the round's end, the HUD's prompts and the signs over drop-offs
+// and teleporters.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +12,8 @@
 #include <functional>
 #include <string>
 
+#include "tools/guigen/Lettering.h"
+#include "tools/guigen/Signs.h"
 #include "tools/texgen/Image.h"
 
 using texgen::Image;
@@ -68,22 +72,6 @@ void Glint(Image& im, int x, int y) {
   im.Set(x, y, 1, 1, 0.9f, a);
 }
 
-// A badge with as many stars as the place it stands for.
-Painter Place(int place) {
-  return [place](Image& im, int x, int y) {
-    if (!InsidePlate(x, y, 128, 64, 20)) {
-      im.Set(x, y, 0, 0, 0, 0);
-      return;
-    }
-    const float tone = place == 1 ? 1.0f : 0.8f - 0.15f * place;
-    im.Set(x, y, 0.9f * tone, 0.7f * tone, 0.2f * tone);
-    for (int s = 0; s < place; ++s) {
-      const float cx = 64 + (s - (place - 1) / 2.0f) * 24, cy = 32;
-      if (std::hypot(x - cx, y - cy) < 8) im.Set(x, y, 1, 1, 1);
-    }
-  };
-}
-
 // The HUD's digit strips: 14 glyphs in 64-pixel cells, each inside its own span of the cell
 // (the spans the HUD cuts them out by). Glyphs 0-9 are seven-segment digits, 10 the clock's
 // colon, 13 its point; 11 and 12 stay empty.
@@ -115,7 +103,7 @@ Painter HudDigits(float r, float g, float b) {
 }
 
 // The marks over guards: two Zs of a sleeper, the exclamation of surprise, the question of
-// confusion; and the sign over a drop-off, a plate with an arrow pointing down.
+// confusion.
 bool InZ(int x, int y, int left, int top, int size) {
   const int u = x - left, v = y - top;
   if (u < 0 || v < 0 || u >= size || v >= size) return false;
@@ -144,29 +132,16 @@ void Confused(Image& im, int x, int y) {
   else im.Set(x, y, 0, 0, 0, 0);
 }
 
-void Dropoff(Image& im, int x, int y) {
-  if (!InsidePlate(x, y, 256, 64, 20)) {
-    im.Set(x, y, 0, 0, 0, 0);
+// The HUD's battery bar, six cells from red to green: the HUD shows as much of it, from the
+// left, as the battery holds.
+void Battery(Image& im, int x, int y) {
+  if (x % 8 == 0 || y < 2 || y >= 14) {
+    im.Set(x, y, 0.08f, 0.06f, 0.1f, InsidePlate(x, y, 48, 16, 4) ? 1.0f : 0.0f);
     return;
   }
-  const bool arrow = (std::abs(x - 128) < 8 && y >= 8 && y < 36) || (y >= 34 && std::abs(x - 128) <= 56 - y);
-  if (arrow) im.Set(x, y, 1, 1, 1);
-  else im.Set(x, y, 0.2f, 0.6f, 0.25f, 0.85f);
-}
-
-// The sign over a teleporter: a doorway with an arrow leading through it, on a plate whose
-// colour tells the room it leads to.
-Painter TeleportSign(float r, float g, float b) {
-  return [r, g, b](Image& im, int x, int y) {
-    if (!InsidePlate(x, y, 256, 64, 20)) {
-      im.Set(x, y, 0, 0, 0, 0);
-      return;
-    }
-    const bool door = x >= 150 && x < 190 && y >= 10 && y < 56 && !(x >= 156 && x < 184 && y >= 16);
-    const bool arrow = (y >= 28 && y < 38 && x >= 66 && x < 130) || (x >= 120 && std::abs(y - 33) <= 150 - x);
-    if (door || arrow) im.Set(x, y, 1, 1, 1);
-    else im.Set(x, y, r, g, b, 0.85f);
-  };
+  const float charge = (x + 0.5f) / 48.0f;
+  const float shine = y >= 3 && y < 6 ? 0.25f : 0.0f;
+  im.Set(x, y, 1.0f - 0.8f * charge + shine, 0.35f + 0.6f * charge + shine, 0.2f + shine);
 }
 
 // The classic arrow: a white body with a black outline.
@@ -212,9 +187,14 @@ bool WriteBmpWithAlpha(const std::string& path, const Image& image) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: guigen OUTPUT_DIR\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: guigen OUTPUT_DIR FONT_FILE\n");
     return 2;
+  }
+  const guigen::Lettering lettering(argv[2]);
+  if (!lettering.Error().empty()) {
+    std::fprintf(stderr, "guigen: %s\n", lettering.Error().c_str());
+    return 1;
   }
   const Output outputs[] = {
       {"textures/gui/background.png", 1024, 768, Background, texgen::WritePng},
@@ -222,20 +202,30 @@ int main(int argc, char** argv) {
       {"textures/gui/smallbutton.png", 128, 96, Button(128, 48), texgen::WritePng},
       {"textures/gui/arrow.png", 64, 64, Arrow, texgen::WritePng},
       {"textures/gui/glint.png", 32, 32, Glint, texgen::WritePng},
-      {"textures/gui/place1.png", 128, 64, Place(1), texgen::WritePng},
-      {"textures/gui/place2.png", 128, 64, Place(2), texgen::WritePng},
-      {"textures/gui/place3.png", 128, 64, Place(3), texgen::WritePng},
-      {"textures/gui/place4.png", 128, 64, Place(4), texgen::WritePng},
       {"textures/gui/cursor.bmp", 16, 24, Cursor, WriteBmpWithAlpha},
       {"textures/gui/numbersYellow.dds", 896, 64, HudDigits(1.0f, 0.85f, 0.2f), texgen::WriteDds},
       {"textures/gui/numbersWhite.dds", 896, 64, HudDigits(1.0f, 1.0f, 1.0f), texgen::WriteDds},
       {"textures/gui/sleeping.png", 64, 64, Sleeping, texgen::WritePng},
       {"textures/gui/surprise.png", 64, 64, Surprise, texgen::WritePng},
       {"textures/gui/confused.png", 64, 64, Confused, texgen::WritePng},
-      {"textures/gui/dropoff.png", 256, 64, Dropoff, texgen::WritePng},
-      {"textures/gui/tolobby.png", 256, 64, TeleportSign(0.2f, 0.35f, 0.7f), texgen::WritePng},
-      {"textures/gui/togallery.png", 256, 64, TeleportSign(0.7f, 0.4f, 0.15f), texgen::WritePng},
-      {"textures/gui/tovault.png", 256, 64, TeleportSign(0.45f, 0.2f, 0.6f), texgen::WritePng},
+      {"textures/gui/busted.png", 544, 408, guigen::Busted(lettering), texgen::WritePng},
+      {"textures/gui/timesup.png", 1248, 408, guigen::TimesUp(lettering), texgen::WritePng},
+      {"textures/gui/place1.png", 128, 80, guigen::ComputerPlace(lettering, 1), texgen::WritePng},
+      {"textures/gui/place2.png", 128, 80, guigen::ComputerPlace(lettering, 2), texgen::WritePng},
+      {"textures/gui/place3.png", 128, 80, guigen::ComputerPlace(lettering, 3), texgen::WritePng},
+      {"textures/gui/place4.png", 128, 80, guigen::ComputerPlace(lettering, 4), texgen::WritePng},
+      {"textures/gui/yourplace1.png", 512, 128, guigen::UserWin(lettering), texgen::WritePng},
+      {"textures/gui/yourplace2.png", 256, 128, guigen::UserPlace(lettering, 2), texgen::WritePng},
+      {"textures/gui/yourplace3.png", 256, 128, guigen::UserPlace(lettering, 3), texgen::WritePng},
+      {"textures/gui/yourplace4.png", 256, 128, guigen::UserPlace(lettering, 4), texgen::WritePng},
+      {"textures/gui/you.png", 256, 104, guigen::YouArrow(lettering), texgen::WritePng},
+      {"textures/gui/doorprompt.png", 512, 64, guigen::DoorPrompt(lettering), texgen::WritePng},
+      {"textures/gui/carryprompt.png", 384, 64, guigen::CarryPrompt(lettering), texgen::WritePng},
+      {"textures/gui/battery.png", 48, 16, Battery, texgen::WritePng},
+      {"textures/gui/dropoff.png", 256, 64, guigen::DropoffSign(lettering), texgen::WritePng},
+      {"textures/gui/tolobby.png", 256, 64, guigen::TeleportSign(lettering, "Lobby", 0.2f, 0.35f, 0.7f), texgen::WritePng},
+      {"textures/gui/togallery.png", 256, 64, guigen::TeleportSign(lettering, "Gallery", 0.7f, 0.4f, 0.15f), texgen::WritePng},
+      {"textures/gui/tovault.png", 256, 64, guigen::TeleportSign(lettering, "Vault", 0.45f, 0.2f, 0.6f), texgen::WritePng},
   };
   return texgen::WriteOutputs("guigen", argv[1], outputs);
 }
