@@ -34,18 +34,26 @@ bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMis
   XmlReader reader;
   RecordFields::FieldReader fields(reader, order);
   bool opened = true;
+  bool failed = false;
   try {
     reader.Open(path);
     read(fields);
     reader.Close();
   } catch (const SerException& e) {
+    failed = true;
     opened = e.Code() != SerException::kCouldNotOpen;
     const std::string where = opened ? " at " + reader.Position() : std::string();
     LogLine(channel, "Failed to load config. " + path + ": " + e.what() + where);
   }
   for (const std::string& note : fields.Notes()) LogLine(channel, path + ": " + note);
+  if (!failed && fields.FoundNoValue()) LogLine(channel, path + ": none of its values is there: each keeps the one it had");
   if (!opened && missing == WhenMissing::WriteBack) SaveConfigFile(path, channel, write);
   return opened;
+}
+
+void ReportEmptyList(const std::string& path, const std::string& channel, const std::string& list,
+                     const std::string& consequence) {
+  LogLine(channel, path + ": the list " + list + " is empty: " + consequence);
 }
 
 void SaveConfigFile(const std::string& path, const std::string& channel, const RecordWrite& write) {

@@ -7,7 +7,8 @@
 // The one way settings and list files are loaded and saved. Loading never throws: a failure is
 // logged as "Failed to load config. " + the file + ": " + the reason (with the line and column
 // where reading stopped) on the system's channel, and the values read before it stay. Numbers
-// refused while reading keep their fields' values and get a line each, naming file and field.
+// refused while reading keep their fields' values and get a line each, naming file and field; so
+// does a record that ends early, and a file whose record holds none of its values.
 // Saving logs "Failed to save config. " + the file + ": " + the reason; the old file stays.
 
 // What a load does with a file it cannot open.
@@ -28,6 +29,10 @@ using RecordWrite = std::function<void(RecordFields::FieldWriter&)>;
 bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing, const RecordRead& read,
                     const RecordWrite& write,
                     RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional);
+// A list the game needs that came back empty (from a write-back, or a file emptied by hand): said
+// on every load, naming the file and the list, with what the user will miss.
+void ReportEmptyList(const std::string& path, const std::string& channel, const std::string& list,
+                     const std::string& consequence);
 // Creates the file's folder when it is missing.
 void SaveConfigFile(const std::string& path, const std::string& channel, const RecordWrite& write);
 

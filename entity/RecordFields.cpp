@@ -1,5 +1,6 @@
 #include "entity/RecordFields.h"
 
+#include <string_view>
 #include <utility>
 
 #include "entity/Params.h"
@@ -23,11 +24,11 @@ std::string LimitsText(Limits limits) {
 std::string NumberText(int value) { return std::to_string(value); }
 std::string NumberText(float value) { return FloatText(value); }
 
-std::optional<int> ParseNumber(const std::string& text, int) { return ParseIntTextInRange(text); }
-std::optional<float> ParseNumber(const std::string& text, float) { return ParseFiniteFloatText(text); }
+NumberReading<int> ParseNumber(const std::string& text, int) { return ReadIntSetting(text); }
+NumberReading<float> ParseNumber(const std::string& text, float) { return ReadFloatSetting(text); }
 
-const char* Refusal(int) { return " does not fit a 32-bit integer"; }
-const char* Refusal(float) { return " is not a finite number"; }
+const char* Unfit(int) { return " does not fit a 32-bit integer"; }
+const char* Unfit(float) { return " is not a finite number"; }
 
 }  // namespace
 
@@ -50,11 +51,21 @@ template <class Number>
 void FieldReader::ReadNumber(const char* kind, const char* name, Number& value) {
   if (!Begin(kind, name)) return;
   const std::string& text = reader_.GetText();
-  if (std::optional<Number> read = ParseNumber(text, value)) {
-    value = *read;
-  } else {
-    Note(name, Quoted(text) + Refusal(value) + ": kept " + NumberText(value));
+  const NumberReading<Number> read = ParseNumber(text, value);
+  switch (read.kind) {
+    case NumberReading<Number>::kWhole:
+      break;
+    case NumberReading<Number>::kTrailing:
+      Note(name, Quoted(text) + " is not wholly a number: read as " + NumberText(read.value));
+      break;
+    case NumberReading<Number>::kNoNumber:
+      Note(name, Quoted(text) + " is not a number: kept " + NumberText(value));
+      break;
+    case NumberReading<Number>::kUnfit:
+      Note(name, Quoted(text) + Unfit(value) + ": kept " + NumberText(value));
+      break;
   }
+  if (read.Taken()) value = read.value;
   End(kind);
 }
 
@@ -82,9 +93,12 @@ void FieldReader::ReadPlain(const char* name, std::string& value) {
 bool FieldReader::Begin(const char* kind, const char* name) {
   const bool document = std::exchange(atDocument_, false);
   if (order_ == Order::Positional) {
-    if (!document && !reader_.HasChildren()) return false;
+    if (!document && !reader_.HasChildren()) {
+      NoteEarlyEnd(name);
+      return false;
+    }
     reader_.ReadTag();
-    return !reader_.IsEmptyTag() && !reader_.IsEndTag();
+    return Found(kind, !reader_.IsEmptyTag() && !reader_.IsEndTag());
   }
   reader_.ReadTag();
   if (reader_.IsEndTag()) Fail(Describe(kind, name) + " expected, found the end of the element around it");
@@ -98,7 +112,19 @@ bool FieldReader::Begin(const char* kind, const char* name) {
     Fail(Describe(kind, name) + " expected, found " + Describe(tag, foundName));
   }
   if (document && reader_.IsEmptyTag()) Fail("the document's element is empty");
-  return !reader_.IsEmptyTag();
+  return Found(kind, !reader_.IsEmptyTag());
+}
+
+bool FieldReader::Found(const char* kind, bool withContent) {
+  if (withContent && std::string_view(kind) != "var") ++valuesFound_;
+  return withContent;
+}
+
+// Said once per record, at the first field it lacks: the ones after it are missing too.
+void FieldReader::NoteEarlyEnd(const char* name) {
+  if (path_.empty() || path_.back().endedEarly) return;
+  path_.back().endedEarly = true;
+  Note(name, "and the fields after it are missing: they keep their values");
 }
 
 void FieldReader::End(const char* kind) {

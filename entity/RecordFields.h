@@ -52,9 +52,10 @@ template <class K, class V>
 struct Dictionary<std::map<K, V>> : std::true_type {};
 
 // Reading goes by position and never compares names. A self-closing element leaves its field
-// unchanged; a record that ends early keeps the fields it lacks; an element where a value or
-// the end of a record belongs is refused (SerException, code 1). A number that is not finite,
-// does not fit its field or breaks the field's limits keeps the field as it was and is noted.
+// unchanged; a record that ends early keeps the fields it lacks, and is noted; an element where
+// a value or the end of a record belongs is refused (SerException, code 1). A number that is
+// not a number, not finite, does not fit its field or breaks the field's limits keeps the field
+// as it was and is noted; one followed by other text ("12abc") is taken and noted.
 class FieldReader {
  public:
   enum class Order {
@@ -88,8 +89,13 @@ class FieldReader {
   // Checked reading refuses a self-closing one.
   template <class T>
   void ReadDocument(T& document) {
+    documentIsRecord_ = Record<FieldReader, T>;
     (*this)(nullptr, document);
   }
+
+  // The document is a record and not one of its values was there: the file was emptied
+  // ("<var/>", or only self-closing values).
+  bool FoundNoValue() const { return documentIsRecord_ && valuesFound_ == 0; }
 
   // "field: what was wrong" for each number refused, in file order; a field inside a record
   // or list is named by its path ("SoundList[2].Volume").
@@ -158,6 +164,9 @@ class FieldReader {
   // Takes the field's tag; false when the field keeps its value (a self-closing element, or
   // the record ended early).
   bool Begin(const char* kind, const char* name);
+  // Counts a value, list or map with content; returns `withContent`.
+  bool Found(const char* kind, bool withContent);
+  void NoteEarlyEnd(const char* name);
   // Takes the field's end tag.
   void End(const char* kind);
   void Enter(const char* name);
@@ -169,15 +178,19 @@ class FieldReader {
   static constexpr const char* kIndexNames[] = {"0", "1", "2", "3"};
 
   // Where the reader stands, for the notes: one entry per open record or list, with the index
-  // of the item being read (-1 outside lists).
+  // of the item being read (-1 outside lists), and whether the record was found to end early.
   struct Step {
     std::string name;
     long index = -1;
+    bool endedEarly = false;
   };
 
   XmlReader& reader_;
   Order order_;
   bool atDocument_ = true;
+  bool documentIsRecord_ = false;
+  // Values, lists and maps found with content.
+  size_t valuesFound_ = 0;
   std::vector<Step> path_;
   std::vector<std::string> notes_;
 };

@@ -22,18 +22,37 @@ int ParseIntText(const std::string& text) {
   return static_cast<int>(value);
 }
 
-std::optional<float> ParseFiniteFloatText(const std::string& text) {
-  char* end = nullptr;
-  double value = std::strtod(text.c_str(), &end);
-  if (*end == '#' || !std::isfinite(value) || std::fabs(value) > FLT_MAX) return std::nullopt;
-  return static_cast<float>(value);
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// What follows the number: nothing but blanks makes it whole.
+template <class T>
+NumberReading<T> Reading(const char* text, const char* end, T value) {
+  if (end == text) return {NumberReading<T>::kNoNumber, T{}};
+  while (IsBlank(*end)) ++end;
+  return {*end ? NumberReading<T>::kTrailing : NumberReading<T>::kWhole, value};
 }
 
-std::optional<int> ParseIntTextInRange(const std::string& text) {
+}  // namespace
+
+NumberReading<float> ReadFloatSetting(const std::string& text) {
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (end != text.c_str() && (*end == '#' || !std::isfinite(value) || std::fabs(value) > FLT_MAX)) {
+    return {NumberReading<float>::kUnfit, 0.0f};
+  }
+  return Reading(text.c_str(), end, static_cast<float>(value));
+}
+
+NumberReading<int> ReadIntSetting(const std::string& text) {
+  char* end = nullptr;
   errno = 0;
-  long long value = std::strtoll(text.c_str(), nullptr, 10);
-  if (errno == ERANGE || value > INT_MAX || value < INT_MIN) return std::nullopt;
-  return static_cast<int>(value);
+  const long long value = std::strtoll(text.c_str(), &end, 10);
+  if (end != text.c_str() && (errno == ERANGE || value > INT_MAX || value < INT_MIN)) {
+    return {NumberReading<int>::kUnfit, 0};
+  }
+  return Reading(text.c_str(), end, static_cast<int>(value));
 }
 
 bool ParseBoolText(const std::string& text) { return text == "true"; }

@@ -25,7 +25,7 @@ void CorrectReach(const std::string& path, const char* name, float& reach) {
 }  // namespace
 
 void LogicConfig::Load(const std::string& path) {
-  LoadRecordFile(*this, path, kLogicLog, WhenMissing::WriteBack);
+  LoadRecordFile(*this, path, kLogicLog, WhenMissing::WriteBack, RecordFields::FieldReader::Order::Checked);
   Correct(path);
 }
 

@@ -18,9 +18,11 @@ struct LogicConfig {
   float time = 10.0f;
   int32_t difficulty = 2;
 
-  // Reads the file by position; a file that cannot be opened is written back with the values
-  // held. Values the game cannot play with (a difficulty outside 1 .. 3, a round time not
-  // above 0, a negative reach) are logged on "LogicLog", naming the file, and corrected.
+  // Reads the file in order, checking each element's kind and name: a string where a number
+  // belongs, or values moved about, are refused with a line saying where, and the values read
+  // before it stay. A file that cannot be opened is written back with the values held. Values
+  // the game cannot play with (a difficulty outside 1 .. 3, a round time not above 0, a
+  // negative reach) are logged on "LogicLog", naming the file, and corrected.
   void Load(const std::string& path);
   void Save(const std::string& path) const;
 

@@ -66,4 +66,20 @@ TEST_F(ConfigFileTest, ValuesReadBeforeAFailureStayAndTheRefusedOnesAreNamed) {
             "Data/Transition.xml: EndDepth \"inf\" is not a finite number: kept 10\n");
 }
 
+// A settings file emptied by hand, or cut after a record, used to load without a word.
+TEST_F(ConfigFileTest, AnEmptiedFileAndARecordEndingEarlyAreSaidOnEveryLoad) {
+  TransitionInfo t;
+  for (int start = 0; start < 2; ++start) {
+    TempDir::Write("Data/Transition.xml", "<?xml version=\"1.0\"?>\n<var/>");
+    LoadRecordFile(t, "Data/Transition.xml", "GraphicsLog", WhenMissing::WriteBack);
+  }
+  TempDir::Write("Data/Transition.xml", "<?xml version=\"1.0\"?>\n<var><float>50</float><float/></var>");
+  LoadRecordFile(t, "Data/Transition.xml", "GraphicsLog", WhenMissing::WriteBack);
+  EXPECT_EQ(t.StartDepth, 50.0f);
+  EXPECT_EQ(LogOf("GraphicsLog"),
+            "Data/Transition.xml: none of its values is there: each keeps the one it had\n"
+            "Data/Transition.xml: none of its values is there: each keeps the one it had\n"
+            "Data/Transition.xml: TotalTime and the fields after it are missing: they keep their values\n");
+}
+
 }  // namespace

@@ -99,7 +99,7 @@ TEST_F(Settings, AFolderThatCannotBeCreatedIsLoggedAndTheProgramGoesOn) {
 TEST_F(Settings, NumbersNoFloatCanHoldKeepTheDefaultWithALineNamingFileAndField) {
   for (const char* bad : {"nan", "1.#QNAN", "-inf", "1e39"}) {
     EngineSettings s = Load(std::string(kHeader) + "<var><bool>false</bool><bool/><bool/><bool/><bool/><bool/>"
-                                                   "<bool/><float>" + bad + "</float></var>");
+                                                   "<bool/><float>" + bad + "</float><bool/></var>");
     EXPECT_FALSE(s.RunAI);
     EXPECT_FLOAT_EQ(s.dbgInterval, 1.0f) << bad;
   }

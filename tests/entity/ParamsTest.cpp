@@ -67,6 +67,34 @@ TEST(ValueTextTest, IntsAreBaseTenClampedTo32Bits) {
   EXPECT_EQ(ParseIntText("-99999999999999999999999"), INT_MIN);
 }
 
+TEST(ValueTextTest, SettingsNumbersSayWhetherTheTextIsWhollyANumber) {
+  using F = NumberReading<float>;
+  using I = NumberReading<int>;
+  struct FloatCase {
+    const char* text;
+    F::Kind kind;
+    float value;
+  } floats[] = {{"12.5", F::kWhole, 12.5f}, {" -3e2 ", F::kWhole, -300.0f}, {"12abc", F::kTrailing, 12.0f},
+                {"1.5 2", F::kTrailing, 1.5f},  {"seven", F::kNoNumber, 0.0f}, {"", F::kNoNumber, 0.0f},
+                {"nan", F::kUnfit, 0.0f},       {"1e39", F::kUnfit, 0.0f},     {"1.#QNAN", F::kUnfit, 0.0f}};
+  for (const FloatCase& c : floats) {
+    const F read = ReadFloatSetting(c.text);
+    EXPECT_EQ(read.kind, c.kind) << c.text;
+    if (read.Taken()) EXPECT_EQ(read.value, c.value) << c.text;
+  }
+  struct IntCase {
+    const char* text;
+    I::Kind kind;
+    int value;
+  } ints[] = {{"-5", I::kWhole, -5}, {"+7", I::kWhole, 7}, {"12abc", I::kTrailing, 12}, {"1.5", I::kTrailing, 1},
+              {"seven", I::kNoNumber, 0}, {" ", I::kNoNumber, 0}, {"2147483648", I::kUnfit, 0}};
+  for (const IntCase& c : ints) {
+    const I read = ReadIntSetting(c.text);
+    EXPECT_EQ(read.kind, c.kind) << c.text;
+    if (read.Taken()) EXPECT_EQ(read.value, c.value) << c.text;
+  }
+}
+
 TEST(ValueTextTest, OnlyTrueIsTrue) {
   EXPECT_TRUE(ParseBoolText("true"));
   for (const char* text : {"True", "TRUE", "1", "yes", "true ", ""}) EXPECT_FALSE(ParseBoolText(text)) << text;

@@ -137,8 +137,46 @@ TEST(RecordFieldsTest, NumbersNoFieldCanHoldKeepTheValueWithANoteNamingTheField)
                        "where.y \"1.#INF\" is not a finite number: kept 2",
                        "where.z \"1e39\" is not a finite number: kept 3",
                        "tint.0 \"inf\" is not a finite number: kept 0.1",
+                       "tint.1 and the fields after it are missing: they keep their values",
                        "keys[0].value.1 \"-1.#IND\" is not a finite number: kept 0",
+                       "keys[0].value.2 and the fields after it are missing: they keep their values",
+                       "groups and the fields after it are missing: they keep their values",
                    }));
+}
+
+// Text that is not a number used to read as 0 without a word; a number with text after it is
+// taken, as the saved form reads the leading number, but said too.
+TEST(RecordFieldsTest, TextThatIsNotWhollyANumberAndARecordEndingEarlyAreNoted) {
+  std::vector<std::string> notes;
+  Sample s = Read("<var><bool/><int>seven</int><float/><string/><var><float>12abc</float><float></float>"
+                  "<float> -4 </float></var></var>",
+                  &notes);
+  EXPECT_EQ(s.count, 7);
+  EXPECT_EQ(s.where, (platform::Vector3{12, 2, -4}));
+  EXPECT_EQ(notes, (std::vector<std::string>{
+                       "count \"seven\" is not a number: kept 7",
+                       "where.x \"12abc\" is not wholly a number: read as 12",
+                       "where.y \"\" is not a number: kept 2",
+                       "tint and the fields after it are missing: they keep their values",
+                   }));
+  Read("<var><bool/><int/><float/><string/><var/><var><float>1</float></var><list/><list/></var>", &notes);
+  EXPECT_EQ(notes, std::vector<std::string>{"tint.1 and the fields after it are missing: they keep their values"});
+}
+
+TEST(RecordFieldsTest, ADocumentHoldingNoneOfItsValuesIsTold) {
+  auto foundNone = [](const std::string& body) {
+    XmlReader reader;
+    reader.OpenBuffer(kXmlDeclaration + body);
+    RecordFields::FieldReader fields(reader);
+    Sample sample;
+    fields.ReadDocument(sample);
+    return fields.FoundNoValue();
+  };
+  EXPECT_TRUE(foundNone("<var/>"));
+  EXPECT_TRUE(foundNone("<var></var>"));
+  EXPECT_TRUE(foundNone("<var><bool/><int/><float/><string/><var/><var><float/></var></var>"));
+  EXPECT_FALSE(foundNone("<var><bool/><int>3</int></var>"));
+  EXPECT_FALSE(foundNone("<var><bool/><int/><float/><string/><var/><var/><list></list></var>")) << "an empty list is one";
 }
 
 TEST(RecordFieldsTest, CheckedReadingRefusesElementsOutOfPlace) {

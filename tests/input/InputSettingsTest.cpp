@@ -53,11 +53,13 @@ TEST_F(InputTest, AMalformedSettingsFileKeepsWhatWasReadAndIsNotRewritten) {
   EXPECT_THAT(LogOf("InputLog"), HasSubstr("Failed to load config. "));
 }
 
+// An emptied file is not written over, and says that it holds nothing.
 TEST_F(InputTest, ASelfClosingSettingsElementKeepsTheDefaults) {
   TempDir::Write("Data/InputConfig.xml", std::string(kHeader) + "<var/>");
   StartInput();
   EXPECT_EQ(GetInput()->GetConfig().keyboardBufferSize, 128);
-  EXPECT_FALSE(TempDir::Exists("InputLog.txt"));
+  EXPECT_EQ(TempDir::Read("Data/InputConfig.xml"), std::string(kHeader) + "<var/>");
+  EXPECT_EQ(LogOf("InputLog"), "Data/InputConfig.xml: none of its values is there: each keeps the one it had\n");
 }
 
 struct WindowsKeyCase {

@@ -36,8 +36,8 @@ TEST_F(LogicConfigTest, AMissingFileIsWrittenWithTheDefaultsTheDataTreeShips) {
   EXPECT_NE(LogOf("LogicLog").find("Failed to load config."), std::string::npos);
 }
 
-// Reading goes by position: what the file lacks, leaves empty or spells otherwise keeps its
-// default, and nothing is written back over the user's file.
+// What the file lacks, leaves empty or spells otherwise keeps its default, and nothing is
+// written back over the user's file.
 TEST_F(LogicConfigTest, ShortEmptyAndMisspeltValuesKeepTheirDefaults) {
   const std::string shortFile =
       "<var><string name=\"defaultMapName\">Small.xml</string><bool name=\"devControls\">True</bool>"
@@ -61,12 +61,11 @@ TEST_F(LogicConfigTest, ATruncatedFileKeepsWhatWasReadAndIsLeftAlone) {
   EXPECT_NE(TempDir::Read("Data/LogicConfig.xml").find("devCon"), std::string::npos);
 }
 
-// Values moved about land in other fields; what the game cannot play with is corrected and
-// said, naming the file.
+// What the game cannot play with is corrected and said, naming the file.
 TEST_F(LogicConfigTest, ValuesTheGameCannotPlayWithAreCorrectedAndLogged) {
   LogicConfig config = LoadFrom(
       "<var><string>Museummaps.xml</string><bool>false</bool><bool>false</bool><float>-1</float>"
-      "<float>5000</float><float>5000</float><int>7</int><float>0</float></var>");
+      "<float>5000</float><float>5000</float><float>7</float><int>0</int></var>");
   EXPECT_FLOAT_EQ(config.teleportHitDist, 5000.0f);
   EXPECT_FLOAT_EQ(config.time, 7.0f);
   EXPECT_EQ(config.difficulty, 1);
@@ -80,6 +79,37 @@ TEST_F(LogicConfigTest, ValuesTheGameCannotPlayWithAreCorrectedAndLogged) {
   EXPECT_NE(log.find("Data/LogicConfig.xml: time -3 is no round length; 10 minutes are used"), std::string::npos)
       << log;
   EXPECT_NE(log.find("teleportHitDist -1"), std::string::npos) << log;
+}
+
+// Values moved about, or of another kind, used to land in the wrong fields or read as 0:
+// the file is refused where it goes wrong, as the AI's files are, and what was read before stays.
+TEST_F(LogicConfigTest, AValueOfTheWrongKindOrNotANumberIsRefusedWithALine) {
+  LogicConfig config = LoadFrom(
+      "<var><string name=\"defaultMapName\">Small.xml</string><bool>true</bool><bool>false</bool>"
+      "<string name=\"teleportHitDist\">far</string><float>1</float><float>1</float><float>5</float><int>3</int></var>");
+  EXPECT_EQ(config.defaultMapName, "Small.xml");
+  EXPECT_TRUE(config.devControls);
+  EXPECT_FLOAT_EQ(config.teleportHitDist, 5000.0f);
+  EXPECT_FLOAT_EQ(config.time, 10.0f) << "nothing after the refusal is read";
+  EXPECT_NE(LogOf("LogicLog").find("Failed to load config. Data/LogicConfig.xml: <float name=\"teleportHitDist\"> "
+                                   "expected, found <string name=\"teleportHitDist\"> at line 2"),
+            std::string::npos)
+      << LogOf("LogicLog");
+  config = LoadFrom(
+      "<var><string/><bool/><bool/><float/><float/><float/><float name=\"time\">5</float>"
+      "<int name=\"difficulty\">seven</int></var>");
+  EXPECT_FLOAT_EQ(config.time, 5.0f);
+  EXPECT_EQ(config.difficulty, 2);
+  EXPECT_NE(LogOf("LogicLog").find("Data/LogicConfig.xml: difficulty \"seven\" is not a number: kept 2"),
+            std::string::npos);
+}
+
+TEST_F(LogicConfigTest, AnEmptiedFileIsSaidOnEveryLoad) {
+  for (int start = 0; start < 2; ++start) EXPECT_EQ(LoadFrom("<var/>").difficulty, 2);
+  const std::string log = LogOf("LogicLog");
+  const std::string line = "Failed to load config. Data/LogicConfig.xml: the document's element is empty";
+  ASSERT_NE(log.find(line), std::string::npos) << log;
+  EXPECT_NE(log.find(line, log.find(line) + 1), std::string::npos) << log;
 }
 
 }  // namespace
