@@ -27,6 +27,7 @@ void LowerCase(std::string& text) {
 void AIActionSets::Load(const std::string& path) {
   ActionFile file{sets_};
   LoadRecordFile(file, path, kAILog, WhenMissing::WriteBack, RecordFields::FieldReader::Order::Checked);
+  if (sets_.empty()) ReportEmptyList(path, kAILog, "ActionSets", "computer thieves and guards have nothing to do");
 }
 
 void AIActionSets::Save(const std::string& path) const {

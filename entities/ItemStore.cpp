@@ -25,6 +25,8 @@ void ItemStore::Load(const std::string& path) {
   ItemDocument document{loaded_};
   if (!LoadRecordFile(document, path, kLogicLog, WhenMissing::Report))
     Engine::Get()->GetLog()->Write(kLogicLog, path + " is missing: the museum shows no exhibits in this game", 2);
+  else if (loaded_.empty())
+    ReportEmptyList(path, kLogicLog, "loadedItems", "the museum shows no exhibits in this game");
   for (const ItemRecord& record : loaded_) byArea_[record.areaName].push_back(record);
 }
 

@@ -33,6 +33,7 @@ SoundInfo SoundConfig::FindSound(const std::string& name) const {
 
 void LoadSoundConfig(SoundConfig& config, const std::string& path) {
   LoadRecordFile(config, path, kSoundLog, WhenMissing::WriteBack, RecordFields::FieldReader::Order::Checked);
+  if (config.SoundList.empty()) ReportEmptyList(path, kSoundLog, "SoundList", "no music or sound effect plays");
   WarnOfZeroRadius(config, path);
 }
 

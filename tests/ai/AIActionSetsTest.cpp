@@ -31,10 +31,15 @@ class AIActionSetsTest : public EngineFixture {
   }
 };
 
-TEST_F(AIActionSetsTest, AMissingFileIsWrittenBackEmptyAndFindsNothing) {
+// The written file holds no sets, so every later start says so: agents stand idle for a reason
+// the user can read.
+TEST_F(AIActionSetsTest, AMissingFileIsWrittenBackEmptyFindsNothingAndIsSaidOnEveryLoad) {
   AIActionSets sets;
   sets.Load(kActionConfigPath);
-  EXPECT_EQ(LogOf(kAILog), "Failed to load config. Data/ActionConfig.xml: could not open file\n");
+  sets.Load(kActionConfigPath);
+  const std::string empty =
+      "Data/ActionConfig.xml: the list ActionSets is empty: computer thieves and guards have nothing to do\n";
+  EXPECT_EQ(LogOf(kAILog), "Failed to load config. Data/ActionConfig.xml: could not open file\n" + empty + empty);
   EXPECT_EQ(TempDir::Read(kActionConfigPath), File(""));
   AIActionSet out;
   out.name = "kept";

@@ -67,6 +67,36 @@ TEST_F(ItemStoreTest, DamagedNumbersAndRecordsKeepWhatWasReadAndTheRoundGoesOn) 
   EXPECT_EQ(store.FindFreeItemRecord("X")->modelName, "a");
 }
 
+// "seven" used to read as 0 without a word. A number with text after it reads as its leading
+// number, as the record's number reading goes, and is said too.
+TEST_F(ItemStoreTest, AWorthThatIsNotWhollyANumberIsSaidNamingTheFileAndTheField) {
+  WriteItems(Record("a", "X", "seven") + Record("b", "X", "12abc"));
+  store.Load(ItemStore::kPath);
+  ASSERT_EQ(store.GetLoadedItems().size(), 2u);
+  EXPECT_EQ(store.GetLoadedItems()[0].worth, 0);
+  EXPECT_EQ(store.GetLoadedItems()[1].worth, 12);
+  const std::string log = LogOf("LogicLog");
+  EXPECT_NE(log.find("Data/MuseumItems.xml: loadedItems[0].Worth \"seven\" is not a number: kept 0"), std::string::npos)
+      << log;
+  EXPECT_NE(log.find("Data/MuseumItems.xml: loadedItems[1].Worth \"12abc\" is not wholly a number: read as 12"),
+            std::string::npos);
+}
+
+// A museum without exhibits is said on every start, whether the list or the whole file was
+// emptied.
+TEST_F(ItemStoreTest, AnEmptiedListIsSaidOnEveryLoad) {
+  const std::string none = "Data/MuseumItems.xml: the list loadedItems is empty: the museum shows no exhibits in this game\n";
+  WriteItems("");
+  store.Load(ItemStore::kPath);
+  store.Load(ItemStore::kPath);
+  EXPECT_EQ(LogOf("LogicLog"), none + none);
+  std::ofstream("Data/MuseumItems.xml") << "<?xml version=\"1.0\"?>\n<var/>";
+  store.Load(ItemStore::kPath);
+  EXPECT_EQ(LogOf("LogicLog"),
+            none + none + "Data/MuseumItems.xml: none of its values is there: each keeps the one it had\n" + none);
+  EXPECT_TRUE(store.GetLoadedItems().empty());
+}
+
 TEST_F(ItemStoreTest, AMissingListIsReportedOnEveryLoadAndNotReplaced) {
   WriteItems(Record("vase", "Egypt", "10"));
   store.Load(ItemStore::kPath);
