@@ -1,10 +1,16 @@
 #include "graphics/ParticleConfig.h"
 
+#include <cfloat>
+#include <climits>
+
 #include "engine/ConfigFile.h"
 
 namespace {
 
 constexpr const char* kChannel = "LogicLog";
+
+constexpr RecordFields::Limits kCountLimits{0.0, INT_MAX};
+constexpr RecordFields::Limits kTimeLimits{0.0, FLT_MAX};
 
 // The last two values, held as a range named "spacing" in the beam's file.
 struct SpacingFields {
@@ -31,10 +37,10 @@ void VisitFields(Fields& f, ParticleDocument& d) {
   f("sizeKeys", c.sizeKeys);
   f("colorKeys", c.colorKeys);
   f("speedKeys", c.speedKeys);
-  f("maxCount", c.maxCount);
-  f("maxSpawnDelay", c.maxSpawnDelay);
+  f("maxCount", c.maxCount, kCountLimits);
+  f("maxSpawnDelay", c.maxSpawnDelay, kTimeLimits);
   f("spawnVariation", c.spawnVariation);
-  f("maxLife", c.maxLife);
+  f("maxLife", c.maxLife, kTimeLimits);
   f("lifeVariation", c.lifeVariation);
   if (d.form == ParticleConfigForm::Spacing) {
     SpacingFields spacing{c.maxRadius, c.radiusVariation};
@@ -51,7 +57,8 @@ std::string ParticleConfigPath(const std::string& name) { return "Data/" + name 
 
 void LoadParticleConfig(const std::string& name, ParticleEmitterConfig& config, ParticleConfigForm form) {
   ParticleDocument document{config, form};
-  LoadRecordFile(document, ParticleConfigPath(name), kChannel, WhenMissing::Report);
+  LoadRecordFile(document, ParticleConfigPath(name), kChannel, WhenMissing::Report,
+                 RecordFields::FieldReader::Order::Checked);
 }
 
 void SaveParticleConfig(const std::string& path, const ParticleEmitterConfig& config, ParticleConfigForm form) {

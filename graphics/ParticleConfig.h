@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "entity/RecordFields.h"
+
 // A value drawn per particle: maxVal less a random amount between 0 and variation.
 struct RangeValue {
   float maxVal = 0.0f;
@@ -48,22 +50,29 @@ void VisitFields(Fields& f, RangeValue& r) {
   f("variation", r.variation);
 }
 
+// A key's time is a point of the particle's life, from birth to death.
+inline constexpr RecordFields::Limits kKeyTimeLimits{0.0, 1.0};
+
 template <class Fields>
 void VisitFields(Fields& f, FloatKey& k) {
-  f("t", k.t);
+  f("t", k.t, kKeyTimeLimits);
   f("value", k.value);
 }
 
 template <class Fields>
 void VisitFields(Fields& f, ColorKey& k) {
-  f("t", k.t);
+  f("t", k.t, kKeyTimeLimits);
   f("value", k.value);
 }
 
 // "Data/" + name + ".xml".
 std::string ParticleConfigPath(const std::string& name);
-// Never throws: a failure is logged on "LogicLog" and the record keeps whatever was read. An
-// effect file is content: a missing one is reported each time it is looked for, not written.
+// Never throws: a failure is logged on "LogicLog", naming the file, and the record keeps whatever
+// was read. Besides their order, the elements' kinds and names are checked, so that values moved
+// about or of the wrong kind are refused rather than read into the wrong fields; counts, times
+// and key times an emitter cannot use (below zero, key times beyond 0 to 1) keep their values
+// and are logged. An effect file is content: a missing one is reported each time it is
+// looked for, not written.
 void LoadParticleConfig(const std::string& name, ParticleEmitterConfig& config,
                         ParticleConfigForm form = ParticleConfigForm::Radius);
 void SaveParticleConfig(const std::string& path, const ParticleEmitterConfig& config,

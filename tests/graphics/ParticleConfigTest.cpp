@@ -125,6 +125,38 @@ TEST_F(ParticleConfigTest, ABrokenFileIsLoggedAndLeftAlone) {
   EXPECT_EQ(c.textureName, "x.png");
 }
 
+// Damaged effect files used to be taken without a word when their numbers were words, their
+// values were moved about or cut short, or they held counts and times no emitter can use.
+TEST_F(ParticleConfigTest, EveryDamagedFileIsLoggedNamingIt) {
+  Start();
+  const std::string good = TempDir::Read(std::string(VR_DATA_DIR) + "/Data/dustConfig.xml");
+  const std::string count = "<int name=\"maxCount\">60</int>";
+  const std::string radius = "<float name=\"maxRadius\">60</float>";
+  const std::string variation = "<float name=\"radiusVariation\">40</float>";
+  const std::pair<std::string, std::string> damages[] = {
+      {count, "<int name=\"maxCount\">seven</int>"},
+      {count, "<int name=\"maxCount\">60 or so</int>"},
+      {count, "<int name=\"maxCount\">-5</int>"},
+      {count, "<float name=\"maxCount\">60</float>"},
+      {"<float name=\"maxLife\">3</float>", "<float name=\"maxLife\">-3</float>"},
+      {"<float name=\"t\">1</float>", "<float name=\"t\">2</float>"},
+      {radius + variation, variation + radius},
+      {radius + variation, ""},
+      {good.substr(good.find("<var>")), "<var/>"},
+      {good.substr(good.find("<var>")), "<var></var>"},
+  };
+  for (const auto& [part, damaged] : damages) {
+    ASSERT_NE(good.find(part), std::string::npos) << part;
+    std::string text = good;
+    text.replace(text.find(part), part.size(), damaged);
+    TempDir::Write("Data/dustConfig.xml", text);
+    const size_t before = LogOf("LogicLog").size();
+    ParticleEmitterConfig c;
+    LoadParticleConfig("dustConfig", c);
+    EXPECT_NE(LogOf("LogicLog").find("Data/dustConfig.xml", before), std::string::npos) << damaged;
+  }
+}
+
 TEST_F(ParticleConfigTest, EveryEffectOfTheDemoReadsWithoutComplaint) {
   Start();
   for (const char* name : {"PoofConfig", "sparkConfig", "playerSparkConfig", "smokeTrailConfig", "smokeConfig",
