@@ -2,7 +2,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
+
+#include "map/WorldLimit.h"
 
 namespace {
 
@@ -84,20 +87,41 @@ class EntityTextReader {
 
 EntityLump ParseEntityText(std::string_view text) { return EntityTextReader(text).Read(); }
 
+namespace {
+
+// The next blank-separated token of a position value, without a leading "+"; none at the end.
+std::optional<std::string_view> NextToken(std::string_view& value) {
+  while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
+  if (value.empty()) return std::nullopt;
+  std::string_view token = value.substr(0, value.find_first_of(" \t"));
+  value.remove_prefix(token.size());
+  if (token.front() == '+') token.remove_prefix(1);
+  return token;
+}
+
+}  // namespace
+
 int ReadVectorKey(std::string_view value, float out[3]) {
   int present = 0;
   for (int i = 0; i < 3; ++i) {
     out[i] = 0.0f;
-    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
-    if (value.empty()) continue;
-    size_t end = value.find_first_of(" \t");
-    std::string_view token = value.substr(0, end);
-    value.remove_prefix(token.size());
+    const std::optional<std::string_view> token = NextToken(value);
+    if (!token) continue;
     ++present;
-    if (!token.empty() && token.front() == '+') token.remove_prefix(1);
     float v = 0.0f;
-    auto [ptr, ec] = std::from_chars(token.data(), token.data() + token.size(), v);
+    auto [ptr, ec] = std::from_chars(token->data(), token->data() + token->size(), v);
     if (ec == std::errc() && std::isfinite(v)) out[i] = v;
   }
   return present;
+}
+
+bool HoldsUnplaceableNumber(std::string_view value) {
+  while (const std::optional<std::string_view> token = NextToken(value)) {
+    // The longest leading number, as strtod takes it: overflow gives an infinity.
+    const std::string text(*token);
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() && !(std::fabs(v) <= kWorldLimit)) return true;
+  }
+  return false;
 }

@@ -24,3 +24,7 @@ EntityLump ParseEntityText(std::string_view text);
 // does not start with a finite number gives 0, and missing numbers stay 0. Returns how many
 // of the three were present.
 int ReadVectorKey(std::string_view value, float out[3]);
+
+// Whether a token of a position value ("origin") starts with a number no place can have: NaN,
+// an infinity, one beyond the float range or beyond kWorldLimit.
+bool HoldsUnplaceableNumber(std::string_view value);

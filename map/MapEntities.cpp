@@ -66,6 +66,18 @@ class EntityPlacement {
   MapEntityPlacer& placer_;
 };
 
+// An entity placed at NaN, an infinity or far beyond any map would carry that position into
+// the physics, the AI's searches and the drawing: it is refused, naming the map and the class.
+bool HasPlaceableOrigin(const KeyValueMap& block, const std::string& className, const std::string& path) {
+  const std::string* origin = Find(block, "origin");
+  if (!origin || !HoldsUnplaceableNumber(*origin)) return true;
+  Engine::Get()->GetLog()->Write("LogicLog",
+                                 "Map " + path + ": " + className + " with the origin \"" + *origin +
+                                     "\" is refused: that is no place in the map",
+                                 2);
+  return false;
+}
+
 // A registered class that is not a map entity class is refused here; an unknown class is left
 // to the entity manager, which logs "Could not allocate".
 Entity* CreateMapEntity(const std::string& className, const std::string& path) {
@@ -85,6 +97,7 @@ void BspMap::CreateEntities(MapEntityNames& names, MapEntityPlacer& placer) cons
     if (!className) continue;
     // Player starts come from the first map of the list only.
     if (*className == "PlayerStart" && mapIndex_ != 0) continue;
+    if (!HasPlaceableOrigin(block, *className, path_)) continue;
     Entity* entity = CreateMapEntity(*className, path_);
     if (!entity) continue;
     EntityPlacement placement(*this, block, *entity, placer);

@@ -132,6 +132,24 @@ TEST_F(MapEntities, ShortOriginsFillWithZeroAndAreLogged) {
   EXPECT_EQ(LogOf("LogicLog"), "Map Maps/test.bsp: BoxSpawn has the origin \"10 20\", not three numbers\n");
 }
 
+// A position no map holds would reach the physics, the AI's searches and the drawing: the
+// entity is refused, naming the map and the class. Far but sound places are kept.
+TEST_F(MapEntities, OriginsAtNaNInfinityOrBeyondAnyMapRefuseTheEntity) {
+  auto made = Create(
+      "{\n\"classname\" \"ItemSpawn\"\n\"origin\" \"nan 0 0\"\n}\n"
+      "{\n\"classname\" \"PlayerStart\"\n\"origin\" \"0 -inf 0\"\n}\n"
+      "{\n\"classname\" \"ItemSpawn\"\n\"origin\" \"0 0 9e37\"\n}\n"
+      "{\n\"classname\" \"PlayerStart\"\n\"origin\" \"1e39 0 0\"\n}\n"
+      "{\n\"classname\" \"BoxSpawn\"\n\"origin\" \"+65536 -65536 12abc\"\n}\n");
+  ASSERT_EQ(made.size(), 1u);
+  EXPECT_EQ(static_cast<MapThing<kBoxSpawn>*>(made[0])->physical.position, (Vector3{65536, 65536, 12}));
+  EXPECT_EQ(LogOf("LogicLog"),
+            "Map Maps/test.bsp: ItemSpawn with the origin \"nan 0 0\" is refused: that is no place in the map\n"
+            "Map Maps/test.bsp: PlayerStart with the origin \"0 -inf 0\" is refused: that is no place in the map\n"
+            "Map Maps/test.bsp: ItemSpawn with the origin \"0 0 9e37\" is refused: that is no place in the map\n"
+            "Map Maps/test.bsp: PlayerStart with the origin \"1e39 0 0\" is refused: that is no place in the map\n");
+}
+
 // Every entity the demo museum's lumps name is created, player starts from the first map only,
 // and the teleporters' targets are found across the maps.
 TEST_F(MapEntities, DemoMuseumCreatesEveryEntityItNames) {
