@@ -182,6 +182,11 @@ bool AIMapData::LoadNodeGraph(const std::function<NodeGraphSources()>& sources) 
   const std::optional<std::vector<uint8_t>> bytes = path ? platform::ReadFileBytes(*path) : std::nullopt;
   if (bytes) {
     NodeGraphParse parse = ParseNodeGraph(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), int8_t(mapIndex_));
+    // An empty graph is never written, so an empty file beside a map with floor is damage; taken,
+    // it would leave the map without nodes for good and drop its stored routes.
+    if (parse.error.empty() && parse.nodes.empty() && geometry_ && !NodeGraphBuilder::FloorTriangles(*geometry_).empty()) {
+      parse.error = "it holds no nodes, though the map has floor";
+    }
     if (parse.error.empty()) {
       nodes = std::move(parse.nodes);
       for (AINode& node : nodes) {

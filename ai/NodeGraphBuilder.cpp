@@ -31,28 +31,33 @@ void NodeGraphBuilder::Build(const NodeGraphSources& sources) {
     node.drawSize = 20;
     Remember(node);
   }
-  if (const BspData* geometry = sources.geometry) {
-    const auto vertexCount = int64_t(geometry->vertices.size());
-    const auto meshVertexCount = int64_t(geometry->meshVertices.size());
-    for (const BspFace& face : geometry->faces) {
-      for (int64_t k = 0; k + 2 < face.meshVertexCount; k += 3) {
-        platform::Vector3 p[3];
-        bool inside = true;
-        float firstNormalZ = 0.0f;
-        for (int j = 0; j < 3 && inside; ++j) {
-          const int64_t m = int64_t(face.firstMeshVertex) + k + j;
-          const int64_t v = m >= 0 && m < meshVertexCount ? int64_t(geometry->meshVertices[size_t(m)]) + face.firstVertex : -1;
-          inside = v >= 0 && v < vertexCount;
-          if (!inside) break;
-          p[j] = VertexPosition(geometry->vertices[size_t(v)]);
-          if (j == 0) firstNormalZ = geometry->vertices[size_t(v)].normal[2];
-        }
-        if (!inside || firstNormalZ != 1.0f) continue;
-        SampleTriangle(FloorTriangle(p[0], p[1], p[2]), sources.guardSize);
-      }
-    }
+  if (sources.geometry) {
+    for (const FloorTriangle& triangle : FloorTriangles(*sources.geometry)) SampleTriangle(triangle, sources.guardSize);
   }
   map_.LinkGraph(sources.superNodes);
+}
+
+std::vector<FloorTriangle> NodeGraphBuilder::FloorTriangles(const BspData& geometry) {
+  std::vector<FloorTriangle> floors;
+  const auto vertexCount = int64_t(geometry.vertices.size());
+  const auto meshVertexCount = int64_t(geometry.meshVertices.size());
+  for (const BspFace& face : geometry.faces) {
+    for (int64_t k = 0; k + 2 < face.meshVertexCount; k += 3) {
+      platform::Vector3 p[3];
+      bool inside = true;
+      float firstNormalZ = 0.0f;
+      for (int j = 0; j < 3 && inside; ++j) {
+        const int64_t m = int64_t(face.firstMeshVertex) + k + j;
+        const int64_t v = m >= 0 && m < meshVertexCount ? int64_t(geometry.meshVertices[size_t(m)]) + face.firstVertex : -1;
+        inside = v >= 0 && v < vertexCount;
+        if (!inside) break;
+        p[j] = VertexPosition(geometry.vertices[size_t(v)]);
+        if (j == 0) firstNormalZ = geometry.vertices[size_t(v)].normal[2];
+      }
+      if (inside && firstNormalZ == 1.0f) floors.emplace_back(p[0], p[1], p[2]);
+    }
+  }
+  return floors;
 }
 
 void NodeGraphBuilder::SampleTriangle(const FloorTriangle& triangle, const platform::Vector3& guardSize) {

@@ -3,10 +3,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ai/FloorTriangle.h"
 #include "platform/math/Vector.h"
 
 class AIMapData;
-class FloorTriangle;
 struct AINode;
 struct BspData;
 
@@ -30,6 +30,9 @@ class NodeGraphBuilder {
   explicit NodeGraphBuilder(AIMapData& map) : map_(map) {}
 
   void Build(const NodeGraphSources& sources);
+  // The map's floor: the triangles of its faces whose first vertex's normal points straight up,
+  // in face order.
+  static std::vector<FloorTriangle> FloorTriangles(const BspData& geometry);
   // Samples the triangle's box on the lattice (bounds rounded towards zero to multiples of
   // NODE_SPACING), one grid node per point over the triangle.
   void SampleTriangle(const FloorTriangle& triangle, const platform::Vector3& guardSize);

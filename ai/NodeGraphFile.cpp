@@ -1,6 +1,9 @@
 #include "ai/NodeGraphFile.h"
 
+#include <cmath>
+
 #include "ai/TextTokens.h"
+#include "map/WorldLimit.h"
 
 namespace {
 
@@ -52,6 +55,9 @@ NodeGraphParse ParseNodeGraph(std::string_view text, int8_t mapIndex) {
     if (!teleporter || !super || !reserved) return {{}, Reason(i, "its flags are cut short or not numbers")};
     const std::optional<float> x = tokens.NextFloat(), y = tokens.NextFloat(), z = tokens.NextFloat();
     if (!x || !y || !z) return {{}, Reason(i, "its position is cut short or not three finite numbers")};
+    if (!(std::fabs(*x) <= kWorldLimit && std::fabs(*y) <= kWorldLimit && std::fabs(*z) <= kWorldLimit)) {
+      return {{}, Reason(i, "its position lies beyond any map")};
+    }
     const std::optional<int32_t> id = tokens.NextInt();
     if (!id || *id != int32_t(i)) return {{}, Reason(i, "its id is not its position in the file")};
     const std::optional<int32_t> links = tokens.NextInt();
@@ -67,9 +73,11 @@ NodeGraphParse ParseNodeGraph(std::string_view text, int8_t mapIndex) {
     for (int32_t k = 0; k < *links; ++k) {
       const std::optional<int32_t> link = tokens.NextInt();
       if (!link || *link < 0 || *link >= *count) return {{}, Reason(i, "a link is cut short or names no node of the file")};
+      if (*link == *id) return {{}, Reason(i, "it is linked to itself")};
       node.neighbours.push_back(*link);
     }
     result.nodes.push_back(std::move(node));
   }
+  if (!tokens.AtEnd()) return {{}, "text follows the last node"};
   return result;
 }

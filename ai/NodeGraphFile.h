@@ -19,8 +19,9 @@ std::string NodeGraphText(const std::vector<AINode>& nodes, size_t first, size_t
 
 // The nodes of a graph file, with their file positions (not yet dropped to the floor), or the
 // reason the file is refused. Every count and id is checked against what the text can hold
-// before it is used: the count must fit the file, each node's id must be its position and each
-// link an id of the file.
+// before it is used: the count must fit the file, each node's id must be its position, each
+// link an id of the file other than the node's own, each position within kWorldLimit, and
+// nothing may follow the last node.
 struct NodeGraphParse {
   std::vector<AINode> nodes;
   std::string error;  // empty when the file was read

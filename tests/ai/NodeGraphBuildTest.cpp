@@ -64,16 +64,25 @@ TEST_F(NodeGraphBuildTest, EachMapsGraphIsBuiltOnceWrittenAndReadTheSameOnTheNex
   }
 }
 
+// An empty graph is never written, so a file without nodes beside a map with floor is damage
+// too: taken, it would leave the map without nodes for good.
 TEST_F(NodeGraphBuildTest, ARefusedFileIsKeptAsBadLoggedAndTheGraphBuiltAgain) {
   std::filesystem::create_directories("Maps");
   TempDir::Write("Maps/lobby.ngd", "1000000000\n0 0 0\n");
+  TempDir::Write("Maps/gallery.ngd", "0\n");
   StartGame();
-  EXPECT_GT(Map(0).ownNodeCount, 40u);
-  EXPECT_EQ(TempDir::Read("Maps/lobby.ngd.bad"), "1000000000\n0 0 0\n");
-  EXPECT_EQ(TempDir::Read("Maps/lobby.ngd"), NodeGraphText(Map(0).nodes, 0, Map(0).ownNodeCount));
-  EXPECT_NE(LogOf("AI Log").find("The node graph Maps/lobby.ngd is refused (a node count of 1000000000 does not fit the "
-                                 "file): kept as Maps/lobby.ngd.bad, the graph is built anew"),
-            std::string::npos);
+  const char* reasons[] = {"a node count of 1000000000 does not fit the file", "it holds no nodes, though the map has floor"};
+  const char* kept[] = {"1000000000\n0 0 0\n", "0\n"};
+  for (int32_t i = 0; i < 2; ++i) {
+    const std::string path = *NodeGraphFileName(Map(i).MapName());
+    EXPECT_GT(Map(i).ownNodeCount, 40u);
+    EXPECT_EQ(TempDir::Read(path + ".bad"), kept[i]);
+    EXPECT_EQ(TempDir::Read(path), NodeGraphText(Map(i).nodes, 0, Map(i).ownNodeCount));
+    EXPECT_NE(LogOf("AI Log").find("The node graph " + path + " is refused (" + reasons[i] + "): kept as " + path +
+                                   ".bad, the graph is built anew"),
+              std::string::npos)
+        << path;
+  }
 }
 
 TEST_F(NodeGraphBuildTest, LatticePointsNearerThan104ToANodeGetNone) {

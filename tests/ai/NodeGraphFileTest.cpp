@@ -73,6 +73,10 @@ TEST(NodeGraphFileTest, CountsIdsAndCutsThatTheFileCannotHoldAreRefused) {
       {whole.substr(0, whole.size() - 6), "node 2: its id is not its position in the file"},
       {whole.substr(0, whole.size() - 3), "node 2: its link count is not between 0 and the node count"},
       {whole.substr(0, whole.size() - 15), "node 2: its position is cut short or not three finite numbers"},
+      {whole + "0\n", "text follows the last node"},
+      {"1\n0 0 0\n1 1e30 3\n0 0\n", "node 0: its position lies beyond any map"},
+      {"1\n0 0 0\n1 2 -1000001\n0 0\n", "node 0: its position lies beyond any map"},
+      {"2\n0 0 0\n1 2 3\n0 1 1\n0 0 0\n1 2 3\n1 1 1\n", "node 1: it is linked to itself"},
   };
   for (const Case& c : cases) {
     const NodeGraphParse read = ParseNodeGraph(c.text, 0);
