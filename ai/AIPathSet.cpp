@@ -9,12 +9,7 @@
 
 namespace {
 
-void LogAI(const std::string& text) { Engine::Get()->GetLog()->Write(kAILog, text, 0); }
-
-bool Fits(const AIRoute& route, size_t nodeCount) {
-  return std::all_of(route.nodeIds.begin(), route.nodeIds.end(),
-                     [nodeCount](int32_t id) { return id >= 0 && size_t(id) < nodeCount; });
-}
+void LogAI(const std::string& text, unsigned severity = 0) { Engine::Get()->GetLog()->Write(kAILog, text, severity); }
 
 }  // namespace
 
@@ -39,23 +34,27 @@ void AIPathSet::Load(const std::string& mapName, int32_t mapIndex) {
     database.back().useCount = useCount;
   }
   std::stable_sort(database.begin(), database.end(), [](const AIRoute& a, const AIRoute& b) { return a.length < b.length; });
+  // A badly damaged file says what was wrong with its first entries, and how many more there were.
+  constexpr size_t kEntriesSaid = 10;
+  for (size_t i = 0; i < parse.skipped.size() && i < kEntriesSaid; ++i) {
+    LogAI(path + ": " + parse.skipped[i] + ": skipped", 2);
+  }
+  if (parse.skipped.size() > kEntriesSaid) {
+    LogAI(path + ": " + std::to_string(parse.skipped.size() - kEntriesSaid) + " more entries skipped", 2);
+  }
   std::string line = path + ": " + std::to_string(parse.routes.size()) + " routes loaded";
-  if (parse.dropped) line += ", " + std::to_string(parse.dropped) + " dropped (cut short, bad counts or another map's)";
+  if (parse.Dropped()) line += ", " + std::to_string(parse.Dropped()) + " dropped (damaged or another map's)";
   LogAI(line);
 }
 
 void AIPathSet::Save(const std::string& mapName, int32_t mapIndex, size_t nodeCount) {
   std::stable_sort(database.begin(), database.end(), [](const AIRoute& a, const AIRoute& b) { return a.useCount > b.useCount; });
-  std::string text;
-  for (const AIRoute& route : database) {
-    if (route.mapIndex == mapIndex && !route.nodeIds.empty() && Fits(route, nodeCount)) text += PathFileEntry(route, mapName);
-  }
   const std::string path = PathFileName(mapName);
-  if (!platform::WriteFileAtomic(path, text)) {
-    Engine::Get()->GetLog()->Write(kAILog, "Could not write the path file " + path + ": the file there stays as it was", 2);
+  if (!platform::WriteFileAtomic(path, PathFileText(database, mapName, mapIndex, nodeCount))) {
+    LogAI("Could not write the path file " + path + ": the file there stays as it was", 2);
   }
 }
 
 size_t AIPathSet::DropUnfitRoutes(size_t nodeCount) {
-  return std::erase_if(database, [nodeCount](const AIRoute& route) { return route.nodeIds.empty() || !Fits(route, nodeCount); });
+  return std::erase_if(database, [nodeCount](const AIRoute& route) { return !RouteFits(route, nodeCount); });
 }

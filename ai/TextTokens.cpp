@@ -37,20 +37,32 @@ bool TextTokens::Take(std::string_view word) {
 
 std::optional<int32_t> TextTokens::NextInt() {
   const std::optional<std::string_view> token = Next();
-  if (!token) return std::nullopt;
-  int32_t value = 0;
-  const auto [end, error] = std::from_chars(token->data(), token->data() + token->size(), value);
-  if (error != std::errc() || end != token->data() + token->size()) return std::nullopt;
-  return value;
+  return token ? IntToken(*token) : std::nullopt;
 }
 
 std::optional<float> TextTokens::NextFloat() {
   const std::optional<std::string_view> token = Next();
-  if (!token) return std::nullopt;
-  float value = 0.0f;
-  const auto [end, error] = std::from_chars(token->data(), token->data() + token->size(), value);
-  if (error != std::errc() || end != token->data() + token->size() || !std::isfinite(value)) return std::nullopt;
+  return token ? FloatToken(*token) : std::nullopt;
+}
+
+std::optional<int32_t> IntToken(std::string_view token) {
+  int32_t value = 0;
+  const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
+  if (error != std::errc() || end != token.data() + token.size()) return std::nullopt;
   return value;
+}
+
+std::optional<float> FloatToken(std::string_view token) {
+  float value = 0.0f;
+  const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
+  if (error != std::errc() || end != token.data() + token.size() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+bool IsNumberToken(std::string_view token) {
+  double value = 0.0;
+  // A number out of range is still one: the reading stops at its end.
+  return !token.empty() && std::from_chars(token.data(), token.data() + token.size(), value).ptr == token.data() + token.size();
 }
 
 std::string IntText(int32_t value) {

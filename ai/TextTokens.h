@@ -23,6 +23,9 @@ class TextTokens {
   bool AtEnd();
   // Bytes not yet read.
   size_t Remaining() const { return text_.size() - at_; }
+  // Where reading stands, as a byte offset into the text, and a move there (at most to the end).
+  size_t Position() const { return at_; }
+  void Seek(size_t at) { at_ = at < text_.size() ? at : text_.size(); }
 
  private:
   void SkipBlanks();
@@ -30,6 +33,12 @@ class TextTokens {
   std::string_view text_;
   size_t at_ = 0;
 };
+
+// Whether the token reads wholly as a decimal number of any size, "nan" and "inf" included.
+bool IsNumberToken(std::string_view token);
+// The token as a whole base-10 32-bit number, or as a finite decimal number; none otherwise.
+std::optional<int32_t> IntToken(std::string_view token);
+std::optional<float> FloatToken(std::string_view token);
 
 // The writers' number forms: "%d", and "%f" (six decimals), without the C locale's help.
 std::string IntText(int32_t value);

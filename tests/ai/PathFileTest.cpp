@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "ai/AIConfig.h"
+#include "ai/AIPathSet.h"
 #include "ai/PathFile.h"
+#include "tests/support/EngineFixture.h"
 
 // The path file: the written bytes, and what a damaged file drops.
 namespace {
@@ -19,7 +24,7 @@ TEST(PathFileTest, ARouteIsTwoLinesOfTabbedFieldsAndReadsBackWhole) {
   EXPECT_EQ(PathFileName("foyer2.bsp"), "Maps/foyer2.bsp.path");
   const PathFileParse read = ParsePathFile(text + PathFileEntry(Route({1, 2}, 0, 12.5f), "foyer2.bsp"), "foyer2.bsp", 4);
   ASSERT_EQ(read.routes.size(), 2u);
-  EXPECT_EQ(read.dropped, 0u);
+  EXPECT_EQ(read.Dropped(), 0u);
   EXPECT_EQ(read.routes[0].nodeIds, (std::vector<int32_t>{4, 9, 17}));
   EXPECT_EQ(read.routes[0].mapIndex, 4);
   EXPECT_EQ(read.routes[0].name, "foyer2.bsp");
@@ -36,7 +41,7 @@ TEST(PathFileTest, BadCountsOtherMapsAndCutLinesAreDroppedAndCounted) {
   };
   const std::vector<Case> cases = {
       {good + "gallery.bsp\t0\t0\t2\n5\t6\t\n" + good, 2, 1},  // another map's route between two of ours
-      {good + "lobby.bsp\t0\t0\t0\n\n" + good, 2, 0},          // a count of 0 names no route
+      {good + "lobby.bsp\t0\t0\t0\n\n" + good, 2, 1},          // a count of 0 names no route
       {good + "lobby.bsp\t0\t0\t-3\n1\t\n", 1, 1},
       {good + "lobby.bsp\t0\t0\t2000000000\n1\t\n", 1, 1},
       {good + "lobby.bsp\t0\t0\t3\n1\t2\t", 1, 1},  // the last line cut
@@ -47,7 +52,7 @@ TEST(PathFileTest, BadCountsOtherMapsAndCutLinesAreDroppedAndCounted) {
   for (const Case& c : cases) {
     const PathFileParse read = ParsePathFile(c.text, "lobby.bsp", 0);
     EXPECT_EQ(read.routes.size(), c.routes) << c.text;
-    EXPECT_EQ(read.dropped, c.dropped) << c.text;
+    EXPECT_EQ(read.Dropped(), c.dropped) << c.text;
   }
 }
 
@@ -56,7 +61,51 @@ TEST(PathFileTest, AMapNameWithABlankReadsBack) {
   const PathFileParse read = ParsePathFile(text, "old wing.bsp", 1);
   ASSERT_EQ(read.routes.size(), 1u);
   EXPECT_EQ(read.routes[0].nodeIds, (std::vector<int32_t>{7, 8}));
-  EXPECT_EQ(read.dropped, 1u);
+  EXPECT_EQ(read.Dropped(), 1u);
+}
+
+// One bad entry used to end the reading, and the write-back at exit lost every route after it.
+const std::string kA = PathFileEntry(Route({0, 1}, 2, 10.0f), "lobby.bsp");
+const std::string kC = PathFileEntry(Route({2, 3}, 1, 20.0f), "lobby.bsp");
+const std::string kG = PathFileEntry(Route({4, 5, 6}, 0, 30.0f), "lobby.bsp");
+const std::string kDamaged = kA + "lobby.bsp\tnan\t0\t2\n7\t8\t\n" + kC + "lobby.bsp\t-1.000000\t0\t1\n9\t\n" +
+                             "lobby.bsp\t1.000000\t-4\t1\n9\t\n" + "lobby.bsp\t1.000000\t0\t3\n4\tx\t6\t\n" + kG;
+
+TEST(PathFileTest, ABadEntryIsSkippedAndReadingGoesOnWithTheNext) {
+  const PathFileParse read = ParsePathFile(kDamaged, "lobby.bsp", 0);
+  ASSERT_EQ(read.routes.size(), 3u);
+  EXPECT_EQ(read.routes[0].nodeIds, (std::vector<int32_t>{0, 1}));
+  EXPECT_EQ(read.routes[1].nodeIds, (std::vector<int32_t>{2, 3}));
+  EXPECT_EQ(read.routes[2].nodeIds, (std::vector<int32_t>{4, 5, 6}));
+  EXPECT_EQ(read.skipped, (std::vector<std::string>{
+                              "entry 2 (line 3): its length is not a finite number",
+                              "entry 4 (line 7): its length is negative",
+                              "entry 5 (line 9): its use count is negative",
+                              "entry 6 (line 11): its node ids are cut short or not numbers",
+                          }));
+}
+
+class PathSetFileTest : public EngineFixture {
+ protected:
+  void SetUp() override {
+    Start();
+    std::filesystem::create_directory("Maps");
+  }
+};
+
+TEST_F(PathSetFileTest, SkippedEntriesAreLoggedAndTheWriteBackKeepsEverySoundOne) {
+  TempDir::Write("Maps/lobby.bsp.path", kDamaged);
+  AIPathSet set;
+  set.Load("lobby.bsp", 0);
+  EXPECT_EQ(set.database.size(), 3u);
+  const std::string log = LogOf(kAILog);
+  EXPECT_NE(log.find("Maps/lobby.bsp.path: entry 2 (line 3): its length is not a finite number: skipped"),
+            std::string::npos)
+      << log;
+  EXPECT_NE(log.find("Maps/lobby.bsp.path: entry 6 (line 11): its node ids are cut short or not numbers: skipped"),
+            std::string::npos);
+  set.Save("lobby.bsp", 0, 10);
+  EXPECT_EQ(TempDir::Read("Maps/lobby.bsp.path"), kA + kC + kG) << "most used first";
 }
 
 }  // namespace
