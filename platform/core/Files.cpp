@@ -6,7 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 namespace platform {
@@ -89,8 +93,42 @@ bool SyncToDisk(const std::string& path) {
   return synced;
 }
 
+namespace {
+
+// The process that wrote the temporary file `name` of the target whose file name is `prefix`
+// less ".tmp"; none when the name is not one of its temporary files.
+std::optional<pid_t> WriterOf(const std::string& name, const std::string& prefix) {
+  if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+  pid_t pid = 0;
+  const char* digits = name.c_str() + prefix.size();
+  const char* end = name.c_str() + name.size();
+  const auto [stop, error] = std::from_chars(digits, end, pid);
+  if (error != std::errc() || stop != end || pid <= 0) return std::nullopt;
+  return pid;
+}
+
+// A save killed before its rename leaves its temporary file ("lobby.bsp.path.tmp22093", by the
+// writer's process id) for good: the next save of that file removes those of processes that are
+// gone (a running one may be writing it this moment).
+void RemoveLeftoverTemporaries(const std::string& target) {
+  namespace fs = std::filesystem;
+  const fs::path path(target);
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  const std::string prefix = path.filename().string() + ".tmp";
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const std::optional<pid_t> writer = WriterOf(it->path().filename().string(), prefix);
+    if (!writer || *writer == ::getpid() || ::kill(*writer, 0) == 0 || errno == EPERM) continue;
+    std::error_code ignored;
+    fs::remove(it->path(), ignored);
+  }
+}
+
+}  // namespace
+
 bool WriteFileAtomic(const std::string& path, const std::string& contents) {
   std::string target = ResolvePath(path);
+  RemoveLeftoverTemporaries(target);
   std::string tmp = target + ".tmp" + std::to_string(::getpid());
   {
     std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
@@ -103,10 +141,14 @@ bool WriteFileAtomic(const std::string& path, const std::string& contents) {
       return false;
     }
   }
-  if (std::rename(tmp.c_str(), target.c_str()) != 0) {
+  // The data reaches the disk before the rename and the rename after it, so that a power cut
+  // leaves the old file or the new one, never an empty one.
+  if (!SyncToDisk(tmp) || std::rename(tmp.c_str(), target.c_str()) != 0) {
     std::remove(tmp.c_str());
     return false;
   }
+  const std::filesystem::path folder = std::filesystem::path(target).parent_path();
+  SyncToDisk(folder.empty() ? "." : folder.string());
   return true;
 }
 

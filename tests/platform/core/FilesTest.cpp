@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/core/Random.h"
 #include "tests/support/TempDir.h"
@@ -38,6 +39,26 @@ TEST(WriteFileAtomic, ReplacesWholeOrNotAtAll) {
   EXPECT_FALSE(platform::ReadFileBytes("folder").has_value());
   TempDir::Write("empty.bin", "");
   EXPECT_TRUE(platform::ReadFileBytes("empty.bin")->empty());
+}
+
+// A save killed before its rename left "lobby.bsp.path.tmp22093" for good. The next save of the
+// same file removes what gone processes left, and only that.
+TEST(WriteFileAtomic, RemovesTheTemporaryFilesKilledSavesOfTheSameFileLeft) {
+  TempDir dir;
+  ::mkdir("Maps", 0755);
+  // Process ids are below this on Linux, so no process has it.
+  const std::string gone = std::to_string(1 << 23);
+  const std::string running = std::to_string(::getppid());
+  for (const std::string& name : {"lobby.bsp.path.tmp" + gone, "lobby.bsp.path.tmp" + running,
+                                  "vault.bsp.path.tmp" + gone, "lobby.bsp.path.tmpx" + gone}) {
+    TempDir::Write("Maps/" + name, "half");
+  }
+  ASSERT_TRUE(platform::WriteFileAtomic("Maps/lobby.bsp.path", "whole"));
+  EXPECT_EQ(TempDir::Read("Maps/lobby.bsp.path"), "whole");
+  EXPECT_FALSE(TempDir::Exists("Maps/lobby.bsp.path.tmp" + gone));
+  EXPECT_TRUE(TempDir::Exists("Maps/lobby.bsp.path.tmp" + running)) << "a running process may be writing it";
+  EXPECT_TRUE(TempDir::Exists("Maps/vault.bsp.path.tmp" + gone)) << "another file's";
+  EXPECT_TRUE(TempDir::Exists("Maps/lobby.bsp.path.tmpx" + gone)) << "not a temporary file of ours";
 }
 
 TEST(Random, HasTheClassicRangeAndRepeatsPerSeed) {
