@@ -22,6 +22,25 @@ pp::Scene* CurrentScene() {
   return physics ? physics->GetScene() : nullptr;
 }
 
+// Cooks the mesh through the scratch file, as the world reads meshes from streams, and reads it
+// back (none for a mesh without triangles). `failure` says why the file could not carry it.
+std::shared_ptr<pp::TriangleMesh> CookThroughFile(const pp::TriangleMeshDesc& desc, pp::CookResult& cooked,
+                                                  std::string& failure) {
+  pp::PhysicsFileStream out(kCookedMeshPath, false);
+  cooked = pp::CookTriangleMesh(desc, out);
+  if (!out.Close() || !cooked.ok) {
+    failure = std::string("Could not write ") + kCookedMeshPath + ". " +
+              (cooked.error.empty() ? "could not write the cooked mesh" : cooked.error);
+    return nullptr;
+  }
+  if (cooked.triangles == 0) return nullptr;
+  pp::PhysicsFileStream in(kCookedMeshPath, true);
+  std::string error;
+  std::shared_ptr<pp::TriangleMesh> mesh = pp::TriangleMesh::Read(in, &error);
+  if (!mesh) failure = std::string("Could not read ") + kCookedMeshPath + ". " + error;
+  return mesh;
+}
+
 }  // namespace
 
 MapCollision::~MapCollision() { ReleaseActor(); }
@@ -64,12 +83,21 @@ bool MapCollision::CookWorldMesh(const BspData& map) {
   desc.points = map.vertices.data();
   desc.triangles = indices.data();
 
-  // The cooked mesh goes through a file, as the world reads meshes from streams.
-  pp::PhysicsFileStream out(kCookedMeshPath, false);
-  const pp::CookResult cooked = pp::CookTriangleMesh(desc, out);
-  if (!out.Close() || !cooked.ok) {
-    LogFailure(std::string("Could not write ") + kCookedMeshPath + ". " + cooked.error);
-    return false;
+  std::string failure;
+  pp::CookResult cooked;
+  std::shared_ptr<pp::TriangleMesh> mesh = CookThroughFile(desc, cooked, failure);
+  if (!failure.empty()) {
+    // A working folder that cannot be written (a read-only data tree, a full disk) must not cost
+    // the round its walls.
+    LogFailure(failure + ". The collision mesh is cooked in memory instead");
+    pp::PhysicsMemoryStream memory;
+    cooked = pp::CookTriangleMesh(desc, memory);
+    std::string error = cooked.error;
+    if (cooked.ok && cooked.triangles > 0) mesh = pp::TriangleMesh::Read(memory, &error);
+    if (!cooked.ok || (cooked.triangles > 0 && !mesh)) {
+      LogFailure("Could not cook the collision mesh in memory. " + error);
+      return false;
+    }
   }
   if (cooked.droppedOutOfRange + cooked.droppedDegenerate > 0) {
     LogFailure("Collision mesh: left out " + std::to_string(cooked.droppedOutOfRange) + " triangles outside the map and " +
@@ -77,13 +105,6 @@ bool MapCollision::CookWorldMesh(const BspData& map) {
   }
   if (cooked.triangles == 0) return true;
 
-  pp::PhysicsFileStream in(kCookedMeshPath, true);
-  std::string error;
-  std::shared_ptr<pp::TriangleMesh> mesh = pp::TriangleMesh::Read(in, &error);
-  if (!mesh) {
-    LogFailure(std::string("Could not read ") + kCookedMeshPath + ". " + error);
-    return false;
-  }
   pp::Scene* scene = CurrentScene();
   if (!scene) return false;
   pp::ActorDesc actorDesc;

@@ -15,7 +15,8 @@ inline constexpr const char* kCookedMeshPath = "tmp.bin";
 
 // The physics side of one loaded map: its faces (less those whose texture is listed in
 // "Data/noPhysicsTextures.xml") cooked through the scratch file "tmp.bin" in the working folder
-// into one static triangle-mesh actor, so that bodies and characters collide with the map.
+// into one static triangle-mesh actor, so that bodies and characters collide with the map. When
+// the file cannot be written or read back, the mesh is cooked in memory.
 class MapCollision {
  public:
   MapCollision() = default;
@@ -23,10 +24,11 @@ class MapCollision {
   MapCollision(const MapCollision&) = delete;
   MapCollision& operator=(const MapCollision&) = delete;
 
-  // `map` in the world frame. A cook releases the actor of an earlier one. Returns false, with
-  // the reason on "PhysicsLog", when "tmp.bin" cannot be written or read back or the world
-  // refuses the actor; the map then has no collision. A map without collision faces gets no
-  // actor and succeeds.
+  // `map` in the world frame. A cook releases the actor of an earlier one. A "tmp.bin" that
+  // cannot be written or read back is said on "PhysicsLog" and the mesh cooked in memory.
+  // Returns false, with the reason on "PhysicsLog", when the world refuses the actor or the
+  // mesh cannot be cooked at all; the map then has no collision. A map without collision faces
+  // gets no actor and succeeds.
   bool CookWorldMesh(const BspData& map);
   bool CookWorldMesh(const BspMap& map);
   // Hands the actor back to the world (the map's reset).

@@ -23,14 +23,7 @@ class GameSceneTest : public MenuTest {
     fs::copy_file(fs::path(VR_GENERATED_DIR) / "Data" / "Museummaps.xml", DataFile("Museummaps.xml"));
     fs::copy_file(fs::path(VR_DATA_DIR) / "Data" / "MuseumItems.xml", DataFile("MuseumItems.xml"));
     fs::copy(fs::path(VR_GENERATED_DIR) / "models", "models", fs::copy_options::recursive);
-    SystemFactories systems = RecordingSystems();
-    systems.graphics = [] { return new Graphics(); };
-    systems.input = ScriptedInput(&backend);
-    systems.logic = [] { return new Logic(RegisterGameClasses); };
-    systems.physics = [] { return new Physics(); };
-    Engine::Instance()->Init(systems);
-    ConnectGameSystems(*Engine::Get());
-    graphics = Engine::Get()->GetGraphics();
+    StartMenus([] { return new Physics(); });
     GetLogic()->StartGame();
     GetLogic()->EndMapFlyThrough();
     ASSERT_TRUE(GetLogic()->IsInGame());

@@ -58,14 +58,16 @@ class LogicTest : public EngineFixture {
   size_t logicLogAtStart_ = 0;
 };
 
-// The real graphics with the demo's screens, the real input and the real game logic.
+// The real graphics with the demo's screens, the real input and the real game logic; the other
+// systems only record, unless a test asks for the real physics.
 class MenuTest : public GuiTest {
  protected:
-  GUI* StartMenus() {
+  GUI* StartMenus(std::function<EngineSystem*()> physics = {}) {
     SystemFactories systems = RecordingSystems();
     systems.graphics = [] { return new Graphics(); };
     systems.input = ScriptedInput(&backend);
     systems.logic = [] { return new Logic(RegisterGameClasses); };
+    if (physics) systems.physics = physics;
     Engine::Instance()->Init(systems);
     ConnectGameSystems(*Engine::Get());
     graphics = Engine::Get()->GetGraphics();

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <functional>
 
 #include "physics/MapCollision.h"
 #include "platform/physics/Scene.h"
@@ -77,37 +78,35 @@ TEST_F(CookingTest, BrokenTrianglesAreLeftOutAndLoggedTheRestCollides) {
   EXPECT_TRUE(physics->RayCast(0, 0, 100, 0, 0, -1, &hit));
 }
 
-TEST_F(CookingTest, AnUnwritableWorkingFolderIsLoggedAndLeavesNoCollision) {
+// A working folder that cannot take the scratch file (read-only, full, or the name taken by a
+// folder) used to leave the map without collision: the mesh is cooked in memory instead.
+TEST_F(CookingTest, AScratchFileThatCannotBeWrittenOrReadBackIsLoggedAndTheMeshCookedInMemory) {
   StartPhysics();
-  std::filesystem::create_directory(kCookedMeshPath);  // the scratch file cannot be opened
-  MapCollision collision;
-  WorldBuilder world;
-  world.AddBox({-100, -100, -10}, {100, 100, 0});
-  EXPECT_FALSE(collision.CookWorldMesh(world.map));
-  EXPECT_EQ(collision.GetActor(), nullptr);
-  EXPECT_NE(LogOf("PhysicsLog").find("Could not write tmp.bin"), std::string::npos);
-}
-
-TEST_F(CookingTest, AScratchFileThatCannotBeReadBackIsLogged) {
-  StartPhysics();
-  // Whatever is written vanishes, so the read finds no mesh.
-  std::filesystem::create_symlink("/dev/null", kCookedMeshPath);
-  MapCollision collision;
-  WorldBuilder world;
-  world.AddBox({-100, -100, -10}, {100, 100, 0});
-  EXPECT_FALSE(collision.CookWorldMesh(world.map));
-  EXPECT_EQ(collision.GetActor(), nullptr);
-  EXPECT_NE(LogOf("PhysicsLog").find("Could not read tmp.bin"), std::string::npos);
-}
-
-TEST_F(CookingTest, AFullDiskIsLoggedAsAFailedWrite) {
-  StartPhysics();
-  std::filesystem::create_symlink("/dev/full", kCookedMeshPath);
-  MapCollision collision;
-  WorldBuilder world;
-  world.AddBox({-100, -100, -10}, {100, 100, 0});
-  EXPECT_FALSE(collision.CookWorldMesh(world.map));
-  EXPECT_NE(LogOf("PhysicsLog").find("Could not write tmp.bin"), std::string::npos);
+  struct Case {
+    const char* what;
+    std::function<void()> spoil;
+    const char* line;
+  } cases[] = {
+      {"a folder in its place", [] { std::filesystem::create_directory(kCookedMeshPath); }, "Could not write tmp.bin"},
+      // Whatever is written vanishes, so the read finds no mesh.
+      {"the null device", [] { std::filesystem::create_symlink("/dev/null", kCookedMeshPath); }, "Could not read tmp.bin"},
+      {"a full disk", [] { std::filesystem::create_symlink("/dev/full", kCookedMeshPath); }, "Could not write tmp.bin"},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(kCookedMeshPath);
+    c.spoil();
+    const size_t before = LogOf("PhysicsLog").size();
+    MapCollision collision;
+    WorldBuilder world;
+    world.AddBox({-100, -100, -10}, {100, 100, 0});
+    EXPECT_TRUE(collision.CookWorldMesh(world.map)) << c.what;
+    EXPECT_NE(collision.GetActor(), nullptr) << c.what;
+    const std::string log = LogOf("PhysicsLog").substr(before);
+    EXPECT_NE(log.find(c.line), std::string::npos) << log;
+    EXPECT_NE(log.find("The collision mesh is cooked in memory instead"), std::string::npos) << log;
+    RayHit hit;
+    EXPECT_TRUE(physics->RayCast(0, 0, 100, 0, 0, -1, &hit)) << c.what;
+  }
 }
 
 TEST_F(CookingTest, CookingAgainReplacesTheEarlierActorEvenAcrossRestarts) {

@@ -51,7 +51,7 @@ TEST(Cooking, DropsAndCountsBadTriangles) {
   for (uint32_t i : {0u, 1u, 99u, 0u, 0u, 1u, 0u, 1u, nan, 500u, 1u, 2u}) mesh.indices.push_back(i);
   mesh.vertices.push_back({5, 0, 0});  // on the line through vertices 0 and 1
   for (uint32_t i : {0u, 1u, nan + 1}) mesh.indices.push_back(i);
-  MemoryStream stream;
+  PhysicsMemoryStream stream;
   const CookResult result = CookTriangleMesh(mesh.Desc(), stream);
   ASSERT_TRUE(result.ok);
   EXPECT_EQ(result.triangles, 12u);
@@ -63,7 +63,7 @@ TEST(Cooking, DropsAndCountsBadTriangles) {
 }
 
 TEST(Cooking, RefusesMalformedDescriptions) {
-  MemoryStream stream;
+  PhysicsMemoryStream stream;
   TriangleMeshDesc desc = Stairs().Desc();
   desc.points = nullptr;
   EXPECT_FALSE(CookTriangleMesh(desc, stream).ok);
@@ -99,24 +99,24 @@ TEST(Cooking, UnwritableWorkingFolderFailsCleanly) {
 }
 
 TEST(Cooking, TruncatedAndForeignStreamsAreRefused) {
-  MemoryStream good;
+  PhysicsMemoryStream good;
   CookTriangleMesh(Stairs().Desc(), good);
   for (size_t size : {0ul, 3ul, 16ul, good.Bytes().size() - 1}) {
-    MemoryStream cut(std::vector<uint8_t>(good.Bytes().begin(), good.Bytes().begin() + size));
+    PhysicsMemoryStream cut(std::vector<uint8_t>(good.Bytes().begin(), good.Bytes().begin() + size));
     std::string error;
     EXPECT_EQ(TriangleMesh::Read(cut, &error), nullptr) << size;
     EXPECT_FALSE(error.empty());
   }
   std::vector<uint8_t> other = good.Bytes();
   other[0] ^= 0xFF;
-  MemoryStream foreign(other);
+  PhysicsMemoryStream foreign(other);
   EXPECT_EQ(TriangleMesh::Read(foreign), nullptr);
 }
 
 // Seeded damage to a cooked stream: the reader refuses or gives a mesh whose every index is
 // in range; it never crashes or allocates past what the stream holds.
 TEST(Cooking, DamagedStreamsNeverCrash) {
-  MemoryStream good;
+  PhysicsMemoryStream good;
   CookTriangleMesh(Stairs().Desc(), good);
   uint32_t seed = 12345;
   const auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 8); };
@@ -125,7 +125,7 @@ TEST(Cooking, DamagedStreamsNeverCrash) {
     const int flips = 1 + next() % 4;
     for (int i = 0; i < flips; ++i) bytes[next() % bytes.size()] = static_cast<uint8_t>(next());
     if (next() % 4 == 0) bytes.resize(next() % bytes.size());
-    MemoryStream damaged(bytes);
+    PhysicsMemoryStream damaged(bytes);
     auto mesh = TriangleMesh::Read(damaged);
     if (!mesh) continue;
     for (uint32_t i = 0; i < mesh->GetNbTriangles() * 3; ++i)

@@ -1,7 +1,5 @@
 #include "tests/platform/physics/PhysicsWorld.h"
 
-#include <cstring>
-
 namespace physics_test {
 
 MeshBuilder& MeshBuilder::AddBox(const Vec3& a, const Vec3& b) {
@@ -24,22 +22,6 @@ MeshBuilder& MeshBuilder::AddStairs(float x0, float rise, float run, int count, 
 }
 
 TriangleMeshDesc MeshBuilder::Desc() const { return DescribeMesh(vertices, indices); }
-
-void MemoryStream::ReadBuffer(void* buffer, uint32_t size) {
-  if (failed_ || bytes_.size() - at_ < size) {
-    failed_ = true;
-    std::memset(buffer, 0, size);
-    return;
-  }
-  std::memcpy(buffer, bytes_.data() + at_, size);
-  at_ += size;
-}
-
-PhysicsStream& MemoryStream::StoreBuffer(const void* buffer, uint32_t size) {
-  const auto* p = static_cast<const uint8_t*>(buffer);
-  bytes_.insert(bytes_.end(), p, p + size);
-  return *this;
-}
 
 void Recorder::OnContactNotify(const ContactPair& pair, uint32_t events) {
   contactEvents.push_back(events);

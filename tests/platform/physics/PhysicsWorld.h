@@ -24,37 +24,6 @@ struct MeshBuilder {
   TriangleMeshDesc Desc() const;
 };
 
-// A stream over a byte vector, for damaged-data tests.
-class MemoryStream : public PhysicsStream {
- public:
-  explicit MemoryStream(std::vector<uint8_t> bytes = {}) : bytes_(std::move(bytes)) {}
-  const std::vector<uint8_t>& Bytes() const { return bytes_; }
-
-  uint8_t ReadByte() override { return Read<uint8_t>(); }
-  uint16_t ReadWord() override { return Read<uint16_t>(); }
-  uint32_t ReadDword() override { return Read<uint32_t>(); }
-  float ReadFloat() override { return Read<float>(); }
-  double ReadDouble() override { return Read<double>(); }
-  void ReadBuffer(void* buffer, uint32_t size) override;
-  PhysicsStream& StoreByte(uint8_t v) override { return StoreBuffer(&v, sizeof v); }
-  PhysicsStream& StoreWord(uint16_t v) override { return StoreBuffer(&v, sizeof v); }
-  PhysicsStream& StoreDword(uint32_t v) override { return StoreBuffer(&v, sizeof v); }
-  PhysicsStream& StoreFloat(float v) override { return StoreBuffer(&v, sizeof v); }
-  PhysicsStream& StoreDouble(double v) override { return StoreBuffer(&v, sizeof v); }
-  PhysicsStream& StoreBuffer(const void* buffer, uint32_t size) override;
-  bool Failed() const override { return failed_; }
-
- private:
-  template <typename T> T Read() {
-    T v{};
-    ReadBuffer(&v, sizeof v);
-    return v;
-  }
-  std::vector<uint8_t> bytes_;
-  size_t at_ = 0;
-  bool failed_ = false;
-};
-
 // Everything a report tells, as text lines in arrival order.
 struct Recorder : ContactReport, TriggerReport, ControllerHitReport {
   void OnContactNotify(const ContactPair& pair, uint32_t events) override;
