@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The words a round shows a player, on a copy of the demo tree that skips the menus, has no
 # computer thieves and a round of 45 seconds, and whose reach to a teleporter spans the museum:
-# the door prompt from the first step; the prompt to take an exhibit to a drop-off and the
-# busted picture, each brought by the game's own command typed into the console; at 00:00 the
-# time's-up picture, where the screen used to stay plain blue; then the tally, with the arrow
-# over the user's column, the user's score and place under it and no thief in the other columns.
+# the door prompt from the first step and the sign over a drop-off; the prompt to take an
+# exhibit to a drop-off and the busted picture, each brought by the game's own command typed
+# into the console; at 00:00 the time's-up picture, where the screen used to stay plain blue;
+# then the tally, with the arrow over the user's column, the user's score and place under it and
+# no thief in the other columns.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
@@ -35,8 +36,20 @@ typed_command() {
   xdotool key grave
 }
 
+# The sign over a drop-off bobs up and down: its picture is looked for where its green plate is
+# in the window's right part.
+sign_shows() {
+  local width height left top
+  shoot sign
+  read -r width height left top < <(colour_box "$(pic sign)" "300x320+724+120" "#40914D") || return 1
+  crop sign "190x100+$((724 + left + 8))+$((120 + top + 8))" sign.part
+  alike "$(pic sign.part)" "$(golden dropoff-sign)" 0.01
+}
+
 # The HUD shows once a key has ended the fly-through; the prompt is whole inside its frame.
 press_until_golden space door door-prompt 10 0.002 "240x52+392+656"
+# The thief starts facing a drop-off's sign, which runs on past the window's right edge.
+wait_for 100 sign_shows || fail "the drop-off's sign does not look like golden/dropoff-sign.png"
 typed_command GetItem
 wait_for_golden carry carry-prompt 20 0.002 "370x52+4+288"
 typed_command Busted
