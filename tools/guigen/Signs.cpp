@@ -243,7 +243,7 @@ Painter CarryPrompt(const Lettering& lettering) {
 Painter DropoffSign(const Lettering& lettering) {
   const Word word(lettering.Fitted("Drop-off", 36, 150), 128, 32, 2);
   return [word](Image& im, int x, int y) {
-    Rgba c = RimmedPlate(kClear, x, y, 0, 0, 256, 64, 20, 3, kWhite, {0.18f, 0.55f, 0.24f, 0.9f});
+    Rgba c = RimmedPlate(kClear, x, y, 0, 0, 256, 64, 20, 3, kWhite, {0.18f, 0.55f, 0.24f, 1});
     if (InDownArrow(x, y, 30, 12, 52, 4, 12) || InDownArrow(x, y, 226, 12, 52, 4, 12)) c = Over(c, kWhite, 1);
     Put(im, x, y, word.Over(c, x, y, kWhite, Rgba{0.05f, 0.2f, 0.08f, 1}));
   };
@@ -251,7 +251,7 @@ Painter DropoffSign(const Lettering& lettering) {
 
 Painter TeleportSign(const Lettering& lettering, const std::string& room, float r, float g, float b) {
   const Word word(lettering.Fitted(room, 36, 136), 94, 32, 2);
-  const Rgba plate{r, g, b, 0.9f};
+  const Rgba plate{r, g, b, 1};
   return [word, plate](Image& im, int x, int y) {
     Rgba c = RimmedPlate(kClear, x, y, 0, 0, 256, 64, 20, 3, kWhite, plate);
     // A doorway with an arrow leading into it.
