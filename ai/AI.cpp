@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ai/AIComponent.h"
+#include "ai/AIListControlEntity.h"
 #include "ai/AIMapData.h"
 #include "ai/AIMarkers.h"
 #include "ai/AIRouteRequest.h"
@@ -50,6 +51,7 @@ void AI::RegisterTypes() {
   RegisterMapEntityClass<CoverSpot>(kAILog);
   RegisterMapEntityClass<GuardPatrolPoint>(kAILog);
   RegisterMapEntityClass<GuardPatrolPath>(kAILog);
+  RegisterEntityClass<AIListControlEntity>(kAILog);
 }
 
 void AI::Init() {
@@ -66,6 +68,8 @@ void AI::Init() {
   BindBoolVariable("AI_Run", &config_.EnableAI);
   BindBoolVariable("AI_Hide", &config_.AvoidGuards);
   BindBoolVariable("AI_Chase", &config_.ChaseThieves);
+  // Made outside any game, the listener serves every game of the run.
+  Engine::Get()->GetEntityManager()->Create(AIListControlEntity::kClassName);
 }
 
 void AI::Shutdown() {
@@ -230,7 +234,7 @@ std::vector<PatrolMarker> AI::PatrolMarkers() const {
   return markers;
 }
 
-void AI::OnPlayerTeleport(const platform::Vector3&) {}
+void AI::OnPlayerTeleport(const platform::Vector3& position) { roster_.OnPlayerTeleport(position); }
 
 void AI::AddAgent(AIComponent* agent) { agents_.push_back(agent); }
 

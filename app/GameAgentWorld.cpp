@@ -12,6 +12,7 @@
 #include "player/Player.h"
 #include "player/PlayerInfo.h"
 #include "player/gadgets/SmokeGrenade.h"
+#include "sound/Sound.h"
 
 namespace {
 
@@ -194,4 +195,8 @@ void GameAgentWorld::DisableLaser(Entity&, float) {}
 bool GameAgentWorld::HasReleasedSmoke(const Entity& grenade) const {
   auto* bomb = As<SmokeGrenade>(grenade);
   return bomb && bomb->smoking;
+}
+
+void GameAgentWorld::PlaySound(const std::string& name, Entity& at) {
+  if (Sound* sound = Engine::Get()->GetSound()) sound->Play3D(name, &at);
 }

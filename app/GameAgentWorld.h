@@ -40,4 +40,5 @@ class GameAgentWorld : public AgentWorld {
   bool IsLaserActive(const Entity& laser) const override;
   void DisableLaser(Entity& laser, float seconds) override;
   bool HasReleasedSmoke(const Entity& grenade) const override;
+  void PlaySound(const std::string& name, Entity& at) override;
 };

@@ -7,12 +7,10 @@
 #include "ai/agents/AgentRoster.h"
 #include "ai/agents/AgentWorld.h"
 #include "ai/agents/GuardBrain.h"
-#include "engine/Engine.h"
 #include "entity/Entity.h"
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
 #include "platform/core/Random.h"
-#include "sound/Sound.h"
 
 namespace {
 
@@ -231,5 +229,5 @@ bool ActionExecutor::InControlledMap() const {
 
 void ActionExecutor::PlayIfControlled(const char* sound, Entity* target) {
   if (!target || target != world_.GetControlledPlayer()) return;
-  if (Sound* audio = Engine::Get()->GetSound()) audio->Play3D(sound, &owner_);
+  world_.PlaySound(sound, owner_);
 }

@@ -126,6 +126,20 @@ void AgentRoster::SendGuardToAlarm(const platform::Vector3& point, Entity* thief
   if (nearest) nearest->SetActionSet("investigate", 0.0f, thief);
 }
 
+void AgentRoster::OnPlayerTeleport(const platform::Vector3& target) {
+  constexpr float kNearTarget = 1200.0f;
+  Entity* user = world_ ? world_->GetControlledPlayer() : nullptr;
+  auto* userMap = user ? user->Find<MapIndexComp>() : nullptr;
+  // Called before the thief takes the target's map: this is the map it leaves.
+  const int32_t left = userMap ? static_cast<int32_t>(userMap->mapIndex) : -1;
+  for (AIComponent* agent : ai_.GetAgents()) {
+    if (!agent->IsGuard()) continue;
+    if (platform::Vec3LengthSq(agent->GetPosition() - target) < kNearTarget * kNearTarget) agent->Respawn();
+    agent->voice.Pause();
+    if (agent->GetMapIndex() == left && agent->IsCurrentAction("sleep")) agent->voice.Play();
+  }
+}
+
 void AgentRoster::ForgetTarget(const Entity& target) {
   for (AIComponent* agent : ai_.GetAgents()) {
     if (!agent->current.Empty() && agent->current.actions.front().target.Id() == target.GetId()) {

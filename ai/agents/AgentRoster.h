@@ -66,6 +66,9 @@ class AgentRoster {
   // The nearest agent to the point that is no thief, is in the thief's map (any map without a
   // thief) and is not chasing starts "investigate" aimed at the thief. Only one answers.
   void SendGuardToAlarm(const platform::Vector3& point, Entity* thief);
+  // The user's thief is about to arrive at `target`: guards closer than 1200 units to it go
+  // home, every guard falls silent, and the sleepers of the map the thief leaves snore again.
+  void OnPlayerTeleport(const platform::Vector3& target);
   // Ends every agent's current action aimed at the entity.
   void ForgetTarget(const Entity& target);
 

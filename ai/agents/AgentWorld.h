@@ -15,10 +15,10 @@ struct AgentRayHit {
 };
 
 // The game around the agents, as they ask of it: the thief under the user's control, the
-// difficulty, the running game's entities by class, the thieves' gear and gadgets, and the level
-// entities they use (items, drop-offs, teleporters, trip lasers, smoke bombs). The thieves, the
-// level entities and the game logic sit beside or above the AI, so the program hands this in;
-// tests give a recording one.
+// difficulty, the running game's entities by class, the thieves' gear and gadgets, the level
+// entities they use (items, drop-offs, teleporters, trip lasers, smoke bombs) and the sounds
+// they make. The thieves, the level entities and the game logic sit beside or above the AI, so
+// the program hands this in; tests give a recording one.
 class AgentWorld {
  public:
   virtual ~AgentWorld() = default;
@@ -76,4 +76,7 @@ class AgentWorld {
   virtual bool IsLaserActive(const Entity& laser) const = 0;
   virtual void DisableLaser(Entity& laser, float seconds) = 0;
   virtual bool HasReleasedSmoke(const Entity& grenade) const = 0;
+
+  // A sound of the sound list, heard at the entity.
+  virtual void PlaySound(const std::string& name, Entity& at) = 0;
 };

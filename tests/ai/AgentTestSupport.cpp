@@ -172,6 +172,10 @@ void RecordingWorld::DisableLaser(Entity& laser, float seconds) {
   journal.push_back("disable laser for " + std::to_string(std::lround(seconds)));
 }
 
+void RecordingWorld::PlaySound(const std::string& name, Entity& at) {
+  journal.push_back("sound " + name + " at " + std::to_string(at.GetId()));
+}
+
 void WalkingRoute::Reset() {
   points_.clear();
   done = 0;

@@ -98,6 +98,7 @@ class RecordingWorld : public AgentWorld {
   bool IsLaserActive(const Entity& laser) const override { return !disabledLasers.count(laser.GetId()); }
   void DisableLaser(Entity& laser, float seconds) override;
   bool HasReleasedSmoke(const Entity& grenade) const override { return !flyingGrenades.count(grenade.GetId()); }
+  void PlaySound(const std::string& name, Entity& at) override;
 
   Gear GearOf(const Entity& entity) const;
 
@@ -111,7 +112,7 @@ class RecordingWorld : public AgentWorld {
   std::map<uint32_t, Teleporter> teleporters;
   std::set<uint32_t> playerOnly, emptySpawns, disabledLasers, flyingGrenades;
   platform::Vector3 start{0, 0, 40};
-  // What the agents did, one line each: "fire 7 gadget 2", "deliver 7", ...
+  // What the agents did, one line each: "fire 2", "deliver at 7", "sound alarm at 7" ...
   std::vector<std::string> journal;
 };
 
