@@ -67,8 +67,10 @@ Guard::Guard() {
   physical.sendOnTouch = physical.sendOnStartTouch = physical.sendOnEndTouch = 1;
 }
 
+// The lamp goes with its guard. When the game's entities go together, it is already on its way.
 Guard::~Guard() {
-  if (Entity* lamp = flashlight.Get()) Engine::Get()->GetEntityManager()->QueueDelete(lamp);
+  EntityManager* entities = Engine::Get()->GetEntityManager();
+  if (Entity* lamp = flashlight.Get(); lamp && !entities->IsQueuedForDeletion(lamp->GetId())) entities->QueueDelete(lamp);
   if (LogicServices* logic = LogicServices::Get()) logic->UnregisterEntity(kClassName, *this);
 }
 

@@ -76,6 +76,10 @@ Entity* EntityManager::FindEntity(uint32_t id) const {
 
 void EntityManager::QueueDelete(Entity* entity) { deletionQueue_.push_back(entity->GetId()); }
 
+bool EntityManager::IsQueuedForDeletion(uint32_t id) const {
+  return std::find(deletionQueue_.begin(), deletionQueue_.end(), id) != deletionQueue_.end();
+}
+
 void EntityManager::ProcessDeletions() {
   // Ids that destructors queue are appended to the list and handled in this same pass.
   while (!deletionQueue_.empty()) {

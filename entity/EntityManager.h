@@ -39,6 +39,8 @@ class EntityManager {
   // The entity stays fully alive until the next ProcessDeletions.
   void QueueDelete(Entity* entity);
   void QueueDelete(uint32_t id) { deletionQueue_.push_back(id); }
+  // True while the id waits in the deletion queue.
+  bool IsQueuedForDeletion(uint32_t id) const;
   void ProcessDeletions();
 
   void BeginGroup(const std::string& name);

@@ -35,6 +35,13 @@ TEST_F(GuardTest, AGuardCarriesItsOwnFlashlightAndTakesItAlongWhenItGoes) {
   EXPECT_EQ(EntityHandle(lampId).Get(), nullptr);
 }
 
+TEST_F(GuardTest, AGuardAndItsFlashlightLeaveWithTheirGameOnce) {
+  const uint32_t lampId = lamp->GetId();
+  GetLogic()->StartGame();
+  EXPECT_EQ(EntityHandle(lampId).Get(), nullptr);
+  EXPECT_EQ(LogOf("EngineLog").find("could not be deleted"), std::string::npos) << LogOf("EngineLog");
+}
+
 // Each action's look at 300 (walking) and just above (running, which takes over every action's
 // look but chasing's, the same anyway); the lamp flag only ever adds the light.
 TEST_F(GuardTest, EachActionHasItsLookAndRunningAbove300LightsTheFlashlight) {
