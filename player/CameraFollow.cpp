@@ -16,10 +16,10 @@ CameraFollow& CameraFollow::Shared() {
   return follow;
 }
 
-float CameraFollow::Reach(const Physics* physics, const platform::Vector3& position, const platform::Vector3& back) {
+float CameraFollow::Reach(const Physics* physics, const platform::Vector3& pivot, const platform::Vector3& back) {
   if (!physics) return FLT_MAX;
   RayHit hit;
-  if (!physics->RayCast(position.x, position.y, position.z, back.x, back.y, back.z, &hit)) return FLT_MAX;
+  if (!physics->RayCast(pivot.x, pivot.y, pivot.z, back.x, back.y, back.z, &hit)) return FLT_MAX;
   float passed = 0.0f;
   if (hit.entity) {
     passed = hit.distance;
@@ -33,7 +33,9 @@ float CameraFollow::Reach(const Physics* physics, const platform::Vector3& posit
 
 void CameraFollow::Follow(float wanted, float reach, float rate) {
   desired = std::min(wanted, reach);
-  current = EaseToward(current, desired, rate);
+  // The camera glides out, but never stands beyond the wall: a wall that comes near at once (a
+  // bust or a teleport next to it, a quick turn) pulls it in at once.
+  current = std::min(EaseToward(current, desired, rate), reach);
 }
 
 float EaseToward(float value, float target, float rate) {

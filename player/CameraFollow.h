@@ -10,10 +10,11 @@ class CameraFollow {
  public:
   static CameraFollow& Shared();
 
-  // The room behind `position` along `back` before the world stops the camera, less 20 units.
+  // The room behind `pivot` along `back` before the world stops the camera, less 20 units.
   // An entity in the way (a guard, an item) does not count: the look goes on past it.
-  static float Reach(const Physics* physics, const platform::Vector3& position, const platform::Vector3& back);
-  // desired = min(wanted, reach); current moves toward it by at most `rate`.
+  static float Reach(const Physics* physics, const platform::Vector3& pivot, const platform::Vector3& back);
+  // desired = min(wanted, reach); current moves toward it by at most `rate`, and is never
+  // beyond the reach.
   void Follow(float wanted, float reach, float rate);
 
   float current = 400.0f;

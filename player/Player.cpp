@@ -206,14 +206,15 @@ Vector3 Player::WalkVector(float step) const {
 
 void Player::FollowCamera(float dt, float followDistance, float cameraSpeed) {
   CameraFollow& follow = CameraFollow::Shared();
-  const Vector3 position = physical.GetPosition();
+  // The camera stands on the line from a point above the thief, so the room is measured there.
+  const Vector3 pivot = physical.GetPosition() + Vector3{0, 0, kCameraHeight};
   const Vector3 back = -camera.direction;
   const float rate = dt * cameraSpeed;
-  follow.Follow(followDistance, CameraFollow::Reach(Engine::Get()->GetPhysics(), position, back), rate);
+  follow.Follow(followDistance, CameraFollow::Reach(Engine::Get()->GetPhysics(), pivot, back), rate);
   playerPhysics.speed = EaseToward(playerPhysics.speed, playerPhysics.targetSpeed, rate);
   model.visible = follow.current > kHideModelWithin;
-  camera.position = position + back * follow.current + Vector3{0, 0, kCameraHeight};
-  camera.referencePosition = position + back * follow.desired + Vector3{0, 0, kCameraHeight};
+  camera.position = pivot + back * follow.current;
+  camera.referencePosition = pivot + back * follow.desired;
 }
 
 void Player::UpdateGadget() {

@@ -120,6 +120,17 @@ TEST_F(GameSceneTest, TheUsersCameraLooksAwayFromTheWallAtTheArrival) {
   EXPECT_EQ(GetLogic()->GetCurrentMapIndex(), 1);
   EXPECT_NEAR(camera->direction.x, 1.0f, 1e-4f);
   EXPECT_NEAR(camera->direction.y, 0.0f, 1e-4f);
+  // The wall is behind the thief now, nearer than the camera stood: the camera stays in the room.
+  GetLogic()->EndMapFlyThrough();
+  for (int frame = 0; frame < 5; ++frame) {
+    Frame(0.05);
+    const platform::Vector3 thief = GetLogic()->GetPlayerEntity()->Find<PhysicalComp>()->GetPosition();
+    const platform::Vector3 pivot = thief + platform::Vector3{0, 0, 50};
+    const platform::Vector3 way = camera->position - pivot;
+    RayHit hit;
+    const bool wall = Engine::Get()->GetPhysics()->RayCast(pivot.x, pivot.y, pivot.z, way.x, way.y, way.z, &hit);
+    EXPECT_TRUE(!wall || hit.distance > platform::Vec3Length(way)) << "frame " << frame;
+  }
 }
 
 }  // namespace

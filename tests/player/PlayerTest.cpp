@@ -172,6 +172,32 @@ TEST_F(PlayerTest, TheCameraClosesInOnAWallButNotOnAnEntity) {
   EXPECT_FLOAT_EQ(CameraFollow::Shared().desired, 350.0f);
 }
 
+// Busted in the open with the camera far back, the thief starts again with a wall just behind
+// it; a look straight down puts the camera's way up against the ceiling. In no frame does the
+// camera stand beyond the wall.
+TEST_F(PlayerTest, TheCameraNeverStandsBeyondAWallAfterABustOrUnderACeiling) {
+  WorldBuilder room = FloorAndWall(-100);
+  room.AddBox({-2000, -2000, 300}, {2000, 2000, 320});
+  CookWorld(room);
+  Player* thief = SpawnThief({600, 0, 40});
+  Face(thief, {-1, 0, 0});
+  Frames(60, 0.05);
+  ASSERT_NEAR(CameraFollow::Shared().current, 350.0f, 1.0f);
+  logic.start = {0, 0, 40};
+  Face(thief, {1, 0, 0});
+  thief->Send(kGuardTouch, static_cast<Entity*>(SpawnGuard({700, 0, 40})));
+  thief->Send(kDoBust);
+  for (int frame = 0; frame < 10; ++frame) {
+    Frames(1, 0.05);
+    EXPECT_GT(thief->camera.position.x, -80.0f) << "frame " << frame;
+  }
+  Face(thief, platform::Vec3Normalize({0.05f, 0, -1}));
+  for (int frame = 0; frame < 10; ++frame) {
+    Frames(1, 0.05);
+    EXPECT_LT(thief->camera.position.z, 300.0f) << "frame " << frame;
+  }
+}
+
 TEST_F(PlayerTest, ShownMoneyCountsUpAt50PerSecondAndStopsAtTheMoney) {
   Player* thief = SpawnThief({0, 0, 40}, false);
   thief->Send(kScore, 40);
