@@ -2,6 +2,7 @@
 
 #include "ai/AI.h"
 #include "ai/AIMarker.h"
+#include "entity/MapFloatField.h"
 #include "player/LogicServices.h"
 
 void GuardPatrolPath::Describe(ClassBuilder<GuardPatrolPath>& c) {
@@ -9,7 +10,8 @@ void GuardPatrolPath::Describe(ClassBuilder<GuardPatrolPath>& c) {
   c.Field("Pos", &GuardPatrolPath::physical);
   c.Field("PathNum", &GuardPatrolPath::PathNum);
   c.Field("Id", &GuardPatrolPath::Id);
-  c.Field("PauseDuration", &GuardPatrolPath::PauseDuration);
+  // The level designer sets the pause: it is read from the map, as the whole numbers are.
+  c.Field(std::make_unique<MapFloatField<GuardPatrolPath>>("PauseDuration", &GuardPatrolPath::PauseDuration));
   c.Field("Direction", &GuardPatrolPath::Direction);
   c.Field("Type", &GuardPatrolPath::Type);
 }

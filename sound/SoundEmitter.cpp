@@ -1,6 +1,6 @@
 #include "sound/SoundEmitter.h"
 
-#include "sound/MapFloatField.h"
+#include "entity/MapFloatField.h"
 #include "sound/Sound.h"
 
 using platform::sound::Dim;
