@@ -63,6 +63,12 @@ void MuseumThief::OnCreate() {
 
 void MuseumThief::GuardTouch(Entity*) { ++touches; }
 
+bool RecordingGameWorld::CastRay(const platform::Vector3& origin, const platform::Vector3& direction,
+                                 AgentRayHit& hit) const {
+  ++rays;
+  return GameAgentWorld::CastRay(origin, direction, hit);
+}
+
 void RecordingGameWorld::SelectGadget(Entity&, int32_t gadget) { journal.push_back("select " + std::to_string(gadget)); }
 
 void RecordingGameWorld::Fire(Entity&) { journal.push_back("fire"); }

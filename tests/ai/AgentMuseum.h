@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,15 +39,18 @@ class MuseumThief : public EntityClass<MuseumThief> {
 };
 
 // The game as the agents see it, but the sounds they play and the gadgets they use are written
-// down, one line each ("sound alarm at 12", "fire 2"), instead of being played or fired.
+// down, one line each ("sound alarm at 12", "fire"), instead of being played or fired; the rays
+// the agents cast are counted.
 class RecordingGameWorld : public GameAgentWorld {
  public:
+  bool CastRay(const platform::Vector3& origin, const platform::Vector3& direction, AgentRayHit& hit) const override;
   void SelectGadget(Entity& thief, int32_t gadget) override;
   void Fire(Entity& thief) override;
   void FireAt(Entity& thief, const platform::Vector3& point) override;
   void PlaySound(const std::string& name, Entity& at) override;
 
   std::vector<std::string> journal;
+  mutable int64_t rays = 0;
 };
 
 // The demo museum in the working folder, played by the real game logic, physics and AI (the
