@@ -135,13 +135,17 @@ console_command() {
   wait_for 80 has_printed "$2"
 }
 
+# The console's top line, in the window's top-left corner: the HUD draws nothing there (a little
+# lower, its alert sign changes colour while a guard chases the thief).
+readonly console_top="300x24+0+0"
+
 # Opens the in-game console with the grave key and waits for its lines to show in the window's
 # top-left corner. Keys that come before the game has seen its window gain the focus are not
 # heard, so the key is pressed again until the console shows.
 open_console() {
   local attempt
   shoot closed-console
-  crop closed-console "300x100+0+0" closed-corner
+  crop closed-console "$console_top" closed-corner
   for ((attempt = 0; attempt < 10; attempt++)); do
     xdotool key grave
     wait_for 10 corner_changed && return 0
@@ -150,7 +154,7 @@ open_console() {
 }
 corner_changed() {
   shoot open-console
-  crop open-console "300x100+0+0" open-corner
+  crop open-console "$console_top" open-corner
   ! alike "$(pic open-corner)" "$(pic closed-corner)"
 }
 
@@ -330,13 +334,13 @@ credits_centred() {
   ((left - (1024 - width) / 2 <= 2 && (1024 - width) / 2 - left <= 2))
 }
 
-# Takes pictures as pic $1-0, $1-1, ... one after the other in the background, until
-# stop_shooting: nothing that lasts a few frames is missed while the pictures are looked at.
-# Each appears under its name once it is whole.
+# Takes pictures (of the part $2, WxH+X+Y, if given) as pic $1-0, $1-1, ... one after the other
+# in the background, until stop_shooting: nothing that lasts a few frames is missed while the
+# pictures are looked at. Each appears under its name once it is whole.
 start_shooting() {
   (
     for ((i = 0; ; i++)); do
-      shoot "$1.taking"
+      shoot "$1.taking" ${2:+"$2"}
       mv "$(pic "$1.taking")" "$(pic "$1-$i")"
     done
   ) &
