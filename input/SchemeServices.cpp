@@ -25,7 +25,10 @@ Entity* Player() {
 void PassClickToGui() {
   if (Graphics* graphics = Engine::Get()->GetGraphics()) graphics->HandleGUIClick();
 }
-bool IsTeleportTransitionRunning() { return false; }
+bool IsTeleportTransitionRunning() {
+  const Graphics* graphics = Engine::Get()->GetGraphics();
+  return graphics && graphics->IsTransitionRunning();
+}
 
 void EscapePressed() {
   if (ControlledGame* game = Game()) game->EscapePressed();

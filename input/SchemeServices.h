@@ -21,9 +21,9 @@ void SendToPlayer(const Message<A...>& message, const std::type_identity_t<A>&..
   if (Entity* player = Player()) player->Send(message, values...);
 }
 
-// A GUI click (Graphics::HandleGUIClick). The graphics system has no teleport transition yet:
-// until it has, none runs.
+// A GUI click (Graphics::HandleGUIClick).
 void PassClickToGui();
+// The screen transition of a teleport is on show; none runs without a graphics system.
 bool IsTeleportTransitionRunning();
 // Escape, handed to the game.
 void EscapePressed();
