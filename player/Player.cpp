@@ -366,9 +366,9 @@ void Player::SelectGadget(int32_t index, bool forward) {
 
 void Player::ScrollGadget(bool forward, bool playSound) {
   const int32_t count = GadgetCount();
-  // The user's wheel (which asks for the sound) waits for the switch on show to end; the game
-  // start's silent walk round the gadgets does not.
-  if (count == 0 || (playSound && info.switchingGadget)) return;
+  // Every step counts, also while the last switch is still on show: a quick turn of the wheel
+  // by two notches lands two gadgets on, and the HUD's newest switch takes over from the last.
+  if (count == 0) return;
   SelectGadget(forward ? (currentGadget + 1) % count : (currentGadget + count - 1) % count, forward);
   info.switchingGadget = 1;
   if (playSound) PlaySound2D("switch gadget");

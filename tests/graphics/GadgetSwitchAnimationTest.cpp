@@ -88,6 +88,24 @@ TEST_F(GadgetSwitchTest, ReversedTheSamePathsRunFromTheirEndsBackToTheirStarts) 
   EXPECT_NEAR(ScaleOf(&Models()[2]), 1 * 0.5f, 1e-4f);
 }
 
+// The wheel's second notch comes while the first switch is on show: the newer switch takes
+// over, and the HUD ends as after that switch alone.
+TEST_F(GadgetSwitchTest, ASecondSwitchDuringTheFirstDecidesWhereTheModelsEnd) {
+  ShowGadgets(1);
+  Switch(false);
+  Tick(0.2);
+  thief->gadget = 2;
+  Switch(false);
+  RunToTheEnd();
+  EXPECT_NEAR(Models()[1].ModelPos.x, 320.0f, 1e-3f);
+  EXPECT_NEAR(ScaleOf(&Models()[1]), 10 * 1.0f, 1e-4f);
+  EXPECT_NEAR(Models()[2].ModelPos.x, 220.0f, 1e-3f);
+  EXPECT_NEAR(Models()[0].ModelPos.x, 415.0f, 1e-3f);
+  EXPECT_NEAR(ScaleOf(&Models()[0]), 15 * 0.5f, 1e-4f);
+  EXPECT_EQ(thief->info.switchingGadget, 0);
+  EXPECT_EQ(Animations().Size(), 0u);
+}
+
 TEST_F(GadgetSwitchTest, AModelWhoseGadgetWasDeletedStaysWhereItWas) {
   ShowGadgets(0);
   Switch(false);

@@ -107,11 +107,21 @@ TEST_F(PlayerTest, ScrollingBackFromTheTaserSelectsTheBoxAndLeavesAim) {
   EXPECT_TRUE(thief->info.switchingGadget);
   EXPECT_TRUE(thief->GadgetAt(2)->model.visible);
   EXPECT_FALSE(thief->GadgetAt(0)->model.visible);
-  // The wheel waits for the switch on show; the game start's silent scrolls do not.
+}
+
+// Two notches of the wheel in a row, the second while the first switch is still on show, land
+// two gadgets on.
+TEST_F(PlayerTest, EveryStepOfTheWheelCountsDuringTheSwitch) {
+  Player* thief = SpawnThief({0, 0, 40});
+  Scroll(thief, true);
+  ASSERT_TRUE(thief->info.switchingGadget);
   Scroll(thief, true);
   EXPECT_EQ(thief->currentGadget, Player::kBox);
-  Scroll(thief, true, false);
+  Frames(2);
+  Scroll(thief, true);
   EXPECT_EQ(thief->currentGadget, Player::kTaser);
+  EXPECT_TRUE(thief->GadgetAt(0)->model.visible);
+  EXPECT_FALSE(thief->GadgetAt(2)->model.visible);
 }
 
 TEST_F(PlayerTest, TheControlsPaceIsKeptUnderTheBox) {
