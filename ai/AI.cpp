@@ -60,7 +60,7 @@ void AI::Init() {
   LoadAIConfig(config_, kAIConfigPath);
   actionSets_.Load(kActionConfigPath);
   nodeEdit_ = false;
-  LoadStringListXml(mapBanList_, kMapBanListPath);
+  LoadStringListXml(mapBanList_, kMapBanListPath, kAILog);
   actionSets_.LowerCaseNames();
   BindBoolVariable("AI_NodeGraph", &config_.NodeGraphDraw);
   BindBoolVariable("AI_Show Paths", &config_.NodePathDraw);

@@ -12,6 +12,9 @@
 namespace {
 
 void LogLine(const std::string& channel, const std::string& text) { Engine::Get()->GetLog()->Write(channel, text, 2); }
+void LogLineOnce(const std::string& channel, const std::string& text) {
+  Engine::Get()->GetLog()->WriteOnce(channel, text, 2);
+}
 
 // A first start in an empty folder has no "Data/" yet: the settings it writes back make it.
 // Returns the reason when the folder is missing and cannot be made.
@@ -43,7 +46,11 @@ bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMis
     failed = true;
     opened = e.Code() != SerException::kCouldNotOpen;
     const std::string where = opened ? " at " + reader.Position() : std::string();
-    LogLine(channel, "Failed to load config. " + path + ": " + e.what() + where);
+    const std::string line = "Failed to load config. " + path + ": " + e.what() + where;
+    if (!opened && missing == WhenMissing::ReportOnce)
+      LogLineOnce(channel, line);
+    else
+      LogLine(channel, line);
   }
   for (const std::string& note : fields.Notes()) LogLine(channel, path + ": " + note);
   if (!failed && fields.FoundNoValue()) LogLine(channel, path + ": none of its values is there: each keeps the one it had");

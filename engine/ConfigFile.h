@@ -19,6 +19,9 @@ enum class WhenMissing {
   // Content the program only reads (lists of records, screens): an empty file written in its
   // place would load without a word from then on, so every start says that it is missing.
   Report,
+  // An optional list, read again at every map load: its absence means that nothing is listed,
+  // which is said once per run.
+  ReportOnce,
 };
 
 using RecordRead = std::function<void(RecordFields::FieldReader&)>;

@@ -12,6 +12,10 @@ void Log::Open(const std::string& channel) {
   files_[channel] = std::move(file);
 }
 
+void Log::WriteOnce(const std::string& channel, const std::string& text, unsigned severity) {
+  if (saidOnce_.emplace(channel, text).second) Write(channel, text, severity);
+}
+
 void Log::Write(const std::string& channel, const std::string& text, unsigned severity) {
   auto it = files_.find(channel);
   if (it == files_.end()) {

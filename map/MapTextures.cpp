@@ -8,11 +8,12 @@ bool Listed(const std::vector<std::string>& list, std::string_view name) {
 }
 }  // namespace
 
+// How the faces are drawn is the graphics' business: the lists speak on its channel.
 void MapTextureLists::Load() {
-  LoadStringListXml(alpha, "Data/alhpaTextures.xml");
-  LoadStringListXml(noLightmap, "Data/nolightmapTextures.xml");
-  LoadStringListXml(billboard, "Data/billboardTextures.xml");
-  LoadStringListXml(occluder, "Data/occluderTextures.xml");
+  LoadStringListXml(alpha, "Data/alhpaTextures.xml", "GraphicsLog");
+  LoadStringListXml(noLightmap, "Data/nolightmapTextures.xml", "GraphicsLog");
+  LoadStringListXml(billboard, "Data/billboardTextures.xml", "GraphicsLog");
+  LoadStringListXml(occluder, "Data/occluderTextures.xml", "GraphicsLog");
 }
 
 TextureRenderFlags FlagsForTexture(std::string_view name, const MapTextureLists& lists) {

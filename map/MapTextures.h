@@ -17,7 +17,7 @@ struct TextureRenderFlags {
 // The four texture lists, compared with a texture's name exactly.
 struct MapTextureLists {
   std::vector<std::string> alpha, noLightmap, billboard, occluder;
-  // Reads the four files (a missing one is logged and created empty).
+  // Reads the four files (a missing one lists nothing).
   void Load();
 };
 

@@ -9,9 +9,10 @@
 // not look at element names; writing gives the root "list" and one "string" per entry.
 
 // Replaces `out` with the file's entries. A self-closing root leaves `out` as it is. Failures
-// are logged on "GraphicsLog" ("Failed to load config. " + file + reason) and keep what was
-// read so far. The lists are content: a missing one is reported on every start, not written.
-void LoadStringListXml(std::vector<std::string>& out, const std::string& fileName);
+// are logged on the channel of the system that reads the list ("Failed to load config. " + file
+// + reason) and keep what was read so far. A missing list lists nothing: it is not written, and
+// said once per run, however often it is read.
+void LoadStringListXml(std::vector<std::string>& out, const std::string& fileName, const std::string& channel);
 
 // Failures are logged on "GraphicsLog" ("Failed to save config. " + file + reason).
 void SaveStringListXml(const std::vector<std::string>& strings, const std::string& fileName);

@@ -71,7 +71,7 @@ bool MapCollision::CookWorldMesh(const BspData& map) {
   ReleaseActor();
   map_ = &map;
   std::vector<std::string> excluded;
-  LoadStringListXml(excluded, kNoPhysicsTexturesPath);
+  LoadStringListXml(excluded, kNoPhysicsTexturesPath, "PhysicsLog");
   const std::vector<uint32_t> indices = CollectTriangles(map, excluded);
   triangleCount_ = static_cast<uint32_t>(indices.size() / 3);
 

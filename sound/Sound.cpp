@@ -50,9 +50,9 @@ void Sound::Init() {
     return;
   }
   system_.Set3DSettings(1.0f, 3.28f, 1.0f);
-  // Nothing uses the list yet; reading it still creates the file where it is missing.
+  // Nothing uses the list yet; a tree without it still hears about it once.
   std::vector<std::string> audioTextures;
-  LoadStringListXml(audioTextures, "Data/AudioTextures.xml");
+  LoadStringListXml(audioTextures, "Data/AudioTextures.xml", kSoundLog);
   LoadSoundConfig(config_, kSoundConfigPath);
   system_.GetMasterChannelGroup().SetVolume(1.0f);
   nearestTimer_ = 0.0f;

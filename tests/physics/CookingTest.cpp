@@ -52,7 +52,7 @@ TEST_F(CookingTest, AMissingTextureListIsNamedNotWrittenAndEveryFaceCollides) {
   StartPhysics();
   CookWorld(WorldBuilder().AddBox({-100, -100, -10}, {100, 100, 0}));
   EXPECT_FALSE(TempDir::Exists(kNoPhysicsTexturesPath));
-  EXPECT_NE(LogOf("GraphicsLog").find("Failed to load config. " + std::string(kNoPhysicsTexturesPath) + ": could not open file"),
+  EXPECT_NE(LogOf("PhysicsLog").find("Failed to load config. " + std::string(kNoPhysicsTexturesPath) + ": could not open file"),
             std::string::npos);
   EXPECT_EQ(collisions[0]->GetTriangleCount(), 12u);
 }

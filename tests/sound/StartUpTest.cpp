@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "map/MapEntityClasses.h"
 #include "tests/sound/SoundTestSupport.h"
 
@@ -11,9 +13,12 @@ class StartUpTest : public SoundTest {};
 
 TEST_F(StartUpTest, MissingSettingsAreWrittenBackAndTheMoneySoundIsLoaded) {
   WriteSound("money.wav", {});
+  std::filesystem::remove("Data/AudioTextures.xml");
   StartSound();
   // The settings come back; the list of footstep textures is content and is only named.
   EXPECT_FALSE(TempDir::Exists("Data/AudioTextures.xml"));
+  ASSERT_FALSE(LogLines(kSoundLog).empty());
+  EXPECT_EQ(LogLines(kSoundLog)[0], "Failed to load config. Data/AudioTextures.xml: could not open file");
   EXPECT_TRUE(TempDir::Exists(kSoundConfigPath));
   EXPECT_TRUE(sound->GetConfig().SoundList.empty());
   ASSERT_NE(sound->GetMusicEmitter(), nullptr);
@@ -37,6 +42,7 @@ TEST_F(StartUpTest, MissingSettingsAreWrittenBackAndTheMoneySoundIsLoaded) {
 
 TEST_F(StartUpTest, WithNoDeviceTheGameRunsSilentWithOneErrorLine) {
   WriteSound("tone.wav", {});
+  std::filesystem::remove("Data/AudioTextures.xml");
   StartSound([](platform::sound::System& system) { return system.Init({100, "no such sound device"}); });
   EXPECT_TRUE(sound->IsSilent());
   const std::vector<std::string> lines = ConsoleLines();

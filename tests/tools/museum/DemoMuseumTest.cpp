@@ -25,7 +25,7 @@ class DemoMuseumTest : public EngineFixture {
     fs::create_directory("Data");
     fs::copy_file(fs::path(VR_DATA_DIR) / "Data" / "MuseumItems.xml", "Data/MuseumItems.xml");
     const fs::path generated(VR_GENERATED_DIR);
-    LoadStringListXml(mapNames, (generated / "Data" / "Museummaps.xml").string());
+    LoadStringListXml(mapNames, (generated / "Data" / "Museummaps.xml").string(), "LogicLog");
     for (const std::string& name : mapNames) {
       BspData map;
       BspReader::Read((generated / "Maps" / name).string(), map);
