@@ -38,7 +38,7 @@ void LogicLog(const std::string& text) { Engine::Get()->GetLog()->Write(kLogicLo
 GameStart::GameStart(Logic& logic) : logic_(logic) {}
 GameStart::~GameStart() = default;
 
-void GameStart::Start() {
+bool GameStart::Start() {
   Engine* engine = Engine::Get();
   EntityManager* entities = engine->GetEntityManager();
   logic_.ClearGame();
@@ -57,7 +57,7 @@ void GameStart::Start() {
   // Made without its start-up so that it joins no channel: it only receives this game's steps.
   Entity* gameCommands = entities->Instantiate("LogicCmds");
   logic_.gameCommands_ = EntityHandle(gameCommands);
-  if (!BuildMuseum()) return;
+  if (!BuildMuseum()) return false;
   logic_.items_.Load(ItemStore::kPath);
   PlaceItems(logic_.items_, logic_);
 
@@ -77,6 +77,7 @@ void GameStart::Start() {
   logic_.timeLeft_ = logic_.config_.time * 60.0f;
   logic_.UseControls("Game");
   logic_.StartMapFlyThrough();
+  return true;
 }
 
 bool GameStart::BuildMuseum() {

@@ -18,8 +18,8 @@ class GameStart : public MapEntityPlacer {
   explicit GameStart(Logic& logic);
   ~GameStart() override;
 
-  // Failures are logged on "LogicLog"; a start that fails leaves no game running.
-  void Start();
+  // False when the game could not be built (logged on "LogicLog"): no game runs then.
+  bool Start();
   // The thief's gadget stock refilled, then the next player start in turn (the first thief
   // placed in a run takes the second start); without starts it stands at (0, 0, 500).
   void MovePlayerToStart(Entity& player);

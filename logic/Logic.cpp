@@ -66,8 +66,10 @@ void Logic::Update() {
   Engine* engine = Engine::Get();
   if (startRequested_) {
     StartGame();
+    // The menus' music ends where a round begins; a refused start left the player in the menus.
     Sound* sound = engine->GetSound();
-    if (SoundEmitter* music = sound ? sound->GetMusicEmitter() : nullptr) music->Pause();
+    SoundEmitter* music = sound ? sound->GetMusicEmitter() : nullptr;
+    if (music && inGame_) music->Pause();
     startRequested_ = false;
   }
   if (inGame_) {
@@ -112,6 +114,14 @@ void Logic::SetControls() {
 void Logic::UseControls(const std::string& name) {
   controlsName_ = name;
   SetControls();
+}
+
+void Logic::StartGame() {
+  if (start_.Start()) return;
+  // The reason went to the console in red: the player is not left on the loading screen with
+  // nothing to steer, but sees it over the main menu.
+  ReturnToMainMenu();
+  if (!Engine::Get()->GetConsole()->IsVisible()) ToggleConsole();
 }
 
 void Logic::ToggleConsole() {

@@ -110,8 +110,9 @@ class Logic : public EngineSystem,
 
   // A game is started by the next Update.
   void RequestStart() { startRequested_ = true; }
-  // Clears the running game, then starts one from the map list at once.
-  void StartGame() { start_.Start(); }
+  // Clears the running game, then starts one from the map list at once. A start that fails
+  // gives the player the main menu back, with the console open on the reason.
+  void StartGame();
   void ClearGame();
   // "MainMenu" at once, the clock running, the game cleared, the main menu's buttons back at
   // rest.

@@ -313,6 +313,30 @@ colour_alike() {
   alike "$a" "$b" "${4:-0.002}" 0
 }
 
+# From the first screen to the main menu, then quick start to the loading screen.
+quick_start() {
+  xdotool key space
+  wait_for_golden menu main-menu 20
+  point 528 362
+  sleep 0.3
+  xdotool click 1
+  # The game starts a second after the loading screen comes: under a busy software renderer the
+  # picture may catch it still sliding in.
+  wait_for_golden loading loading-screen 20 0.2
+}
+
+# The HUD's clock: minutes, seconds and hundredths from (400, 60) to (640, 112).
+readonly clock="250x60+396+56"
+
+# Whether the clock shows something else after a second and a half. The thief stands still, so
+# nothing else moves there (during the fly-through the camera does, and the HUD is hidden).
+clock_changes() {
+  shoot before "$clock"
+  sleep 1.5
+  shoot after "$clock"
+  ! alike "$(pic before)" "$(pic after)" 0
+}
+
 # Escape in a round, and the in-game menu: its "Paused" title in the titles' gold, over the game
 # seen from wherever the thief stands.
 open_in_game_menu() {

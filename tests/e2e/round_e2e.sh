@@ -7,30 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
-# The HUD's clock: minutes, seconds and hundredths from (400, 60) to (640, 112).
-readonly clock="250x60+396+56"
-
-# Whether the clock shows something else after a second and a half. The thief stands still, so
-# nothing else moves there (during the fly-through the camera does, and the HUD is hidden).
-clock_changes() {
-  shoot before "$clock"
-  sleep 1.5
-  shoot after "$clock"
-  ! alike "$(pic before)" "$(pic after)" 0
-}
-
-# From the first screen to the main menu, then quick start to the loading screen.
-quick_start() {
-  xdotool key space
-  wait_for_golden menu main-menu 20
-  point 528 362
-  sleep 0.3
-  xdotool click 1
-  # The game starts a second after the loading screen comes: under a busy software renderer the
-  # picture may catch it still sliding in.
-  wait_for_golden loading loading-screen 20 0.2
-}
-
 make_tree "$work/tree"
 start_game "$work/tree"
 place_cursor 900 700

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
+#include "engine/ConsoleWindow.h"
+#include "input/ControlMap.h"
 #include "map/BspMap.h"
 #include "tests/logic/LogicTestSupport.h"
 
@@ -63,6 +66,30 @@ TEST_F(MuseumMapsTest, LoadingAgainAfterAFailureStartsAfresh) {
     EXPECT_EQ(Engine::Get()->GetCurrentMap()->GetMapIndex(), i);
     EXPECT_EQ(Engine::Get()->GetCurrentMap()->GetPath(), "Maps/" + logic->GetMaps().GetName(i));
   }
+}
+
+// A damaged map refuses the start that the loading screen waits for: the player is given the
+// main menu back with the console open on the reason, and closing it leaves the menu controls.
+TEST_F(MuseumMapsTest, AStartRefusedByADamagedMapGivesTheMainMenuBackWithTheReasonShown) {
+  std::filesystem::resize_file("Maps/gallery.bsp", 100);
+  std::ofstream(DataFile("Museummaps.xml"))
+      << "<?xml version=\"1.0\"?>\n<list><string>lobby.bsp</string><string>gallery.bsp</string></list>";
+  StartMenus();
+  ShowAtOnce("Loading");
+  GetLogic()->RequestStart();
+  Frame(0.01);
+  EXPECT_FALSE(GetLogic()->IsInGame());
+  EXPECT_TRUE(IsCurrent("MainMenu"));
+  const std::vector<std::string> lines = ConsoleLines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back().rfind("Could not load map. ", 0), 0u) << lines.back();
+  EXPECT_EQ(Engine::Get()->GetConsole()->GetWindow()->Lines().back().second, Console::kRed);
+  EXPECT_TRUE(Engine::Get()->GetConsole()->IsVisible());
+
+  TapKey(0x29);  // the grave key closes the console
+  Frame(0.01);
+  EXPECT_FALSE(Engine::Get()->GetConsole()->IsVisible());
+  EXPECT_TRUE(Engine::Get()->GetInputFocus()->FindScheme("Null").Get()->Find<ControlMap>()->IsActive());
 }
 
 }  // namespace
