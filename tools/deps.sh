@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  libsdl2-dev libgl-dev libegl-dev libgl1-mesa-dri libegl-mesa0 mesa-utils xvfb xauth
+  libsdl2-dev libx11-dev libxi-dev libgl-dev libegl-dev libgl1-mesa-dri libegl-mesa0 mesa-utils xvfb xauth
   libbullet-dev libopenal-dev libsndfile1-dev libvorbis-dev libassimp-dev libstb-dev libfreetype-dev fonts-dejavu-core
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
   zlib1g-dev ffmpeg sox xdotool assimp-testmodels openarena-081-maps imagemagick python3

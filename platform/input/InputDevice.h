@@ -62,9 +62,10 @@ enum class DeviceStatus {
 };
 
 // A foreground device works only while the game window has the focus and is lost when the
-// window loses it; a background device keeps working. An exclusive mouse hides the pointer
-// and reports movement without limits (relative mouse mode). `noWindowsKey` is accepted and
-// kept, but the system key cannot be disabled here.
+// window loses it; a background device keeps working. The mouse reports the motion of the
+// mouse itself, which does not stop at the screen's edges, exclusive or not; an exclusive mouse
+// also holds and hides the pointer. `noWindowsKey` is accepted and kept, but the system key
+// cannot be disabled here.
 struct CooperativeLevel {
   bool foreground = false;
   bool exclusive = false;

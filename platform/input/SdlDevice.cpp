@@ -82,8 +82,9 @@ void SdlDevice::HandleMouse(const SDL_Event& event, uint32_t sequence) {
   }
 }
 
-// Relative mouse mode is what an exclusive mouse means here. Drivers without it (offscreen)
-// keep the pointer visible and still report relative motion, so its failure is not an error.
+// An exclusive mouse holds and hides the pointer: SDL's relative mouse mode. Drivers without it
+// (offscreen) keep the pointer visible and still report relative motion, so its failure is not
+// an error.
 void SdlDevice::AcquisitionChanged(bool acquired) {
   if (Kind() == DeviceKind::Mouse && Level().exclusive)
     SDL_SetRelativeMouseMode(acquired ? SDL_TRUE : SDL_FALSE);

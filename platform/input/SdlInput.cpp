@@ -2,6 +2,7 @@
 
 #include <SDL2/SDL.h>
 
+#include "platform/input/RawMotionFilter.h"
 #include "platform/input/SdlDevice.h"
 
 namespace platform {
@@ -18,6 +19,7 @@ InputResult SdlInputBackend::Open() {
       window_.IsOpen() && (SDL_GetWindowFlags(window_.Handle()) & SDL_WINDOW_INPUT_FOCUS) != 0;
   window_.SetInputHandler([hub = hub_](const SDL_Event& event) { hub->Dispatch(event); });
   window_.SetFocusHandler([hub = hub_](bool focused) { hub->SetFocus(focused); });
+  rawMotion_ = std::make_unique<RawMotionFilter>([hub = hub_] { return hub->focused; });
   return InputResult::Ok;
 }
 
