@@ -4,9 +4,13 @@
 
 #include "platform/math/Matrix.h"
 
+// About the vertical, not about up: up leans with the look once it has pitched, and turning
+// about it would tip the look up or down as the view goes round (a half turn in one frame
+// would turn looking down into looking up). Up turns along, so it stays square to the look.
 void Camera::Yaw(float angle) {
-  const platform::Matrix turn = platform::MatrixRotationAxis(up, angle);
+  const platform::Matrix turn = platform::MatrixRotationAxis({0, 0, 1}, angle);
   direction = platform::Vec3Normalize(platform::Vec3TransformCoord(direction, turn));
+  up = platform::Vec3Normalize(platform::Vec3TransformCoord(up, turn));
   right = platform::Vec3Cross(up, direction);
   right.z = 0;
   right = platform::Vec3Normalize(right);

@@ -17,7 +17,8 @@ class Camera : public Component, public PathCamera {
     direction = lookDirection;
   }
 
-  // Turns about the up vector; right stays horizontal.
+  // Turns about the vertical, up with it, so that the look keeps its height; right stays
+  // horizontal.
   void Yaw(float angle);
   // Turns about the right vector, only while |direction.z - angle| <= 0.8.
   void Pitch(float angle);

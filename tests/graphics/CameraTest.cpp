@@ -16,6 +16,22 @@ TEST(CameraTest, YawKeepsRightHorizontalWhateverTheTilt) {
   }
 }
 
+// However the turn is cut into steps, looking down stays looking down, and a whole turn brings
+// the look back.
+TEST(CameraTest, TurningKeepsTheLooksHeightAndAWholeTurnComesBack) {
+  Camera camera;
+  camera.Pitch(-0.3f);
+  const platform::Vector3 start = camera.direction;
+  for (float step : {3.0f, 0.1f, 2.5f, 0.68318531f}) {  // 2 pi in all
+    camera.Yaw(step);
+    camera.Pitch(0.0f);
+    EXPECT_NEAR(camera.direction.z, start.z, 1e-5f);
+    EXPECT_NEAR(platform::Vec3Dot(camera.up, camera.direction), 0.0f, 1e-5f);
+  }
+  EXPECT_NEAR(camera.direction.x, start.x, 1e-4f);
+  EXPECT_NEAR(camera.direction.y, start.y, 1e-4f);
+}
+
 TEST(CameraTest, PitchTurnsOnlyWithinItsLimit) {
   Camera camera;
   camera.direction = {0, 0.866f, 0.5f};
