@@ -266,6 +266,10 @@ void Graphics::Render() {
   platform::RenderDevice* device = device_.Get();
   if (!device) return;
   if (VideoPlayer* video = VideoPlayer::Current()) return DrawIntroVideo(*video);
+  // The map's counters hold the last frame's figures until this frame counts its own: read
+  // between frames (the console, the variable panel) they show what was drawn.
+  mapFacesDrawn_ = 0;
+  mapTrisDrawn_ = 0;
   // A white fade is for the menus: a frame seen from a camera ends it.
   if (modelScene_.GetActiveCamera()) hud_.SetWhiteFade(false);
   // Over an empty scene (no camera) the post chain would only turn black into black, so it runs
@@ -303,8 +307,6 @@ void Graphics::Render() {
   screenshot_.SaveIfRequested(*device);
   device->Present();
   numModels_ = 0;
-  mapFacesDrawn_ = 0;
-  mapTrisDrawn_ = 0;
 }
 
 void Graphics::RunPostChain() {

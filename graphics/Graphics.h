@@ -197,7 +197,8 @@ class Graphics : public EngineSystem {
   std::unique_ptr<DebugDraw> debugDraw_;
   std::unique_ptr<PhysicsDebugView> physicsView_;
 
-  // Counters of what the frame drew, published as console variables; 0 between frames.
+  // Counters of what the frame drew, published as console variables: the models' reads 0
+  // between frames, the map's keep the last frame's figures.
   int32_t numModels_ = 0;
   int32_t mapFacesDrawn_ = 0;
   int32_t mapTrisDrawn_ = 0;

@@ -7,6 +7,8 @@
 #include <set>
 #include <span>
 
+#include "engine/VariableTable.h"
+#include "graphics/Camera.h"
 #include "graphics/MapRenderer.h"
 #include "map/BspMap.h"
 #include "map/StringList.h"
@@ -269,6 +271,40 @@ TEST_F(MapRendererTest, TheCurrentMapIsDrawnByTheFrameStepAndCounted) {
   EXPECT_EQ(faces, 0) << "\"Show Map\" off";
   graphics->SetCurrentMap(nullptr);
   EXPECT_EQ(graphics->GetCurrentMap(), nullptr);
+}
+
+// The console reads the counters between frames: they hold what the last frame drew until the
+// next frame counts again.
+TEST_F(MapRendererTest, TheMapCountersKeepTheLastFramesFiguresBetweenFrames) {
+  StartGraphics();
+  const std::vector<uint8_t> bytes = DemoMapBytes("lobby.bsp");
+  platform::WriteFileAtomic("Maps/lobby.bsp", std::string(bytes.begin(), bytes.end()));
+  map.Load("Maps/lobby.bsp");
+  graphics->SetCurrentMap(&map);
+  map.UpdateCameraCluster(&kHallEye);
+  Camera camera;
+  camera.position = camera.referencePosition = kHallEye;
+  camera.direction = kHallLook;
+  graphics->SetActiveCamera(&camera);
+  auto counters = [] {
+    int32_t faces = -1, triangles = -1;
+    EXPECT_TRUE(ConsoleBinding::Get("MapFacesDrawn", faces));
+    EXPECT_TRUE(ConsoleBinding::Get("MapTrisDrawn", triangles));
+    return std::pair{faces, triangles};
+  };
+  UpdateAndRender();
+  const auto [faces, triangles] = counters();
+  EXPECT_GT(faces, 0);
+  EXPECT_GE(triangles, faces);
+  // A second frame of the same view counts the same, not twice as much.
+  UpdateAndRender();
+  EXPECT_EQ(counters(), std::pair(faces, triangles));
+  // A frame that draws no map reads 0 after it.
+  ASSERT_TRUE(SetVariable("Show Map", false));
+  UpdateAndRender();
+  EXPECT_EQ(counters(), std::pair(0, 0));
+  graphics->SetActiveCamera(nullptr);
+  graphics->SetCurrentMap(nullptr);
 }
 
 // A few of the installed third-party maps: their textures are not ours, so the default
