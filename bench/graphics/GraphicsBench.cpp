@@ -24,6 +24,7 @@
 
 #include "bench/graphics/AllocationCounter.h"
 #include "bench/graphics/GraphicsRun.h"
+#include "bench/support/ClearAndPresentBench.h"
 #include "bench/support/ClearAndPresentFloor.h"
 #include "bench/support/FloorRatio.h"
 #include "graphics/Camera.h"
@@ -65,12 +66,6 @@ void TimeFrames(benchmark::State& state, GraphicsRun& run, Frame frame) {
       work.spriteTextureChanges ? static_cast<double>(work.spritesDrawn) / static_cast<double>(work.spriteTextureChanges) : 0.0;
 }
 
-void BM_ClearAndPresent(benchmark::State& state) {
-  UseOffscreenDrivers();
-  ClearAndPresentFloor floor;
-  if (!floor.IsOpen()) return state.SkipWithError("no window for the floor");
-  for (auto _ : state) floor.Frame();
-}
 BENCHMARK(BM_ClearAndPresent)->Unit(benchmark::kMillisecond);
 
 void BM_StartUpToFirstFrame(benchmark::State& state) {

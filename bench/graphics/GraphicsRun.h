@@ -4,24 +4,17 @@
 // graphics benchmarks.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench/support/OffscreenDrivers.h"
 #include "engine/Engine.h"
 #include "engine/MainWindow.h"
 #include "engine/VariableTable.h"
 #include "graphics/Graphics.h"
 #include "tests/support/RecordingSystem.h"
 #include "tests/support/TempDir.h"
-
-// Headless unless the caller chose otherwise: llvmpipe through the offscreen video driver.
-inline void UseOffscreenDrivers() {
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
-  setenv("ALSOFT_DRIVERS", "null", 0);
-}
 
 // The demo's settings, lists, effects, generated textures and models, copied once per run.
 class DemoGraphicsData {

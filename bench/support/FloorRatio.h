@@ -45,13 +45,21 @@ class FloorRatio {
     state_.counters[ratioName] = step / floor;
   }
 
- private:
-  static double Median(std::vector<double>& values) {
+  // The step time that a share `q` (0..1) of the turns stayed within, in milliseconds.
+  double StepQuantile(double q) { return Quantile(steps_, q); }
+  double FloorMedian() { return Median(floors_); }
+
+  // The value that a share `q` (0..1) of `values` stays within; 0 for none.
+  static double Quantile(std::vector<double>& values, double q) {
     if (values.empty()) return 0.0;
-    auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
+    const auto rank = static_cast<size_t>(q * static_cast<double>(values.size() - 1) + 0.5);
+    auto at = values.begin() + static_cast<std::ptrdiff_t>(std::min(rank, values.size() - 1));
+    std::nth_element(values.begin(), at, values.end());
+    return *at;
   }
+  static double Median(std::vector<double>& values) { return Quantile(values, 0.5); }
+
+ private:
 
   benchmark::State& state_;
   std::vector<double> steps_;
