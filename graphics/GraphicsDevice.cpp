@@ -60,17 +60,21 @@ void GraphicsDevice::Release() {
 void GraphicsDevice::PostProcessPass(EffectManager& effects, const char* name, platform::RenderTarget* target,
                                      const platform::Texture& source) {
   device_->SetRenderTarget(target);
-  device_->Clear(platform::ClearTarget, 0xFF000000, 1.0f, 0);
   Effect* effect = effects.Get(name);
   platform::EffectProgram* program = effect ? effect->GetEffect() : nullptr;
-  if (!program) return;
-  program->SetTexture("baseTex", &source);
+  if (program) program->SetTexture("baseTex", &source);
   unsigned passes = 0;
-  if (!program->Begin(&passes)) return;
-  if (passes > 0 && program->BeginPass(0)) {
-    device_->DrawPrimitive(platform::PrimitiveType::TriangleStrip, *screenQuad_, platform::VertexLayout::ScreenTexture(), 0, 2);
-    program->EndPass();
+  if (!program || !program->Begin(&passes) || passes == 0 || !program->BeginPass(0)) {
+    device_->Clear(platform::ClearTarget, 0xFF000000, 1.0f, 0);
+    if (program) program->End();
+    return;
   }
+  // The quad covers the whole target, so what the target held shows only through a pass that
+  // blends, tests alpha or is cut by the scissor: only then is it cleared first.
+  const platform::RenderState& state = device_->GetState();
+  if (state.alphaBlend || state.alphaTest || state.scissorTest) device_->Clear(platform::ClearTarget, 0xFF000000, 1.0f, 0);
+  device_->DrawPrimitive(platform::PrimitiveType::TriangleStrip, *screenQuad_, platform::VertexLayout::ScreenTexture(), 0, 2);
+  program->EndPass();
   program->End();
 }
 

@@ -35,10 +35,23 @@ struct Parameter {
   int unit = -1;
 };
 
+// One vertex and fragment pair of an effect. It is built without the alpha test, and with it
+// the first time a draw asks for it: a fragment program that may discard costs the software
+// rasteriser more on every pixel, tested or not, and most draws test nothing.
+struct PassProgram {
+  struct Variant {
+    GpuProgram program;
+    std::vector<GLint> locations;  // per parameter
+  };
+  Variant plain;
+  std::unique_ptr<Variant> tested;
+  bool testedFailed = false;
+  std::string vertexSource, testedFragmentSource, fileName;
+};
+
 struct Pass {
   PassState state;
-  std::shared_ptr<GpuProgram> program;
-  std::vector<GLint> locations;  // per parameter
+  std::shared_ptr<PassProgram> program;
 };
 
 struct Technique {
@@ -84,12 +97,13 @@ class SourceBuilder {
     return head + common_ + Block(desc_.shaders.at(name));
   }
 
-  // The file's main runs first; the pass's alpha test then discards what fails it.
-  std::string Fragment(const std::string& name) const {
+  // The file's main runs first; with `alphaTest` the pass's alpha test then discards what
+  // fails it.
+  std::string Fragment(const std::string& name, bool alphaTest) const {
     return std::string("#version 330 core\n") + kShaderCommon + "out vec4 fragColor;\n" +
            declarations_ + common_ + "#define main vr_UserMain\n" + Block(desc_.shaders.at(name)) +
-           "\n#undef main\nvoid main() {\n  vr_UserMain();\n"
-           "  if (!vr_AlphaPasses(fragColor.a)) discard;\n}\n";
+           "\n#undef main\nvoid main() {\n  vr_UserMain();\n" +
+           (alphaTest ? "  if (!vr_AlphaPasses(fragColor.a)) discard;\n" : "") + "}\n";
   }
 
  private:
@@ -100,13 +114,17 @@ class SourceBuilder {
 
 }  // namespace
 
-struct EffectProgram::Impl {
+struct EffectProgram::Impl : RenderDevice::Impl::EffectPass {
   RenderDevice& device;
   bool loaded = false;
   std::vector<Parameter> params;
   std::vector<Technique> techniques;
   size_t technique = 0;
   int pass = -1;
+  // The program of the open pass; its parameters go to the variant a draw uses, when they
+  // changed or the draw uses the other variant.
+  std::shared_ptr<PassProgram> open;
+  const GpuProgram* fed = nullptr;
   bool begun = false;
   RenderState saved;
   std::string noName;
@@ -114,6 +132,11 @@ struct EffectProgram::Impl {
   mutable std::vector<GLint> ints;
 
   explicit Impl(RenderDevice& d) : device(d) {}
+  virtual ~Impl() = default;
+
+  const GpuProgram& Bind(bool alphaTest) override;
+  std::vector<GLint> Locations(const GpuProgram& program, const std::vector<ParamDesc>& descs) const;
+  bool BuildTested(PassProgram& program) const;
 
   Parameter* Find(const std::string& name, std::initializer_list<ParamType> types) {
     if (!loaded) return nullptr;
@@ -124,28 +147,63 @@ struct EffectProgram::Impl {
   }
 
   bool Build(const EffectDesc& desc, const std::string& fileName, std::string* error);
-  void Upload(const Pass& pass) const;
+  void Upload(const PassProgram::Variant& variant) const;
 };
+
+std::vector<GLint> EffectProgram::Impl::Locations(const GpuProgram& program, const std::vector<ParamDesc>& descs) const {
+  std::vector<GLint> locations;
+  for (const ParamDesc& param : descs) locations.push_back(glGetUniformLocation(program.id, param.name.c_str()));
+  return locations;
+}
+
+// A program that compiled without the test compiles with it; should it fail all the same, the
+// pass draws untested rather than not at all.
+bool EffectProgram::Impl::BuildTested(PassProgram& program) const {
+  if (program.tested || program.testedFailed) return program.tested != nullptr;
+  auto tested = std::make_unique<PassProgram::Variant>();
+  std::string error;
+  program.testedFailed =
+      !BuildProgram(tested->program, program.vertexSource, program.testedFragmentSource, program.fileName, &error);
+  if (program.testedFailed) return false;
+  std::vector<ParamDesc> descs;
+  for (const Parameter& p : params) descs.push_back(p.desc);
+  tested->locations = Locations(tested->program, descs);
+  program.tested = std::move(tested);
+  return true;
+}
+
+const GpuProgram& EffectProgram::Impl::Bind(bool alphaTest) {
+  PassProgram& program = *open;
+  const PassProgram::Variant& variant = alphaTest && BuildTested(program) ? *program.tested : program.plain;
+  if (fed == &variant.program) {
+    glUseProgram(variant.program.id);
+  } else {
+    Upload(variant);
+    fed = &variant.program;
+  }
+  return variant.program;
+}
 
 bool EffectProgram::Impl::Build(const EffectDesc& desc, const std::string& fileName,
                                 std::string* error) {
   SourceBuilder source(desc);
-  std::map<std::string, std::shared_ptr<GpuProgram>> programs;
+  std::map<std::string, std::shared_ptr<PassProgram>> programs;
   std::vector<Technique> built;
   for (const TechniqueDesc& t : desc.techniques) {
     Technique technique{t.name, {}};
     for (const PassDesc& p : t.passes) {
-      std::shared_ptr<GpuProgram>& program = programs[p.vertex + "|" + p.fragment];
+      std::shared_ptr<PassProgram>& program = programs[p.vertex + "|" + p.fragment];
       if (!program) {
-        program = std::make_shared<GpuProgram>();
-        if (!BuildProgram(*program, source.Vertex(p.vertex), source.Fragment(p.fragment), fileName,
-                          error))
+        program = std::make_shared<PassProgram>();
+        program->vertexSource = source.Vertex(p.vertex);
+        program->testedFragmentSource = source.Fragment(p.fragment, true);
+        program->fileName = fileName;
+        if (!BuildProgram(program->plain.program, program->vertexSource, source.Fragment(p.fragment, false),
+                          fileName, error))
           return false;
+        program->plain.locations = Locations(program->plain.program, desc.params);
       }
-      Pass pass{p.state, program, {}};
-      for (const ParamDesc& param : desc.params)
-        pass.locations.push_back(glGetUniformLocation(program->id, param.name.c_str()));
-      technique.passes.push_back(std::move(pass));
+      technique.passes.push_back(Pass{p.state, program});
     }
     built.push_back(std::move(technique));
   }
@@ -179,10 +237,10 @@ bool EffectProgram::Impl::Build(const EffectDesc& desc, const std::string& fileN
   return true;
 }
 
-void EffectProgram::Impl::Upload(const Pass& pass) const {
-  glUseProgram(pass.program->id);
+void EffectProgram::Impl::Upload(const PassProgram::Variant& variant) const {
+  glUseProgram(variant.program.id);
   for (size_t i = 0; i < params.size(); ++i) {
-    const GLint at = pass.locations[i];
+    const GLint at = variant.locations[i];
     if (at < 0) continue;
     const Parameter& p = params[i];
     const GLsizei n = p.desc.count;
@@ -306,20 +364,23 @@ bool EffectProgram::BeginPass(unsigned index) {
   RenderState state = impl_->device.GetState();
   pass.state.ApplyTo(state);
   impl_->device.SetState(state);
-  impl_->device.Internals()->effectProgram = pass.program.get();
+  impl_->device.Internals()->effectPass = impl_.get();
   impl_->pass = static_cast<int>(index);
-  impl_->Upload(pass);
+  impl_->open = pass.program;
+  impl_->fed = nullptr;
   return true;
 }
 
 void EffectProgram::CommitChanges() {
-  if (impl_->pass < 0) return;
-  impl_->Upload(impl_->techniques[impl_->technique].passes[size_t(impl_->pass)]);
+  if (impl_->pass >= 0) impl_->fed = nullptr;
 }
 
 void EffectProgram::EndPass() {
-  impl_->device.Internals()->effectProgram = nullptr;
+  RenderDevice::Impl& device = *impl_->device.Internals();
+  if (device.effectPass == impl_.get()) device.effectPass = nullptr;
   impl_->pass = -1;
+  impl_->open.reset();
+  impl_->fed = nullptr;
 }
 
 void EffectProgram::End() {

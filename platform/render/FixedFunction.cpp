@@ -42,49 +42,53 @@ out vec4 fragColor;
 void main() {
   vec4 c = vColor;
   if (uHasTexture) c *= texture(uTexture, uPointSprite ? gl_PointCoord : vTexCoord);
-  if (!vr_AlphaPasses(c.a)) discard;
   fragColor = c;
-}
 )";
 
 }  // namespace
 
-bool FixedFunction::Build(std::string* error) {
-  std::string head = std::string("#version 330 core\n") + kShaderCommon;
-  if (!BuildProgram(program_, head + kVertexInputs + kVertexMain, head + kFragmentMain,
-                    "<fixed function>", error))
-    return false;
-  GLuint id = program_.id;
-  worldViewProj_ = glGetUniformLocation(id, "uWorldViewProj");
-  worldView_ = glGetUniformLocation(id, "uWorldView");
-  screenSpace_ = glGetUniformLocation(id, "uScreenSpace");
-  hasTexture_ = glGetUniformLocation(id, "uHasTexture");
-  pointSprite_ = glGetUniformLocation(id, "uPointSprite");
-  pointScale_ = glGetUniformLocation(id, "uPointScale");
-  pointParams_ = glGetUniformLocation(id, "uPointParams");
-  texture_ = glGetUniformLocation(id, "uTexture");
+bool FixedFunction::Variant::Build(const std::string& vertex, const std::string& fragment, std::string* error) {
+  if (!BuildProgram(program, vertex, fragment, "<fixed function>", error)) return false;
+  const GLuint id = program.id;
+  worldViewProj = glGetUniformLocation(id, "uWorldViewProj");
+  worldView = glGetUniformLocation(id, "uWorldView");
+  screenSpace = glGetUniformLocation(id, "uScreenSpace");
+  hasTexture = glGetUniformLocation(id, "uHasTexture");
+  pointSprite = glGetUniformLocation(id, "uPointSprite");
+  pointScale = glGetUniformLocation(id, "uPointScale");
+  pointParams = glGetUniformLocation(id, "uPointParams");
+  texture = glGetUniformLocation(id, "uTexture");
   return true;
 }
 
-void FixedFunction::Prepare(const VertexLayout& layout, const RenderState& state,
-                            const float (*transforms)[16], const TextureObject* texture, GLuint sampler) {
-  glUseProgram(program_.id);
+bool FixedFunction::Build(std::string* error) {
+  const std::string head = std::string("#version 330 core\n") + kShaderCommon;
+  const std::string vertex = head + kVertexInputs + kVertexMain;
+  const std::string fragment = head + kFragmentMain;
+  return plain_.Build(vertex, fragment + "}\n", error) &&
+         tested_.Build(vertex, fragment + "  if (!vr_AlphaPasses(c.a)) discard;\n}\n", error);
+}
+
+const GpuProgram& FixedFunction::Prepare(const VertexLayout& layout, const RenderState& state,
+                                         const float (*transforms)[16], const TextureObject* texture, GLuint sampler) {
+  const Variant& v = state.alphaTest ? tested_ : plain_;
+  glUseProgram(v.program.id);
   float worldView[16], worldViewProj[16];
   MultiplyMatrices(transforms[0], transforms[1], worldView);
   MultiplyMatrices(worldView, transforms[2], worldViewProj);
   // Row-major data read as column-major is the transpose, so `M * v` in GLSL is v * M.
-  glUniformMatrix4fv(worldViewProj_, 1, GL_FALSE, worldViewProj);
-  glUniformMatrix4fv(worldView_, 1, GL_FALSE, worldView);
-  glUniform1i(screenSpace_, layout.Has(VertexSemantic::ScreenPosition));
-  glUniform1i(hasTexture_, texture != nullptr);
-  glUniform1i(pointSprite_, state.pointSprite);
-  glUniform1i(pointScale_, state.pointScale);
-  glUniform4f(pointParams_, state.pointScaleA, state.pointScaleB, state.pointScaleC,
-              state.pointSizeMin);
-  glUniform1i(texture_, 0);
+  glUniformMatrix4fv(v.worldViewProj, 1, GL_FALSE, worldViewProj);
+  glUniformMatrix4fv(v.worldView, 1, GL_FALSE, worldView);
+  glUniform1i(v.screenSpace, layout.Has(VertexSemantic::ScreenPosition));
+  glUniform1i(v.hasTexture, texture != nullptr);
+  glUniform1i(v.pointSprite, state.pointSprite);
+  glUniform1i(v.pointScale, state.pointScale);
+  glUniform4f(v.pointParams, state.pointScaleA, state.pointScaleB, state.pointScaleC, state.pointSizeMin);
+  glUniform1i(v.texture, 0);
   glActiveTexture(GL_TEXTURE0);
   glBindSampler(0, sampler);
   glBindTexture(GL_TEXTURE_2D, texture ? texture->id : 0);
+  return v.program;
 }
 
 }  // namespace platform

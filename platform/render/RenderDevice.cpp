@@ -134,13 +134,8 @@ void RenderDevice::Impl::ApplyState() {
 void RenderDevice::Impl::PrepareDraw(const VertexLayout& layout, const void* base) {
   ++stats.drawCalls;
   ApplyState();
-  const GpuProgram* program = effectProgram;
-  if (program)
-    glUseProgram(program->id);
-  else {
-    fixed.Prepare(layout, state, transforms, stage0.get(), stage0Sampler);
-    program = &fixed.Program();
-  }
+  const GpuProgram* program = effectPass ? &effectPass->Bind(state.alphaTest)
+                                         : &fixed.Prepare(layout, state, transforms, stage0.get(), stage0Sampler);
   glUniform4f(program->viewport, static_cast<float>(viewport.x), static_cast<float>(viewport.y),
               static_cast<float>(viewport.width), static_cast<float>(viewport.height));
   const CompareFunc func = state.alphaTest ? state.alphaFunc : CompareFunc::Always;

@@ -7,6 +7,7 @@
 #include "graphics/gui/HUDAnimation.h"
 #include "tests/graphics/GoldenImage.h"
 #include "tests/graphics/GraphicsFixture.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -85,6 +86,29 @@ TEST_F(PostChainTest, AWhiteFadeOverAnEmptySceneStartsFromBlackWhateverTextureAH
   const uint32_t pixel = PixelOf(nullptr, 512, 384);
   EXPECT_EQ(pixel >> 8 & 0xFF, pixel >> 16 & 0xFF) << std::hex << pixel << ": white over black is grey";
   EXPECT_EQ(pixel >> 8 & 0xFF, pixel >> 24 & 0xFF) << std::hex << pixel;
+}
+
+// An opaque pass covers its target whole, so nothing is cleared before it; a pass that blends
+// shows what lies beneath, and that is black, never what the target held.
+TEST_F(PostChainTest, APassThatBlendsIsLaidOverBlackWhateverTheTargetHeld) {
+  TempDir::Write("Shaders/Veil.fx",
+                 "@param texture baseTex\n@technique Veil\n"
+                 "@pass fragment=VeilFS cull=none zenable=false blend=true srcblend=srcalpha destblend=invsrcalpha\n"
+                 "@shader VeilFS\nvoid main() { fragColor = vec4(1.0, 1.0, 1.0, 0.5); }\n");
+  std::string list = TempDir::Read("Data/Shaders.xml");
+  list.insert(list.rfind("</list>"),
+              "<var><string name=\"ShaderName\">Veil</string><string name=\"ShaderFile\">Veil.fx</string></var>");
+  TempDir::Write("Data/Shaders.xml", list);
+  StartGraphics();
+  Scribble(graphics->GetPostTarget());
+  graphics->PostProcessPass("Veil", graphics->GetPostTarget(), graphics->GetSceneTarget()->GetTexture());
+  const uint32_t veiled = PixelOf(graphics->GetPostTarget(), 5, 5);
+  EXPECT_NEAR(int(veiled >> 24), 128, 1) << std::hex << veiled;
+  EXPECT_EQ(veiled >> 24, veiled >> 8 & 0xFF) << std::hex << veiled << ": white over black is grey";
+
+  Scribble(graphics->GetPostTarget());
+  graphics->PostProcessPass("Edge", graphics->GetPostTarget(), graphics->GetSceneTarget()->GetTexture());
+  EXPECT_NE(PixelOf(graphics->GetPostTarget(), 5, 5), kScribbleRead);
 }
 
 TEST_F(PostChainTest, WideScreenTheClosingPassCoversTheWholeBackBuffer) {

@@ -35,9 +35,18 @@ struct RenderDevice::Impl {
   std::shared_ptr<TextureObject> stage0;
   GLuint stage0Sampler = 0;  // 0: the texture's own filtering and wrapping
 
+  // The open effect pass, which hands each draw the program for the draw's alpha-test state
+  // with the effect's parameters in it.
+  struct EffectPass {
+    virtual const GpuProgram& Bind(bool alphaTest) = 0;
+
+   protected:
+    ~EffectPass() = default;
+  };
+
   FixedFunction fixed;
-  // The program of the open effect pass; null draws through the fixed-function emulation.
-  const GpuProgram* effectProgram = nullptr;
+  // Null draws through the fixed-function emulation.
+  EffectPass* effectPass = nullptr;
   RenderStats stats;
 
   ~Impl();

@@ -111,6 +111,34 @@ TEST_F(EffectTest, PassDrawsWithParametersAndRestoresDeviceStates) {
   EXPECT_TRUE(device_.GetState().zEnable);
 }
 
+// Draws with and without the alpha test run different programs: the parameters reach whichever
+// a draw uses, and the test discards only while it is on.
+TEST_F(EffectTest, TheAlphaTestOfTheDeviceHoldsForEveryDrawOfAnOpenPass) {
+  EffectProgram effect(device_);
+  std::string error;
+  ASSERT_TRUE(effect.LoadFromText(kTint, "tint.fx", &error)) << error;
+  const float faintGreen[4] = {0, 1, 0, 0.25f};
+  ASSERT_TRUE(effect.SetVector("tint", faintGreen));
+  device_.Clear(ClearTarget | ClearDepth, 0xFF000000, 1.0f, 0);
+  unsigned passes = 0;
+  ASSERT_TRUE(effect.Begin(&passes));
+  ASSERT_TRUE(effect.BeginPass(0));
+  device_.SetAlphaTest(true, CompareFunc::Greater, 128);
+  DrawFullQuad(0xFFFFFFFF);
+  EXPECT_EQ(PixelAt(10, 10), Rgba(0, 0, 0)) << "alpha 64 fails the test";
+  device_.SetAlphaTest(false, CompareFunc::Always, 0);
+  DrawFullQuad(0xFFFFFFFF);
+  EXPECT_EQ(PixelAt(10, 10), Rgba(0, 255, 0));
+  const float blue[4] = {0, 0, 1, 1};
+  ASSERT_TRUE(effect.SetVector("tint", blue));
+  effect.CommitChanges();
+  device_.SetAlphaTest(true, CompareFunc::Greater, 128);
+  DrawFullQuad(0xFFFFFFFF);
+  EXPECT_EQ(PixelAt(10, 10), Rgba(0, 0, 255)) << "the committed colour passes the test";
+  effect.EndPass();
+  effect.End();
+}
+
 TEST_F(EffectTest, UnknownNamesChangeNothing) {
   EffectProgram effect(device_);
   std::string error;
