@@ -1,6 +1,7 @@
 #include "platform/render/SpriteBatch.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -35,7 +36,20 @@ const VertexLayout& WorldLayout() {
 struct Sprite {
   std::shared_ptr<TextureObject> texture;
   SpriteVertex corners[4];  // top-left, top-right, bottom-left, bottom-right
+  // An opaque texture, untinted in alpha, laid texel for pixel on the screen: blending would
+  // give back its own colours and every read lands on a texel centre, so it is drawn without
+  // blending and read point-wise, much the cheaper on the software driver.
+  bool plain = false;
 };
+
+bool IsWhole(float v) { return std::floor(v) == v; }
+
+// The screen quad maps its source texels one to one onto whole pixels.
+bool IsTexelForPixel(const SpriteVertex (&c)[4], const IntRect& source) {
+  return IsWhole(c[0].x) && IsWhole(c[0].y) && c[1].y == c[0].y && c[2].x == c[0].x &&
+         c[1].x - c[0].x == float(source.Width()) && c[2].y - c[0].y == float(source.Height()) &&
+         c[3].x == c[1].x && c[3].y == c[2].y;
+}
 
 void Transform(const float* m, float x, float y, float z, float w, float out[4]) {
   for (int c = 0; c < 4; ++c) out[c] = x * m[c] + y * m[4 + c] + z * m[8 + c] + w * m[12 + c];
@@ -61,24 +75,45 @@ struct SpriteBatch::Impl {
   std::vector<SpriteVertex> screenVertices;
   std::vector<WorldVertex> worldVertices;
   GLuint clampSampler = 0;
+  GLuint pointSampler = 0;  // for plain sprites
 
   explicit Impl(RenderDevice& d) : device(d) {
     SetIdentity(transform);
     SetIdentity(world);
     SetIdentity(view);
-    glGenSamplers(1, &clampSampler);
-    glSamplerParameteri(clampSampler, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-    glSamplerParameteri(clampSampler, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glSamplerParameteri(clampSampler, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glSamplerParameteri(clampSampler, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    clampSampler = MakeSampler(GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    pointSampler = MakeSampler(GL_NEAREST, GL_NEAREST);
   }
-  ~Impl() { glDeleteSamplers(1, &clampSampler); }
+  ~Impl() {
+    glDeleteSamplers(1, &clampSampler);
+    glDeleteSamplers(1, &pointSampler);
+  }
 
-  void DrawRun(size_t first, size_t last);
+  static GLuint MakeSampler(GLint minFilter, GLint magFilter) {
+    GLuint sampler = 0;
+    glGenSamplers(1, &sampler);
+    glSamplerParameteri(sampler, GL_TEXTURE_MIN_FILTER, minFilter);
+    glSamplerParameteri(sampler, GL_TEXTURE_MAG_FILTER, magFilter);
+    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    return sampler;
+  }
+
+  void DrawRun(size_t first, size_t last, const RenderState& blended);
 };
 
-void SpriteBatch::Impl::DrawRun(size_t first, size_t last) {
+void SpriteBatch::Impl::DrawRun(size_t first, size_t last, const RenderState& blended) {
   const bool billboard = flags & SpriteBillboard;
+  RenderState state = blended;
+  const bool plain = sprites[first].plain;
+  if (plain) {
+    state.alphaBlend = false;
+    state.alphaTest = false;
+  }
+  device.SetState(state);
+  const GLuint sampler = plain ? pointSampler : clampSampler;
+  glBindSampler(0, sampler);
+  device.Internals()->stage0Sampler = sampler;
   device.SetTexture(nullptr);
   device.Internals()->stage0 = sprites[first].texture;
   const auto count = static_cast<uint32_t>((last - first) * 2);
@@ -171,6 +206,8 @@ void SpriteBatch::Draw(const Texture& texture, const IntRect* source, const Floa
       v.z = std::clamp(s[2], 0.0f, 1.0f);
     }
   }
+  sprite.plain = !(impl_->flags & SpriteBillboard) && argb >> 24 == 0xFF && sprite.texture->opaque &&
+                 IsTexelForPixel(sprite.corners, r);
   impl_->sprites.push_back(std::move(sprite));
 }
 
@@ -194,13 +231,10 @@ void SpriteBatch::Flush() {
   s.fill = FillMode::Solid;
   s.pointSprite = false;
   if (!(b.flags & SpriteBillboard)) s.zEnable = false;
-  b.device.SetState(s);
   float identity[16];
   SetIdentity(identity);
   b.device.SetTransform(TransformKind::World, identity);
   b.device.SetTransform(TransformKind::View, identity);
-  glBindSampler(0, b.clampSampler);
-  d.stage0Sampler = b.clampSampler;
 
   if (b.flags & SpriteSortTexture)
     std::stable_sort(b.sprites.begin(), b.sprites.end(), [](const Sprite& l, const Sprite& r) {
@@ -208,8 +242,10 @@ void SpriteBatch::Flush() {
     });
   for (size_t first = 0; first < b.sprites.size();) {
     size_t last = first + 1;
-    while (last < b.sprites.size() && b.sprites[last].texture == b.sprites[first].texture) ++last;
-    b.DrawRun(first, last);
+    while (last < b.sprites.size() && b.sprites[last].texture == b.sprites[first].texture &&
+           b.sprites[last].plain == b.sprites[first].plain)
+      ++last;
+    b.DrawRun(first, last, s);
     first = last;
   }
   b.sprites.clear();

@@ -8,6 +8,12 @@
 namespace platform {
 namespace {
 
+bool IsOpaque(const uint8_t* rgba, size_t pixels) {
+  for (size_t i = 0; i < pixels; ++i)
+    if (rgba[i * 4 + 3] != 255) return false;
+  return true;
+}
+
 int NextPowerOfTwo(int v) {
   int p = 1;
   while (p < v) p <<= 1;
@@ -53,6 +59,10 @@ std::unique_ptr<Texture> Texture::FromImage(RenderDevice& device, const ImageDat
   object->width = image->Width();
   object->height = image->Height();
   object->levels = static_cast<int>(image->levels.size());
+  const ImageLevel& top = image->levels[0];
+  object->opaque = image->format == PixelFormat::Rgba8 &&
+                   top.bytes.size() >= size_t(top.width) * top.height * 4 &&
+                   IsOpaque(top.bytes.data(), size_t(top.width) * top.height);
   object->BindForUpload();
   for (size_t i = 0; i < image->levels.size(); ++i) {
     const ImageLevel& l = image->levels[i];
@@ -126,6 +136,7 @@ bool Texture::UpdatePixels(int width, int height, const uint8_t* rgba) {
   object_->BindForUpload();
   glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
   glActiveTexture(GL_TEXTURE0);
+  object_->opaque = IsOpaque(rgba, size_t(width) * height);
   return true;
 }
 

@@ -10,6 +10,9 @@ struct TextureObject {
   int width = 0;
   int height = 0;
   int levels = 1;
+  // Every texel of level 0 is opaque (alpha 255): such a texture drawn untinted covers what
+  // lies beneath without blending.
+  bool opaque = false;
 
   TextureObject();
   // Binds for upload on a unit that drawing never uses, leaving drawing's bindings alone.

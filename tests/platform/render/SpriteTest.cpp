@@ -87,6 +87,39 @@ TEST_F(SpriteTest, SourceRectCentreAndTintApply) {
   EXPECT_NEAR(int(PixelAt(29, 19) >> 24), 128, 1);
 }
 
+// Opaque sprites laid texel for pixel skip blending; whatever is see-through, tinted
+// see-through, scaled or off the pixel grid still blends over what lies beneath.
+TEST_F(SpriteTest, OnlyOpaqueSpritesLaidTexelForPixelCoverWhatLiesBeneath) {
+  auto opaque = TwoTone(device_);
+  std::vector<uint8_t> p(4 * 4 * 4, 255);
+  p[3] = 0;  // one clear texel in the top-left corner; the rest opaque white
+  auto holed = Texture::FromPixels(device_, 4, 4, p.data());
+  device_.Clear(ClearTarget | ClearDepth, 0xFF00FF00, 1.0f, 0);
+  SpriteBatch batch(device_);
+  batch.Begin(SpriteAlphaBlend);
+  const Float3 a{0, 0, 0}, b{10, 0, 0}, c{20, 0, 0}, d{30, 0.5f, 0}, e{40, 0, 0};
+  batch.Draw(*opaque, nullptr, nullptr, &a, 0xFFFFFFFF);
+  batch.Draw(*holed, nullptr, nullptr, &b, 0xFFFFFFFF);
+  batch.Draw(*opaque, nullptr, nullptr, &c, 0x80FFFFFF);
+  batch.Draw(*opaque, nullptr, nullptr, &d, 0xFFFFFFFF);
+  batch.Draw(*holed, nullptr, nullptr, &e, 0xFFFF0000);
+  batch.End();
+  EXPECT_EQ(PixelAt(1, 1), Rgba(255, 0, 0));
+  EXPECT_EQ(PixelAt(1, 3), Rgba(0, 0, 255));
+  EXPECT_EQ(PixelAt(10, 0), Rgba(0, 255, 0)) << "the clear texel shows the green beneath";
+  EXPECT_EQ(PixelAt(11, 1), Rgba(255, 255, 255));
+  const uint32_t half = PixelAt(21, 1);
+  EXPECT_NEAR(int(half >> 24), 128, 1) << std::hex << half << ": half the red over the green";
+  EXPECT_NEAR(int(half >> 16 & 0xFF), 127, 1) << std::hex << half;
+  // Half a pixel off the grid the texels are filtered: red and blue meet in purple.
+  const uint32_t between = PixelAt(30, 2);
+  EXPECT_NEAR(int(between >> 24), 128, 1) << std::hex << between;
+  EXPECT_NEAR(int(between >> 8 & 0xFF), 128, 1) << std::hex << between;
+  EXPECT_EQ(PixelAt(40, 0), Rgba(0, 255, 0));
+  EXPECT_EQ(PixelAt(41, 1), Rgba(255, 0, 0));
+  EXPECT_FALSE(device_.GetState().alphaBlend);
+}
+
 TEST_F(SpriteTest, BillboardsFaceTheCameraAtTheirWorldPosition) {
   auto texture = TwoTone(device_);
   SpriteBatch batch(device_);
