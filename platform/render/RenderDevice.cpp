@@ -277,6 +277,8 @@ void RenderDevice::Present() {
   d.stateDirty = true;
 }
 
+void RenderDevice::Finish() { glFinish(); }
+
 void RenderDevice::SetRenderTarget(RenderTarget* target) {
   Impl& d = *impl_;
   d.target = target;

@@ -64,6 +64,9 @@ class RenderDevice {
   void Clear(unsigned flags, uint32_t argb, float depth, int stencil);
   // Shows the back buffer in the window. Under the offscreen video driver nothing is shown.
   void Present();
+  // Waits until everything asked of the device so far is drawn, the present included: for
+  // measurements (a frame's work ends here, not where the calls return).
+  void Finish();
 
   // Render target 0: a target's texture, or the back buffer for null. Resets the viewport to
   // the whole of the new target.
