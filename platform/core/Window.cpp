@@ -63,6 +63,11 @@ bool Window::Create(const std::string& title, int width, int height) {
     // reloading it as windows come and go.
     SDL_GL_LoadLibrary(nullptr);
   }
+  // The window's own buffers serve the render device as its back buffer: colour, 24-bit depth
+  // and 8-bit stencil, double-buffered, chosen when the window is made.
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+  SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   window_ = SDL_CreateWindow(title.c_str(), 0, 0, width, height,
                              SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
   if (!window_) error_ = std::string("no window: ") + SDL_GetError();

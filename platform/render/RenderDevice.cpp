@@ -94,7 +94,27 @@ RenderDevice::Impl::~Impl() {
 }
 
 GLuint RenderDevice::Impl::TargetFramebuffer() const {
-  return target ? target->Framebuffer() : backFramebuffer;
+  if (target) return target->Framebuffer();
+  return DrawsIntoWindow() ? 0 : backFramebuffer;
+}
+
+void RenderDevice::Impl::BindTarget() {
+  glBindFramebuffer(GL_FRAMEBUFFER, TargetFramebuffer());
+  const bool inWindow = DrawsIntoWindow();
+  if (inWindow != originInWindow) {
+    originInWindow = inWindow;
+    // Clip space keeps its top at the top of the picture: the window's first row is its
+    // bottom one, a target's its top one.
+    glClipControl(inWindow ? GL_LOWER_LEFT : GL_UPPER_LEFT, GL_ZERO_TO_ONE);
+    glPointParameteri(GL_POINT_SPRITE_COORD_ORIGIN, inWindow ? GL_UPPER_LEFT : GL_LOWER_LEFT);
+    // The scissor rectangle counts in the new rows.
+    stateDirty = true;
+  }
+  ApplyViewport();
+}
+
+int RenderDevice::Impl::GlRow(int top, int rows) const {
+  return originInWindow ? height - top - rows : top;
 }
 
 void RenderDevice::Impl::EnsureDepthSize(int w, int h) {
@@ -106,7 +126,7 @@ void RenderDevice::Impl::EnsureDepthSize(int w, int h) {
 }
 
 void RenderDevice::Impl::ApplyViewport() {
-  glViewport(viewport.x, viewport.y, viewport.width, viewport.height);
+  glViewport(viewport.x, GlRow(viewport.y, viewport.height), viewport.width, viewport.height);
   glDepthRange(viewport.minZ, viewport.maxZ);
 }
 
@@ -125,7 +145,7 @@ void RenderDevice::Impl::ApplyState() {
   glBlendFunc(ToGL(s.srcBlend), ToGL(s.destBlend));
   glPolygonMode(GL_FRONT_AND_BACK, s.fill == FillMode::Wireframe ? GL_LINE : GL_FILL);
   SetEnabled(GL_SCISSOR_TEST, s.scissorTest);
-  glScissor(s.scissor.left, s.scissor.top, std::max(0, s.scissor.Width()),
+  glScissor(s.scissor.left, GlRow(s.scissor.top, s.scissor.Height()), std::max(0, s.scissor.Width()),
             std::max(0, s.scissor.Height()));
   applied = state;
   stateDirty = false;
@@ -179,8 +199,12 @@ bool RenderDevice::Create(Window& window, const DeviceSettings& settings, std::s
     return fail("the OpenGL driver lacks clip control (GL_ARB_clip_control)");
   d.compressedTextures = HasExtension("GL_EXT_texture_compression_s3tc");
   SDL_GetWindowSize(d.window, &d.width, &d.height);
+  int drawableWidth = 0, drawableHeight = 0;
+  SDL_GL_GetDrawableSize(d.window, &drawableWidth, &drawableHeight);
+  d.windowFits = drawableWidth == d.width && drawableHeight == d.height;
 
-  // Screen rows top first and depth 0..1, as the game's maths expects.
+  // Screen rows top first and depth 0..1, as the game's maths expects (BindTarget turns the
+  // rows round for the window).
   glClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE);
   glEnable(GL_PROGRAM_POINT_SIZE);
   // Rows run top-down, so the sprite's top edge is at lower window y.
@@ -193,7 +217,7 @@ bool RenderDevice::Create(Window& window, const DeviceSettings& settings, std::s
   glGenBuffers(1, &d.streamBuffer);
   glGenRenderbuffers(1, &d.backColor);
   glBindRenderbuffer(GL_RENDERBUFFER, d.backColor);
-  // The window's back buffer has no alpha of its own: blending reads destination alpha as 1.
+  // The back buffer has no alpha of its own: blending reads destination alpha as 1.
   glRenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, d.width, d.height);
   glGenRenderbuffers(1, &d.depthStencil);
   d.EnsureDepthSize(d.width, d.height);
@@ -209,7 +233,7 @@ bool RenderDevice::Create(Window& window, const DeviceSettings& settings, std::s
   if (!d.fixed.Build(&why)) return fail("built-in shader failed: " + why);
   for (auto& m : d.transforms) SetIdentity(m);
   d.viewport = Viewport{0, 0, d.width, d.height, 0.0f, 1.0f};
-  d.ApplyViewport();
+  d.BindTarget();
   d.stateDirty = true;
   d.ApplyState();
   return true;
@@ -238,7 +262,7 @@ void RenderDevice::Clear(unsigned flags, uint32_t argb, float depth, int stencil
                    std::min(area.right, s.right), std::min(area.bottom, s.bottom)};
   }
   glEnable(GL_SCISSOR_TEST);
-  glScissor(area.left, area.top, std::max(0, area.Width()), std::max(0, area.Height()));
+  glScissor(area.left, d.GlRow(area.top, area.Height()), std::max(0, area.Width()), std::max(0, area.Height()));
   GLbitfield mask = 0;
   if (flags & ClearTarget) {
     glClearColor(((argb >> 16) & 0xFF) / 255.0f, ((argb >> 8) & 0xFF) / 255.0f,
@@ -262,19 +286,28 @@ void RenderDevice::Clear(unsigned flags, uint32_t argb, float depth, int stencil
 
 void RenderDevice::Present() {
   Impl& d = *impl_;
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, d.backFramebuffer);
-  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-  glDisable(GL_SCISSOR_TEST);
-  // The window's rows run bottom-up: turn the image over on the way (scaled if the window's
-  // drawable has another size than the back buffer).
   int w = d.width, h = d.height;
   SDL_GL_GetDrawableSize(d.window, &w, &h);
-  const bool same = w == d.width && h == d.height;
-  glBlitFramebuffer(0, 0, d.width, d.height, 0, h, w, 0, GL_COLOR_BUFFER_BIT,
-                    same ? GL_NEAREST : GL_LINEAR);
+  if (d.backBuffer == BackBuffer::Offscreen || !d.windowFits) {
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, d.backFramebuffer);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glDisable(GL_SCISSOR_TEST);
+    // The window's rows run bottom-up: turn the image over on the way (scaled if the window's
+    // drawable has another size than the back buffer).
+    const bool same = w == d.width && h == d.height;
+    glBlitFramebuffer(0, 0, d.width, d.height, 0, h, w, 0, GL_COLOR_BUFFER_BIT, same ? GL_NEAREST : GL_LINEAR);
+  }
   SDL_GL_SwapWindow(d.window);
-  glBindFramebuffer(GL_FRAMEBUFFER, d.TargetFramebuffer());
+  // The next frame draws into the window only if it still fits it.
+  d.windowFits = w == d.width && h == d.height;
+  d.BindTarget();
   d.stateDirty = true;
+}
+
+void RenderDevice::SetBackBuffer(BackBuffer where) {
+  Impl& d = *impl_;
+  d.backBuffer = where;
+  if (!d.target) d.BindTarget();
 }
 
 void RenderDevice::Finish() { glFinish(); }
@@ -282,9 +315,8 @@ void RenderDevice::Finish() { glFinish(); }
 void RenderDevice::SetRenderTarget(RenderTarget* target) {
   Impl& d = *impl_;
   d.target = target;
-  glBindFramebuffer(GL_FRAMEBUFFER, d.TargetFramebuffer());
   d.viewport = Viewport{0, 0, TargetWidth(), TargetHeight(), 0.0f, 1.0f};
-  d.ApplyViewport();
+  d.BindTarget();
 }
 
 RenderTarget* RenderDevice::GetRenderTarget() const { return impl_->target; }
@@ -390,9 +422,19 @@ std::vector<uint8_t> RenderDevice::ReadPixels(const IntRect& rect) const {
   IntRect r{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, TargetWidth()),
             std::min(rect.bottom, TargetHeight())};
   if (r.Width() <= 0 || r.Height() <= 0) return {};
-  std::vector<uint8_t> pixels(static_cast<size_t>(r.Width()) * r.Height() * 4);
+  const size_t rowBytes = static_cast<size_t>(r.Width()) * 4;
+  std::vector<uint8_t> pixels(rowBytes * r.Height());
   glBindFramebuffer(GL_READ_FRAMEBUFFER, impl_->TargetFramebuffer());
-  glReadPixels(r.left, r.top, r.Width(), r.Height(), GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+  glReadPixels(r.left, impl_->GlRow(r.top, r.Height()), r.Width(), r.Height(), GL_RGBA, GL_UNSIGNED_BYTE,
+               pixels.data());
+  if (impl_->DrawsIntoWindow()) {
+    // The window's rows come bottom first, and what alpha it may store is none of the back
+    // buffer's.
+    for (int top = 0, bottom = r.Height() - 1; top < bottom; ++top, --bottom)
+      std::swap_ranges(pixels.begin() + top * rowBytes, pixels.begin() + (top + 1) * rowBytes,
+                       pixels.begin() + bottom * rowBytes);
+    for (size_t i = 3; i < pixels.size(); i += 4) pixels[i] = 255;
+  }
   return pixels;
 }
 

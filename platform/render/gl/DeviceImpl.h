@@ -20,13 +20,20 @@ struct RenderDevice::Impl {
 
   GLuint vao = 0;
   GLuint streamBuffer = 0;  // vertices drawn from memory
-  GLuint backFramebuffer = 0;
+  GLuint backFramebuffer = 0;  // the off-screen back buffer
   GLuint backColor = 0;
-  GLuint depthStencil = 0;  // shared by the back buffer and render targets made with it
+  GLuint depthStencil = 0;  // shared by the off-screen back buffer and render targets made with it
   int depthWidth = 0;
   int depthHeight = 0;
 
   RenderTarget* target = nullptr;
+  // The back buffer asked for, and whether the window can be it: only while its drawable has
+  // the back buffer's size.
+  BackBuffer backBuffer = BackBuffer::Window;
+  bool windowFits = false;
+  // The window's rows run bottom-up where the targets' run top-down: the clip-space origin
+  // and what counts in window rows follow the framebuffer drawn into.
+  bool originInWindow = false;
   Viewport viewport;
   RenderState state;
   RenderState applied;
@@ -52,6 +59,12 @@ struct RenderDevice::Impl {
   ~Impl();
 
   GLuint TargetFramebuffer() const;
+  bool DrawsIntoWindow() const { return !target && backBuffer == BackBuffer::Window && windowFits; }
+  // Binds the current target and sets the clip-space origin, point-sprite origin and viewport
+  // for it.
+  void BindTarget();
+  // Rows of a rectangle counted from the top, as GL counts them in the current framebuffer.
+  int GlRow(int top, int height) const;
   // Grows the shared depth-stencil buffer so that a target of this size can use it.
   void EnsureDepthSize(int width, int height);
   void ApplyState();
