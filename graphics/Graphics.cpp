@@ -315,10 +315,14 @@ void Graphics::Render() {
 }
 
 void Graphics::RunPostChain() {
-  PostProcessPass("Blur", GetPostTarget(), GetSceneTarget()->GetTexture());
+  // A blur of strength 0 would copy the picture as it is: the closing pass reads texture A.
+  Effect* blur = effects_->Get("Blur");
+  float strength = 1.0f;
+  const bool blurs = !blur || !blur->Program().GetFloat("strength", &strength) || strength != 0.0f;
+  if (blurs) PostProcessPass("Blur", GetPostTarget(), GetSceneTarget()->GetTexture());
   // The overlay pass takes its place after the transition once the game logic has the overlay.
   const char* closing = transition_.IsRunning() ? "Transition" : edgeOn_ ? "Edge" : "Emblem";
-  PostProcessPass(closing, nullptr, GetPostTarget()->GetTexture());
+  PostProcessPass(closing, nullptr, (blurs ? GetPostTarget() : GetSceneTarget())->GetTexture());
 }
 
 // While the film plays the frame is only the film, over the window's white background.

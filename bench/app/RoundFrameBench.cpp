@@ -175,6 +175,7 @@ void BM_RoundFrame(benchmark::State& state) {
   // Effects, textures and the first visible sets settle in the first turns.
   for (int i = 0; i < 120; ++i) round.Turn();
   round.ClearTimes();
+  if (const char* off = getenv("OFF")) { std::string v(off); size_t a = 0; while (a < v.size()) { size_t b = v.find(',', a); if (b == std::string::npos) b = v.size(); SetVariable(v.substr(a, b - a), false); a = b + 1; } }
   ClearAndPresentFloor floor;
   FloorRatio ratio(state);
   std::vector<double> updates;

@@ -13,6 +13,7 @@
 #include "engine/MainWindow.h"
 #include "engine/VariableTable.h"
 #include "graphics/Graphics.h"
+#include "graphics/gui/HudSeams.h"
 #include "tests/support/RecordingSystem.h"
 #include "tests/support/TempDir.h"
 
@@ -31,6 +32,21 @@ class DemoGraphicsData {
 
  private:
   TempDir dir_;
+};
+
+// A round with ten minutes left and nothing in it: the HUD's clock shows, the menus'
+// background does not.
+class EmptyRound : public HudGame {
+ public:
+  bool IsInGame() const override { return true; }
+  float GetRoundTimeLeft() const override { return 600.0f; }
+  bool IsOverlayActive() const override { return false; }
+  bool IsBusted() const override { return false; }
+  Entity* GetPlayer() const override { return nullptr; }
+  void AddScore(int32_t, int32_t) override {}
+  void GetGuards(std::vector<GuardMark>& out) const override { out.clear(); }
+  void GetTeleporters(std::vector<PlaceMark>& out) const override { out.clear(); }
+  void GetDropoffs(std::vector<PlaceMark>& out) const override { out.clear(); }
 };
 
 class GraphicsRun {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "platform/core/Files.h"
 #include "platform/render/EffectFile.h"
@@ -139,8 +140,11 @@ struct EffectProgram::Impl : RenderDevice::Impl::EffectPass {
   bool BuildTested(PassProgram& program) const;
 
   Parameter* Find(const std::string& name, std::initializer_list<ParamType> types) {
+    return const_cast<Parameter*>(std::as_const(*this).Find(name, types));
+  }
+  const Parameter* Find(const std::string& name, std::initializer_list<ParamType> types) const {
     if (!loaded) return nullptr;
-    for (Parameter& p : params)
+    for (const Parameter& p : params)
       if (p.desc.name == name)
         return std::find(types.begin(), types.end(), p.desc.type) != types.end() ? &p : nullptr;
     return nullptr;
@@ -306,6 +310,13 @@ const std::string& EffectProgram::TechniqueName() const {
 
 bool EffectProgram::SetFloat(const std::string& name, float value) {
   return SetFloatArray(name, &value, 1);
+}
+
+bool EffectProgram::GetFloat(const std::string& name, float* value) const {
+  const Parameter* p = impl_->Find(name, {ParamType::Float});
+  if (!p || !value) return false;
+  *value = p->values[0];
+  return true;
 }
 
 bool EffectProgram::SetFloatArray(const std::string& name, const float* values, size_t count) {

@@ -52,6 +52,8 @@ class EffectProgram {
   const std::string& TechniqueName() const;
 
   bool SetFloat(const std::string& name, float value);
+  // The value a float parameter holds now; false when the effect has none of that name.
+  bool GetFloat(const std::string& name, float* value) const;
   // Copies min(count, parameter size) floats: float2/3/4, float arrays, matrices.
   bool SetFloatArray(const std::string& name, const float* values, size_t count);
   bool SetVector(const std::string& name, const float* xyzw);

@@ -88,6 +88,24 @@ TEST_F(PostChainTest, AWhiteFadeOverAnEmptySceneStartsFromBlackWhateverTextureAH
   EXPECT_EQ(pixel >> 8 & 0xFF, pixel >> 24 & 0xFF) << std::hex << pixel;
 }
 
+// A blur that changes nothing is left out: texture B is not touched and the closing pass shows
+// the scene of texture A itself.
+TEST_F(PostChainTest, ABlurOfStrengthZeroIsLeftOut) {
+  StartGraphics();
+  Camera camera;
+  graphics->SetActiveCamera(&camera);
+  ASSERT_TRUE(graphics->GetEffectManager()->Get("Blur")->Program().SetFloat("strength", 0.0f));
+  Scribble(graphics->GetPostTarget());
+  UpdateAndRender();
+  EXPECT_EQ(PixelOf(graphics->GetPostTarget(), 5, 5), kScribbleRead);
+  EXPECT_EQ(PixelOf(nullptr, 512, 384), kOpaqueBlack) << "the empty scene, not texture B";
+
+  ASSERT_TRUE(graphics->GetEffectManager()->Get("Blur")->Program().SetFloat("strength", 0.5f));
+  UpdateAndRender();
+  graphics->SetActiveCamera(nullptr);
+  EXPECT_EQ(PixelOf(graphics->GetPostTarget(), 5, 5), kOpaqueBlack);
+}
+
 // An opaque pass covers its target whole, so nothing is cleared before it; a pass that blends
 // shows what lies beneath, and that is black, never what the target held.
 TEST_F(PostChainTest, APassThatBlendsIsLaidOverBlackWhateverTheTargetHeld) {
