@@ -8,12 +8,13 @@
 #include "map/BspFormat.h"
 #include "map/BspLump.h"
 #include "map/EntityLumpParser.h"
+#include "platform/core/Files.h"
 
 // Everything one BSP file holds, after the reader has checked it: every count, range and
 // index inside these lumps is known to be in bounds (see BspValidate.h for the rules). A map
 // read from a file keeps the file's bytes, and its lumps view their records there.
 struct BspData {
-  std::shared_ptr<std::vector<uint8_t>> fileBytes;
+  std::shared_ptr<platform::FileBytes> fileBytes;
   std::vector<KeyValueMap> entityKeyValues;  // lump 0, one map per entity block
   std::vector<std::string> entityProblems;   // malformed entity lines, for the log
   BspLump<BspTexture> textures;

@@ -165,14 +165,12 @@ void ReadAll(std::span<uint8_t> file, BspData& out) {
 
 const char* BspLumpName(int lump) { return kLumpNames[size_t(lump)]; }
 
-void BspReader::Parse(std::span<const uint8_t> file, BspData& out) {
-  Parse(std::vector<uint8_t>(file.begin(), file.end()), out);
-}
+void BspReader::Parse(std::span<const uint8_t> file, BspData& out) { Parse(platform::FileBytes(file), out); }
 
-void BspReader::Parse(std::vector<uint8_t>&& file, BspData& out) {
+void BspReader::Parse(platform::FileBytes&& file, BspData& out) {
   out.Clear();
   try {
-    out.fileBytes = std::make_shared<std::vector<uint8_t>>(std::move(file));
+    out.fileBytes = std::make_shared<platform::FileBytes>(std::move(file));
     ReadAll(*out.fileBytes, out);
   } catch (...) {
     out.Clear();
@@ -182,7 +180,7 @@ void BspReader::Parse(std::vector<uint8_t>&& file, BspData& out) {
 
 void BspReader::Read(const std::string& path, BspData& out) {
   out.Clear();
-  auto bytes = platform::ReadFileBytes(path);
+  auto bytes = platform::ReadWholeFile(path);
   if (!bytes) throw BspError("Could not open file", path);
   Parse(std::move(*bytes), out);
 }

@@ -19,7 +19,7 @@ class BspReader {
 
   // The same from bytes already in memory: a copy of them, or them taken over.
   static void Parse(std::span<const uint8_t> file, BspData& out);
-  static void Parse(std::vector<uint8_t>&& file, BspData& out);
+  static void Parse(platform::FileBytes&& file, BspData& out);
 };
 
 // The name the reader's messages give a lump ("entities", "leaf faces", ...).

@@ -18,3 +18,9 @@ struct LightmapImage {
 void BrightenLightmapTexel(const uint8_t rgb[3], float factor, uint8_t out[3]);
 // Every texel brightened as BrightenLightmapTexel does with the map's factor 7.0.
 void BuildLightmapImage(const BspLightmap& lightmap, LightmapImage& out);
+
+// `count` texels of R, G, B brightened as BuildLightmapImage does into texels of R, G, B, 255:
+// the first in the widest way the processor offers, the second in the way every processor has
+// (which the first also takes for what it leaves).
+void BrightenLightmapTexels(const uint8_t* rgb, uint8_t* rgba, int count);
+void BrightenLightmapTexelsPortably(const uint8_t* rgb, uint8_t* rgba, int count);

@@ -10,6 +10,7 @@
 #include <charconv>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -67,22 +68,58 @@ std::string ResolvePath(const std::string& path) {
   return out;
 }
 
-std::optional<std::vector<uint8_t>> ReadFileBytes(const std::string& path) {
+FileBytes::FileBytes(std::span<const uint8_t> bytes) {
+  if (!Resize(bytes.size(), 0)) throw std::bad_alloc();
+  if (!bytes.empty()) std::memcpy(data(), bytes.data(), bytes.size());
+}
+
+bool FileBytes::Resize(size_t size, size_t keep) {
+  // One byte at least: an empty file still gets a buffer that is not null.
+  auto* grown = static_cast<uint8_t*>(std::malloc(size ? size : 1));
+  if (!grown) return false;
+  if (keep) std::memcpy(grown, data(), keep);
+  bytes_.reset(grown);
+  size_ = size;
+  return true;
+}
+
+std::optional<FileBytes> ReadWholeFile(const std::string& path) {
   std::string resolved = ResolvePath(path);
+  const int fd = ::open(resolved.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
   struct stat st;
-  if (::stat(resolved.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  FILE* f = std::fopen(resolved.c_str(), "rb");
-  if (!f) return std::nullopt;
-  std::vector<uint8_t> bytes(static_cast<size_t>(st.st_size));
-  size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), f);
+  FileBytes file;
+  bool failed = ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !file.Resize(static_cast<size_t>(st.st_size), 0);
   // A file that grew since the stat is read to its end; one that shrank is cut to what came.
-  bytes.resize(got);
+  size_t got = 0;
   uint8_t more[4096];
-  while (size_t n = std::fread(more, 1, sizeof more, f)) bytes.insert(bytes.end(), more, more + n);
-  bool failed = std::ferror(f) != 0;
-  std::fclose(f);
+  while (!failed) {
+    const bool full = got == file.size();
+    const ssize_t n = full ? ::read(fd, more, sizeof more) : ::read(fd, file.data() + got, file.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      failed = n < 0;
+      break;
+    }
+    if (full) {
+      if (!file.Resize(got + static_cast<size_t>(n) + got / 2, got)) {
+        failed = true;
+        break;
+      }
+      std::memcpy(file.data() + got, more, static_cast<size_t>(n));
+    }
+    got += static_cast<size_t>(n);
+  }
+  ::close(fd);
   if (failed) return std::nullopt;
-  return bytes;
+  file.size_ = got;
+  return file;
+}
+
+std::optional<std::vector<uint8_t>> ReadFileBytes(const std::string& path) {
+  std::optional<FileBytes> file = ReadWholeFile(path);
+  if (!file) return std::nullopt;
+  return std::vector<uint8_t>(file->begin(), file->end());
 }
 
 bool SyncToDisk(const std::string& path) {
