@@ -65,11 +65,13 @@ AINode& AIMapData::AppendNode(const platform::Vector3& position) {
   node.id = int32_t(nodes.size());
   node.mapIndex = int8_t(mapIndex_);
   nodes.push_back(std::move(node));
+  GraphChanged();
   return nodes.back();
 }
 
 void AIMapData::LinkNode(int32_t i, int maxLinks, bool bothWays) {
   if (!ValidId(i) || nodes[size_t(i)].excluded) return;
+  GraphChanged();
   const platform::Vector3 from = nodes[size_t(i)].position;
   // Nearest first; equal distances keep id order.
   std::multimap<float, int32_t> candidates;
@@ -94,6 +96,7 @@ void AIMapData::LinkNode(int32_t i, int maxLinks, bool bothWays) {
 }
 
 void AIMapData::LinkGraph(const std::vector<platform::Vector3>& superNodes) {
+  GraphChanged();
   constexpr float kRelayLift = 40.0f;
   const platform::Vector3 lift{0.0f, 0.0f, kRelayLift};
   for (size_t i = 0; i < superNodes.size(); ++i) {
@@ -115,11 +118,20 @@ void AIMapData::LinkGraph(const std::vector<platform::Vector3>& superNodes) {
   }
 }
 
+RouteSearch::Result AIMapData::SearchRoute(int32_t from, int32_t to, std::vector<int32_t>& route) {
+  if (linksStale_) {
+    links_.Build(nodes);
+    linksStale_ = false;
+  }
+  return search_.Search(links_, from, to, route);
+}
+
 bool AIMapData::ValidRoute(const AIRoute& route) const {
   return std::all_of(route.nodeIds.begin(), route.nodeIds.end(), [this](int32_t id) { return ValidId(id); });
 }
 
 void AIMapData::MakeLinksSymmetric() {
+  GraphChanged();
   for (AINode& a : nodes) {
     for (size_t k = 0; k < a.neighbours.size(); ++k) {
       const int32_t b = a.neighbours[k];
@@ -189,6 +201,7 @@ bool AIMapData::LoadNodeGraph(const std::function<NodeGraphSources()>& sources) 
     }
     if (parse.error.empty()) {
       nodes = std::move(parse.nodes);
+      GraphChanged();
       for (AINode& node : nodes) {
         if (std::optional<platform::Vector3> floor = FloorBelow(node.position)) node.position.z = floor->z;
         node.position.z += NODE_HEIGHT;
@@ -201,6 +214,7 @@ bool AIMapData::LoadNodeGraph(const std::function<NodeGraphSources()>& sources) 
     KeepRefusedFile(*path, parse.error);
   }
   nodes.clear();
+  GraphChanged();
   NodeGraphBuilder(*this).Build(sources());
   ownNodeCount = nodes.size();
   SaveNodeGraph();
@@ -228,6 +242,7 @@ std::vector<int32_t> AIMapData::Relink(const std::vector<bool>& keep, const std:
     kept.push_back(std::move(node));
   }
   nodes = std::move(kept);
+  GraphChanged();
   LinkGraph(superNodes);
   ownNodeCount = nodes.size();
   paths.database.clear();
@@ -238,6 +253,7 @@ std::vector<int32_t> AIMapData::Relink(const std::vector<bool>& keep, const std:
 void AIMapData::DropGameNodes() {
   if (nodes.size() <= ownNodeCount) return;
   nodes.resize(ownNodeCount);
+  GraphChanged();
   for (AINode& node : nodes) {
     std::erase_if(node.neighbours, [this](int32_t id) { return id < 0 || size_t(id) >= ownNodeCount; });
   }

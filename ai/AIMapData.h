@@ -57,6 +57,13 @@ class AIMapData {
   // them: the graph is then as read or built.
   void DropGameNodes();
 
+  // The route search over the graph as it now stands (its link table is made again first
+  // when the graph changed since the last search).
+  RouteSearch::Result SearchRoute(int32_t from, int32_t to, std::vector<int32_t>& route);
+  // What changes `nodes` other than through the operations above must say so before the next
+  // search.
+  void GraphChanged() { linksStale_ = true; }
+
   const std::string& MapName() const { return mapName_; }
   int32_t MapIndex() const { return mapIndex_; }
   bool ValidId(int32_t id) const { return id >= 0 && size_t(id) < nodes.size(); }
@@ -66,8 +73,6 @@ class AIMapData {
   AIPathSet paths;
   // Nodes below this count are the map's own (read or built); the rest were added for a game.
   size_t ownNodeCount = 0;
-  // The route planner's working state over this graph.
-  RouteSearch search;
 
  private:
   void DrawNodeLinks(const AINode& node) const;
@@ -77,4 +82,8 @@ class AIMapData {
   std::string mapName_;
   int32_t mapIndex_;
   const BspData* geometry_;
+  // The route planner's working state over this graph.
+  LinkTable links_;
+  bool linksStale_ = true;
+  RouteSearch search_;
 };

@@ -52,7 +52,7 @@ void SearchGraph(RouteQuery& q, AIMapData& map, const AI& ai) {
   q.route.mapIndex = s->mapIndex;
   q.route.name = map.MapName();
   std::vector<int32_t> ids;
-  if (map.search.Search(map.nodes, s->id, t->id, ids) != RouteSearch::Result::Found) {
+  if (map.SearchRoute(s->id, t->id, ids) != RouteSearch::Result::Found) {
     q.request->Reset();
     q.failed = 1;
     return;

@@ -1,5 +1,5 @@
-// Route search per expanded node against a plain best-first search (an ordered multimap as the
-// open set, per-search tables allocated each time), on lattice graphs of 1,000 to 50,000 nodes;
+// Route search per expanded node against a plain best-first search (a binary heap, tables made
+// once), on lattice graphs of 1,000 to 50,000 nodes and on the demo museum's graphs;
 // the stored-route match over 100,000 routes; the spacing test of graph building on a
 // 4096 x 4096 floor against testing every node; reading a 10,000-node graph file against a
 // plain tokenising pass. Each pair runs in the same process, so compare their ratio.
@@ -9,7 +9,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <map>
+#include <memory>
+#include <queue>
 #include <random>
 
 #include "ai/AIMapData.h"
@@ -19,6 +22,7 @@
 #include "ai/RoutePlanner.h"
 #include "ai/RouteSearch.h"
 #include "engine/Engine.h"
+#include "platform/core/Files.h"
 
 namespace {
 
@@ -56,83 +60,147 @@ std::vector<std::pair<int32_t, int32_t>> Pairs(const std::vector<AINode>& nodes)
   return pairs;
 }
 
-// The reference: the same search over a multimap, with its tables made per search.
-size_t PlainSearch(const std::vector<AINode>& nodes, int32_t from, int32_t to, std::vector<int32_t>& route) {
-  std::vector<float> cost(nodes.size(), 0.0f);
-  std::vector<int32_t> previous(nodes.size(), -1);
-  std::vector<uint8_t> state(nodes.size(), 0);  // 1 open, 2 closed
-  std::multimap<float, int32_t> open{{0.0f, from}};
-  state[size_t(from)] = 1;
-  size_t expanded = 0;
-  while (!open.empty() && open.size() <= RouteSearch::kMaxOpen) {
-    const int32_t c = open.begin()->second;
-    open.erase(open.begin());
-    ++expanded;
-    if (c == to) {
-      route.clear();
-      for (int32_t at = to; at != from; at = previous[size_t(at)]) route.push_back(at);
-      route.push_back(from);
-      return expanded;
-    }
-    state[size_t(c)] = 2;
-    for (int32_t k : nodes[size_t(c)].neighbours) {
-      const float g = cost[size_t(c)] + 0.001f * platform::Vec3Length(platform::Vec3Cross(nodes[size_t(k)].position, nodes[size_t(c)].position));
-      if (state[size_t(k)] == 1 || (state[size_t(k)] == 2 && !(g < cost[size_t(k)]))) continue;
-      if (state[size_t(k)] != 2) previous[size_t(k)] = c;
-      cost[size_t(k)] = g;
-      state[size_t(k)] = 1;
-      open.emplace(g, k);
-    }
+// The reference: a textbook best-first search on the same graph with the same link costs: a
+// binary heap (the standard library's) and tables made once, reset after each search through
+// the list of nodes it touched; a super node's cost starts anew, as in the game's. It keeps no
+// insertion order among equal costs and stops at the same open-set bound.
+class PlainSearch {
+ public:
+  explicit PlainSearch(size_t nodeCount) : cost_(nodeCount, 0.0f), previous_(nodeCount, -1), state_(nodeCount, 0) {
+    std::vector<Entry> storage;
+    storage.reserve(nodeCount);
+    open_ = Queue(std::greater<Entry>(), std::move(storage));
+    touched_.reserve(nodeCount);
   }
-  return expanded;
+
+  size_t Search(const std::vector<AINode>& nodes, int32_t from, int32_t to, std::vector<int32_t>& route) {
+    for (int32_t n : touched_) state_[size_t(n)] = 0;
+    touched_.clear();
+    while (!open_.empty()) open_.pop();
+    route.clear();
+    Open(from, 0.0f, from);
+    size_t expanded = 0;
+    while (!open_.empty() && open_.size() <= RouteSearch::kMaxOpen) {
+      const int32_t c = open_.top().second;
+      open_.pop();
+      ++expanded;
+      if (c == to) {
+        for (int32_t at = to; at != from; at = previous_[size_t(at)]) route.push_back(at);
+        route.push_back(from);
+        return expanded;
+      }
+      state_[size_t(c)] = kClosed;
+      for (int32_t k : nodes[size_t(c)].neighbours) {
+        const float link = 0.001f * platform::Vec3Length(platform::Vec3Cross(nodes[size_t(k)].position, nodes[size_t(c)].position));
+        const float g = nodes[size_t(k)].isSuperNode ? link : cost_[size_t(c)] + link;
+        if (state_[size_t(k)] == kOpen || (state_[size_t(k)] == kClosed && !(g < cost_[size_t(k)]))) continue;
+        Open(k, g, state_[size_t(k)] == kClosed ? previous_[size_t(k)] : c);
+      }
+    }
+    return expanded;
+  }
+
+ private:
+  using Entry = std::pair<float, int32_t>;
+  using Queue = std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>>;
+  static constexpr uint8_t kOpen = 1, kClosed = 2;
+
+  void Open(int32_t node, float cost, int32_t previous) {
+    if (state_[size_t(node)] == 0) touched_.push_back(node);
+    state_[size_t(node)] = kOpen;
+    cost_[size_t(node)] = cost;
+    previous_[size_t(node)] = previous;
+    open_.emplace(cost, node);
+  }
+
+  std::vector<float> cost_;
+  std::vector<int32_t> previous_;
+  std::vector<uint8_t> state_;
+  std::vector<int32_t> touched_;
+  Queue open_;
+};
+
+// Random pairs of a graph's nodes, the same for every run.
+std::vector<std::pair<int32_t, int32_t>> GraphPairs(const std::vector<AINode>& nodes) {
+  std::mt19937 random(19);
+  std::vector<std::pair<int32_t, int32_t>> pairs;
+  for (int i = 0; i < 256; ++i) pairs.emplace_back(int32_t(random() % nodes.size()), int32_t(random() % nodes.size()));
+  return pairs;
 }
 
-void ReportPlans(benchmark::State& state, std::vector<double>& plans, size_t expanded, size_t failures) {
-  std::sort(plans.begin(), plans.end());
-  // CPU seconds per expanded node (the machine may be shared: wall time is not the measure).
-  state.counters["per_expanded"] = benchmark::Counter(double(expanded), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-  state.counters["expanded_per_plan"] = plans.empty() ? 0.0 : double(expanded) / double(plans.size());
-  state.counters["p50_us"] = plans.empty() ? 0.0 : plans[plans.size() / 2] * 1e6;
-  state.counters["p99_us"] = plans.empty() ? 0.0 : plans[plans.size() * 99 / 100] * 1e6;
-  state.counters["failures"] = double(failures);
+double Seconds(std::chrono::steady_clock::time_point begin) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
 }
 
-template <class Search>
-void RunPlans(benchmark::State& state, Search&& search) {
-  const std::vector<AINode> nodes = Lattice(int(state.range(0)));
-  const auto pairs = Pairs(nodes);
-  std::vector<int32_t> route;
-  std::vector<double> plans;
-  size_t expanded = 0, failures = 0, i = 0;
+// One search's plans: their times, the nodes they expanded and how they ended.
+struct Plans {
+  explicit Plans(benchmark::IterationCount count) { seconds.reserve(size_t(std::min<benchmark::IterationCount>(count, 1000000))); }
+  void Report(benchmark::State& state, const std::string& prefix) {
+    std::sort(seconds.begin(), seconds.end());
+    double total = 0;
+    for (double s : seconds) total += s;
+    state.counters[prefix + "ns_per_expanded"] = expanded ? total * 1e9 / double(expanded) : 0.0;
+    state.counters[prefix + "p50_us"] = seconds.empty() ? 0.0 : seconds[seconds.size() / 2] * 1e6;
+    state.counters[prefix + "p99_us"] = seconds.empty() ? 0.0 : seconds[seconds.size() * 99 / 100] * 1e6;
+  }
+  std::vector<double> seconds;
+  size_t expanded = 0;
+};
+
+// Plans between fixed pairs of nodes by the game's search, each followed (outside the timing)
+// by the same plan through the reference; both report their time per expanded node and per
+// plan, x_plain is the ratio of the times per expanded node, and the game's failures are
+// counted by the bound that ended them (none reached: "no_route").
+void RunPlans(benchmark::State& state, const std::vector<AINode>& nodes,
+              const std::vector<std::pair<int32_t, int32_t>>& pairs) {
+  RouteSearch search;
+  const LinkTable links(nodes);
+  PlainSearch plain(nodes.size());
+  std::vector<int32_t> route, plainRoute;
+  Plans ours(state.max_iterations), reference(state.max_iterations);
+  std::map<RouteSearch::Result, int> ends;
+  size_t i = 0;
   for (auto _ : state) {
     const auto& [from, to] = pairs[i++ % pairs.size()];
-    const auto begin = std::chrono::steady_clock::now();
-    const auto [count, found] = search(nodes, from, to, route);
-    const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-    plans.push_back(took);
-    expanded += count;
-    failures += found ? 0 : 1;
+    auto begin = std::chrono::steady_clock::now();
+    const RouteSearch::Result result = search.Search(links, from, to, route);
+    ours.seconds.push_back(Seconds(begin));
+    ours.expanded += search.Expanded();
+    ++ends[result];
+    state.PauseTiming();
+    begin = std::chrono::steady_clock::now();
+    reference.expanded += plain.Search(nodes, from, to, plainRoute);
+    reference.seconds.push_back(Seconds(begin));
+    state.ResumeTiming();
     benchmark::DoNotOptimize(route.data());
   }
-  ReportPlans(state, plans, expanded, failures);
+  ours.Report(state, "");
+  reference.Report(state, "plain_");
+  state.counters["x_plain"] = state.counters["ns_per_expanded"] / state.counters["plain_ns_per_expanded"];
+  state.counters["expanded_per_plan"] = double(ours.expanded) / double(std::max<size_t>(1, ours.seconds.size()));
+  state.counters["open_set_full"] = ends[RouteSearch::Result::OpenSetFull];
+  state.counters["route_too_long"] = ends[RouteSearch::Result::RouteTooLong];
+  state.counters["no_route"] = ends[RouteSearch::Result::NoRoute];
 }
-
-void BM_PlainSearch(benchmark::State& state) {
-  RunPlans(state, [](const std::vector<AINode>& nodes, int32_t from, int32_t to, std::vector<int32_t>& route) {
-    const size_t expanded = PlainSearch(nodes, from, to, route);
-    return std::pair<size_t, bool>(expanded, !route.empty() && route.back() == from);
-  });
-}
-BENCHMARK(BM_PlainSearch)->Arg(1000)->Arg(10000)->Arg(50000);
 
 void BM_RouteSearch(benchmark::State& state) {
-  RouteSearch search;
-  RunPlans(state, [&search](const std::vector<AINode>& nodes, int32_t from, int32_t to, std::vector<int32_t>& route) {
-    const bool found = search.Search(nodes, from, to, route) == RouteSearch::Result::Found;
-    return std::pair<size_t, bool>(search.Expanded(), found);
-  });
+  const std::vector<AINode> nodes = Lattice(int(state.range(0)));
+  RunPlans(state, nodes, Pairs(nodes));
 }
 BENCHMARK(BM_RouteSearch)->Arg(1000)->Arg(10000)->Arg(50000);
+
+// The demo museum's graphs as built into the generated tree (0 lobby, 1 gallery, 2 vault).
+void BM_RouteSearchDemoGraph(benchmark::State& state) {
+  static const char* const kNames[] = {"lobby", "gallery", "vault"};
+  const std::string path = std::string(VR_GENERATED_DIR) + "/Maps/" + kNames[state.range(0)] + ".ngd";
+  const std::optional<std::vector<uint8_t>> file = platform::ReadFileBytes(path);
+  if (!file) return state.SkipWithError(("no " + path).c_str());
+  const NodeGraphParse graph = ParseNodeGraph(std::string_view(reinterpret_cast<const char*>(file->data()), file->size()), 0);
+  if (graph.nodes.empty()) return state.SkipWithError(graph.error.c_str());
+  RunPlans(state, graph.nodes, GraphPairs(graph.nodes));
+  state.counters["nodes"] = double(graph.nodes.size());
+}
+BENCHMARK(BM_RouteSearchDemoGraph)->DenseRange(0, 2);
 
 // 100,000 stored routes over a 10,000-node lattice, a few of them near the asked ends.
 void BM_StoredRouteMatch(benchmark::State& state) {

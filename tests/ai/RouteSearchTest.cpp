@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ai/AIMapData.h"
 #include "ai/RouteSearch.h"
 
 // The graph search on hand-made graphs: its cost, its order and its bounds.
@@ -80,6 +81,28 @@ TEST(RouteSearchTest, TheOpenSetAndTheRouteLengthAreBounded) {
   EXPECT_EQ(search.Search(chain(1001), 0, 1000, route), RouteSearch::Result::RouteTooLong);
   EXPECT_EQ(search.Search(chain(1000), 0, 999, route), RouteSearch::Result::Found);
   EXPECT_EQ(route.size(), 1000u);
+}
+
+// A map's search walks a table made from its graph: every change must reach it before the
+// next search, nodes added for a game and dropped again as well as links changed by hand.
+TEST(RouteSearchTest, AMapsSearchSeesItsGraphAsItNowStands) {
+  AIMapData map("test.bsp", 0);
+  for (float x : {10.0f, 20.0f, 30.0f}) map.AppendNode({x, 0, 0});
+  map.nodes[0].AddLink(1);
+  map.ownNodeCount = 3;
+  std::vector<int32_t> route;
+  EXPECT_EQ(map.SearchRoute(0, 2, route), RouteSearch::Result::NoRoute);
+  map.AppendNode({15, 5, 0});
+  map.nodes[0].AddLink(3);
+  map.nodes[3].AddLink(2);
+  ASSERT_EQ(map.SearchRoute(0, 2, route), RouteSearch::Result::Found);
+  EXPECT_EQ(route, (std::vector<int32_t>{0, 3, 2}));
+  map.DropGameNodes();
+  EXPECT_EQ(map.SearchRoute(0, 2, route), RouteSearch::Result::NoRoute);
+  map.nodes[1].AddLink(2);
+  map.GraphChanged();
+  ASSERT_EQ(map.SearchRoute(0, 2, route), RouteSearch::Result::Found);
+  EXPECT_EQ(route, (std::vector<int32_t>{0, 1, 2}));
 }
 
 }  // namespace
