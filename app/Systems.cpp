@@ -33,6 +33,7 @@ void ConnectGameSystems(Engine& engine) {
   if (Graphics* graphics = engine.GetGraphics()) {
     graphics->SetGameView(logic);
     graphics->SetHudGame(logic);
+    graphics->SetInputView(engine.GetInput());
   }
   if (Sound* sound = engine.GetSound()) sound->SetGameView(logic);
 }

@@ -18,7 +18,7 @@
 #include "graphics/PhysicsDebugView.h"
 #include "graphics/MapRenderer.h"
 #include "graphics/gui/GUI.h"
-#include "input/Input.h"
+#include "graphics/InputView.h"
 #include "sound/Sound.h"
 #include "sound/SoundEmitter.h"
 
@@ -215,7 +215,7 @@ void Graphics::Update() {
     Engine::Get()->GetConsole()->Print("Detected shader change, reloading shaders", Console::kWhite);
     ReloadShaders();
   }
-  gui_.UpdateCursor();
+  gui_.UpdateCursor(inputView_);
   panel_->Update(false);
   gui_.UpdateSlide();
   particles_->Update();
@@ -242,11 +242,9 @@ void Graphics::SetAmbient(const platform::Color& colour) {
 void Graphics::UpdateIntroVideo() {
   VideoPlayer* video = VideoPlayer::Current();
   if (!video) {
-    Engine* engine = Engine::Get();
-    const Input* input = engine->GetInput();
     GUIScreen* current = GetCurrentScreen();
-    if (current && current == GetGUI()->GetScreens().Get("Intro") && input && input->AnyKey()) {
-      if (Sound* sound = engine->GetSound()) sound->Play2D("click");
+    if (current && current == GetGUI()->GetScreens().Get("Intro") && inputView_ && inputView_->AnyKey()) {
+      if (Sound* sound = Engine::Get()->GetSound()) sound->Play2D("click");
       if (gameView_) gameView_->SendCommand(kMainMenu.Name());
     }
     return;

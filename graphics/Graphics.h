@@ -29,6 +29,7 @@ using FontManager = ResourceManager<platform::Font>;
 class Entity;
 class HUDAnimationList;
 class GameView;
+class InputView;
 class HudGame;
 class DebugVariablePanel;
 class VideoPlayer;
@@ -121,6 +122,9 @@ class Graphics : public EngineSystem {
   // The game behind the screens, handed in by the program (null: none).
   void SetGameView(GameView* view) { gameView_ = view; }
   GameView* GetGameView() const { return gameView_; }
+  // The mouse and keys as the cursor and the intro read them, handed in by the program (null:
+  // none, so the cursor stands still and only the film leads on from the intro).
+  void SetInputView(const InputView* input) { inputView_ = input; }
 
   // The data records; absent names get a record with the defaults.
   MeshInfo& GetModelRenderInfo(const std::string& name);
@@ -238,6 +242,7 @@ class Graphics : public EngineSystem {
   std::unique_ptr<HUDAnimationList> animations_;
   std::unique_ptr<DebugVariablePanel> panel_;
   GameView* gameView_ = nullptr;
+  const InputView* inputView_ = nullptr;
   Entity* commandEntity_ = nullptr;
   GraphicsGUI gui_{*this};
   GraphicsHUD hud_{*this};

@@ -10,6 +10,7 @@
 #include "engine/EngineSystem.h"
 #include "engine/SystemSlots.h"
 #include "entity/MessageArgs.h"
+#include "graphics/InputView.h"
 #include "input/InputConfig.h"
 #include "input/KeyNames.h"
 #include "platform/input/InputDevice.h"
@@ -26,8 +27,8 @@ using InputBackendFactory = std::function<std::unique_ptr<platform::InputBackend
 
 // The keyboard and mouse, and the components they feed: once a frame the buffered records of
 // both devices become key events for the active control maps and typed characters for the
-// active text inputs.
-class Input : public EngineSystem {
+// active text inputs. The graphics read the mouse and "any key" through their input view.
+class Input : public EngineSystem, public InputView {
  public:
   // Reads "Data/InputConfig.xml". Without a factory the devices listen to the main window.
   explicit Input(InputBackendFactory backendFactory = {});
@@ -61,11 +62,11 @@ class Input : public EngineSystem {
   // carries as its argument).
   std::pair<uint32_t, bool> GetCurrentEvent() const { return {currentCode_, currentPressed_ != 0}; }
   // This frame's axis movement, summed record by record.
-  int32_t GetMouseDeltaX() const { return mouseDeltaX_; }
-  int32_t GetMouseDeltaY() const { return mouseDeltaY_; }
+  int32_t GetMouseDeltaX() const override { return mouseDeltaX_; }
+  int32_t GetMouseDeltaY() const override { return mouseDeltaY_; }
   int32_t GetMouseWheel() const { return mouseWheel_; }
   // A key or button press reached an active control map this frame.
-  bool AnyKey() const { return anyKey_ != 0; }
+  bool AnyKey() const override { return anyKey_ != 0; }
   // The control scheme changed: the event being dispatched reaches no further control map.
   void StopDispatch() { stopDispatch_ = 1; }
   // The character the key gives with the modifiers held now, or 0.

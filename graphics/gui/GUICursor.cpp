@@ -1,8 +1,7 @@
 #include "graphics/gui/GUICursor.h"
 
-#include "engine/Engine.h"
 #include "engine/MainWindow.h"
-#include "input/Input.h"
+#include "graphics/InputView.h"
 
 GUICursor::GUICursor() {
   sprite.SetTexture("gui/cursor.bmp");
@@ -20,9 +19,7 @@ void GUICursor::Move(int32_t dx, int32_t dy, int width, int height) {
   sprite.SetPosition(static_cast<int32_t>(position.x), static_cast<int32_t>(position.y));
 }
 
-void GUICursor::Update() {
-  const Input* input = Engine::Get()->GetInput();
+void GUICursor::Update(const InputView& input) {
   const MainWindow* window = MainWindow::Instance();
-  if (!input) return;
-  Move(input->GetMouseDeltaX(), input->GetMouseDeltaY(), window->GetWidth(), window->GetHeight());
+  Move(input.GetMouseDeltaX(), input.GetMouseDeltaY(), window->GetWidth(), window->GetHeight());
 }

@@ -17,8 +17,8 @@ void GraphicsGUI::Init() {
 
 void GraphicsGUI::Release() { gui_.reset(); }
 
-void GraphicsGUI::UpdateCursor() {
-  if (gui_) gui_->GetCursor()->Update();
+void GraphicsGUI::UpdateCursor(const InputView* input) {
+  if (gui_ && input) gui_->GetCursor()->Update(*input);
 }
 
 void GraphicsGUI::UpdateSlide() {

@@ -5,6 +5,7 @@
 class GUI;
 class GUIScreen;
 class Graphics;
+class InputView;
 struct GUIPoint;
 
 // The GUI in the graphics frame: the screens and cursor built at start-up, their steps in the
@@ -22,7 +23,8 @@ class GraphicsGUI {
   void Release();
   GUI* Get() { return gui_.get(); }
 
-  void UpdateCursor();
+  // Moves the cursor with the input's mouse; without an input it stands still.
+  void UpdateCursor(const InputView* input);
   void UpdateSlide();
   void ChangeScreen(const std::string& name, float time);
   void HandleClick();
