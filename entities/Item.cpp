@@ -56,21 +56,21 @@ void Item::OnUpdate() {
 void Item::OnTouch(Entity* other) {
   PlayerInfo* info = FindThiefInfo(other);
   if (!record || !info || info->carriedItem) return;
-  info->carriedItem = record;
   if (other == UserThief()) {
     if (LogicServices* logic = LogicServices::Get()) logic->ReportItemTaken();
     PlaySound3D("item pickup", other);
   }
   EntityManager* entities = Engine::Get()->GetEntityManager();
   // Through the class registry: without the graphics no carried model is shown.
-  if (auto* carried = dynamic_cast<ModelEnt*>(entities->Instantiate(ModelEnt::kClassName))) {
+  auto* carried = dynamic_cast<ModelEnt*>(entities->Instantiate(ModelEnt::kClassName));
+  if (carried) {
     carried->FileName = record->modelName;
     // It turns at two radians a second in the thief's hands.
     carried->model.turning = 1;
     Entity::SetUp(carried);
-    info->carriedItemModel.Set(carried);
   }
-  if (ParticleManager* particles = Particles()) info->carriedItemEffect.Set(particles->CreateEmitter("playerSparkConfig"));
+  ParticleManager* particles = Particles();
+  info->TakeItem(*record, carried, particles ? particles->CreateEmitter("playerSparkConfig") : nullptr);
   // Taken once: a second thief touching in the same frame finds the record gone.
   record = nullptr;
   entities->QueueDelete(this);

@@ -48,8 +48,7 @@ void ItemDropoff::UpdateVisible() {
 void ItemDropoff::Dropoff(Entity* thief) {
   PlayerInfo* info = FindThiefInfo(thief);
   if (!info || !info->carriedItem) return;
-  ItemRecord& record = *info->carriedItem;
-  info->deliveredItems.push_back(&record);
+  ItemRecord& record = *info->DeliverItem(*Engine::Get()->GetEntityManager());
   thief->Send(kScore, static_cast<int>(record.worth));
   if (thief == UserThief()) {
     if (LogicServices* logic = LogicServices::Get()) logic->ReportItemDelivered();
@@ -58,8 +57,4 @@ void ItemDropoff::Dropoff(Entity* thief) {
   // One item stands for a record at a time (the refill puts each record back once), so its
   // spawn is free now.
   if (auto* spawn = dynamic_cast<ItemSpawn*>(record.placement.Get())) spawn->occupied = false;
-  info->carriedItem = nullptr;
-  if (Entity* carried = info->carriedItemModel.Get()) Engine::Get()->GetEntityManager()->QueueDelete(carried);
-  info->carriedItemModel = EntityHandle();
-  info->carriedItemEffect.Stop();
 }

@@ -35,7 +35,7 @@ void LogicLog(const std::string& text) { Engine::Get()->GetLog()->Write(kLogicLo
 
 }  // namespace
 
-GameStart::GameStart(Logic& logic) : logic_(logic) {}
+GameStart::GameStart(Logic& logic, RoundState& round) : logic_(logic), round_(round) {}
 GameStart::~GameStart() = default;
 
 bool GameStart::Start() {
@@ -53,13 +53,13 @@ bool GameStart::Start() {
     physics->Init();
   }
   if (graphics && graphics->GetAnimationList()) graphics->GetAnimationList()->DeleteAll();
-  logic_.roundOver_ = false;
+  round_.roundOver = false;
   // Made without its start-up so that it joins no channel: it only receives this game's steps.
   Entity* gameCommands = entities->Instantiate("LogicCmds");
-  logic_.gameCommands_ = EntityHandle(gameCommands);
+  round_.gameCommands = EntityHandle(gameCommands);
   if (!BuildMuseum()) return false;
-  logic_.items_.Load(ItemStore::kPath);
-  PlaceItems(logic_.items_, logic_);
+  round_.items.Load(ItemStore::kPath);
+  PlaceItems(round_.items, logic_);
 
   CreateUserThief();
   CreateComputerThieves();
@@ -67,21 +67,21 @@ bool GameStart::Start() {
     for (Entity& player : *players) MovePlayerToStart(player);
   }
   if (Physics* physics = engine->GetPhysics()) physics->UpdateClusters();
-  logic_.inGame_ = true;
+  round_.inGame = true;
   ShowHud();
   // Once round the thief's three gadgets, quietly: the HUD shows the one it holds.
   if (auto* player = dynamic_cast<Player*>(logic_.GetPlayerEntity())) {
     for (int i = 0; i < 3; ++i) player->ScrollGadget(false, false);
   }
   logic_.SetAlertLevel(0);
-  logic_.timeLeft_ = logic_.config_.time * 60.0f;
+  round_.timeLeft = logic_.GetConfig().time * 60.0f;
   logic_.UseControls("Game");
   logic_.StartMapFlyThrough();
   return true;
 }
 
 bool GameStart::BuildMuseum() {
-  const std::string listPath = "Data/" + logic_.mapListName_;
+  const std::string listPath = "Data/" + logic_.GetMapListName();
   try {
     std::vector<std::string> names = ReadMapList(listPath);
     std::erase(names, std::string());
@@ -90,22 +90,22 @@ bool GameStart::BuildMuseum() {
       return false;
     }
     MapEntityNames refs;
-    if (!mapsLoaded_) logic_.maps_.Load(names);
+    if (!mapsLoaded_) logic_.GetMaps().Load(names);
     AI* ai = Engine::Get()->GetAI();
     if (ai) ai->ClearLevelLists();
     CookAndPlace(refs);
     ResolveTargets(refs);
     if (ai) {
       // Each map's graph is read or built while that map is current: building reads its floors.
-      for (size_t i = 0; i < logic_.maps_.GetCount(); ++i) {
+      for (size_t i = 0; i < logic_.GetMaps().GetCount(); ++i) {
         const auto index = static_cast<int32_t>(i);
-        logic_.maps_.SetCurrent(index);
-        ai->OnMapLoad(logic_.maps_.GetName(index), index);
+        logic_.GetMaps().SetCurrent(index);
+        ai->OnMapLoad(logic_.GetMaps().GetName(index), index);
       }
       ai->LinkTeleporterNodes();
     }
     if (Sound* sound = Engine::Get()->GetSound()) sound->SetGameStarted();
-    logic_.maps_.SetCurrent(0);
+    logic_.GetMaps().SetCurrent(0);
     mapsLoaded_ = true;
   } catch (const std::exception& e) {
     LogicLog(std::string("Could not load map. ") + e.what());
@@ -117,7 +117,7 @@ bool GameStart::BuildMuseum() {
 // The physics restart dropped every map's collision; each map's entities are made while it
 // is current.
 void GameStart::CookAndPlace(MapEntityNames& names) {
-  MuseumMaps& maps = logic_.maps_;
+  MuseumMaps& maps = logic_.GetMaps();
   collisions_.resize(maps.GetCount());
   for (size_t i = 0; i < maps.GetCount(); ++i) {
     const auto index = static_cast<int32_t>(i);
@@ -143,7 +143,7 @@ void GameStart::CreateUserThief() {
   Entity* thief = entities->Instantiate(kPlayerClass);
   if (!thief) return;
   Entity::SetUp(thief);
-  if (PlayerInfo* info = FindPlayerInfo(*thief)) info->outfit = logic_.menus_.GetOutfit();
+  if (PlayerInfo* info = FindPlayerInfo(*thief)) info->WearOutfit(logic_.GetMenus().GetOutfit());
   if (auto* player = dynamic_cast<Player*>(thief)) {
     player->ai.Init(false);
     player->ai.voice.SetFile("box timer");
@@ -165,11 +165,7 @@ void GameStart::ShowHud() {
 }
 
 void GameStart::MovePlayerToStart(Entity& player) {
-  if (PlayerInfo* info = FindPlayerInfo(player)) {
-    info->battery = PlayerInfo::kMaxBattery;
-    info->boxes = 1;
-    info->smokeGrenades = 2;
-  }
+  if (PlayerInfo* info = FindPlayerInfo(player)) info->RefillGadgets();
   PhysicalComp* physical = FindPhysical(player);
   const EntityList* starts = logic_.GetEntities(kPlayerStartClass);
   const size_t count = starts ? starts->Count() : 0;
@@ -185,7 +181,7 @@ void GameStart::MovePlayerToStart(Entity& player) {
   MapIndexComp* playerMap = FindMapIndex(player);
   if (!startMap) return;
   if (playerMap) playerMap->mapIndex = startMap->mapIndex;
-  if (&player == logic_.GetPlayerEntity()) logic_.maps_.SetCurrent(static_cast<int32_t>(startMap->mapIndex));
+  if (&player == logic_.GetPlayerEntity()) logic_.GetMaps().SetCurrent(static_cast<int32_t>(startMap->mapIndex));
 }
 
 bool GameStart::HasBody(Entity& entity) { return entity.Find<PhysicalComp>() != nullptr; }

@@ -8,14 +8,15 @@
 class Entity;
 class Logic;
 class MapCollision;
+struct RoundState;
 
 // Starting a game: the old game cleared, the museum's maps loaded once per run (every start
 // after the first reuses them), each map's collision cooked and its entities made, the user's
 // thief made and stood at a start, the HUD shown, the game controls given the focus and the
-// first fly-through begun.
+// first fly-through begun. It sets up the round's state that the game logic hands it.
 class GameStart : public MapEntityPlacer {
  public:
-  explicit GameStart(Logic& logic);
+  GameStart(Logic& logic, RoundState& round);
   ~GameStart() override;
 
   // False when the game could not be built (logged on "LogicLog"): no game runs then.
@@ -44,6 +45,7 @@ class GameStart : public MapEntityPlacer {
   void ShowHud();
 
   Logic& logic_;
+  RoundState& round_;
   bool mapsLoaded_ = false;
   uint32_t nextStart_ = 0;
   std::vector<std::unique_ptr<MapCollision>> collisions_;

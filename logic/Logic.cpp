@@ -24,7 +24,7 @@
 Logic::Logic(std::function<void()> registerGameClasses)
     : registerGameClasses_(std::move(registerGameClasses)),
       menus_(*this),
-      start_(*this),
+      start_(*this, round_),
       rules_(*this),
       flow_(*this),
       tally_(*this) {}
@@ -69,10 +69,10 @@ void Logic::Update() {
     // The menus' music ends where a round begins; a refused start left the player in the menus.
     Sound* sound = engine->GetSound();
     SoundEmitter* music = sound ? sound->GetMusicEmitter() : nullptr;
-    if (music && inGame_) music->Pause();
+    if (music && round_.inGame) music->Pause();
     startRequested_ = false;
   }
-  if (inGame_) {
+  if (round_.inGame) {
     rules_.UpdateClock();
     RespawnScoredItems(*this);
   }
@@ -99,7 +99,7 @@ void Logic::PostCommand(const Message<>& command, float delay) {
 // A cleared game's command entity lives on until the next frame's deletions; steps falling due
 // in between are dropped here.
 bool Logic::IsLiveCommandEntity(const Entity& commands) const {
-  return commands.GetId() == commandEntity_.Id() || commands.GetId() == gameCommands_.Id();
+  return commands.GetId() == commandEntity_.Id() || commands.GetId() == round_.gameCommands.Id();
 }
 
 void Logic::SetControls() {
@@ -158,7 +158,7 @@ void Logic::EndMapFlyThrough() {
 
 void Logic::EscapePressed() {
   if (LogicGui::IsSliding()) return;
-  if (inGame_) {
+  if (round_.inGame) {
     flow_.ToggleInGameMenu();
   } else {
     menus_.EscapePressed();
@@ -178,11 +178,11 @@ void Logic::ClearGame() {
   maps_.SetCurrent(-1);
   lastTeleporter_ = EntityHandle();
   lastTeleporterPath_.clear();
-  gameCommands_ = EntityHandle();
+  round_.gameCommands = EntityHandle();
   flow_.Clear();
   UseControls("Null");
   activePlayer_ = EntityHandle();
-  inGame_ = false;
+  round_.inGame = false;
 }
 
 // From the in-game menu the clock stands and the menu is open: both are undone, or the next
@@ -213,7 +213,7 @@ void Logic::ToggleInterpEdit() {
 void Logic::ToggleBox() {
   Entity* player = activePlayer_.Get();
   PlayerInfo* info = player ? FindPlayerInfo(*player) : nullptr;
-  if (info && info->boxes != 0) info->inBox = !info->inBox;
+  if (info) info->FlipBox();
 }
 
 void Logic::SetAlertLevel(int32_t level) {

@@ -7,7 +7,6 @@
 #include "engine/Engine.h"
 #include "engine/EngineSystem.h"
 #include "engine/SystemSlots.h"
-#include "entities/ItemStore.h"
 #include "entity/EntityManager.h"
 #include "entity/Message.h"
 #include "entity/MessageArgs.h"
@@ -22,6 +21,7 @@
 #include "logic/MenuFlow.h"
 #include "logic/MuseumMaps.h"
 #include "logic/RoundRules.h"
+#include "logic/RoundState.h"
 #include "logic/Tally.h"
 #include "player/LogicServices.h"
 #include "sound/SoundGameView.h"
@@ -76,7 +76,7 @@ class Logic : public EngineSystem,
   // before it falls due (nothing without a game).
   template <class... A>
   void PostGameCommand(const Message<A...>& command, float delay, const std::type_identity_t<A>&... values) {
-    if (Entity* commands = gameCommands_.Get()) Engine::Get()->GetMessageQueue()->Post(commands, command, delay, values...);
+    if (Entity* commands = round_.gameCommands.Get()) Engine::Get()->GetMessageQueue()->Post(commands, command, delay, values...);
   }
   // False for the command entity of a game that has been cleared: its steps are dropped.
   bool IsLiveCommandEntity(const Entity& commands) const;
@@ -117,11 +117,11 @@ class Logic : public EngineSystem,
   // "MainMenu" at once, the clock running, the game cleared, the main menu's buttons back at
   // rest.
   void ReturnToMainMenu() override;
-  void SetInGame(bool inGame) { inGame_ = inGame; }
-  void SetRoundOver(bool over) { roundOver_ = over; }
+  void SetInGame(bool inGame) { round_.inGame = inGame; }
+  void SetRoundOver(bool over) { round_.roundOver = over; }
   void SetAlarmOn(bool on) { alarmOn_ = on; }
   bool IsAlarmOn() const { return alarmOn_; }
-  void SetRoundTimeLeft(float seconds) { timeLeft_ = seconds; }
+  void SetRoundTimeLeft(float seconds) { round_.timeLeft = seconds; }
   // 0 .. 3 agents chasing the user's thief, shown by the "Alert" sprites; anything else is
   // ignored.
   void SetAlertLevel(int32_t level);
@@ -143,8 +143,8 @@ class Logic : public EngineSystem,
   const EntityList* GetPlayers() const { return lists_.Get("Player"); }
 
   // LogicServices
-  bool IsInGame() const override { return inGame_; }
-  bool IsRoundOver() const override { return roundOver_; }
+  bool IsInGame() const override { return round_.inGame; }
+  bool IsRoundOver() const override { return round_.roundOver; }
   bool IsFlyThroughRunning() const override { return flyThrough_.IsRunning(); }
   int32_t GetDifficulty() const override { return config_.difficulty; }
   int32_t GetGender() const override { return menus_.GetGender(); }
@@ -169,7 +169,7 @@ class Logic : public EngineSystem,
   void RespawnItem(ItemRecord& record) override;
 
   // HudGame
-  float GetRoundTimeLeft() const override { return timeLeft_; }
+  float GetRoundTimeLeft() const override { return round_.timeLeft; }
   bool IsOverlayActive() const override { return inGameMenu_; }
   bool IsBusted() const override;
   Entity* GetPlayer() const override { return activePlayer_.Get(); }
@@ -179,33 +179,25 @@ class Logic : public EngineSystem,
   void GetDropoffs(std::vector<PlaceMark>& out) const override;
 
  private:
-  friend class GameStart;
-
   std::function<void()> registerGameClasses_;
   EntityHandle commandEntity_;
-  // The command entity of the running game, deleted with it, so its pending steps go too.
-  EntityHandle gameCommands_;
   std::string mapListName_;
   bool startRequested_ = false;
   LogicConfig config_;
-  // The museum's exhibits of the running game.
-  ItemStore items_;
-  bool roundOver_ = false;
   // Set by the alarm and read by the frame's ambient pulse; the HUD writes the ammunition text.
   bool alarmOn_ = false;
-  float timeLeft_ = 0.0f;
   EntityHandle activePlayer_;
   std::string controlsName_;
   std::string ammoText_;
   EntityHandle lastTeleporter_;
   std::string lastTeleporterPath_;
   int32_t alertLevel_ = 0;
-  bool inGame_ = false;
   bool inGameMenu_ = false;
   MenuFlow menus_;
   MuseumMaps maps_;
   ClassLists lists_;
   FlyThrough flyThrough_;
+  RoundState round_;
   GameStart start_;
   RoundRules rules_;
   GameFlow flow_;

@@ -85,14 +85,14 @@ void RoundRules::CheckTeleporters(Entity& player) {
   platform::Vector3 at;
   uint32_t map = 0;
   if (!teleporters || !info || !Place(player, at, map)) return;
-  info->teleporter = EntityHandle();
+  info->StandAtTeleporter(nullptr);
   const bool user = &player == logic_.GetPlayerEntity();
   const float reach = logic_.GetConfig().teleportHitDist;
   for (Entity& entity : *teleporters) {
     auto& teleporter = static_cast<Teleporter&>(entity);
     if (teleporter.mapIndex.mapIndex != map || (teleporter.banned && !user)) continue;
     if (SquaredDistance(teleporter.basePosition, at) <= reach) {
-      info->teleporter.Set(&teleporter);
+      info->StandAtTeleporter(&teleporter);
       return;
     }
   }

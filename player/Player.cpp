@@ -288,16 +288,15 @@ void Player::GuardTouch(Entity* guard) {
   }
 }
 
-void Player::DoBust() {
+void Player::ReturnCarriedItem() {
+  ItemRecord* record = info.DropCarriedItem(*Engine::Get()->GetEntityManager());
   LogicServices* logic = LogicServices::Get();
-  if (info.carriedItem) {
-    if (logic) logic->RespawnItem(*info.carriedItem);
-    info.carriedItem = nullptr;
-  }
-  if (Entity* item = info.carriedItemModel.Get()) Engine::Get()->GetEntityManager()->QueueDelete(item);
-  info.carriedItemEffect.Stop();
-  info.carriedItemModel = EntityHandle();
-  if (logic) logic->MovePlayerToStart(*this);
+  if (record && logic) logic->RespawnItem(*record);
+}
+
+void Player::DoBust() {
+  ReturnCarriedItem();
+  if (LogicServices* logic = LogicServices::Get()) logic->MovePlayerToStart(*this);
   ai.Init(ai.enabled != 0);
 }
 

@@ -82,6 +82,8 @@ class Player : public EntityClass<Player>, public HudGadgetUser {
   void TargetOrFire();
   void Untarget();
   void OnModelDraw();
+  // Lets go of the carried exhibit, which goes back to the museum.
+  void ReturnCarriedItem();
   void DoBust();
 
   PlayerInfo info;

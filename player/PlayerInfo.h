@@ -7,11 +7,13 @@
 #include "entity/EntityManager.h"
 #include "graphics/EmitterHandle.h"
 
+class ParticleEmitter;
 struct ItemRecord;
 
 // The heist state of a thief or a guard, found as "PlayerInfo". The item records belong to the
 // game logic's item store, the carried-item model to the entity manager and the effect to the
-// particle manager: this component only refers to them.
+// particle manager: this component only refers to them. What happens to a thief in the game
+// comes here as a verb; other code reads the fields and leaves writing them to these.
 class PlayerInfo : public Component {
  public:
   static constexpr char kComponentName[] = "PlayerInfo";
@@ -26,6 +28,31 @@ class PlayerInfo : public Component {
   // Box and smoke grenade pickups have no upper limit.
   void AddBox() { ++boxes; }
   void AddSmokeGrenade() { ++smokeGrenades; }
+  // The stock every thief has at a start: a full battery, one box and two smoke grenades.
+  void RefillGadgets();
+  // A shot of the taser; the battery never goes below 0.
+  void SpendBattery(int32_t amount);
+
+  // The thief takes an exhibit into its hands, with the turning model and the sparks that show
+  // it there (either null without graphics).
+  void TakeItem(ItemRecord& record, Entity* model, const ParticleEmitter* sparks);
+  // The carried exhibit reaches a drop-off: it joins the delivered ones and the hands are let
+  // go. Returns it; null when the thief carries nothing.
+  ItemRecord* DeliverItem(EntityManager& entities);
+  // Lets go of what the thief carries: its model is queued for deletion, its sparks die out.
+  // Returns the record, which the caller puts back in the museum; null when it carries nothing.
+  ItemRecord* DropCarriedItem(EntityManager& entities);
+
+  // Into a box, which it spends; false when none is left. The box timer starts again.
+  bool EnterBox();
+  // Out of the box; the timer is left as it stands.
+  void LeaveBox() { inBox = 0; }
+  // The developer's box key: in or out without spending one, while the thief has one at all.
+  void FlipBox();
+
+  // The teleporter whose arrow it stands at, null for none.
+  void StandAtTeleporter(Entity* at);
+  void WearOutfit(int32_t id) { outfit = id; }
 
   uint8_t userControlled = 0;
   // In delivery order; the end-of-round tally reads them.

@@ -14,17 +14,14 @@ void BoxGadget::Fire(GadgetEnt* gadget) {
     // The warning may be ticking. The box timer is left as it is.
     thief->ai.voice.Rewind();
     thief->ai.voice.Pause();
-    info.inBox = 0;
+    info.LeaveBox();
     Poof(mapIndex, thief->physical.GetPosition());
     thief->LoadOutfitModel();
     // The speed stays the box's until the controls set a pace again.
     return;
   }
-  if (info.boxes <= 0) return;
-  info.inBox = 1;
-  info.boxTimer = 0;
+  if (!info.EnterBox()) return;
   if (thief == UserThief()) PlaySound3D("use box", gadget);
-  --info.boxes;
   Poof(mapIndex, thief->physical.GetPosition());
   thief->model.Load("box");
   thief->Untarget();

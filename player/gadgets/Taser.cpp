@@ -1,7 +1,5 @@
 #include "player/gadgets/Taser.h"
 
-#include <algorithm>
-
 #include "engine/Engine.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/ParticleManager.h"
@@ -56,7 +54,7 @@ void Taser::Fire(GadgetEnt* gadget) {
   Physics* physics = Engine::Get()->GetPhysics();
   RayHit hit;
   if (!physics || !physics->RayCast(origin.x, origin.y, origin.z, direction.x, direction.y, direction.z, &hit)) return;
-  thief->info.battery = std::max(thief->info.battery - kBatteryPerShot, 0);
+  thief->info.SpendBattery(kBatteryPerShot);
   const auto mapIndex = static_cast<int32_t>(thief->mapIndex.mapIndex);
   if (ParticleManager* particles = Particles()) {
     TaserShotEffect* beam = particles->CreateEmitter<TaserShotEffect>("TaserConfig");
