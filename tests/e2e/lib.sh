@@ -16,6 +16,7 @@ work=""
 xvfb_pid=""
 app_pid=""
 shooter_pid=""
+recorder_pid=""
 window=""
 
 # The whole 1024 x 768 window fits on this screen, so screenshots are never cut off.
@@ -46,6 +47,7 @@ stop() {
 
 cleanup() {
   stop "$shooter_pid"
+  stop "$recorder_pid"
   stop "$app_pid"
   stop "$xvfb_pid"
   [ -n "$work" ] && rm -rf "$work"
@@ -58,7 +60,7 @@ fail() {
   echo "--- program output ---" >&2
   cat "$work/out.txt" >&2 2>/dev/null
   mkdir -p "$out"
-  cp "$work"/*.ppm "$work"/*.txt "$out/" 2>/dev/null
+  cp "$work"/*.ppm "$work"/*.txt "$work"/*.log "$out/" 2>/dev/null
   exit 1
 }
 
@@ -73,15 +75,28 @@ wait_for() {
   return 1
 }
 
-# Xvfb picks a free display number itself and writes it out once it listens, so that runs in
-# parallel never share a display.
+# A display of its own, so that runs in parallel never share one: Xvfb on a number picked at
+# random, which it writes out once it listens there; where another server listens it ends at
+# once, and the next number is tried. (Letting Xvfb pick the first free number is not enough:
+# where another server's lock file is gone, it takes that server's number and hangs.)
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp \
-    3>"$work/display.txt" >"$work/xvfb.txt" 2>&1 &
-  xvfb_pid=$!
-  wait_for 100 grep -qs '[0-9]' "$work/display.txt" || fail "Xvfb did not start"
-  export DISPLAY=":$(tr -dc '0-9' <"$work/display.txt")"
+  local display attempt
+  display=$((100 + RANDOM % 800))
+  for ((attempt = 0; attempt < 20; attempt++, display++)); do
+    rm -f "$work/display.txt"
+    Xvfb ":$display" -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp \
+      3>"$work/display.txt" >"$work/xvfb.txt" 2>&1 &
+    xvfb_pid=$!
+    wait_for 100 listens_or_ended
+    if grep -qs '[0-9]' "$work/display.txt"; then
+      export DISPLAY=":$display"
+      return 0
+    fi
+    stop "$xvfb_pid"
+  done
+  fail "Xvfb did not start"
 }
+listens_or_ended() { grep -qs '[0-9]' "$work/display.txt" || ! kill -0 "$xvfb_pid" 2>/dev/null; }
 
 # A fresh copy of the demo museum's data tree in the folder $1.
 make_tree() {
@@ -89,13 +104,18 @@ make_tree() {
 }
 
 # Starts a program (the game unless $2 names another) in the folder $1, made fresh unless it
-# exists: the game reads and writes its data there. Then focuses its window.
+# exists: the game reads and writes its data there. Then focuses its window. The program reads
+# console commands from its terminal, here a pipe the script holds open on descriptor 3.
 launch() {
   mkdir -p "$1/Data"
   cd "$1" || fail "no folder $1"
+  exec 3>&-
+  rm -f "$work/terminal"
+  mkfifo "$work/terminal" || fail "no pipe for the terminal"
   SDL_VIDEODRIVER=x11 ALSOFT_DRIVERS=null SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1 \
-    "${2:-$app}" >"$work/out.txt" 2>&1 </dev/null &
+    "${2:-$app}" >"$work/out.txt" 2>&1 <"$work/terminal" &
   app_pid=$!
+  exec 3>"$work/terminal"
   window=$(timeout 20 xdotool search --sync --name "Vaultrunner!" | head -n 1)
   [ -n "$window" ] || fail "no window"
   xdotool windowfocus --sync "$window" || fail "could not focus the window"
@@ -110,6 +130,7 @@ start_game() {
 stop_game() {
   stop "$app_pid"
   app_pid=""
+  exec 3>&-
 }
 
 # Waits up to $1 seconds for the program to end by itself (failing with $2 otherwise), and
@@ -118,12 +139,59 @@ expect_exit() {
   wait_for $(($1 * 10)) has_ended || fail "$2"
   wait "$app_pid" || fail "the program did not end cleanly"
   app_pid=""
+  exec 3>&-
 }
 has_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 
 # Lines the program prints, with the colour codes of the terminal taken out.
 printed() { sed 's/\x1b\[[0-9;]*m//g' "$work/out.txt"; }
 has_printed() { printed | grep -qF -- "$1"; }
+lines_with() { printed | grep -cF -- "$1"; }
+more_lines_with() { (($(lines_with "$1") > $2)); }
+
+# Types a line at the program's terminal. It takes one such line a frame, as it takes a line
+# typed at the in-game console, without opening the console.
+type_at_terminal() { printf '%s\n' "$1" >&3 || fail "the program's terminal is closed"; }
+
+# The value of the console variable $1, asked at the terminal; fails after $2 seconds (30 by
+# default) without an answer.
+value_of() {
+  local line=" $1  =  " before
+  before=$(lines_with "$line")
+  type_at_terminal "getvar \"$1\""
+  wait_for $((${2:-30} * 10)) more_lines_with "$line" "$before" || fail "no answer to getvar $1"
+  printed | grep -F -- "$line" | tail -n 1 | awk -v sep="$line" '{ print substr($0, index($0, sep) + length(sep)) }'
+}
+
+# Sets the console variable $1 to $2 at the terminal and waits until it reads so.
+set_var() {
+  local deadline=$((SECONDS + 30))
+  type_at_terminal "setvar \"$1\" $2"
+  while ((SECONDS < deadline)); do
+    [ "$(value_of "$1")" = "$2" ] && return 0
+  done
+  fail "$1 did not come to read $2 (it reads $(value_of "$1"))"
+}
+
+# Waits until the program has run $1 more frames (2 by default): each line typed at the
+# terminal takes a frame, and its answer shows the frame has run. What was sent to the window
+# before, a key or the pointer's motion, has then been taken in, and what it brings is drawn.
+frames_pass() {
+  local n=${1:-2} before i
+  before=$(lines_with " fps  =  ")
+  for ((i = 0; i < n; i++)); do type_at_terminal "getvar fps"; done
+  wait_for 600 answered_or_ended " fps  =  " $((before + n - 1))
+  has_ended && fail "the program ended"
+  more_lines_with " fps  =  " $((before + n - 1)) || fail "the program stopped running frames"
+}
+answered_or_ended() { more_lines_with "$@" || has_ended; }
+
+# Holds the key $1 down for $2 seconds: the time held is the input.
+hold() {
+  xdotool keydown "$1"
+  sleep "$2"
+  xdotool keyup "$1"
+}
 
 # Types a console command (Enter opens the command line, Enter runs it) and waits for the line
 # it prints. The keys after the text, if any, are pressed before the final Enter.
@@ -177,6 +245,23 @@ place_cursor() {
   fail "the cursor did not come to ($1, $2)"
 }
 point() { xdotool mousemove --sync "$1" "$2"; }
+
+# Over a round, where the game draws no cursor: the pointer against the window's far corner,
+# then its origin, each taken in by the game, pins the game's cursor at (0, 0).
+pin_cursor() {
+  xdotool mousemove --sync 1023 767
+  frames_pass
+  xdotool mousemove --sync 0 0
+  frames_pass
+}
+
+# Moves the pointer to (x, y), lets the game take the motion in and clicks the left button: the
+# click lands where it was aimed, not where the cursor stood in the frame before.
+click_at() {
+  point "$1" "$2"
+  frames_pass
+  xdotool click 1
+}
 
 # The cursor's point is its top-left pixel: white below it, background left of it and above it.
 cursor_at() {
@@ -251,12 +336,11 @@ keep_mismatch() {
 }
 
 # Takes pictures as pic $1 until one, or its part $5 (WxH+X+Y), is alike golden/$2.png (share
-# $4 as for alike), for at most $3 seconds. With E2E_UPDATE_GOLDEN=1 it waits for the window to
-# stand still instead, and that picture, or its part, becomes the reference.
+# $4 as for alike), for at most $3 seconds. With E2E_UPDATE_GOLDEN=1 it waits for the window, or
+# its part, to stand still instead, and that picture becomes the reference.
 wait_for_golden() {
   if [ "${E2E_UPDATE_GOLDEN:-0}" = 1 ]; then
-    wait_until_still "$1" "$3"
-    [ -n "${5:-}" ] && crop "$1" "$5" "$1.part"
+    wait_until_still "$1${5:+.part}" "$3" "${5:-}"
     expect_golden "$1${5:+.part}" "$2"
     return
   fi
@@ -375,27 +459,92 @@ stop_shooting() {
   shooter_pid=""
 }
 
-# Takes pictures as pic $1 until two in a row are the same, for at most $2 seconds.
+# Takes pictures of the window, or of its part $3, as pic $1 until two in a row are the same,
+# for at most $2 seconds.
 wait_until_still() {
   local deadline=$((SECONDS + $2))
-  shoot "$1.before"
+  shoot "$1.before" ${3:+"$3"}
   while ((SECONDS < deadline)); do
     sleep 0.2
-    shoot "$1"
+    shoot "$1" ${3:+"$3"}
     [ "$(pixels_differing "$(pic "$1.before")" "$(pic "$1")" 0)" = 0 ] && return 0
     mv "$(pic "$1")" "$(pic "$1.before")"
   done
   fail "the window kept changing for $2 s"
 }
 
-# Takes pictures as pic $1 until one is not alike pic $2 (share $4 as for alike), for at most
-# $3 seconds.
+# Takes pictures of the window, or of its part $5, as pic $1 until one is not alike pic $2
+# (share $4 as for alike), for at most $3 seconds.
 wait_until_changed() {
   local deadline=$((SECONDS + $3))
   while ((SECONDS < deadline)); do
-    shoot "$1"
+    shoot "$1" ${5:+"$5"}
     alike "$(pic "$1")" "$(pic "$2")" "${4:-0.002}" || return 0
   done
   fail "the window did not change in $3 s"
 }
 
+
+# Ends the fly-through that starts a round with a key, pressed again while the clock does not
+# run: a key that comes while the round is still loading is not heard.
+end_fly_through() {
+  local attempt
+  for ((attempt = 0; attempt < 20; attempt++)); do
+    xdotool key space
+    clock_changes && return 0
+  done
+  fail "the clock did not run after a key ended the fly-through"
+}
+
+# The AI settings of the data tree in the folder $1 with no guards and no computer thieves: for
+# what is not about them, so that no one walks through the pictures.
+without_agents() {
+  local file="$1/Data/AIConfig.xml"
+  sed -i -e 's|<int name="MaxGuards">[0-9]*</int>|<int name="MaxGuards">0</int>|' \
+    -e 's|<int name="MaxThieves">[0-9]*</int>|<int name="MaxThieves">0</int>|' "$file"
+  grep -q '<int name="MaxGuards">0</int>' "$file" && grep -q '<int name="MaxThieves">0</int>' "$file" ||
+    fail "the AI settings in $file name no MaxGuards or MaxThieves"
+}
+
+# The number of pixels in the part GEOMETRY ($2) of a picture file $1 that are plainly blue:
+# their blue is above their red by a fifth of the range and above their green by a tenth,
+# whatever their brightness (a line of light blended over the scene).
+blue_count() {
+  convert "$1" -crop "$2" +repage -color-matrix '-1 0 1  0 -1 1  0 0 0' -channel R -threshold 20% \
+    -channel G -threshold 10% +channel -separate -delete 2 -evaluate-sequence min \
+    -format '%[fx:round(mean * w * h)]' info: 2>/dev/null
+}
+
+# Records the window, or its part $2 (WxH+X+Y), in the background as pictures pic $1-0,
+# $1-1, ... taken up to 30 times a second, until stop_recording: a picture that lasts a frame
+# or two is caught, however long it takes to look at each. A screenshot at a time could miss it.
+start_recording() {
+  local w h x y
+  IFS='x+' read -r w h x y <<<"${2:-1024x768+0+0}"
+  ffmpeg -nostdin -hide_banner -f x11grab -draw_mouse 0 -window_id "$window" -grab_x "$x" -grab_y "$y" \
+    -video_size "${w}x${h}" -framerate 30 -i "$DISPLAY" -start_number 0 -f image2 "$work/$1-%d.ppm" \
+    2>"$work/$1-recording.log" &
+  recorder_pid=$!
+  wait_for 300 test -e "$(pic "$1-1")" || fail "the recording did not start"
+}
+stop_recording() {
+  stop "$recorder_pid"
+  recorder_pid=""
+}
+
+# Looks at the pictures recorded as $1 as they come, for at most $2 seconds, until the command
+# that follows succeeds for one (given the picture file last); says whether it did.
+recording_shows() {
+  local name=$1 deadline=$((SECONDS + $2)) i=0
+  shift 2
+  while ((SECONDS < deadline)); do
+    # A picture is whole once the next one is begun.
+    if [ -f "$(pic "$name-$((i + 1))")" ]; then
+      "$@" "$(pic "$name-$i")" && return 0
+      i=$((i + 1))
+    else
+      sleep 0.05
+    fi
+  done
+  return 1
+}
