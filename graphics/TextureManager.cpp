@@ -18,17 +18,23 @@ std::unique_ptr<platform::Texture> TextureManager::Load(const std::string& path)
   TextureInfo& record = RecordOf(records_, path);
   record.loaded = false;
   if (failed_.count(path)) return nullptr;
-  std::string error;
   platform::TextureLoadOptions options;
   options.width = record.Width;
   options.height = record.Height;
-  std::unique_ptr<platform::Texture> texture = platform::Texture::Load(device_, path, &error, options);
-  if (!texture) {
-    failed_.insert(path);
-    Engine::Get()->GetLog()->Write("GraphicsLog", "Failed to load texture " + error, 1);
-    return nullptr;
+  const std::string key = path + '@' + std::to_string(options.width) + 'x' + std::to_string(options.height);
+  auto image = images_.find(key);
+  if (image == images_.end()) {
+    platform::ImageData decoded;
+    std::string error;
+    if (!platform::Texture::ReadImage(path, &decoded, &error, options)) {
+      failed_.insert(path);
+      Engine::Get()->GetLog()->Write("GraphicsLog", "Failed to load texture " + error, 1);
+      return nullptr;
+    }
+    image = images_.emplace(key, std::move(decoded)).first;
   }
-  record.loaded = true;
+  std::unique_ptr<platform::Texture> texture = platform::Texture::FromImage(device_, image->second);
+  record.loaded = texture != nullptr;
   return texture;
 }
 

@@ -1,6 +1,7 @@
 // The agents' frame in the demo museum: AI::Update with 8, 32 and 64 agents (the six guards the
 // maps' markers make, the rest computer thieves searching the lobby), each frame's physics step
-// of the same world timed beside it as the reference, and the rays the agents' sight, finders
+// of the same world timed beside it as the reference; the physics step with ten agents beside
+// the same round without them; and the rays the agents' sight, finders
 // and fall checks cast per frame, with the time of one plain ray as their reference.
 // Results: see Results.md beside this file.
 #include <benchmark/benchmark.h>
@@ -12,6 +13,7 @@
 
 #include "ai/AI.h"
 #include "engine/Engine.h"
+#include "entity/EntityManager.h"
 #include "entities/Guard.h"
 #include "physics/Physics.h"
 #include "tests/ai/AgentMuseum.h"
@@ -52,6 +54,14 @@ struct AgentRound {
       // Spread over the entrance hall.
       thief->physical.SetPositionCached({64.0f + float(i % 10) * 64.0f, -64.0f - float(i / 10) * 64.0f, 40});
       thief->ai.homePosition = thief->physical.GetPosition();
+      // The user's size (the guard model's): made after the round's start, the thieves would
+      // keep the default bounds, a box taller than the rooms, wedged between floor and ceiling.
+      const BoundingData& size = museum.User()->bounds;
+      thief->bounds.halfSizeX = size.halfSizeX;
+      thief->bounds.halfSizeY = size.halfSizeY;
+      thief->bounds.halfSizeZ = size.halfSizeZ;
+      thief->bounds.radius = size.radius;
+      thief->bounds.changed = 1;
     }
     museum.User()->physical.SetPositionCached({100, -1400, 40});
     ai->SetRunning(0);
@@ -99,6 +109,34 @@ void BM_AIUpdate(benchmark::State& state) {
   state.counters["rays_worst"] = static_cast<double>(worstRays);
 }
 BENCHMARK(BM_AIUpdate)->Arg(8)->Arg(32)->Arg(64)->UseManualTime()->Iterations(1200)->Unit(benchmark::kMicrosecond);
+
+// The physics step alone, frame by frame, with ten computer agents in the round (Arg 10: the six
+// guards and four thieves) and with none (Arg 0: the same round with every agent but the user's
+// thief deleted before timing, the reference): the step's median and 99th percentile.
+void BM_PhysicsStep(benchmark::State& state) {
+  const bool agents = state.range(0) > 0;
+  AgentRound round(agents ? static_cast<int>(state.range(0)) : 8);
+  if (!agents) {
+    EntityManager* entities = Engine::Get()->GetEntityManager();
+    for (AIComponent* agent : Engine::Get()->GetAI()->GetAgents()) {
+      if (agent->owner != round.museum.User()) entities->QueueDelete(agent->owner);
+    }
+    round.Frame();
+  }
+  std::vector<double> steps;
+  steps.reserve(static_cast<size_t>(state.max_iterations));
+  for (auto _ : state) {
+    double physicsSeconds = 0;
+    round.Frame(nullptr, &physicsSeconds);
+    state.SetIterationTime(physicsSeconds);
+    steps.push_back(physicsSeconds);
+  }
+  std::sort(steps.begin(), steps.end());
+  state.counters["agents"] = static_cast<double>(Engine::Get()->GetAI()->GetAgents().size() - 1);
+  state.counters["p50_us"] = steps[steps.size() / 2] * 1e6;
+  state.counters["p99_us"] = steps[steps.size() * 99 / 100] * 1e6;
+}
+BENCHMARK(BM_PhysicsStep)->Arg(0)->Arg(10)->UseManualTime()->Iterations(1200)->Unit(benchmark::kMicrosecond);
 
 // One ray across the entrance hall, as the agents cast theirs.
 void BM_ReferenceRayCast(benchmark::State& state) {

@@ -82,19 +82,19 @@ std::unique_ptr<Texture> Texture::FromImage(RenderDevice& device, const ImageDat
   return std::make_unique<Texture>(std::move(object));
 }
 
-std::unique_ptr<Texture> Texture::Load(RenderDevice& device, const std::string& path,
-                                       std::string* error, const TextureLoadOptions& options) {
+bool Texture::ReadImage(const std::string& path, ImageData* out, std::string* error,
+                        const TextureLoadOptions& options) {
   const std::string resolved = ResolvePath(path);
   auto bytes = ReadFileBytes(resolved);
   if (!bytes) {
     if (error) *error = path + ": cannot be read";
-    return nullptr;
+    return false;
   }
-  ImageData image;
+  ImageData& image = *out;
   std::string why;
   if (!DecodeImage(*bytes, &image, &why)) {
     if (error) *error = path + ": " + why;
-    return nullptr;
+    return false;
   }
   int width = options.width > 0 ? options.width : image.Width();
   int height = options.height > 0 ? options.height : image.Height();
@@ -103,6 +103,13 @@ std::unique_ptr<Texture> Texture::Load(RenderDevice& device, const std::string& 
     if (options.height <= 0) height = NextPowerOfTwo(height);
   }
   if (width != image.Width() || height != image.Height()) ResizeImage(image, width, height);
+  return true;
+}
+
+std::unique_ptr<Texture> Texture::Load(RenderDevice& device, const std::string& path,
+                                       std::string* error, const TextureLoadOptions& options) {
+  ImageData image;
+  if (!ReadImage(path, &image, error, options)) return nullptr;
   return FromImage(device, image);
 }
 

@@ -24,6 +24,10 @@ class Texture {
   // '/'. Null with a reason in `error` when the file is missing, cut short or not an image.
   static std::unique_ptr<Texture> Load(RenderDevice& device, const std::string& path,
                                        std::string* error, const TextureLoadOptions& options = {});
+  // What Load puts on the GPU: the file read, decoded and scaled as the options ask. False with
+  // a reason in `error` as Load.
+  static bool ReadImage(const std::string& path, ImageData* out, std::string* error,
+                        const TextureLoadOptions& options = {});
   static std::unique_ptr<Texture> FromImage(RenderDevice& device, const ImageData& image);
   // `rgba` holds width * height pixels, top row first.
   static std::unique_ptr<Texture> FromPixels(RenderDevice& device, int width, int height,

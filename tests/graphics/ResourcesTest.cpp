@@ -49,6 +49,25 @@ TEST_F(ResourcesTest, ReleasingTheLastUseDestroysATextureAndExtraReleasesAreIgno
   EXPECT_EQ(textures->Size(), held - 1);
 }
 
+// A texture's file is decoded once per run: released to the last use and asked for again (the
+// next game), it comes back from the kept image, even with its file gone; the load is still
+// logged each time.
+TEST_F(ResourcesTest, AReleasedTextureComesBackWithoutItsFileBeingReadAgain) {
+  StartGraphics();
+  TextureManager* textures = graphics->GetTextureManager();
+  platform::Texture* tile = textures->GetOrLoad("museum/floor_tile.png");
+  ASSERT_NE(tile, graphics->GetDefaultTexture());
+  const int width = tile->Width(), height = tile->Height();
+  textures->Release(tile);
+  ASSERT_EQ(textures->UseCount("museum/floor_tile.png"), 0);
+  fs::remove("textures/museum/floor_tile.png");
+  platform::Texture* again = textures->GetOrLoad("museum/floor_tile.png");
+  ASSERT_NE(again, graphics->GetDefaultTexture());
+  EXPECT_EQ(again->Width(), width);
+  EXPECT_EQ(again->Height(), height);
+  EXPECT_EQ(CountLines(LogOf("AssetsLoaded"), "Loaded textures/museum/floor_tile.png"), 2);
+}
+
 // Files that are no texture: each gives the default texture, and is reported once.
 class BadTextureTest : public GraphicsFixture, public ::testing::WithParamInterface<std::pair<const char*, std::string>> {};
 
