@@ -518,12 +518,14 @@ blue_count() {
 # Records the window, or its part $2 (WxH+X+Y), in the background as pictures pic $1-0,
 # $1-1, ... taken up to 30 times a second, until stop_recording: a picture that lasts a frame
 # or two is caught, however long it takes to look at each. A screenshot at a time could miss it.
+# With $3 (WxH) each picture is shrunk to that size as pixel areas are averaged, as
+# `convert -scale` shrinks.
 start_recording() {
   local w h x y
   IFS='x+' read -r w h x y <<<"${2:-1024x768+0+0}"
   ffmpeg -nostdin -hide_banner -f x11grab -draw_mouse 0 -window_id "$window" -grab_x "$x" -grab_y "$y" \
-    -video_size "${w}x${h}" -framerate 30 -i "$DISPLAY" -start_number 0 -f image2 "$work/$1-%d.ppm" \
-    2>"$work/$1-recording.log" &
+    -video_size "${w}x${h}" -framerate 30 -i "$DISPLAY" ${3:+-vf "scale=${3%x*}:${3#*x}:flags=area"} \
+    -start_number 0 -f image2 "$work/$1-%d.ppm" 2>"$work/$1-recording.log" &
   recorder_pid=$!
   wait_for 300 test -e "$(pic "$1-1")" || fail "the recording did not start"
 }
@@ -532,19 +534,5 @@ stop_recording() {
   recorder_pid=""
 }
 
-# Looks at the pictures recorded as $1 as they come, for at most $2 seconds, until the command
-# that follows succeeds for one (given the picture file last); says whether it did.
-recording_shows() {
-  local name=$1 deadline=$((SECONDS + $2)) i=0
-  shift 2
-  while ((SECONDS < deadline)); do
-    # A picture is whole once the next one is begun.
-    if [ -f "$(pic "$name-$((i + 1))")" ]; then
-      "$@" "$(pic "$name-$i")" && return 0
-      i=$((i + 1))
-    else
-      sleep 0.05
-    fi
-  done
-  return 1
-}
+# The pictures recorded as $1, in the order taken.
+recorded() { ls "$work" | sed -n "s/^\($1-[0-9]*\)\.ppm\$/\1/p" | sort -t- -k2 -n; }
