@@ -1,11 +1,13 @@
 // The teleport emblem. Its first technique is the plain closing pass of the post chain (the
-// picture as it is); the model technique draws the spinning emblem with a golden rim.
+// picture as it is, read point-wise: every read lands on a texel centre, where a filtered read
+// gives the same and costs the software rasteriser about half as much again); the model
+// technique draws the spinning emblem with a golden rim.
 @param float4x4 matWorld
 @param float4x4 matViewProjection
 @param float4x4 matInverseWorld
 @param float4 diffuseMaterial = 1 0.85 0.3 1
 @param float3 viewVector = 0 0 1
-@param texture baseTex filter=linear address=clamp
+@param texture baseTex filter=point address=clamp
 @technique Emblem
 @pass fragment=CopyFS cull=none zenable=false zwrite=false blend=false
 @technique CelShade0Lights

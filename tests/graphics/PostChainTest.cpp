@@ -60,6 +60,22 @@ TEST_F(PostChainTest, BlurThenEdgeOverAPictureMatchesItsReferenceImage) {
   EXPECT_TRUE(MatchesGolden(*graphics->GetDevice(), "post_chain", 8, 0.998, &message)) << message;
 }
 
+// Without the outlines the closing pass shows the picture as it is, pixel for pixel.
+TEST_F(PostChainTest, ThePlainClosingPassCopiesThePictureExactly) {
+  StartGraphics();
+  PaintPicture(*graphics);
+  platform::RenderDevice& device = *graphics->GetDevice();
+  const platform::IntRect whole{0, 0, device.BackBufferWidth(), device.BackBufferHeight()};
+  device.SetRenderTarget(graphics->GetSceneTarget());
+  std::vector<uint8_t> picture = device.ReadPixels(whole);
+  graphics->PostProcessPass("Emblem", nullptr, graphics->GetSceneTarget()->GetTexture());
+  std::vector<uint8_t> shown = device.ReadPixels(whole);
+  ASSERT_EQ(shown.size(), picture.size());
+  // The back buffer has no alpha of its own.
+  for (size_t i = 3; i < picture.size(); i += 4) picture[i] = shown[i] = 255;
+  EXPECT_TRUE(shown == picture);
+}
+
 TEST_F(PostChainTest, AFrameWithoutCameraSkipsTheChainAndStillShowsBlack) {
   StartGraphics();
   Scribble(graphics->GetPostTarget());
