@@ -13,8 +13,12 @@
 
 SystemFactories GameSystems() {
   return SystemFactories{
-      [] { return new AI(); },      [] { return new Sound(); },   [] { return new Graphics(); },
-      [] { return new Input(); },   [] { return new Physics(); }, [] { return new Logic(RegisterGameClasses); },
+      [] { return new AI(); },
+      [] { return new Sound(); },
+      [] { return new Graphics(); },
+      [] { return new Input(); },
+      [] { return new Physics(); },
+      [] { return new Logic(*Engine::Instance(), RegisterGameClasses); },
   };
 }
 

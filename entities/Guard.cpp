@@ -5,7 +5,6 @@
 #include "entity/EntityMessages.h"
 #include "graphics/GraphicsMessages.h"
 #include "graphics/ModelRecord.h"
-#include "player/GameQueries.h"
 #include "player/LogicServices.h"
 
 namespace {
@@ -61,7 +60,7 @@ void Guard::Describe(ClassBuilder<Guard>& c) {
 
 // The character controller carries the guard. Touches are delivered, and ignored: the game
 // logic's distance rule busts thieves.
-Guard::Guard() {
+Guard::Guard(const GameServices& services) : services_(services) {
   info.kind = "guard";
   physical.externalActor = 1;
   physical.sendOnTouch = physical.sendOnStartTouch = physical.sendOnEndTouch = 1;
@@ -69,9 +68,9 @@ Guard::Guard() {
 
 // The lamp goes with its guard. When the game's entities go together, it is already on its way.
 Guard::~Guard() {
-  EntityManager* entities = Engine::Get()->GetEntityManager();
+  EntityManager* entities = services_.engine.GetEntityManager();
   if (Entity* lamp = flashlight.Get(); lamp && !entities->IsQueuedForDeletion(lamp->GetId())) entities->QueueDelete(lamp);
-  if (LogicServices* logic = LogicServices::Get()) logic->UnregisterEntity(kClassName, *this);
+  services_.logic.UnregisterEntity(kClassName, *this);
 }
 
 void Guard::OnCreate() {
@@ -79,13 +78,13 @@ void Guard::OnCreate() {
   model.SetAnimation(2);
   model.WearOutfits();
   ai.kind = "guard";
-  Engine* engine = Engine::Get();
-  if (auto* lamp = dynamic_cast<Flashlight*>(engine->GetEntityManager()->Create(Flashlight::kClassName))) {
+  Engine& engine = services_.engine;
+  if (auto* lamp = dynamic_cast<Flashlight*>(engine.GetEntityManager()->Create(Flashlight::kClassName))) {
     lamp->ownerGuard.Set(this);
     flashlight.Set(lamp);
   }
-  if (LogicServices* logic = LogicServices::Get()) logic->RegisterEntity(kClassName, *this);
-  engine->GetMessageQueue()->RegisterUpdate(this);
+  services_.logic.RegisterEntity(kClassName, *this);
+  engine.GetMessageQueue()->RegisterUpdate(this);
 }
 
 Flashlight* Guard::GetFlashlight() const { return dynamic_cast<Flashlight*>(flashlight.Get()); }
@@ -93,7 +92,7 @@ Flashlight* Guard::GetFlashlight() const { return dynamic_cast<Flashlight*>(flas
 // A guard whose model the last pass did not draw (hidden, in another map, or in a cluster out
 // of sight) keeps its light off.
 void Guard::UpdateLight() {
-  if (IsRoundOver()) playerPhysics.move = {0, 0, 0};
+  if (services_.IsRoundOver()) playerPhysics.move = {0, 0, 0};
   const GuardLook look = ChooseGuardLook(ai, playerPhysics.speed);
   model.SetAnimation(look.animation);
   if (Flashlight* lamp = GetFlashlight())

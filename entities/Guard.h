@@ -10,6 +10,7 @@
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
 #include "physics/PlayerPhysics.h"
+#include "player/GameServices.h"
 #include "player/PlayerInfo.h"
 
 class Flashlight;
@@ -37,7 +38,7 @@ class Guard : public EntityClass<Guard> {
   static constexpr char kHandBone[] = "Bip01_R_Hand";
   static void Describe(ClassBuilder<Guard>& c);
 
-  Guard();
+  explicit Guard(const GameServices& services);
   ~Guard() override;
   void OnCreate() override;
   void UpdateLight();
@@ -55,4 +56,7 @@ class Guard : public EntityClass<Guard> {
   BoundingData bounds;
   ClusterInfo cluster;
   MapIndexComp mapIndex;
+
+ private:
+  const GameServices services_;
 };

@@ -9,8 +9,7 @@
 #include "graphics/ModelEnt.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/ParticleManager.h"
-#include "player/GameEffects.h"
-#include "player/GameQueries.h"
+#include "player/GameServices.h"
 #include "player/LogicServices.h"
 #include "player/PlayerInfo.h"
 #include "player/PlayerMessages.h"
@@ -26,29 +25,29 @@ void Item::Describe(ClassBuilder<Item>& c) {
   c.Field("PhysicalComp", &Item::physical);
 }
 
-Item::Item() {
+Item::Item(const GameServices& services) : services_(services) {
   physical.isStatic = 1;
   physical.sendOnTouch = 1;
 }
 
 Item::~Item() {
-  if (LogicServices* logic = LogicServices::Get()) logic->UnregisterEntity(kClassName, *this);
+  services_.logic.UnregisterEntity(kClassName, *this);
   sparks.Stop();
 }
 
 void Item::OnCreate() {
   if (record) model.Load(record->modelName);
-  if (ParticleManager* particles = Particles()) {
+  if (ParticleManager* particles = services_.Particles()) {
     sparks.Set(particles->CreateEmitter("sparkConfig"));
     if (ParticleEmitter* emitter = sparks.Get()) emitter->mapIndex = static_cast<int32_t>(mapIndex.mapIndex);
   }
-  Engine::Get()->GetMessageQueue()->RegisterUpdate(this);
-  if (LogicServices* logic = LogicServices::Get()) logic->RegisterEntity(kClassName, *this);
+  services_.engine.GetMessageQueue()->RegisterUpdate(this);
+  services_.logic.RegisterEntity(kClassName, *this);
 }
 
 // The facing depends on the clock alone, so every exhibit on display faces the same way.
 void Item::OnUpdate() {
-  const auto t = static_cast<float>(Engine::Get()->GetTimer()->GetTime());
+  const auto t = static_cast<float>(services_.engine.GetTimer()->GetTime());
   physical.SetDirection({std::cos(t), std::sin(t), 0.0f});
   if (ParticleEmitter* emitter = sparks.Get()) emitter->origin = physical.GetPosition();
 }
@@ -56,11 +55,11 @@ void Item::OnUpdate() {
 void Item::OnTouch(Entity* other) {
   PlayerInfo* info = FindThiefInfo(other);
   if (!record || !info || info->carriedItem) return;
-  if (other == UserThief()) {
-    if (LogicServices* logic = LogicServices::Get()) logic->ReportItemTaken();
-    PlaySound3D("item pickup", other);
+  if (other == services_.UserThief()) {
+    services_.logic.ReportItemTaken();
+    services_.PlaySound3D("item pickup", other);
   }
-  EntityManager* entities = Engine::Get()->GetEntityManager();
+  EntityManager* entities = services_.engine.GetEntityManager();
   // Through the class registry: without the graphics no carried model is shown.
   auto* carried = dynamic_cast<ModelEnt*>(entities->Instantiate(ModelEnt::kClassName));
   if (carried) {
@@ -69,18 +68,18 @@ void Item::OnTouch(Entity* other) {
     carried->model.turning = 1;
     Entity::SetUp(carried);
   }
-  ParticleManager* particles = Particles();
+  ParticleManager* particles = services_.Particles();
   info->TakeItem(*record, carried, particles ? particles->CreateEmitter("playerSparkConfig") : nullptr);
   // Taken once: a second thief touching in the same frame finds the record gone.
   record = nullptr;
   entities->QueueDelete(this);
 }
 
-Item* SpawnItemEntity(ItemRecord& record) {
+Item* SpawnItemEntity(const GameServices& services, ItemRecord& record) {
   auto* spawn = dynamic_cast<ItemSpawn*>(record.placement.Get());
   if (!spawn) return nullptr;
-  auto* item = new Item();
-  Engine::Get()->GetEntityManager()->AddEntity(item);
+  auto* item = new Item(services);
+  services.engine.GetEntityManager()->AddEntity(item);
   item->model.modelName = record.modelName;
   item->spriteName = record.spriteName;
   item->record = &record;

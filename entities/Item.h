@@ -8,6 +8,7 @@
 #include "physics/ClusterInfo.h"
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
+#include "player/GameServices.h"
 
 struct ItemRecord;
 
@@ -18,7 +19,7 @@ class Item : public EntityClass<Item> {
   static constexpr char kClassName[] = "Item";
   static void Describe(ClassBuilder<Item>& c);
 
-  Item();
+  explicit Item(const GameServices& services);
   ~Item() override;
   void OnCreate() override;
   void OnUpdate();
@@ -32,8 +33,11 @@ class Item : public EntityClass<Item> {
   ClusterInfo cluster;
   MapIndexComp mapIndex;
   EmitterHandle sparks;
+
+ private:
+  const GameServices services_;
 };
 
 // Puts an item of the record at the record's spawn, which becomes occupied; null when the
 // spawn is gone.
-Item* SpawnItemEntity(ItemRecord& record);
+Item* SpawnItemEntity(const GameServices& services, ItemRecord& record);

@@ -6,8 +6,7 @@
 #include "entities/ItemSpawn.h"
 #include "entities/MarkerVisibility.h"
 #include "entities/ThiefInfo.h"
-#include "player/GameEffects.h"
-#include "player/GameQueries.h"
+#include "player/GameServices.h"
 #include "player/LogicServices.h"
 #include "player/PlayerInfo.h"
 #include "player/PlayerMessages.h"
@@ -22,37 +21,37 @@ void ItemDropoff::Describe(ClassBuilder<ItemDropoff>& c) {
   c.Field("phy", &ItemDropoff::physical);
 }
 
-ItemDropoff::ItemDropoff() { physical.createActor = 0; }
+ItemDropoff::ItemDropoff(const GameServices& services) : services_(services) { physical.createActor = 0; }
 
 ItemDropoff::~ItemDropoff() {
-  if (LogicServices* logic = LogicServices::Get()) logic->UnregisterEntity(kClassName, *this);
+  services_.logic.UnregisterEntity(kClassName, *this);
 }
 
 void ItemDropoff::OnCreate() {
-  if (LogicServices* logic = LogicServices::Get()) logic->RegisterEntity(kClassName, *this);
+  services_.logic.RegisterEntity(kClassName, *this);
   model.Load("arrow");
-  MessageQueue* queue = Engine::Get()->GetMessageQueue();
+  MessageQueue* queue = services_.engine.GetMessageQueue();
   queue->RegisterUpdate(this);
   visible = false;
   base = physical.GetPosition();
   queue->Post(this, kUpdateVisible, kMarkerVisibleInterval);
 }
 
-void ItemDropoff::OnUpdate() { BobMarker(base, visible, physical, model); }
+void ItemDropoff::OnUpdate() { BobMarker(services_, base, visible, physical, model); }
 
 void ItemDropoff::UpdateVisible() {
-  Engine::Get()->GetMessageQueue()->Post(this, kUpdateVisible, kMarkerVisibleInterval);
-  visible = IsMarkerVisible(base, static_cast<int32_t>(mapIndex.mapIndex));
+  services_.engine.GetMessageQueue()->Post(this, kUpdateVisible, kMarkerVisibleInterval);
+  visible = IsMarkerVisible(services_, base, static_cast<int32_t>(mapIndex.mapIndex));
 }
 
 void ItemDropoff::Dropoff(Entity* thief) {
   PlayerInfo* info = FindThiefInfo(thief);
   if (!info || !info->carriedItem) return;
-  ItemRecord& record = *info->DeliverItem(*Engine::Get()->GetEntityManager());
+  ItemRecord& record = *info->DeliverItem(*services_.engine.GetEntityManager());
   thief->Send(kScore, static_cast<int>(record.worth));
-  if (thief == UserThief()) {
-    if (LogicServices* logic = LogicServices::Get()) logic->ReportItemDelivered();
-    PlaySound3D("item dropoff", thief);
+  if (thief == services_.UserThief()) {
+    services_.logic.ReportItemDelivered();
+    services_.PlaySound3D("item dropoff", thief);
   }
   // One item stands for a record at a time (the refill puts each record back once), so its
   // spawn is free now.

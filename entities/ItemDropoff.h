@@ -4,6 +4,7 @@
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
 #include "platform/math/Vector.h"
+#include "player/GameServices.h"
 
 // Where thieves deliver what they carry for its worth, marked by a bobbing arrow that shows
 // only while in view. Its "Physical" is the arrow's current place; the game logic's reach test
@@ -13,7 +14,7 @@ class ItemDropoff : public EntityClass<ItemDropoff> {
   static constexpr char kClassName[] = "ItemDropoff";
   static void Describe(ClassBuilder<ItemDropoff>& c);
 
-  ItemDropoff();
+  explicit ItemDropoff(const GameServices& services);
   ~ItemDropoff() override;
   void OnCreate() override;
   void OnUpdate();
@@ -27,4 +28,7 @@ class ItemDropoff : public EntityClass<ItemDropoff> {
   ModelComp model;
   platform::Vector3 base{};
   bool visible = false;
+
+ private:
+  const GameServices services_;
 };

@@ -18,19 +18,20 @@ const char* kPlayerClass = "Player";
 
 }  // namespace
 
-void PlaceItems(ItemStore& store, LogicServices& logic) {
-  const EntityList* spawns = logic.GetEntities(ItemSpawn::kClassName);
+void PlaceItems(ItemStore& store, const GameServices& services) {
+  const EntityList* spawns = services.logic.GetEntities(ItemSpawn::kClassName);
   if (!spawns) return;
   for (Entity& entity : *spawns) {
     auto* spawn = static_cast<ItemSpawn*>(&entity);
     ItemRecord* record = store.FindFreeItemRecord(spawn->areaName);
     if (!record) continue;
     record->placement.Set(spawn);
-    SpawnItemEntity(*record);
+    SpawnItemEntity(services, *record);
   }
 }
 
-void RespawnScoredItems(LogicServices& logic) {
+void RespawnScoredItems(const GameServices& services) {
+  LogicServices& logic = services.logic;
   if (const EntityList* spawns = logic.GetEntities(ItemSpawn::kClassName))
     for (Entity& spawn : *spawns)
       if (static_cast<ItemSpawn&>(spawn).occupied) return;
@@ -41,6 +42,6 @@ void RespawnScoredItems(LogicServices& logic) {
     PlayerInfo* info = FindThiefInfo(&player);
     if (!info) continue;
     for (ItemRecord* record : info->deliveredItems)
-      if (placed.insert(record).second) SpawnItemEntity(*record);
+      if (placed.insert(record).second) SpawnItemEntity(services, *record);
   }
 }

@@ -10,12 +10,12 @@ void ItemSpawn::Describe(ClassBuilder<ItemSpawn>& c) {
   c.Field("isPlayerOnly", &ItemSpawn::isPlayerOnly);
 }
 
-ItemSpawn::ItemSpawn() { physical.createActor = 0; }
+ItemSpawn::ItemSpawn(const GameServices& services) : services_(services) { physical.createActor = 0; }
 
 ItemSpawn::~ItemSpawn() {
-  if (LogicServices* logic = LogicServices::Get()) logic->UnregisterEntity(kClassName, *this);
+  services_.logic.UnregisterEntity(kClassName, *this);
 }
 
 void ItemSpawn::OnCreate() {
-  if (LogicServices* logic = LogicServices::Get()) logic->RegisterEntity(kClassName, *this);
+  services_.logic.RegisterEntity(kClassName, *this);
 }

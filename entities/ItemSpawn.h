@@ -4,6 +4,7 @@
 #include "entity/EntityClass.h"
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
+#include "player/GameServices.h"
 
 // A place in a map where an exhibit of the named area stands. It is occupied from the moment
 // an item appears here until that item is delivered; a spawn no record reached stays empty.
@@ -12,7 +13,7 @@ class ItemSpawn : public EntityClass<ItemSpawn> {
   static constexpr char kClassName[] = "ItemSpawn";
   static void Describe(ClassBuilder<ItemSpawn>& c);
 
-  ItemSpawn();
+  explicit ItemSpawn(const GameServices& services);
   ~ItemSpawn() override;
   void OnCreate() override;
 
@@ -22,4 +23,7 @@ class ItemSpawn : public EntityClass<ItemSpawn> {
   // Nonzero: computer thieves never aim for this spawn or its item; the user's thief may.
   int isPlayerOnly = 0;
   bool occupied = false;
+
+ private:
+  const GameServices services_;
 };

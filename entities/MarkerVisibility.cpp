@@ -9,6 +9,7 @@
 #include "graphics/ModelComp.h"
 #include "physics/PhysicalComp.h"
 #include "physics/Physics.h"
+#include "player/GameServices.h"
 #include "player/LogicServices.h"
 
 namespace {
@@ -27,14 +28,13 @@ bool Sees(const Physics& physics, const platform::Vector3& from, const platform:
 
 }  // namespace
 
-bool IsMarkerVisible(const platform::Vector3& base, int32_t mapIndex) {
-  LogicServices* logic = LogicServices::Get();
-  if (!logic || logic->GetCurrentMapIndex() != mapIndex) return false;
-  Engine* engine = Engine::Get();
-  Graphics* graphics = engine->GetGraphics();
-  Physics* physics = engine->GetPhysics();
+bool IsMarkerVisible(const GameServices& services, const platform::Vector3& base, int32_t mapIndex) {
+  LogicServices& logic = services.logic;
+  if (logic.GetCurrentMapIndex() != mapIndex) return false;
+  Graphics* graphics = services.engine.GetGraphics();
+  Physics* physics = services.engine.GetPhysics();
   Camera* camera = graphics ? graphics->GetActiveCamera() : nullptr;
-  PhysicalComp* player = FindPhysical(logic->GetPlayerEntity());
+  PhysicalComp* player = FindPhysical(logic.GetPlayerEntity());
   if (!physics || !camera || !player) return false;
 
   const platform::Vector3 p = player->GetPosition();
@@ -45,8 +45,9 @@ bool IsMarkerVisible(const platform::Vector3& base, int32_t mapIndex) {
   return Sees(*physics, base, p) || Sees(*physics, base, ahead);
 }
 
-void BobMarker(const platform::Vector3& base, bool visible, PhysicalComp& physical, ModelComp& model) {
+void BobMarker(const GameServices& services, const platform::Vector3& base, bool visible, PhysicalComp& physical,
+               ModelComp& model) {
   model.visible = visible ? 1 : 0;
-  const auto t = static_cast<float>(Engine::Get()->GetTimer()->GetTime());
+  const auto t = static_cast<float>(services.engine.GetTimer()->GetTime());
   physical.SetPosition(base + platform::Vector3{0, 0, 50.0f + 20.0f * std::sin(15.0f * t)});
 }

@@ -3,6 +3,7 @@
 
 #include "platform/math/Vector.h"
 
+class GameServices;
 class ModelComp;
 class PhysicalComp;
 
@@ -13,7 +14,8 @@ inline constexpr float kMarkerVisibleInterval = 0.25f;
 // just ahead of the camera are each looked for from the base, and either one found within
 // 75 units of its distance makes the marker visible. Never for a map not current, and never
 // while the camera looks away from the marker past the thief.
-bool IsMarkerVisible(const platform::Vector3& base, int32_t mapIndex);
+bool IsMarkerVisible(const GameServices& services, const platform::Vector3& base, int32_t mapIndex);
 
 // The arrow rides between 30 and 70 units above its base, shown only while visible.
-void BobMarker(const platform::Vector3& base, bool visible, PhysicalComp& physical, ModelComp& model);
+void BobMarker(const GameServices& services, const platform::Vector3& base, bool visible, PhysicalComp& physical,
+               ModelComp& model);

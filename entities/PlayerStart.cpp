@@ -39,12 +39,12 @@ void PlayerStart::Describe(ClassBuilder<PlayerStart>& c) {
   c.Field(std::make_unique<MapIndexField>());
 }
 
-PlayerStart::PlayerStart() { physical.createActor = 0; }
+PlayerStart::PlayerStart(const GameServices& services) : services_(services) { physical.createActor = 0; }
 
 PlayerStart::~PlayerStart() {
-  if (LogicServices* logic = LogicServices::Get()) logic->UnregisterEntity(kClassName, *this);
+  services_.logic.UnregisterEntity(kClassName, *this);
 }
 
 void PlayerStart::OnCreate() {
-  if (LogicServices* logic = LogicServices::Get()) logic->RegisterEntity(kClassName, *this);
+  services_.logic.RegisterEntity(kClassName, *this);
 }

@@ -2,6 +2,7 @@
 #include "entity/EntityClass.h"
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
+#include "player/GameServices.h"
 
 // Where a thief enters the museum at a game's start and after every bust. The game logic keeps
 // the starts in its "PlayerStart" list and hands them out in turn; the map loader makes them
@@ -11,10 +12,13 @@ class PlayerStart : public EntityClass<PlayerStart> {
   static constexpr char kClassName[] = "PlayerStart";
   static void Describe(ClassBuilder<PlayerStart>& c);
 
-  PlayerStart();
+  explicit PlayerStart(const GameServices& services);
   ~PlayerStart() override;
   void OnCreate() override;
 
   PhysicalComp physical;
   MapIndexComp mapIndex;
+
+ private:
+  const GameServices services_;
 };

@@ -35,21 +35,21 @@ void Teleporter::Describe(ClassBuilder<Teleporter>& c) {
   c.Field("hackNo2CompsLink", &Teleporter::link);
 }
 
-Teleporter::Teleporter() {
+Teleporter::Teleporter(const GameServices& services) : services_(services) {
   physical.isStatic = 1;
   physical.createActor = 0;
 }
 
 Teleporter::~Teleporter() {
-  if (LogicServices* logic = LogicServices::Get()) logic->UnregisterEntity(kClassName, *this);
+  services_.logic.UnregisterEntity(kClassName, *this);
 }
 
 // Every teleporter sounds the same, whatever the map says; the map's "banned" key comes after
 // the set-up.
 void Teleporter::OnCreate() {
-  if (LogicServices* logic = LogicServices::Get()) logic->RegisterEntity(kClassName, *this);
+  services_.logic.RegisterEntity(kClassName, *this);
   model.Load("arrow");
-  MessageQueue* queue = Engine::Get()->GetMessageQueue();
+  MessageQueue* queue = services_.engine.GetMessageQueue();
   queue->RegisterUpdate(this);
   basePosition = physical.GetPosition();
   sfxName = "deny";
@@ -58,11 +58,11 @@ void Teleporter::OnCreate() {
   queue->Post(this, kUpdateVisible, kMarkerVisibleInterval);
 }
 
-void Teleporter::OnUpdate() { BobMarker(basePosition, visible, physical, model); }
+void Teleporter::OnUpdate() { BobMarker(services_, basePosition, visible, physical, model); }
 
 void Teleporter::UpdateVisible() {
-  Engine::Get()->GetMessageQueue()->Post(this, kUpdateVisible, kMarkerVisibleInterval);
-  visible = label != kSecretLabel && IsMarkerVisible(basePosition, static_cast<int32_t>(mapIndex.mapIndex));
+  services_.engine.GetMessageQueue()->Post(this, kUpdateVisible, kMarkerVisibleInterval);
+  visible = label != kSecretLabel && IsMarkerVisible(services_, basePosition, static_cast<int32_t>(mapIndex.mapIndex));
 }
 
 void Teleporter::Teleport(uint32_t entityId) { Teleport(EntityHandle(entityId).Get()); }
@@ -70,22 +70,22 @@ void Teleporter::Teleport(uint32_t entityId) { Teleport(EntityHandle(entityId).G
 void Teleporter::Teleport(Entity* entity) {
   auto* target = dynamic_cast<Teleporter*>(reference.target.Get());
   if (!entity || !entity->Find<PlayerInfo>() || !target) return;
-  Engine* engine = Engine::Get();
-  Physics* physics = engine->GetPhysics();
-  LogicServices* logic = LogicServices::Get();
+  Engine& engine = services_.engine;
+  Physics* physics = engine.GetPhysics();
+  LogicServices& logic = services_.logic;
   platform::Vector3 away{};
-  if (logic && entity == logic->GetPlayerEntity()) {
-    logic->SetCurrentMap(static_cast<int32_t>(target->mapIndex.mapIndex));
+  if (entity == logic.GetPlayerEntity()) {
+    logic.SetCurrentMap(static_cast<int32_t>(target->mapIndex.mapIndex));
     if (physics) {
       if (auto wall = FindNearestWall(*physics, target->basePosition)) away = wall->normal;
     }
-    Graphics* graphics = engine->GetGraphics();
+    Graphics* graphics = engine.GetGraphics();
     Camera* camera = graphics ? graphics->GetActiveCamera() : nullptr;
     // With no wall in reach the camera keeps looking where it looked.
     if (camera && platform::Vec3Length(away) > 0.0f) camera->direction = away;
-    if (AI* ai = engine->GetAI()) ai->OnPlayerTeleport(target->physical.GetPosition());
-    logic->SetLastTeleporter(*this, cameraPathName);
-    logic->StartMapFlyThrough();
+    if (AI* ai = engine.GetAI()) ai->OnPlayerTeleport(target->physical.GetPosition());
+    logic.SetLastTeleporter(*this, cameraPathName);
+    logic.StartMapFlyThrough();
   }
   if (auto* physical = entity->Find<PhysicalComp>())
     physical->SetPositionCached(target->physical.GetPosition() + away * kArrivalOffset);

@@ -10,6 +10,7 @@
 #include "physics/PhysicalComp.h"
 #include "platform/math/Vector.h"
 #include "player/TeleportDoor.h"
+#include "player/GameServices.h"
 
 // A door between the museum's maps (or two places of one map): it carries a thief to its
 // target, another teleporter, which may stand in any loaded map. Its arrow bobs above it and,
@@ -23,7 +24,7 @@ class Teleporter : public EntityClass<Teleporter>, public TeleportDoor {
   static constexpr char kSecretLabel[] = "secret";
   static void Describe(ClassBuilder<Teleporter>& c);
 
-  Teleporter();
+  explicit Teleporter(const GameServices& services);
   ~Teleporter() override;
   void OnCreate() override;
   void OnUpdate();
@@ -56,4 +57,7 @@ class Teleporter : public EntityClass<Teleporter>, public TeleportDoor {
   // Nonzero: serves only the user's thief.
   int32_t banned = 0;
   bool visible = false;
+
+ private:
+  const GameServices services_;
 };

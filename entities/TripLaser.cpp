@@ -30,7 +30,7 @@ constexpr float kBreakTolerance = 1.0f;
 // The start-up texture coordinates (tu1, tv1, tu2, tv2) of the four corners.
 constexpr float kStartCoordinates[4][4] = {{0, 0.01f, 0, 0.0005f}, {0, 0, 0, 0}, {1, 0, 8, 0}, {1, 0.01f, 8, 0.0005f}};
 
-void LogicLog(const std::string& text) { Engine::Get()->GetLog()->Write("LogicLog", text, 2); }
+void LogicLog(Engine& engine, const std::string& text) { engine.GetLog()->Write("LogicLog", text, 2); }
 
 // A thief by its AI: a guard or a stray body in the beam raises nothing.
 bool IsThief(Entity* entity) {
@@ -57,11 +57,11 @@ void TripLaser::Describe(ClassBuilder<TripLaser>& c) {
   c.Message(kDisable, &TripLaser::Disable);
 }
 
-TripLaser::TripLaser() { physical.createActor = 0; }
+TripLaser::TripLaser(const GameServices& services) : services_(services) { physical.createActor = 0; }
 
 TripLaser::~TripLaser() {
-  if (LogicServices* logic = LogicServices::Get()) logic->UnregisterEntity(kClassName, *this);
-  if (Graphics* graphics = Engine::Get()->GetGraphics()) graphics->GetModelScene().GetLasers().Remove(this);
+  services_.logic.UnregisterEntity(kClassName, *this);
+  if (Graphics* graphics = services_.engine.GetGraphics()) graphics->GetModelScene().GetLasers().Remove(this);
 }
 
 void TripLaser::OnCreate() {
@@ -78,16 +78,16 @@ void TripLaser::OnCreate() {
     const platform::Vector3 p = physical.GetPosition();
     std::ostringstream text;
     text << "TripLaser at (" << p.x << ", " << p.y << ", " << p.z << ") finds no wall: it stays switched off";
-    LogicLog(text.str());
+    LogicLog(services_.engine, text.str());
     enabled = 0;
   }
-  Engine::Get()->GetMessageQueue()->RegisterUpdate(this);
-  if (LogicServices* logic = LogicServices::Get()) logic->RegisterEntity(kClassName, *this);
-  if (Graphics* graphics = Engine::Get()->GetGraphics()) graphics->GetModelScene().GetLasers().Add(this);
+  services_.engine.GetMessageQueue()->RegisterUpdate(this);
+  services_.logic.RegisterEntity(kClassName, *this);
+  if (Graphics* graphics = services_.engine.GetGraphics()) graphics->GetModelScene().GetLasers().Add(this);
 }
 
 bool TripLaser::MountOnWall() {
-  const Physics* physics = Engine::Get()->GetPhysics();
+  const Physics* physics = services_.engine.GetPhysics();
   if (!physics) return false;
   const std::optional<RayHit> wall = FindNearestWall(*physics, physical.GetPosition());
   if (!wall || platform::Vec3Length(wall->normal) == 0.0f) return false;
@@ -106,7 +106,7 @@ bool TripLaser::MountOnWall() {
 }
 
 void TripLaser::MakeTrigger() {
-  EntityManager* entities = Engine::Get()->GetEntityManager();
+  EntityManager* entities = services_.engine.GetEntityManager();
   auto* box = dynamic_cast<TripLaserTrigger*>(entities->Instantiate(TripLaserTrigger::kClassName));
   if (!box) return;
   box->physical.SetPosition(physical.GetPosition());
@@ -117,7 +117,7 @@ void TripLaser::MakeTrigger() {
 
 void TripLaser::Update() {
   if (!enabled) return;
-  const Physics* physics = Engine::Get()->GetPhysics();
+  const Physics* physics = services_.engine.GetPhysics();
   const platform::Vector3 p = physical.GetPosition();
   RayHit hit;
   // Open space behind the beam gives it no end: the frame is skipped.
@@ -126,14 +126,14 @@ void TripLaser::Update() {
   const platform::Vector3 off = end - restEnd;
   if (!alarmed && platform::Vec3Dot(off, off) > kBreakTolerance && IsThief(hit.entity)) {
     alarmed = 1;
-    Engine::Get()->Broadcast(kAlarm, kAlarmChannel, end, hit.entity->GetId());
-    Engine::Get()->GetMessageQueue()->Post(this, kResetAlarm, kAlarmReset);
+    services_.engine.Broadcast(kAlarm, kAlarmChannel, end, hit.entity->GetId());
+    services_.engine.GetMessageQueue()->Post(this, kResetAlarm, kAlarmReset);
   }
   SetCorner(vertices[0], p + platform::Vector3{0, 0, kBeamHeight});
   SetCorner(vertices[1], p);
   SetCorner(vertices[2], end);
   SetCorner(vertices[3], end + platform::Vector3{0, 0, kBeamHeight});
-  const auto dt = static_cast<float>(Engine::Get()->GetTimer()->GetDelta());
+  const auto dt = static_cast<float>(services_.engine.GetTimer()->GetDelta());
   for (BeamVertex& v : vertices) {
     v.tu1 += dt * 0.0625f;
     v.tv1 += dt * 0.25f;
@@ -146,7 +146,7 @@ void TripLaser::Update() {
 const BeamVertex* TripLaser::DrawBeam() {
   if (!enabled) return nullptr;
   const bool shown = !alarmed || blinkPhase;
-  blinkTimer += static_cast<float>(Engine::Get()->GetTimer()->GetDelta());
+  blinkTimer += static_cast<float>(services_.engine.GetTimer()->GetDelta());
   if (blinkTimer > kBlinkPeriod) {
     blinkPhase = blinkPhase ? 0 : 1;
     blinkTimer = 0;
@@ -159,11 +159,11 @@ void TripLaser::Disable(float seconds) {
   ++disableCount;
   std::ostringstream line;
   line << "TRIP LASER DISABLED FOR: " << seconds;
-  Console* console = Engine::Get()->GetConsole();
+  Console* console = services_.engine.GetConsole();
   console->AppendText(line.str());
   console->Flush(Console::kWhite);
   enabled = 0;
-  Engine::Get()->GetMessageQueue()->Post(this, kResetTased, seconds);
+  services_.engine.GetMessageQueue()->Post(this, kResetTased, seconds);
   model.SetEffect("Taser");
 }
 

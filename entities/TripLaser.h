@@ -7,6 +7,7 @@
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
 #include "platform/math/Vector.h"
+#include "player/GameServices.h"
 
 // An emitter on a wall that shines a beam across the room. A thief who breaks the beam raises
 // the alarm (once, then not again for 5 seconds, while the beam blinks); anything else in the
@@ -19,7 +20,7 @@ class TripLaser : public EntityClass<TripLaser>, public LaserBeam {
   static constexpr float kBlinkPeriod = 0.25f;
   static void Describe(ClassBuilder<TripLaser>& c);
 
-  TripLaser();
+  explicit TripLaser(const GameServices& services);
   ~TripLaser() override;
   void OnCreate() override;
   void Update();
@@ -52,4 +53,5 @@ class TripLaser : public EntityClass<TripLaser>, public LaserBeam {
   // false when no wall is in reach.
   bool MountOnWall();
   void MakeTrigger();
+  const GameServices services_;
 };

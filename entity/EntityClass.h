@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "engine/Engine.h"
 #include "entity/ClassMessageTable.h"
@@ -92,8 +93,10 @@ class ClassBuilder {
 
 // Creates the class's table, appends it to the engine's tables, fills it and registers the
 // class's factory under its name. `logChannel` is where its handlers report bad arguments.
+// Without a factory the class is made by its default constructor; a class whose objects are
+// handed their services when made gets a factory that passes them on.
 template <class T>
-void RegisterEntityClass(const char* logChannel) {
+void RegisterEntityClass(const char* logChannel, EntityManager::Factory make = [] { return new T(); }) {
   Engine* engine = Engine::Get();
   auto* table = new ClassMessageTable(logChannel);
   auto& tables = engine->GetMessageTables();
@@ -101,5 +104,5 @@ void RegisterEntityClass(const char* logChannel) {
   tables.push_back(table);
   ClassBuilder<T> builder(*table);
   T::Describe(builder);
-  engine->GetEntityManager()->RegisterClass([]() -> Entity* { return new T(); }, T::kClassName);
+  engine->GetEntityManager()->RegisterClass(std::move(make), T::kClassName);
 }

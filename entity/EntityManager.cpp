@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 #include <vector>
 
 #include "engine/Engine.h"
@@ -17,7 +18,7 @@ void LogEngine(const std::string& text, unsigned severity) {
 EntityManager::~EntityManager() { DeleteAll(); }
 
 void EntityManager::RegisterClass(Factory factory, const std::string& className) {
-  factories_[className] = factory;
+  factories_[className] = std::move(factory);
 }
 
 Entity* EntityManager::Instantiate(const std::string& className) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <map>
 #include <string>
@@ -14,7 +15,7 @@ class XmlWriter;
 // messages are being delivered.
 class EntityManager {
  public:
-  using Factory = Entity* (*)();
+  using Factory = std::function<Entity*()>;
 
   EntityManager() = default;
   EntityManager(const EntityManager&) = delete;

@@ -4,6 +4,7 @@
 #include "graphics/Camera.h"
 
 class BspMap;
+class Engine;
 class Entity;
 
 // The camera flight over a map shown the first time the user's thief is in it. The path is held
@@ -11,6 +12,7 @@ class Entity;
 // flight ends at the thief's own view, kept as the path's last point while it flies.
 class FlyThrough {
  public:
+  explicit FlyThrough(Engine& engine) : engine_(engine) {}
   // Flies the map's path once per run: the path named `teleporterPath` when it has points (the
   // teleporter the thief came through), else the map's own ("Maps/" + name). Makes its camera
   // the active one. Returns false, changing nothing, when the map was shown before.
@@ -24,6 +26,7 @@ class FlyThrough {
  private:
   void SetLastPoint(Entity& player, bool append);
 
+  Engine& engine_;
   bool running_ = false;
   bool pointAppended_ = false;
   std::string pathName_;

@@ -23,7 +23,7 @@ void GameFlow::Busted() {
   logic_.PostGameCommand(kHideBusted, 3.5f);
   logic_.SetRoundOver(true);
   busted_ = true;
-  Graphics* graphics = Engine::Get()->GetGraphics();
+  Graphics* graphics = engine_.GetGraphics();
   if (graphics && graphics->GetAnimationList()) graphics->GetAnimationList()->AddBusted();
 }
 
@@ -46,18 +46,18 @@ void GameFlow::Alarm() { logic_.PostGameCommand(kAlarmOff, 5.0f); }
 void GameFlow::AlarmOff() { SetVariable("AlarmOn", false); }
 
 void GameFlow::UnfreezeEntity(uint32_t id) {
-  Entity* entity = Engine::Get()->GetEntityManager()->FindEntity(id);
+  Entity* entity = engine_.GetEntityManager()->FindEntity(id);
   if (PhysicalComp* physical = entity ? FindPhysical(*entity) : nullptr) physical->RequestUnfreeze();
 }
 
 void GameFlow::ToggleInGameMenu() {
-  Engine* engine = Engine::Get();
+  Engine& engine = engine_;
   const bool shown = !logic_.IsInGameMenu();
   logic_.SetInGameMenu(shown);
-  engine->GetTimer()->SetPaused(shown);
+  engine.GetTimer()->SetPaused(shown);
   LogicGui::ChangeScreen(shown ? "InGame" : "HUD", 0.0f);
   logic_.UseControls(shown ? "Null" : "Game");
-  if (Sound* sound = engine->GetSound()) sound->Play2D("click");
+  if (Sound* sound = engine.GetSound()) sound->Play2D("click");
 }
 
 void GameFlow::EndSession() { logic_.ReturnToMainMenu(); }

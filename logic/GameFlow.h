@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+class Engine;
 class Logic;
 
 // The in-game commands: the bust screen and its end, the hints for a taken and a delivered item,
@@ -9,7 +10,7 @@ class Logic;
 // so they are dropped when the game is cleared first.
 class GameFlow {
  public:
-  explicit GameFlow(Logic& logic) : logic_(logic) {}
+  GameFlow(Engine& engine, Logic& logic) : engine_(engine), logic_(logic) {}
 
   void Busted();
   void HideBusted();
@@ -30,6 +31,7 @@ class GameFlow {
   void Clear() { busted_ = false; }
 
  private:
+  Engine& engine_;
   Logic& logic_;
   bool busted_ = false;
 };

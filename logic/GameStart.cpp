@@ -31,24 +31,24 @@ const char* kPlayerClass = "Player";
 const char* kPlayerStartClass = "PlayerStart";
 constexpr int32_t kMaxComputerThieves = 3;
 
-void LogicLog(const std::string& text) { Engine::Get()->GetLog()->Write(kLogicLog, text, 2); }
+void LogicLog(Engine& engine, const std::string& text) { engine.GetLog()->Write(kLogicLog, text, 2); }
 
 }  // namespace
 
-GameStart::GameStart(Logic& logic, RoundState& round) : logic_(logic), round_(round) {}
+GameStart::GameStart(Engine& engine, Logic& logic, RoundState& round) : engine_(engine), logic_(logic), round_(round) {}
 GameStart::~GameStart() = default;
 
 bool GameStart::Start() {
-  Engine* engine = Engine::Get();
-  EntityManager* entities = engine->GetEntityManager();
+  Engine& engine = engine_;
+  EntityManager* entities = engine.GetEntityManager();
   logic_.ClearGame();
   // The old game's entities go before the particle manager is cleared: a carried item's
   // sparks or a smoke bomb's cloud are let go by their owners' destructors.
   entities->ProcessDeletions();
-  Graphics* graphics = engine->GetGraphics();
+  Graphics* graphics = engine.GetGraphics();
   if (graphics && graphics->GetParticleManager()) graphics->GetParticleManager()->Clear();
   entities->BeginGroup(kGameGroup);
-  if (Physics* physics = engine->GetPhysics()) {
+  if (Physics* physics = engine.GetPhysics()) {
     physics->Shutdown();
     physics->Init();
   }
@@ -59,14 +59,14 @@ bool GameStart::Start() {
   round_.gameCommands = EntityHandle(gameCommands);
   if (!BuildMuseum()) return false;
   round_.items.Load(ItemStore::kPath);
-  PlaceItems(round_.items, logic_);
+  PlaceItems(round_.items, logic_.GetServices());
 
   CreateUserThief();
   CreateComputerThieves();
   if (const EntityList* players = logic_.GetPlayers()) {
     for (Entity& player : *players) MovePlayerToStart(player);
   }
-  if (Physics* physics = engine->GetPhysics()) physics->UpdateClusters();
+  if (Physics* physics = engine.GetPhysics()) physics->UpdateClusters();
   round_.inGame = true;
   ShowHud();
   // Once round the thief's three gadgets, quietly: the HUD shows the one it holds.
@@ -86,12 +86,12 @@ bool GameStart::BuildMuseum() {
     std::vector<std::string> names = ReadMapList(listPath);
     std::erase(names, std::string());
     if (names.empty()) {
-      LogicLog("The map list " + listPath + " names no map: no game is started");
+      LogicLog(engine_, "The map list " + listPath + " names no map: no game is started");
       return false;
     }
     MapEntityNames refs;
     if (!mapsLoaded_) logic_.GetMaps().Load(names);
-    AI* ai = Engine::Get()->GetAI();
+    AI* ai = engine_.GetAI();
     if (ai) ai->ClearLevelLists();
     CookAndPlace(refs);
     ResolveTargets(refs);
@@ -104,11 +104,11 @@ bool GameStart::BuildMuseum() {
       }
       ai->LinkTeleporterNodes();
     }
-    if (Sound* sound = Engine::Get()->GetSound()) sound->SetGameStarted();
+    if (Sound* sound = engine_.GetSound()) sound->SetGameStarted();
     logic_.GetMaps().SetCurrent(0);
     mapsLoaded_ = true;
   } catch (const std::exception& e) {
-    LogicLog(std::string("Could not load map. ") + e.what());
+    LogicLog(engine_, std::string("Could not load map. ") + e.what());
     return false;
   }
   return true;
@@ -130,7 +130,7 @@ void GameStart::CookAndPlace(MapEntityNames& names) {
 }
 
 void GameStart::CreateComputerThieves() {
-  AI* ai = Engine::Get()->GetAI();
+  AI* ai = engine_.GetAI();
   const EntityList* starts = logic_.GetEntities(kPlayerStartClass);
   if (!ai || !starts) return;
   // One start is the user's; the computer thieves take the others, three at most.
@@ -138,7 +138,7 @@ void GameStart::CreateComputerThieves() {
 }
 
 void GameStart::CreateUserThief() {
-  EntityManager* entities = Engine::Get()->GetEntityManager();
+  EntityManager* entities = engine_.GetEntityManager();
   if (!entities->IsRegistered(kPlayerClass)) return;
   Entity* thief = entities->Instantiate(kPlayerClass);
   if (!thief) return;
@@ -216,7 +216,7 @@ void GameStart::ResolveTargets(const MapEntityNames& names) {
     if (named != names.targetNames.end()) {
       static_cast<EntRefComp*>(reference)->target = EntityHandle(named->second);
     } else if (reference->owner) {
-      Engine::Get()->GetEntityManager()->QueueDelete(reference->owner);
+      engine_.GetEntityManager()->QueueDelete(reference->owner);
     }
   }
 }

@@ -5,6 +5,7 @@
 
 #include "map/MapEntityPlacer.h"
 
+class Engine;
 class Entity;
 class Logic;
 class MapCollision;
@@ -16,7 +17,7 @@ struct RoundState;
 // first fly-through begun. It sets up the round's state that the game logic hands it.
 class GameStart : public MapEntityPlacer {
  public:
-  GameStart(Logic& logic, RoundState& round);
+  GameStart(Engine& engine, Logic& logic, RoundState& round);
   ~GameStart() override;
 
   // False when the game could not be built (logged on "LogicLog"): no game runs then.
@@ -44,6 +45,7 @@ class GameStart : public MapEntityPlacer {
   void CreateComputerThieves();
   void ShowHud();
 
+  Engine& engine_;
   Logic& logic_;
   RoundState& round_;
   bool mapsLoaded_ = false;

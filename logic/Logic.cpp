@@ -21,28 +21,32 @@
 #include "sound/Sound.h"
 #include "sound/SoundEmitter.h"
 
-Logic::Logic(std::function<void()> registerGameClasses)
-    : registerGameClasses_(std::move(registerGameClasses)),
-      menus_(*this),
-      start_(*this, round_),
-      rules_(*this),
-      flow_(*this),
-      tally_(*this) {}
+Logic::Logic(Engine& engine, std::function<void(Logic&)> registerGameClasses)
+    : engine_(engine),
+      services_(engine, *this),
+      registerGameClasses_(std::move(registerGameClasses)),
+      menus_(engine, *this),
+      maps_(engine),
+      flyThrough_(engine),
+      start_(engine, *this, round_),
+      rules_(engine, *this),
+      flow_(engine, *this),
+      tally_(engine, *this) {}
 
 Logic::~Logic() = default;
 
 void Logic::RegisterTypes() {
-  if (registerGameClasses_) registerGameClasses_();
+  if (registerGameClasses_) registerGameClasses_(*this);
 }
 
 void Logic::Init() {
-  Engine* engine = Engine::Get();
-  engine->GetConsole()->AppendText("Starting").AppendText(GetName()).Flush(Console::kWhite);
+  Engine& engine = engine_;
+  engine.GetConsole()->AppendText("Starting").AppendText(GetName()).Flush(Console::kWhite);
   config_.Load(kLogicConfigPath);
   mapListName_ = config_.defaultMapName;
-  EntityManager* entities = engine->GetEntityManager();
+  EntityManager* entities = engine.GetEntityManager();
   Entity* commands = entities->Create("LogicCmds");
-  if (commands) engine->Subscribe(commands, "ConsoleCmd");
+  if (commands) engine.Subscribe(commands, "ConsoleCmd");
   entities->Create("MainControls");
   entities->Create("DevControls");
   BindBoolVariable("AlarmOn", &alarmOn_);
@@ -54,7 +58,7 @@ void Logic::Init() {
   entities->Create("NullControls");
   UseControls("Null");
   startRequested_ = config_.skipMenus;
-  if (Physics* physics = engine->GetPhysics()) physics->SetFlyThroughEndHandler([this] { EndMapFlyThrough(); });
+  if (Physics* physics = engine.GetPhysics()) physics->SetFlyThroughEndHandler([this] { EndMapFlyThrough(); });
 }
 
 void Logic::Shutdown() {
@@ -63,21 +67,21 @@ void Logic::Shutdown() {
 }
 
 void Logic::Update() {
-  Engine* engine = Engine::Get();
+  Engine& engine = engine_;
   if (startRequested_) {
     StartGame();
     // The menus' music ends where a round begins; a refused start left the player in the menus.
-    Sound* sound = engine->GetSound();
+    Sound* sound = engine.GetSound();
     SoundEmitter* music = sound ? sound->GetMusicEmitter() : nullptr;
     if (music && round_.inGame) music->Pause();
     startRequested_ = false;
   }
   if (round_.inGame) {
     rules_.UpdateClock();
-    RespawnScoredItems(*this);
+    RespawnScoredItems(services_);
   }
   rules_.ApplyToPlayers();
-  if (Physics* physics = engine->GetPhysics()) physics->UpdateClusters();
+  if (Physics* physics = engine.GetPhysics()) physics->UpdateClusters();
   if (Entity* player = activePlayer_.Get()) flyThrough_.FollowPlayer(*player);
 }
 
@@ -93,7 +97,7 @@ void Logic::SendCommand(const Message<>& command) {
 }
 
 void Logic::PostCommand(const Message<>& command, float delay) {
-  if (Entity* commands = commandEntity_.Get()) Engine::Get()->GetMessageQueue()->Post(commands, command, delay);
+  if (Entity* commands = commandEntity_.Get()) engine_.GetMessageQueue()->Post(commands, command, delay);
 }
 
 // A cleared game's command entity lives on until the next frame's deletions; steps falling due
@@ -103,9 +107,9 @@ bool Logic::IsLiveCommandEntity(const Entity& commands) const {
 }
 
 void Logic::SetControls() {
-  Engine* engine = Engine::Get();
-  if (Input* input = engine->GetInput()) input->StopDispatch();
-  InputFocus* focus = engine->GetInputFocus();
+  Engine& engine = engine_;
+  if (Input* input = engine.GetInput()) input->StopDispatch();
+  InputFocus* focus = engine.GetInputFocus();
   focus->SetFocus(focus->FindScheme(controlsName_));
   if (!config_.devControls) return;
   if (EntityHandle dev = focus->FindScheme("Dev"); dev.Get()) focus->AddFocus(dev);
@@ -121,16 +125,16 @@ void Logic::StartGame() {
   // The reason went to the console in red: the player is not left on the loading screen with
   // nothing to steer, but sees it over the main menu.
   ReturnToMainMenu();
-  if (!Engine::Get()->GetConsole()->IsVisible()) ToggleConsole();
+  if (!engine_.GetConsole()->IsVisible()) ToggleConsole();
 }
 
 void Logic::ToggleConsole() {
-  Engine* engine = Engine::Get();
-  Console* console = engine->GetConsole();
+  Engine& engine = engine_;
+  Console* console = engine.GetConsole();
   if (console->IsVisible()) {
     SetControls();
   } else {
-    InputFocus* focus = engine->GetInputFocus();
+    InputFocus* focus = engine.GetInputFocus();
     focus->SetFocus(focus->FindScheme("Console"));
   }
   console->ToggleVisible();
@@ -168,12 +172,12 @@ void Logic::EscapePressed() {
 // A flight cut short (the console's "map", a late game step) must not leave the clock standing
 // or the follower flying a path of the world the next start rebuilds.
 void Logic::ClearGame() {
-  Engine* engine = Engine::Get();
+  Engine& engine = engine_;
   flyThrough_.End();
-  Graphics* graphics = engine->GetGraphics();
+  Graphics* graphics = engine.GetGraphics();
   if (graphics) graphics->SetActiveCamera(nullptr);
-  engine->GetEntityManager()->DeleteGroup("GameEnts");
-  if (Sound* sound = engine->GetSound()) sound->StopAllEmitters();
+  engine.GetEntityManager()->DeleteGroup("GameEnts");
+  if (Sound* sound = engine.GetSound()) sound->StopAllEmitters();
   lists_.Clear();
   maps_.SetCurrent(-1);
   lastTeleporter_ = EntityHandle();
@@ -189,10 +193,10 @@ void Logic::ClearGame() {
 // game's delayed steps would never fall due.
 void Logic::ReturnToMainMenu() {
   inGameMenu_ = false;
-  Engine::Get()->GetTimer()->SetPaused(false);
+  engine_.GetTimer()->SetPaused(false);
   LogicGui::ChangeScreen("MainMenu", 0.0f);
   ClearGame();
-  if (Graphics* graphics = Engine::Get()->GetGraphics()) graphics->UpdateMenuSelection();
+  if (Graphics* graphics = engine_.GetGraphics()) graphics->UpdateMenuSelection();
 }
 
 std::string Logic::GetCameraPathName() { return GetCurrentMapIndex() < 0 ? std::string() : GetCurrentMap().GetPath(); }
@@ -202,11 +206,11 @@ std::string Logic::GetCameraPathName() { return GetCurrentMapIndex() < 0 ? std::
 // asked ends it), so the editor is not switched on under it.
 void Logic::ToggleInterpEdit() {
   if (flyThrough_.IsRunning()) return;
-  Engine* engine = Engine::Get();
+  Engine& engine = engine_;
   const bool leaving = controlsName_ == "InterpEdit";
   controlsName_ = leaving ? "Game" : "InterpEdit";
-  if (!engine->GetConsole()->IsVisible()) SetControls();
-  if (Entity* editor = engine->GetInputFocus()->FindScheme("InterpEdit").Get())
+  if (!engine.GetConsole()->IsVisible()) SetControls();
+  if (Entity* editor = engine.GetInputFocus()->FindScheme("InterpEdit").Get())
     editor->Send(leaving ? EditorAction::kDeactivate : EditorAction::kActivate);
 }
 
@@ -226,7 +230,7 @@ void Logic::SetAlertLevel(int32_t level) {
 }
 
 Entity* Logic::CreateGadgetEnt(const std::string& name) {
-  EntityManager* entities = Engine::Get()->GetEntityManager();
+  EntityManager* entities = engine_.GetEntityManager();
   if (!entities->IsRegistered("GadgetEnt")) return nullptr;
   return entities->CreateFromFile("GadgetEnt", "Data/gadgets/" + name + ".xml");
 }
@@ -245,7 +249,7 @@ void Logic::UnfreezeLater(const Entity& entity, float delay) {
 }
 
 // The item store comes with the level's items; until a game has one nothing is spawned.
-void Logic::RespawnItem(ItemRecord& record) { SpawnItemEntity(record); }
+void Logic::RespawnItem(ItemRecord& record) { SpawnItemEntity(services_, record); }
 
 bool Logic::IsBusted() const { return flow_.IsBusted(); }
 

@@ -23,6 +23,7 @@
 #include "logic/RoundRules.h"
 #include "logic/RoundState.h"
 #include "logic/Tally.h"
+#include "player/GameServices.h"
 #include "player/LogicServices.h"
 #include "sound/SoundGameView.h"
 
@@ -47,8 +48,9 @@ class Logic : public EngineSystem,
               public ControlledGame {
  public:
   // The game's entity classes come from the program that composes the systems: registering
-  // them here would tie the game logic to every folder that defines one.
-  explicit Logic(std::function<void()> registerGameClasses);
+  // them here would tie the game logic to every folder that defines one. The program registers
+  // them with the game logic, whose services it hands to the classes' objects.
+  Logic(Engine& engine, std::function<void(Logic&)> registerGameClasses);
   ~Logic() override;
 
   void RegisterTypes() override;
@@ -76,7 +78,8 @@ class Logic : public EngineSystem,
   // before it falls due (nothing without a game).
   template <class... A>
   void PostGameCommand(const Message<A...>& command, float delay, const std::type_identity_t<A>&... values) {
-    if (Entity* commands = round_.gameCommands.Get()) Engine::Get()->GetMessageQueue()->Post(commands, command, delay, values...);
+    if (Entity* commands = round_.gameCommands.Get())
+      engine_.GetMessageQueue()->Post(commands, command, delay, values...);
   }
   // False for the command entity of a game that has been cleared: its steps are dropped.
   bool IsLiveCommandEntity(const Entity& commands) const;
@@ -133,6 +136,8 @@ class Logic : public EngineSystem,
   void SetInGameMenu(bool shown) { inGameMenu_ = shown; }
   bool IsInGameMenu() const { return inGameMenu_; }
 
+  // What the game's objects use of the program: the engine and this game logic.
+  const GameServices& GetServices() const { return services_; }
   LogicConfig& GetConfig() { return config_; }
   MenuFlow& GetMenus() { return menus_; }
   MuseumMaps& GetMaps() { return maps_; }
@@ -179,7 +184,9 @@ class Logic : public EngineSystem,
   void GetDropoffs(std::vector<PlaceMark>& out) const override;
 
  private:
-  std::function<void()> registerGameClasses_;
+  Engine& engine_;
+  GameServices services_;
+  std::function<void(Logic&)> registerGameClasses_;
   EntityHandle commandEntity_;
   std::string mapListName_;
   bool startRequested_ = false;

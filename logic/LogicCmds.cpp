@@ -64,81 +64,74 @@ void LogicCmds::Describe(ClassBuilder<LogicCmds>& c) {
 }
 
 void LogicCmds::OnCreate() {
-  Engine* engine = Engine::Get();
-  engine->Subscribe(this, "GUICmd");
-  engine->Subscribe(this, kAlarmChannel);
+  engine_.Subscribe(this, "GUICmd");
+  engine_.Subscribe(this, kAlarmChannel);
 }
 
 template <void (MenuFlow::*Step)()>
 void LogicCmds::Menu() {
-  if (Logic* logic = Engine::Get()->GetLogic()) (logic->GetMenus().*Step)();
+  (logic_.GetMenus().*Step)();
 }
 
 template <void (GameFlow::*Step)()>
 void LogicCmds::Game() {
-  Logic* logic = Engine::Get()->GetLogic();
-  if (logic && logic->IsLiveCommandEntity(*this)) (logic->GetGameFlow().*Step)();
+  if (logic_.IsLiveCommandEntity(*this)) (logic_.GetGameFlow().*Step)();
 }
 
 template <void (Tally::*Step)()>
 void LogicCmds::Round() {
-  Logic* logic = Engine::Get()->GetLogic();
-  if (logic && logic->IsLiveCommandEntity(*this)) (logic->GetTally().*Step)();
+  if (logic_.IsLiveCommandEntity(*this)) (logic_.GetTally().*Step)();
 }
 
 template <int32_t N>
 void LogicCmds::ChangeDifficulty() {
-  if (Logic* logic = Engine::Get()->GetLogic()) logic->GetMenus().ChangeDifficulty(N);
+  logic_.GetMenus().ChangeDifficulty(N);
 }
 
 // The four round lengths: 5, 10, 15 and 20 minutes.
 template <int32_t N>
 void LogicCmds::ChangeTime() {
-  if (Logic* logic = Engine::Get()->GetLogic()) logic->GetMenus().ChangeTime(5.0f * N);
+  logic_.GetMenus().ChangeTime(5.0f * N);
 }
 
 template <int32_t N>
 void LogicCmds::OutfitToggle() {
-  if (Logic* logic = Engine::Get()->GetLogic()) logic->GetMenus().SelectOutfit(N - 1);
+  logic_.GetMenus().SelectOutfit(N - 1);
 }
 
 void LogicCmds::MapTo3ds(std::string fileName) {
-  if (BspMap* map = Engine::Get()->GetCurrentMap()) map->Export3ds(fileName);
+  logic_.GetCurrentMap().Export3ds(fileName);
 }
 
 void LogicCmds::LockVis(bool locked) {
-  if (BspMap* map = Engine::Get()->GetCurrentMap()) map->SetLockVis(locked);
+  logic_.GetCurrentMap().SetLockVis(locked);
 }
 
 void LogicCmds::PurgePhy() {
-  if (Physics* physics = Engine::Get()->GetPhysics()) physics->DeleteTestBodies();
+  if (Physics* physics = engine_.GetPhysics()) physics->DeleteTestBodies();
 }
 
 // A typed index may name no loaded map; it is refused here rather than reaching the maps.
 void LogicCmds::MapIndex(int index) {
-  Logic* logic = Engine::Get()->GetLogic();
-  if (logic && !logic->SetCurrentMap(index))
-    Engine::Get()->GetLog()->Write("LogicLog", "No loaded map has the index " + std::to_string(index), 2);
+  if (!logic_.SetCurrentMap(index))
+    engine_.GetLog()->Write("LogicLog", "No loaded map has the index " + std::to_string(index), 2);
 }
 
 void LogicCmds::Map(std::string listName) {
-  Logic* logic = Engine::Get()->GetLogic();
-  if (!logic) return;
-  logic->SetMapListName(listName);
-  logic->StartGame();
+  logic_.SetMapListName(listName);
+  logic_.StartGame();
 }
 
 void LogicCmds::StartGame() {
-  if (Logic* logic = Engine::Get()->GetLogic()) logic->RequestStart();
+  logic_.RequestStart();
 }
 
 void LogicCmds::UnfreezeEntity(uint32_t id) {
-  Logic* logic = Engine::Get()->GetLogic();
-  if (logic && logic->IsLiveCommandEntity(*this)) logic->GetGameFlow().UnfreezeEntity(id);
+  if (logic_.IsLiveCommandEntity(*this)) logic_.GetGameFlow().UnfreezeEntity(id);
 }
 
 void LogicCmds::QuitGame() { MainWindow::PostQuit(); }
 
 void LogicCmds::EscapePressed() {
-  if (Logic* logic = Engine::Get()->GetLogic()) logic->EscapePressed();
+  logic_.EscapePressed();
 }

@@ -3,18 +3,22 @@
 
 #include "entity/EntityClass.h"
 
+class Engine;
 class GameFlow;
+class Logic;
 class MenuFlow;
 class Tally;
 
 // The entity through which the game-flow commands reach the game logic: the clicks of the GUI
 // screens on "GUICmd", alarms on "AlarmCmd", the developer commands on "ConsoleCmd" (the game
 // logic subscribes it there), the per-frame handlers of the screens and the escape key. It
-// holds nothing: its table binds each command to the game logic's object that carries it out.
+// holds nothing but the engine and the game logic it is made for: its table binds each command
+// to the game logic's object that carries it out.
 class LogicCmds : public EntityClass<LogicCmds> {
  public:
   static constexpr char kClassName[] = "LogicCmds";
   static void Describe(ClassBuilder<LogicCmds>& c);
+  LogicCmds(Engine& engine, Logic& logic) : engine_(engine), logic_(logic) {}
   void OnCreate() override;
 
   // Developer commands on the current map and the physics.
@@ -31,6 +35,9 @@ class LogicCmds : public EntityClass<LogicCmds> {
   void UnfreezeEntity(uint32_t id);
 
  private:
+  Engine& engine_;
+  Logic& logic_;
+
   // A menu command, carried out by the game logic's menu flow.
   template <void (MenuFlow::*Step)()>
   void Menu();

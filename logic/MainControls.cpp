@@ -10,4 +10,4 @@ void MainControls::Describe(ClassBuilder<MainControls>& c) {
 
 void MainControls::OnCreate() { controlMap.Bind("Grave", kConsole, true, false); }
 
-void MainControls::Console() { Engine::Get()->GetLogic()->ToggleConsole(); }
+void MainControls::Console() { logic_.ToggleConsole(); }

@@ -17,8 +17,8 @@ constexpr int32_t kButtonRate = 30;
 // Credits scroll up by this many layout pixels a second.
 constexpr float kCreditsSpeed = 80.0f;
 
-bool KeyPressedThisFrame() {
-  const Input* input = Engine::Get()->GetInput();
+bool KeyPressedThisFrame(Engine& engine) {
+  const Input* input = engine.GetInput();
   return input && input->AnyKey();
 }
 
@@ -95,7 +95,7 @@ void MenuFlow::EscapePressed() {
   } else if (LogicGui::IsCurrentScreen("OutfitSelect")) {
     LogicGui::ChangeScreen("PlayerSelect", kSlideTime);
   } else if (LogicGui::IsCurrentScreen("PlayerSelect")) {
-    if (Graphics* graphics = Engine::Get()->GetGraphics()) graphics->UpdateMenuSelection();
+    if (Graphics* graphics = engine_.GetGraphics()) graphics->UpdateMenuSelection();
     LogicGui::ChangeScreen("MainMenu", kSlideTime);
   } else if (LogicGui::IsCurrentScreen("Options")) {
     LogicGui::ChangeScreen("OutfitSelect", kSlideTime);
@@ -122,7 +122,7 @@ void MenuFlow::ArrowMoveHandler() {
 // The credits end the program once every line has scrolled out at the top, or at any press.
 void MenuFlow::CreditsHandler() {
   GUIScreen* screen = LogicGui::CurrentScreen();
-  const float step = kCreditsSpeed * static_cast<float>(Engine::Get()->GetTimer()->GetDelta());
+  const float step = kCreditsSpeed * static_cast<float>(engine_.GetTimer()->GetDelta());
   bool scrolledOut = true;
   if (screen) {
     for (GUITextElement& text : screen->texts) {
@@ -130,7 +130,7 @@ void MenuFlow::CreditsHandler() {
       scrolledOut = scrolledOut && text.Rect.topLeft.y <= 0.0f;
     }
   }
-  if (scrolledOut || KeyPressedThisFrame()) MainWindow::PostQuit();
+  if (scrolledOut || KeyPressedThisFrame(engine_)) MainWindow::PostQuit();
 }
 
 void MenuFlow::ChangeDifficulty(int32_t difficulty) { logic_.GetConfig().difficulty = difficulty; }

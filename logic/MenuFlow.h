@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+class Engine;
 class Logic;
 
 // The walk through the menu screens: the buttons' commands, the screens they lead to, escape
@@ -9,7 +10,7 @@ class Logic;
 // screen. Follow-up steps come back through the game logic's command entity as delayed commands.
 class MenuFlow {
  public:
-  explicit MenuFlow(Logic& logic) : logic_(logic) {}
+  MenuFlow(Engine& engine, Logic& logic) : engine_(engine), logic_(logic) {}
 
   // Main menu buttons and the screens they lead to.
   void ClickStartGame();
@@ -47,6 +48,7 @@ class MenuFlow {
   void SelectGender(int32_t gender, const char* model);
   void PostGameStart();
 
+  Engine& engine_;
   Logic& logic_;
   int32_t gender_ = 1;
   int32_t outfit_ = 2;

@@ -6,7 +6,7 @@
 #include "physics/Physics.h"
 #include "sound/Sound.h"
 
-MuseumMaps::MuseumMaps() : defaultMap_(std::make_unique<BspMap>()) {}
+MuseumMaps::MuseumMaps(Engine& engine) : engine_(engine), defaultMap_(std::make_unique<BspMap>()) {}
 MuseumMaps::~MuseumMaps() = default;
 
 // A start that failed half-way leaves maps behind; a later start must not add its maps after
@@ -35,12 +35,11 @@ BspMap& MuseumMaps::GetCurrent() { return current_ < 0 ? *defaultMap_ : *maps_[s
 bool MuseumMaps::SetCurrent(int32_t index) {
   if (index < -1 || index >= static_cast<int32_t>(maps_.size())) return false;
   current_ = index;
-  Engine* engine = Engine::Get();
-  if (Sound* sound = engine->GetSound()) sound->SetCurrentMap(index);
+  if (Sound* sound = engine_.GetSound()) sound->SetCurrentMap(index);
   BspMap& map = GetCurrent();
-  Graphics* graphics = engine->GetGraphics();
+  Graphics* graphics = engine_.GetGraphics();
   if (graphics) graphics->SetCurrentMap(&map);
-  if (Physics* physics = engine->GetPhysics()) physics->SetCurrentMap(&map);
+  if (Physics* physics = engine_.GetPhysics()) physics->SetCurrentMap(&map);
   if (graphics && index >= 0) graphics->ApplyMapChangeInfo(GetName(index));
   return true;
 }

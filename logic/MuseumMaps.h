@@ -5,12 +5,13 @@
 #include <vector>
 
 class BspMap;
+class Engine;
 
 // The museum's loaded maps, in map-list order, each knowing its own index, and which of them is
 // current. While none is current an empty default map stands in, so readers always get a map.
 class MuseumMaps {
  public:
-  MuseumMaps();
+  explicit MuseumMaps(Engine& engine);
   ~MuseumMaps();
   MuseumMaps(const MuseumMaps&) = delete;
   MuseumMaps& operator=(const MuseumMaps&) = delete;
@@ -33,6 +34,7 @@ class MuseumMaps {
   bool SetCurrent(int32_t index);
 
  private:
+  Engine& engine_;
   std::vector<std::unique_ptr<BspMap>> maps_;
   std::vector<std::string> names_;
   std::unique_ptr<BspMap> defaultMap_;

@@ -50,7 +50,7 @@ void ForEachInReach(const EntityList& list, const platform::Vector3& at, uint32_
 
 void RoundRules::UpdateClock() {
   if (logic_.IsFlyThroughRunning()) return;
-  logic_.SetRoundTimeLeft(logic_.GetRoundTimeLeft() - Engine::Get()->GetTimer()->GetDelta());
+  logic_.SetRoundTimeLeft(logic_.GetRoundTimeLeft() - engine_.GetTimer()->GetDelta());
   if (logic_.GetRoundTimeLeft() > 0.0f || logic_.IsRoundOver()) return;
   logic_.PostGameCommand(kEndGame, kEndGameDelay);
   LogicGui::ChangeScreen("Blank", 0.0f);
@@ -99,7 +99,7 @@ void RoundRules::CheckTeleporters(Entity& player) {
 }
 
 void RoundRules::CheckGuards(Entity& player) {
-  Graphics* graphics = Engine::Get()->GetGraphics();
+  Graphics* graphics = engine_.GetGraphics();
   const EntityList* guards = logic_.GetEntities("Guard");
   if ((graphics && graphics->IsTransitionRunning()) || !guards) return;
   PlayerInfo* info = FindPlayerInfo(player);

@@ -1,6 +1,7 @@
 #pragma once
 
 class Entity;
+class Engine;
 class Logic;
 
 // The round as it runs every frame: the clock (standing while a fly-through plays), time-up
@@ -8,7 +9,7 @@ class Logic;
 // distances so that no square root is taken per thief and frame.
 class RoundRules {
  public:
-  explicit RoundRules(Logic& logic) : logic_(logic) {}
+  RoundRules(Engine& engine, Logic& logic) : engine_(engine), logic_(logic) {}
 
   // The clock and time-up; only while a game runs.
   void UpdateClock();
@@ -27,5 +28,6 @@ class RoundRules {
   void ShowChasers();
 
  private:
+  Engine& engine_;
   Logic& logic_;
 };

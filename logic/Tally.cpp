@@ -95,7 +95,7 @@ void Tally::EndGame() {
 // animation credits its worth when it has shrunk away; a thief with none left hides its column.
 void Tally::NextItem() {
   GUIScreen* screen = LogicGui::CurrentScreen();
-  Graphics* graphics = Engine::Get()->GetGraphics();
+  Graphics* graphics = engine_.GetGraphics();
   HUDAnimationList* animations = graphics ? graphics->GetAnimationList() : nullptr;
   bool anyShown = false;
   for (RoundResult& result : results_) {
@@ -147,17 +147,17 @@ void Tally::ShowWinner() {
     }
   }
   winnerShown_ = true;
-  if (Graphics* graphics = Engine::Get()->GetGraphics()) graphics->UpdateMenuSelection();
+  if (Graphics* graphics = engine_.GetGraphics()) graphics->UpdateMenuSelection();
 }
 
 void Tally::EndRoundHandler() {
-  const float step = kCountRate * Engine::Get()->GetTimer()->GetDelta();
+  const float step = kCountRate * engine_.GetTimer()->GetDelta();
   for (RoundResult& result : results_) {
     if (result.shownScore == result.total) continue;
     result.shownScore = std::min(static_cast<int32_t>(static_cast<float>(result.shownScore) + step), result.total);
     Publish(result);
   }
-  const Input* input = Engine::Get()->GetInput();
+  const Input* input = engine_.GetInput();
   if (winnerShown_ && input && input->AnyKey()) LogicGui::ChangeScreen("MainMenu", 0.0f);
 }
 

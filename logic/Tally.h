@@ -7,6 +7,7 @@
 #include "logic/RoundResult.h"
 
 class GUIScreen;
+class Engine;
 class Logic;
 
 // The end of a round: the results of every thief taken before the game is cleared, each thief's
@@ -16,7 +17,7 @@ class Tally {
  public:
   static constexpr int32_t kColumns = 4;
 
-  explicit Tally(Logic& logic) : logic_(logic) {}
+  Tally(Engine& engine, Logic& logic) : engine_(engine), logic_(logic) {}
 
   // Binds "Score1" .. "Score4" to the shown scores, which live here, so that the variables stay
   // valid whatever ids a later round has.
@@ -41,6 +42,7 @@ class Tally {
   // Writes a result's shown score into its column's variable (ids outside 0 .. 3 have none).
   void Publish(const RoundResult& result);
 
+  Engine& engine_;
   Logic& logic_;
   std::vector<RoundResult> results_;
   std::array<int32_t, kColumns> shownScores_{};

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 
 #include "entity/EntityClass.h"
 
@@ -11,7 +12,7 @@ void AllowInMaps(const std::string& className);
 bool IsMapEntityClass(const std::string& className);
 
 template <class T>
-void RegisterMapEntityClass(const char* logChannel) {
-  RegisterEntityClass<T>(logChannel);
+void RegisterMapEntityClass(const char* logChannel, EntityManager::Factory make = [] { return new T(); }) {
+  RegisterEntityClass<T>(logChannel, std::move(make));
   AllowInMaps(T::kClassName);
 }

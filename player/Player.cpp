@@ -11,8 +11,7 @@
 #include "input/Input.h"
 #include "physics/Physics.h"
 #include "player/CameraFollow.h"
-#include "player/GameEffects.h"
-#include "player/GameQueries.h"
+#include "player/GameServices.h"
 #include "player/LogicServices.h"
 #include "player/PlayerMessages.h"
 #include "player/TeleportDoor.h"
@@ -47,16 +46,14 @@ const char* const kStartGadgets[] = {"Taser", "SmokeGrenade", "Box"};
 // one across games.
 uint32_t thievesMade = 0;
 
-float ReadVariable(const char* name, float fallback) {
-  VariableTable* table = Engine::Get()->GetVariableTable();
+float ReadVariable(const VariableTable& table, const char* name, float fallback) {
   float value = fallback;
-  if (table->Has(name)) table->GetTyped(name, value);
+  if (table.Has(name)) table.GetTyped(name, value);
   return value;
 }
 
-void WriteVariable(const char* name, float value) {
-  VariableTable* table = Engine::Get()->GetVariableTable();
-  if (table->Has(name)) table->SetTyped(name, value);
+void WriteVariable(VariableTable& table, const char* name, float value) {
+  if (table.Has(name)) table.SetTyped(name, value);
 }
 
 }  // namespace
@@ -96,7 +93,7 @@ void Player::Describe(ClassBuilder<Player>& c) {
   c.Message(kDoBust, &Player::DoBust);
 }
 
-Player::Player() {
+Player::Player(const GameServices& services) : services_(services) {
   info.kind = "thief";
   // The character controller supplies the actor.
   physical.externalActor = 1;
@@ -108,21 +105,20 @@ Player::Player() {
 }
 
 Player::~Player() {
-  if (LogicServices* logic = LogicServices::Get()) logic->UnregisterEntity(kClassName, *this);
+  services_.logic.UnregisterEntity(kClassName, *this);
 }
 
 void Player::OnCreate() {
-  LogicServices* logic = LogicServices::Get();
   const int32_t parity = static_cast<int32_t>(thievesMade++ % 2);
-  info.gender = parity == (logic ? logic->GetGender() : 0) ? "male" : "female";
+  info.gender = parity == services_.logic.GetGender() ? "male" : "female";
   LoadOutfitModel();
   model.SetAnimation(0);
   model.WearOutfits();
-  Engine::Get()->GetMessageQueue()->RegisterUpdate(this);
-  if (logic) logic->RegisterEntity(kClassName, *this);
+  services_.engine.GetMessageQueue()->RegisterUpdate(this);
+  services_.logic.RegisterEntity(kClassName, *this);
   ai.kind = "thief";
   ai.Init(true);
-  for (const char* name : kStartGadgets) GetGadget(MakeGadget(name));
+  for (const char* name : kStartGadgets) GetGadget(MakeGadget(services_.engine, name));
   info.boxTimer = 0;
   Untarget();
 }
@@ -137,11 +133,12 @@ void Player::LoadOutfitModel() { model.Load(info.gender == "male" ? kMaleModel :
 // ---- The frame ----
 
 void Player::OnUpdate() {
-  const float dt = static_cast<float>(Engine::Get()->GetTimer()->GetDelta());
-  if (IsRoundOver()) playerPhysics.move = {};
-  const float followDistance = ReadVariable(kFollowDistanceVariable, kFollowDistance);
-  const float cameraSpeed = ReadVariable(kCameraSpeedVariable, 0.0f);
-  if (info.targeting) WriteVariable(kFollowDistanceVariable, 0.0f);
+  const float dt = static_cast<float>(services_.engine.GetTimer()->GetDelta());
+  if (services_.IsRoundOver()) playerPhysics.move = {};
+  VariableTable& variables = *services_.engine.GetVariableTable();
+  const float followDistance = ReadVariable(variables, kFollowDistanceVariable, kFollowDistance);
+  const float cameraSpeed = ReadVariable(variables, kCameraSpeedVariable, 0.0f);
+  if (info.targeting) WriteVariable(variables, kFollowDistanceVariable, 0.0f);
   EndBoxOnTimeOut(dt);
   CountMoneyUp(dt);
   if (IsUserControlled()) {
@@ -168,7 +165,7 @@ void Player::EndBoxOnTimeOut(float dt) {
   info.inBox = 0;
   info.boxTimer = 0;
   LoadOutfitModel();
-  Poof(static_cast<int32_t>(mapIndex.mapIndex), physical.GetPosition());
+  services_.Poof(static_cast<int32_t>(mapIndex.mapIndex), physical.GetPosition());
 }
 
 void Player::CountMoneyUp(float dt) {
@@ -179,10 +176,9 @@ void Player::CountMoneyUp(float dt) {
 void Player::SteerByUser(float dt, float followDistance, float cameraSpeed) {
   if (info.inBox && info.boxTimer >= kBoxWarning && !ai.voice.IsPlaying()) ai.voice.Play();
   Vector3 walk = WalkVector(dt * playerPhysics.speed);
-  if (IsRoundOver()) walk = {};
-  Input* input = Engine::Get()->GetInput();
-  LogicServices* logic = LogicServices::Get();
-  if (mouseLook && input && !(logic && logic->IsFlyThroughRunning()) && !IsRoundOver()) {
+  if (services_.IsRoundOver()) walk = {};
+  Input* input = services_.engine.GetInput();
+  if (mouseLook && input && !services_.logic.IsFlyThroughRunning() && !services_.IsRoundOver()) {
     const float sensitivity = info.targeting ? kAimLookSensitivity : kLookSensitivity;
     camera.Yaw(static_cast<float>(input->GetMouseDeltaX()) * sensitivity);
     camera.Pitch(static_cast<float>(input->GetMouseDeltaY()) * sensitivity);
@@ -210,7 +206,7 @@ void Player::FollowCamera(float dt, float followDistance, float cameraSpeed) {
   const Vector3 pivot = physical.GetPosition() + Vector3{0, 0, kCameraHeight};
   const Vector3 back = -camera.direction;
   const float rate = dt * cameraSpeed;
-  follow.Follow(followDistance, CameraFollow::Reach(Engine::Get()->GetPhysics(), pivot, back), rate);
+  follow.Follow(followDistance, CameraFollow::Reach(services_.engine.GetPhysics(), pivot, back), rate);
   playerPhysics.speed = EaseToward(playerPhysics.speed, playerPhysics.targetSpeed, rate);
   model.visible = follow.current > kHideModelWithin;
   camera.position = pivot + back * follow.current;
@@ -260,7 +256,7 @@ void Player::OnModelDraw() {
 
 void Player::SetActivePlayer(bool active) {
   if (active) {
-    if (Graphics* graphics = Engine::Get()->GetGraphics()) graphics->SetActiveCamera(&camera);
+    if (Graphics* graphics = services_.engine.GetGraphics()) graphics->SetActiveCamera(&camera);
   }
   info.userControlled = active ? 1 : 0;
 }
@@ -268,10 +264,10 @@ void Player::SetActivePlayer(bool active) {
 void Player::EnterTeleporter() {
   Entity* teleporter = info.teleporter.Get();
   if (!teleporter) return;
-  if (auto* door = dynamic_cast<TeleportDoor*>(teleporter)) PlaySound2D(door->GetTeleportSound());
-  if (Graphics* graphics = Engine::Get()->GetGraphics()) graphics->StartTransition();
+  if (auto* door = dynamic_cast<TeleportDoor*>(teleporter)) services_.PlaySound2D(door->GetTeleportSound());
+  if (Graphics* graphics = services_.engine.GetGraphics()) graphics->StartTransition();
   // By id: the thief may be gone by the time the teleporter moves it.
-  Engine::Get()->GetMessageQueue()->Post(teleporter, kTeleport, kTeleportDelay, GetId());
+  services_.engine.GetMessageQueue()->Post(teleporter, kTeleport, kTeleportDelay, GetId());
 }
 
 void Player::GuardTouch(Entity* guard) {
@@ -280,28 +276,27 @@ void Player::GuardTouch(Entity* guard) {
   if (!guardAi || guardAi->kind != "guard" || guardAi->noBust) return;
   auto* guardPhysical = guard->Find<PhysicalComp>();
   if (guardPhysical && guardPhysical->frozen) return;
-  if (this != UserThief()) {
+  if (this != services_.UserThief()) {
     DoBust();
-  } else if (!IsRoundOver()) {
-    if (LogicServices* logic = LogicServices::Get()) logic->ReportBusted();
-    PlaySound2D("busted");
+  } else if (!services_.IsRoundOver()) {
+    services_.logic.ReportBusted();
+    services_.PlaySound2D("busted");
   }
 }
 
 void Player::ReturnCarriedItem() {
-  ItemRecord* record = info.DropCarriedItem(*Engine::Get()->GetEntityManager());
-  LogicServices* logic = LogicServices::Get();
-  if (record && logic) logic->RespawnItem(*record);
+  ItemRecord* record = info.DropCarriedItem(*services_.engine.GetEntityManager());
+  if (record) services_.logic.RespawnItem(*record);
 }
 
 void Player::DoBust() {
   ReturnCarriedItem();
-  if (LogicServices* logic = LogicServices::Get()) logic->MovePlayerToStart(*this);
+  services_.logic.MovePlayerToStart(*this);
   ai.Init(ai.enabled != 0);
 }
 
 void Player::Fire() {
-  if (IsRoundOver()) return;
+  if (services_.IsRoundOver()) return;
   if (GadgetEnt* gadget = CurrentGadget()) gadget->Send(kFire);
 }
 
@@ -323,7 +318,7 @@ void Player::TargetOrFire() {
   }
   info.boxTimer = kBoxTimerWhenAiming;
   info.targeting = 1;
-  WriteVariable(kFollowDistanceVariable, 0.0f);
+  WriteVariable(*services_.engine.GetVariableTable(), kFollowDistanceVariable, 0.0f);
   playerPhysics.maxSpeed = kAimSpeedCap;
   if (playerPhysics.speed > kAimSpeedCap) {
     playerPhysics.savedSpeed = playerPhysics.speed;
@@ -332,7 +327,7 @@ void Player::TargetOrFire() {
 }
 
 void Player::Untarget() {
-  WriteVariable(kFollowDistanceVariable, kFollowDistance);
+  WriteVariable(*services_.engine.GetVariableTable(), kFollowDistanceVariable, kFollowDistance);
   if (!info.targeting) return;
   info.targeting = 0;
   playerPhysics.maxSpeed = kSpeedCap;
@@ -355,7 +350,7 @@ void Player::SelectGadget(int32_t index, bool forward) {
   ShowGadget(currentGadget, false);
   currentGadget = index;
   ShowGadget(currentGadget, true);
-  Graphics* graphics = Engine::Get()->GetGraphics();
+  Graphics* graphics = services_.engine.GetGraphics();
   if (!graphics || !graphics->GetAnimationList()) return;
   RefreshHudGadgetModels();
   GadgetSwitchAnimation* animation = graphics->GetAnimationList()->AddGadgetSwitch();
@@ -370,7 +365,7 @@ void Player::ScrollGadget(bool forward, bool playSound) {
   if (count == 0) return;
   SelectGadget(forward ? (currentGadget + 1) % count : (currentGadget + count - 1) % count, forward);
   info.switchingGadget = 1;
-  if (playSound) PlaySound2D("switch gadget");
+  if (playSound) services_.PlaySound2D("switch gadget");
   if (currentGadget == kBox) Untarget();
 }
 
@@ -380,7 +375,7 @@ void Player::SwitchGadget(int index) {
 }
 
 void Player::Score(int amount) {
-  Graphics* graphics = Engine::Get()->GetGraphics();
+  Graphics* graphics = services_.engine.GetGraphics();
   if (IsUserControlled() && graphics && graphics->GetAnimationList()) {
     // Credited when the HUD's count-up ends.
     graphics->GetAnimationList()->AddMoneyGain(amount);

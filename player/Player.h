@@ -12,6 +12,7 @@
 #include "physics/PhysicalComp.h"
 #include "physics/PlayerPhysics.h"
 #include "platform/math/Vector.h"
+#include "player/GameServices.h"
 #include "player/PlayerInfo.h"
 
 class GadgetEnt;
@@ -33,7 +34,7 @@ class Player : public EntityClass<Player>, public HudGadgetUser {
   static constexpr float kSpeedCap = 500.0f;
   static constexpr float kBoxTimeOut = 15.0f;
 
-  Player();
+  explicit Player(const GameServices& services);
   ~Player() override;
   // Outfit, walk animation, update list, the game's list, the AI kind, the three gadgets.
   void OnCreate() override;
@@ -104,6 +105,8 @@ class Player : public EntityClass<Player>, public HudGadgetUser {
   bool mouseLook = true;
 
  private:
+  const GameServices services_;
+
   void EndBoxOnTimeOut(float dt);
   void CountMoneyUp(float dt);
   // The user's thief: box warning, walk, mouse look, camera.

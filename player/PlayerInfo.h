@@ -30,6 +30,7 @@ class PlayerInfo : public Component {
   void AddSmokeGrenade() { ++smokeGrenades; }
   // The stock every thief has at a start: a full battery, one box and two smoke grenades.
   void RefillGadgets();
+  void SpendSmokeGrenade() { --smokeGrenades; }
   // A shot of the taser; the battery never goes below 0.
   void SpendBattery(int32_t amount);
 

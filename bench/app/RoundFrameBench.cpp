@@ -113,7 +113,7 @@ class Round {
     systems.sound = [this] { return sound_ = new Timed<Sound>(); };
     systems.graphics = [this] { return graphics_ = new TimedGraphics(); };
     systems.physics = [this] { return physics_ = new Timed<Physics>(); };
-    systems.logic = [this] { return logic_ = new Timed<Logic>(RegisterGameClasses); };
+    systems.logic = [this] { return logic_ = new Timed<Logic>(*Engine::Instance(), RegisterGameClasses); };
     Engine::Instance()->Init(systems);
     ConnectGameSystems(*Engine::Get());
   }

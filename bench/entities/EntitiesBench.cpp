@@ -9,6 +9,7 @@
 // Results are in Results.md beside this file.
 #include <benchmark/benchmark.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@
 #include "physics/MapCollision.h"
 #include "physics/Physics.h"
 #include "platform/core/Clock.h"
+#include "player/GameServices.h"
+#include "tests/support/IdleLogic.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -41,7 +44,8 @@ struct Lobby {
     auto idle = [] { return static_cast<EngineSystem*>(new IdleSystem()); };
     Engine::Instance()->Init({idle, idle, idle, idle, [] { return static_cast<EngineSystem*>(new Physics()); }, idle});
     RegisterEntityClass<Flashlight>("LogicLog");
-    RegisterEntityClass<TripLaser>("LogicLog");
+    services.emplace(*Engine::Get(), logic);
+    RegisterEntityClass<TripLaser>("LogicLog", [this] { return new TripLaser(*services); });
     RegisterEntityClass<TripLaserTrigger>("LogicLog");
     BspReader::Read(std::string(VR_GENERATED_DIR) + "/Maps/lobby.bsp", map);
     BspData world = map;
@@ -69,6 +73,8 @@ struct Lobby {
   static platform::Vector3 LaserPlace(int i) { return {30.0f, -30.0f - 22 * static_cast<float>(i), 40}; }
 
   platform::ManualClock clock;
+  IdleLogic logic;
+  std::optional<GameServices> services;
   BspData map;
   MapCollision collision;
 };

@@ -67,7 +67,9 @@ struct Museum {
     platform::SetClock(&clock);
     auto idle = [] { return static_cast<EngineSystem*>(new IdleSystem()); };
     Engine::Instance()->Init({idle, idle, idle, idle, [] { return static_cast<EngineSystem*>(new Physics()); },
-                              [] { return static_cast<EngineSystem*>(new Logic(RegisterGameClasses)); }});
+                              [] {
+                                return static_cast<EngineSystem*>(new Logic(*Engine::Instance(), RegisterGameClasses));
+                              }});
     ConnectGameSystems(*Engine::Get());
     RegisterEntityClass<Placed<kThief>>("LogicLog");
     RegisterEntityClass<Placed<kGuard>>("LogicLog");

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,35 +29,15 @@
 #include "player/gadgets/SmokeGrenade.h"
 #include "player/gadgets/SuctionCup.h"
 #include "player/pickups/PickupFamilies.h"
+#include "tests/support/IdleLogic.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
 // The game as the thieves see it: the first thief made is the user's.
-class BenchLogic : public LogicServices {
+class BenchLogic : public IdleLogic {
  public:
-  bool IsInGame() const override { return true; }
-  bool IsRoundOver() const override { return false; }
-  bool IsFlyThroughRunning() const override { return false; }
-  int32_t GetDifficulty() const override { return 1; }
-  int32_t GetGender() const override { return 0; }
-  Entity* GetPlayerEntity() const override { return user.Get(); }
-  int32_t GetCurrentMapIndex() const override { return 0; }
-  bool SetCurrentMap(int32_t) override { return true; }
-  void RegisterEntity(const std::string&, const Entity&) override {}
-  void UnregisterEntity(const std::string&, const Entity&) override {}
-  const EntityList* GetEntities(const std::string&) const override { return nullptr; }
-  void MovePlayerToStart(Entity&) override {}
-  Entity* CreateGadgetEnt(const std::string& name) override { return MakeGadget(name); }
-  void SetLastTeleporter(const Entity&, const std::string&) override {}
-  void StartMapFlyThrough() override {}
-  void ReportBusted() override {}
-  void ReportItemTaken() override {}
-  void ReportItemDelivered() override {}
-  void UnfreezeLater(const Entity&, float) override {}
-  void RespawnItem(ItemRecord&) override {}
-
-  EntityHandle user;
+  Entity* CreateGadgetEnt(const std::string& name) override { return MakeGadget(*Engine::Get(), name); }
 };
 
 // A character without the thief's work: what the physics frame costs anyway.
@@ -92,10 +73,11 @@ struct World {
     platform::SetClock(&clock);
     auto idle = [] { return static_cast<EngineSystem*>(new IdleSystem()); };
     Engine::Instance()->Init({idle, idle, idle, idle, [] { return static_cast<EngineSystem*>(new Physics()); }, idle});
-    RegisterEntityClass<Player>("LogicLog");
-    RegisterEntityClass<GadgetEnt>("LogicLog");
-    RegisterEntityClass<BoxSpawn>("LogicLog");
-    RegisterEntityClass<BoxPickup>("LogicLog");
+    services.emplace(*Engine::Get(), logic);
+    Served<Player>();
+    Served<GadgetEnt>();
+    Served<BoxSpawn>();
+    Served<BoxPickup>();
     RegisterEntityClass<BareCharacter>("LogicLog");
     RegisterEntityClass<StaticBody>("LogicLog");
     LogicServices::Set(&logic);
@@ -118,6 +100,11 @@ struct World {
   static platform::Vector3 PickupPlace(int i) {
     return {40.0f + 35 * static_cast<float>(i % 10), -300.0f - 35 * static_cast<float>(i / 10), 20};
   }
+  // A class whose objects are handed the engine and the bench's game logic when made.
+  template <class T>
+  void Served() {
+    RegisterEntityClass<T>("LogicLog", [this] { return new T(*services); });
+  }
   template <class T>
   T* Create(const platform::Vector3& at) {
     auto* entity = static_cast<T*>(Engine::Get()->GetEntityManager()->Create(T::kClassName));
@@ -127,6 +114,7 @@ struct World {
 
   platform::ManualClock clock;
   BenchLogic logic;
+  std::optional<GameServices> services;
   MapCollision collision;
 };
 

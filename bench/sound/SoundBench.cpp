@@ -66,7 +66,8 @@ void UpdateWithVoicesAndStreams(benchmark::State& state, const std::string& musi
   Engine* engine = Engine::Instance();
   engine->Init(SystemFactories{idle("AI"),
                                [] { return new Sound([](platform::sound::System& s) { return s.InitLoopback(128, kRate); }); },
-                               idle("Graphics"), idle("Input"), idle("Physics"), [] { return new Logic(RegisterGameClasses); }});
+                               idle("Graphics"), idle("Input"), idle("Physics"),
+                               [] { return new Logic(*Engine::Instance(), RegisterGameClasses); }});
   ConnectGameSystems(*engine);
   Sound* sound = engine->GetSound();
   EntityManager* entities = engine->GetEntityManager();

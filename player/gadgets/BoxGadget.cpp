@@ -1,13 +1,13 @@
 #include "player/gadgets/BoxGadget.h"
 
-#include "player/GameEffects.h"
+#include "player/GameServices.h"
 #include "player/Player.h"
-#include "player/GameQueries.h"
 #include "player/gadgets/GadgetEnt.h"
 
 void BoxGadget::Fire(GadgetEnt* gadget) {
   Player* thief = gadget->gadget.GetPlayer();
   if (!thief) return;
+  const GameServices& services = gadget->Services();
   PlayerInfo& info = thief->info;
   const auto mapIndex = static_cast<int32_t>(thief->mapIndex.mapIndex);
   if (info.inBox) {
@@ -15,14 +15,14 @@ void BoxGadget::Fire(GadgetEnt* gadget) {
     thief->ai.voice.Rewind();
     thief->ai.voice.Pause();
     info.LeaveBox();
-    Poof(mapIndex, thief->physical.GetPosition());
+    services.Poof(mapIndex, thief->physical.GetPosition());
     thief->LoadOutfitModel();
     // The speed stays the box's until the controls set a pace again.
     return;
   }
   if (!info.EnterBox()) return;
-  if (thief == UserThief()) PlaySound3D("use box", gadget);
-  Poof(mapIndex, thief->physical.GetPosition());
+  if (thief == services.UserThief()) services.PlaySound3D("use box", gadget);
+  services.Poof(mapIndex, thief->physical.GetPosition());
   thief->model.Load("box");
   thief->Untarget();
   thief->playerPhysics.targetSpeed = kBoxSpeed;

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "player/Player.h"
-#include "player/GameQueries.h"
 #include "player/gadgets/GadgetEnt.h"
 
 using platform::Vector3;
@@ -29,7 +28,7 @@ void GadgetBase::Update(GadgetEnt* gadget) {
     gadget->model.visible = 0;
     return;
   }
-  if (player != UserThief()) {
+  if (player != gadget->Services().UserThief()) {
     gadget->physical.SetPosition(player->physical.GetPosition() + state.aimDirection * kComputerThiefReach);
     gadget->model.visible = 0;
     return;

@@ -32,7 +32,7 @@ void GadgetEnt::Describe(ClassBuilder<GadgetEnt>& c) {
 }
 
 // A pose without a body: the gadget never collides.
-GadgetEnt::GadgetEnt() {
+GadgetEnt::GadgetEnt(const GameServices& services) : services_(services) {
   physical.isStatic = 1;
   physical.createActor = 0;
 }
@@ -63,11 +63,11 @@ void GadgetEnt::Fire() {
 
 std::string GadgetFilePath(const std::string& name) { return "Data/gadgets/" + name + ".xml"; }
 
-GadgetEnt* MakeGadget(const std::string& name) {
+GadgetEnt* MakeGadget(Engine& engine, const std::string& name) {
   const std::string path = GadgetFilePath(name);
-  auto* gadget = static_cast<GadgetEnt*>(Engine::Get()->GetEntityManager()->CreateFromFile(GadgetEnt::kClassName, path));
+  auto* gadget = static_cast<GadgetEnt*>(engine.GetEntityManager()->CreateFromFile(GadgetEnt::kClassName, path));
   if (gadget && !gadget->gadget.behavior) {
-    Engine::Get()->GetLog()->Write("LogicLog",
+    engine.GetLog()->Write("LogicLog",
                                    "Gadget " + name + " (" + path + ") names no known behaviour \"" +
                                        gadget->gadget.BehaviorName + "\"; it stays inert",
                                    2);

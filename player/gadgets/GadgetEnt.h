@@ -4,6 +4,7 @@
 #include "entity/EntityClass.h"
 #include "graphics/ModelComp.h"
 #include "physics/PhysicalComp.h"
+#include "player/GameServices.h"
 #include "player/gadgets/GadgetComp.h"
 
 // A gadget a thief carries: its "Gadget" state, the model seen while the thief aims and the
@@ -14,7 +15,9 @@ class GadgetEnt : public EntityClass<GadgetEnt> {
   static constexpr char kClassName[] = "GadgetEnt";
   static void Describe(ClassBuilder<GadgetEnt>& c);
 
-  GadgetEnt();
+  explicit GadgetEnt(const GameServices& services);
+  // What the gadget's behaviour uses of the program.
+  const GameServices& Services() const { return services_; }
   // Hidden until its thief aims.
   void OnCreate() override;
   // The gadget file: a "GadgetComp" section with the behaviour's name, a "ModelComp" section
@@ -31,10 +34,13 @@ class GadgetEnt : public EntityClass<GadgetEnt> {
   GadgetComp gadget;
   ModelComp model;
   PhysicalComp physical;
+
+ private:
+  const GameServices services_;
 };
 
 // "Data/gadgets/" + name + ".xml".
 std::string GadgetFilePath(const std::string& name);
 // A gadget entity from its file. A file that is missing or names no known behaviour is logged
 // on "LogicLog" with the file and the name, and the gadget made stays inert.
-GadgetEnt* MakeGadget(const std::string& name);
+GadgetEnt* MakeGadget(Engine& engine, const std::string& name);

@@ -2,8 +2,7 @@
 
 #include "graphics/ParticleEmitter.h"
 #include "graphics/ParticleManager.h"
-#include "player/GameEffects.h"
-#include "player/GameQueries.h"
+#include "player/GameServices.h"
 #include "player/LogicServices.h"
 #include "player/PlayerMessages.h"
 
@@ -19,17 +18,17 @@ void SmokeGrenade::Describe(ClassBuilder<SmokeGrenade>& c) {
 }
 
 SmokeGrenade::~SmokeGrenade() {
-  if (LogicServices* logic = LogicServices::Get()) logic->UnregisterEntity(kClassName, *this);
+  services_.logic.UnregisterEntity(kClassName, *this);
   cloud.Stop();
   trail.Stop();
 }
 
 void SmokeGrenade::OnCreate() {
   model.Load("smokebomb");
-  Engine::Get()->GetMessageQueue()->Post(this, kDestroy, kLife);
-  Engine::Get()->GetMessageQueue()->RegisterUpdate(this);
-  if (LogicServices* logic = LogicServices::Get()) logic->RegisterEntity(kClassName, *this);
-  if (ParticleManager* particles = Particles()) trail.Set(particles->CreateEmitter("smokeTrailConfig"));
+  services_.engine.GetMessageQueue()->Post(this, kDestroy, kLife);
+  services_.engine.GetMessageQueue()->RegisterUpdate(this);
+  services_.logic.RegisterEntity(kClassName, *this);
+  if (ParticleManager* particles = services_.Particles()) trail.Set(particles->CreateEmitter("smokeTrailConfig"));
 }
 
 void SmokeGrenade::OnUpdate() {
@@ -40,11 +39,11 @@ void SmokeGrenade::OnUpdate() {
   }
   if (!smoking && platform::Vec3LengthSq(physical.GetVelocity()) < kAtRest) {
     // Only the thief's own map hears it.
-    Entity* user = UserThief();
+    Entity* user = services_.UserThief();
     auto* userMap = user ? user->Find<MapIndexComp>() : nullptr;
-    if (userMap && userMap->mapIndex == mapIndex.mapIndex) PlaySound3D("smoke", this);
+    if (userMap && userMap->mapIndex == mapIndex.mapIndex) services_.PlaySound3D("smoke", this);
     smoking = true;
-    if (ParticleManager* particles = Particles()) {
+    if (ParticleManager* particles = services_.Particles()) {
       ParticleEmitter* smoke = particles->CreateEmitter("smokeConfig");
       smoke->mapIndex = map;
       cloud.Set(smoke);
@@ -54,4 +53,4 @@ void SmokeGrenade::OnUpdate() {
   if (ParticleEmitter* emitter = cloud.Get()) emitter->origin = physical.GetPosition();
 }
 
-void SmokeGrenade::Destroy() { Engine::Get()->GetEntityManager()->QueueDelete(this); }
+void SmokeGrenade::Destroy() { services_.engine.GetEntityManager()->QueueDelete(this); }

@@ -6,6 +6,7 @@
 #include "physics/ClusterInfo.h"
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
+#include "player/GameServices.h"
 
 // A thrown smoke bomb: it flies trailing smoke, bursts into a cloud once it lies still and goes
 // 10 s after the throw. While it exists it is on the game's "SmokeGrenade" list, where the AI
@@ -18,6 +19,7 @@ class SmokeGrenade : public EntityClass<SmokeGrenade> {
   // Squared speed below which the bomb lies still.
   static constexpr float kAtRest = 0.1f;
 
+  explicit SmokeGrenade(const GameServices& services) : services_(services) {}
   ~SmokeGrenade() override;
   void OnCreate() override;
   void OnUpdate();
@@ -32,4 +34,7 @@ class SmokeGrenade : public EntityClass<SmokeGrenade> {
   // Both belong to the particle manager, which may drop them first (a new game clears it).
   EmitterHandle trail;
   EmitterHandle cloud;
+
+ private:
+  const GameServices services_;
 };

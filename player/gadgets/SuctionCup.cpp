@@ -19,7 +19,7 @@ void SuctionCup::Describe(ClassBuilder<SuctionCup>& c) {
 }
 
 // Its contacts are reported, not resolved: it flies into whatever it meets.
-SuctionCup::SuctionCup() {
+SuctionCup::SuctionCup(const GameServices& services) : services_(services) {
   physical.collisionResponse = 0;
   physical.sendOnStartTouch = 1;
 }
@@ -29,14 +29,14 @@ void SuctionCup::OnCreate() { model.Load("suctioncup"); }
 void SuctionCup::OnStartTouch(Entity*) {
   if (stuck) return;
   physical.RequestFreeze();
-  Physics* physics = Engine::Get()->GetPhysics();
+  Physics* physics = services_.engine.GetPhysics();
   // A report without a point leaves the cup where it is.
   if (physics && !physics->GetContactPoints().empty()) {
     const platform::Vector3 flight = platform::Vec3Normalize(physical.GetVelocity());
     physical.SetPositionCached(physics->GetContactPoints().front() - flight * kStandOff);
   }
   stuck = true;
-  Engine::Get()->GetMessageQueue()->Post(this, kDestroy, kStuckFor);
+  services_.engine.GetMessageQueue()->Post(this, kDestroy, kStuckFor);
 }
 
-void SuctionCup::Destroy() { Engine::Get()->GetEntityManager()->QueueDelete(this); }
+void SuctionCup::Destroy() { services_.engine.GetEntityManager()->QueueDelete(this); }

@@ -4,6 +4,7 @@
 #include "physics/BoundingData.h"
 #include "physics/ClusterInfo.h"
 #include "physics/PhysicalComp.h"
+#include "player/GameServices.h"
 
 // A suction cup in flight: at its first touch it stops 25 units short of the contact point
 // along its flight and goes 2 s later.
@@ -12,7 +13,7 @@ class SuctionCup : public EntityClass<SuctionCup> {
   static constexpr char kClassName[] = "SuctionCup";
   static void Describe(ClassBuilder<SuctionCup>& c);
 
-  SuctionCup();
+  explicit SuctionCup(const GameServices& services);
   void OnCreate() override;
   void OnStartTouch(Entity* other);
   void Destroy();
@@ -22,4 +23,7 @@ class SuctionCup : public EntityClass<SuctionCup> {
   BoundingData bounds;
   PhysicalComp physical;
   ClusterInfo cluster;
+
+ private:
+  const GameServices services_;
 };

@@ -6,6 +6,7 @@
 #include "player/gadgets/SuctionCup.h"
 
 void SuctionCupGun::Fire(GadgetEnt* gadget) {
-  auto* cup = static_cast<SuctionCup*>(Engine::Get()->GetEntityManager()->Create(SuctionCup::kClassName));
+  const GameServices& services = gadget->Services();
+  auto* cup = static_cast<SuctionCup*>(services.engine.GetEntityManager()->Create(SuctionCup::kClassName));
   if (cup) LaunchFromGadget(gadget, cup, cup->physical);
 }

@@ -6,8 +6,7 @@
 #include "physics/ClusterInfo.h"
 #include "physics/PhysicalComp.h"
 #include "platform/math/Quaternion.h"
-#include "player/GameEffects.h"
-#include "player/GameQueries.h"
+#include "player/GameServices.h"
 #include "player/PlayerInfo.h"
 #include "player/PlayerMessages.h"
 #include "player/pickups/PickupFamily.h"
@@ -32,14 +31,14 @@ class Pickup : public EntityClass<Pickup<Family>> {
     c.Field("PhysicalComp", &Pickup::physical);
   }
 
-  Pickup() {
+  explicit Pickup(const GameServices& services) : services_(services) {
     physical.isStatic = 1;
     physical.sendOnTouch = 1;
   }
 
   void OnCreate() override {
     model.Load(Family.model);
-    Engine::Get()->GetMessageQueue()->RegisterUpdate(this);
+    services_.engine.GetMessageQueue()->RegisterUpdate(this);
     if (Family.scale != 1.0f) {
       model.scale = Family.scale;
       model.UpdateWorldMatrix();
@@ -47,7 +46,7 @@ class Pickup : public EntityClass<Pickup<Family>> {
   }
 
   void OnUpdate() {
-    const float angle = static_cast<float>(Engine::Get()->GetTimer()->GetDelta()) * kDegreesPerSecond * 0.017453292f;
+    const float angle = static_cast<float>(services_.engine.GetTimer()->GetDelta()) * kDegreesPerSecond * 0.017453292f;
     const platform::Quaternion turn = platform::QuaternionRotationAxis(Family.spinAxis, angle);
     physical.SetOrientation(platform::QuaternionNormalize(platform::QuaternionMultiply(turn, physical.GetOrientation())));
   }
@@ -55,11 +54,11 @@ class Pickup : public EntityClass<Pickup<Family>> {
   void OnTouch(Entity* other) {
     // Hidden once taken: a second toucher in the same frame gets nothing.
     if (!model.visible || !other || !other->Find<PlayerInfo>()) return;
-    if (other == UserThief()) PlaySound3D("gadget pickup", this);
+    if (other == services_.UserThief()) services_.PlaySound3D("gadget pickup", this);
     other->Send(Family.message);
     model.visible = 0;
-    if (Entity* origin = spawn.Get()) Engine::Get()->GetMessageQueue()->Post(origin, kRespawn, Family.respawnDelay);
-    Engine::Get()->GetEntityManager()->QueueDelete(this);
+    if (Entity* origin = spawn.Get()) services_.engine.GetMessageQueue()->Post(origin, kRespawn, Family.respawnDelay);
+    services_.engine.GetEntityManager()->QueueDelete(this);
   }
 
   EntityHandle spawn;
@@ -67,4 +66,7 @@ class Pickup : public EntityClass<Pickup<Family>> {
   PhysicalComp physical;
   BoundingData bounds;
   ClusterInfo cluster;
+
+ private:
+  const GameServices services_;
 };

@@ -18,16 +18,19 @@ class PickupSpawn : public EntityClass<PickupSpawn<Family>> {
     c.Field("PhysicalComp", &PickupSpawn::physical);
   }
 
-  PickupSpawn() { physical.createActor = 0; }
+  explicit PickupSpawn(const GameServices& services) : services_(services) { physical.createActor = 0; }
   void OnCreate() override { Respawn(); }
 
   void Respawn() {
-    auto* pickup = new Pickup<Family>();
-    Engine::Get()->GetEntityManager()->AddEntity(pickup);
+    auto* pickup = new Pickup<Family>(services_);
+    services_.engine.GetEntityManager()->AddEntity(pickup);
     Entity::SetUp(pickup);
     pickup->spawn.Set(this);
     pickup->physical.SetPosition(physical.GetPosition());
   }
 
   PhysicalComp physical;
+
+ private:
+  const GameServices services_;
 };

@@ -112,7 +112,8 @@ void AgentMuseum::StartEngine() {
     return [name] { return static_cast<EngineSystem*>(new RecordingSystem(name, &idleJournal)); };
   };
   SystemFactories systems{[] { return new AI(); }, idle("Sound"), idle("Graphics"), idle("Input"),
-                          [] { return new Physics(); }, [] { return new Logic(RegisterGameClasses); }};
+                          [] { return new Physics(); },
+                          [] { return new Logic(*Engine::Instance(), RegisterGameClasses); }};
   Engine::Instance()->Init(systems);
   ConnectGameSystems(*Engine::Get());
   RegisterEntityClass<MuseumThief>("LogicLog");

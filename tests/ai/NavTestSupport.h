@@ -27,7 +27,7 @@ class NavTest : public GameTest {
   void StartEngine() {
     SystemFactories systems = RecordingSystems();
     systems.input = ScriptedInput(&backend);
-    systems.logic = [] { return new Logic(RegisterGameClasses); };
+    systems.logic = [] { return new Logic(*Engine::Instance(), RegisterGameClasses); };
     systems.physics = [] { return new Physics(); };
     systems.ai = [] { return new AI(); };
     Engine::Instance()->Init(systems);

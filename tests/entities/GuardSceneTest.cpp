@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "entities/Flashlight.h"
 #include "entities/Guard.h"
 #include "graphics/ModelRecord.h"
 #include "graphics/SpotLightList.h"
 #include "map/BspMap.h"
+#include "player/GameServices.h"
 #include "tests/graphics/SceneFixture.h"
+#include "tests/support/IdleLogic.h"
 
 namespace {
 
@@ -24,7 +27,8 @@ class GuardSceneTest : public SceneFixture {
   void SetUp() override {
     StartScene();
     graphics->GetModelScene().SetWorld(&flashlit);
-    RegisterEntityClass<Guard>("LogicLog");
+    services.emplace(*Engine::Get(), logic);
+    RegisterEntityClass<Guard>("LogicLog", [this] { return new Guard(*services); });
     RegisterEntityClass<Flashlight>("LogicLog");
     guard = static_cast<Guard*>(Engine::Get()->GetEntityManager()->Create("Guard"));
     guard->model.animationSpeed = 0;
@@ -44,6 +48,8 @@ class GuardSceneTest : public SceneFixture {
   }
 
   FlashlitWorld flashlit;
+  IdleLogic logic;
+  std::optional<GameServices> services;
   Guard* guard = nullptr;
   Flashlight* lamp = nullptr;
 };

@@ -12,7 +12,7 @@ class GuardTest : public LevelTest {
   void SetUp() override {
     StartGame();
     // The game logic's tests stand a plain body in for the guard; these use the real one.
-    RegisterEntityClass<Guard>("LogicLog");
+    RegisterEntityClass<Guard>("LogicLog", [] { return new Guard(GetLogic()->GetServices()); });
     guard = static_cast<Guard*>(Engine::Get()->GetEntityManager()->Create("Guard"));
     lamp = guard->GetFlashlight();
     ASSERT_NE(lamp, nullptr);

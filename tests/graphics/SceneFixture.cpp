@@ -28,7 +28,7 @@ SceneFixture::~SceneFixture() {
 void SceneFixture::StartScene(bool withLogic) {
   SystemFactories systems = RecordingSystems();
   systems.graphics = [] { return new Graphics(); };
-  if (withLogic) systems.logic = [] { return new Logic(RegisterGameClasses); };
+  if (withLogic) systems.logic = [] { return new Logic(*Engine::Instance(), RegisterGameClasses); };
   Engine::Instance()->Init(systems);
   ConnectGameSystems(*Engine::Get());
   graphics = Engine::Get()->GetGraphics();

@@ -111,7 +111,7 @@ class DevToolsTest : public GraphicsFixture {
         return std::unique_ptr<platform::InputBackend>(std::move(made));
       });
     };
-    systems.logic = [] { return new Logic(RegisterGameClasses); };
+    systems.logic = [] { return new Logic(*Engine::Instance(), RegisterGameClasses); };
     Engine::Instance()->Init(systems);
     ConnectGameSystems(*Engine::Get());
     graphics = Engine::Get()->GetGraphics();

@@ -99,7 +99,7 @@ class InputTest : public EngineFixture {
         return std::unique_ptr<platform::InputBackend>(std::move(made));
       });
     };
-    systems.logic = [] { return new Logic(RegisterGameClasses); };
+    systems.logic = [] { return new Logic(*Engine::Instance(), RegisterGameClasses); };
     Engine* engine = Engine::Instance();
     engine->Init(systems);
     ConnectGameSystems(*engine);

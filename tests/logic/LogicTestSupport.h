@@ -38,7 +38,7 @@ class LogicTest : public EngineFixture {
   Engine* StartLogic(std::function<EngineSystem*()> physics = {}) {
     SystemFactories systems = RecordingSystems();
     systems.input = ScriptedInput(&backend);
-    systems.logic = [] { return new Logic(RegisterGameClasses); };
+    systems.logic = [] { return new Logic(*Engine::Instance(), RegisterGameClasses); };
     if (physics) systems.physics = physics;
     Engine* engine = Engine::Instance();
     engine->Init(systems);
@@ -66,7 +66,7 @@ class MenuTest : public GuiTest {
     SystemFactories systems = RecordingSystems();
     systems.graphics = [] { return new Graphics(); };
     systems.input = ScriptedInput(&backend);
-    systems.logic = [] { return new Logic(RegisterGameClasses); };
+    systems.logic = [] { return new Logic(*Engine::Instance(), RegisterGameClasses); };
     if (physics) systems.physics = physics;
     Engine::Instance()->Init(systems);
     ConnectGameSystems(*Engine::Get());

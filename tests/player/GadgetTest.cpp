@@ -54,7 +54,7 @@ TEST_F(GadgetTest, TheKindsCarryTheirHudSizesAndAim) {
   } cases[] = {{"Taser", true, 15, -5.0f}, {"SmokeGrenade", true, 10, -20.0f}, {"Box", false, 1, 20.0f},
                {"SuctionCupGun", true, 0, 0.0f}};
   for (const Case& c : cases) {
-    GadgetEnt* gadget = MakeGadget(c.file);
+    GadgetEnt* gadget = MakeGadget(*Engine::Get(), c.file);
     ASSERT_NE(gadget->gadget.behavior, nullptr) << c.file;
     EXPECT_EQ(gadget->gadget.behavior->canTarget, c.canTarget) << c.file;
     EXPECT_EQ(gadget->gadget.GetHudSize(), c.hudSize) << c.file;
@@ -68,7 +68,7 @@ TEST_F(GadgetTest, AMissingEmptyOrUnknownGadgetFileLeavesAnInertGadgetAndSaysWhy
   WriteGadgetFile("Empty", "");
   WriteGadgetFile("Unknown", GadgetFile("Crowbar"));
   for (const char* name : {"Missing", "Empty", "Unknown"}) {
-    GadgetEnt* gadget = MakeGadget(name);
+    GadgetEnt* gadget = MakeGadget(*Engine::Get(), name);
     ASSERT_NE(gadget, nullptr) << name;
     EXPECT_EQ(gadget->gadget.behavior, nullptr) << name;
     EXPECT_EQ(gadget->gadget.GetHudSize(), 0) << name;
@@ -78,7 +78,7 @@ TEST_F(GadgetTest, AMissingEmptyOrUnknownGadgetFileLeavesAnInertGadgetAndSaysWhy
 
   // Held and fired, the inert gadget does nothing.
   Player* thief = SpawnThief({0, 0, 40});
-  thief->Send(kGetGadget, static_cast<Entity*>(MakeGadget("Unknown")));
+  thief->Send(kGetGadget, static_cast<Entity*>(MakeGadget(*Engine::Get(), "Unknown")));
   thief->Send(kSwitchGadget, 3);
   const size_t entities = Engine::Get()->GetEntityManager()->Count();
   thief->Send(ThiefOrder::kTargetOrFire);
@@ -95,7 +95,7 @@ TEST_F(GadgetTest, TheUsersGadgetSitsInFrontOfTheCameraWhateverItsPitch) {
     float below;
   } cases[] = {{"Taser", 10.0f}, {"SmokeGrenade", 15.0f}, {"LowerCaseSmoke", 10.0f}};
   for (const Case& c : cases) {
-    GadgetEnt* gadget = MakeGadget(c.file);
+    GadgetEnt* gadget = MakeGadget(*Engine::Get(), c.file);
     gadget->gadget.player.Set(thief);
     for (const platform::Vector3 look : {platform::Vector3{0, 1, 0}, platform::Vector3{0.6f, 0, -0.8f}}) {
       thief->camera.position = {100, 200, 300};
@@ -110,7 +110,7 @@ TEST_F(GadgetTest, TheUsersGadgetSitsInFrontOfTheCameraWhateverItsPitch) {
       EXPECT_EQ(gadget->gadget.aimDirection, look);
     }
   }
-  EXPECT_NE(MakeGadget("LowerCaseSmoke")->gadget.behavior, nullptr);
+  EXPECT_NE(MakeGadget(*Engine::Get(), "LowerCaseSmoke")->gadget.behavior, nullptr);
 }
 
 // A computer thief's gadget sits ten units along its last aim, hidden; one nobody holds stays
@@ -128,7 +128,7 @@ TEST_F(GadgetTest, GadgetsNoUserHoldsStayHidden) {
   EXPECT_FALSE(gadget->model.visible);
   EXPECT_EQ(gadget->gadget.aimRotation, (platform::Quaternion{0, 0, 1, 0}));
 
-  GadgetEnt* unheld = MakeGadget("Taser");
+  GadgetEnt* unheld = MakeGadget(*Engine::Get(), "Taser");
   unheld->physical.SetPosition({5, 6, 7});
   unheld->model.visible = 1;
   unheld->Send(kOnUpdate);

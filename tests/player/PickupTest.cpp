@@ -13,7 +13,7 @@ class PickupTest : public PlayerWorldTest {
   }
   template <class Spawn>
   Spawn* PlaceSpawn(const platform::Vector3& at) {
-    auto* spawn = new Spawn();
+    auto* spawn = new Spawn(*services);
     spawn->physical.SetPosition(at);
     Engine::Get()->GetEntityManager()->AddEntity(spawn);
     Entity::SetUp(spawn);

@@ -152,7 +152,7 @@ TEST_F(PlayerTest, GadgetChoiceRefusesWhatIsNotThere) {
   EXPECT_EQ(thief->currentGadget, Player::kSmokeGrenade);
   EXPECT_FALSE(thief->info.switchingGadget);
 
-  auto* empty = new Player();
+  auto* empty = new Player(*services);
   Engine::Get()->GetEntityManager()->AddEntity(empty);
   empty->InitComponents();
   Scroll(empty, true);

@@ -33,7 +33,7 @@ void StandInLogic::MovePlayerToStart(Entity& thief) {
   static_cast<Player&>(thief).physical.SetPositionCached(start);
 }
 
-Entity* StandInLogic::CreateGadgetEnt(const std::string& name) { return MakeGadget(name); }
+Entity* StandInLogic::CreateGadgetEnt(const std::string& name) { return MakeGadget(*Engine::Get(), name); }
 
 void StandInLogic::UnfreezeLater(const Entity& entity, float delay) {
   Entity* commands = Engine::Get()->GetEntityManager()->Create(StandInCommands::kClassName);
@@ -102,16 +102,17 @@ void PlayerWorldTest::StartWorld() {
   graphics = Engine::Get()->GetGraphics();
   physics = Engine::Get()->GetPhysics();
   physics->GetSettings().noclip = false;
-  RegisterEntityClass<Player>("LogicLog");
-  RegisterEntityClass<GadgetEnt>("LogicLog");
-  RegisterEntityClass<SmokeGrenade>("LogicLog");
-  RegisterEntityClass<SuctionCup>("LogicLog");
-  RegisterEntityClass<BoxSpawn>("LogicLog");
-  RegisterEntityClass<BoxPickup>("LogicLog");
-  RegisterEntityClass<SmokeGrenadeSpawn>("LogicLog");
-  RegisterEntityClass<SmokeGrenadePickup>("LogicLog");
-  RegisterEntityClass<BatterySpawn>("LogicLog");
-  RegisterEntityClass<Battery>("LogicLog");
+  services.emplace(*Engine::Get(), logic);
+  RegisterServed<Player>();
+  RegisterServed<GadgetEnt>();
+  RegisterServed<SmokeGrenade>();
+  RegisterServed<SuctionCup>();
+  RegisterServed<BoxSpawn>();
+  RegisterServed<BoxPickup>();
+  RegisterServed<SmokeGrenadeSpawn>();
+  RegisterServed<SmokeGrenadePickup>();
+  RegisterServed<BatterySpawn>();
+  RegisterServed<Battery>();
   RegisterEntityClass<StandInLaser>("LogicLog");
   RegisterEntityClass<StandInGuard>("LogicLog");
   RegisterEntityClass<StandInCommands>("LogicLog");

@@ -1,12 +1,14 @@
 #pragma once
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ai/AIComponent.h"
 #include "graphics/ParticleManager.h"
 #include "player/EntityList.h"
+#include "player/GameServices.h"
 #include "player/LogicServices.h"
 #include "player/Player.h"
 #include "player/TeleportDoor.h"
@@ -124,8 +126,16 @@ class PlayerWorldTest : public GraphicsFixture {
     return nullptr;
   }
 
+  // Registers a class whose objects are handed the engine and the stand-in logic when made.
+  template <class T>
+  void RegisterServed() {
+    RegisterEntityClass<T>("LogicLog", [this] { return new T(*services); });
+  }
+
   Physics* physics = nullptr;
   StandInLogic logic;
+  // Made once the engine runs: what the thieves and their gadgets are handed.
+  std::optional<GameServices> services;
   std::vector<std::unique_ptr<MapCollision>> collisions;
   std::vector<std::unique_ptr<WorldBuilder>> worlds;
 };

@@ -13,7 +13,7 @@ class SuctionCupTest : public PlayerWorldTest {
     StartWorld();
     // A wall 300 ahead along +x.
     thief = ThiefBeforeWall(300);
-    thief->Send(kGetGadget, static_cast<Entity*>(MakeGadget("SuctionCupGun")));
+    thief->Send(kGetGadget, static_cast<Entity*>(MakeGadget(*Engine::Get(), "SuctionCupGun")));
     thief->Send(kSwitchGadget, 3);
     Frames(5);
   }

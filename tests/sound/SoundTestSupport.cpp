@@ -25,7 +25,7 @@ Sound* SoundTest::StartSound(int voices) {
 Sound* SoundTest::StartSound(Sound::Starter start) {
   SystemFactories systems = RecordingSystems();
   systems.sound = [start] { return new Sound(start); };
-  systems.logic = [] { return new Logic(RegisterGameClasses); };
+  systems.logic = [] { return new Logic(*Engine::Instance(), RegisterGameClasses); };
   Engine::Instance()->Init(systems);
   ConnectGameSystems(*Engine::Get());
   RegisterEntityClass<PlacedBody>(kSoundLog);

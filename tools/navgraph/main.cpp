@@ -36,7 +36,7 @@ bool StartGame() {
       [] { return new IdleSystem("Graphics"); },
       [] { return new IdleSystem("Input"); },
       [] { return new Physics(); },
-      [] { return new Logic(RegisterGameClasses); },
+      [] { return new Logic(*Engine::Instance(), RegisterGameClasses); },
   };
   Engine* engine = Engine::Instance();
   engine->Init(systems);
