@@ -36,7 +36,11 @@ class GuardSceneTest : public SceneFixture {
     ASSERT_NE(lamp, nullptr);
     ASSERT_NE(guard->model.GetModel(), nullptr);
   }
-  void TearDown() override { graphics->GetModelScene().SetWorld(nullptr); }
+  // The engine stops here, while the game logic its guards were handed is still there.
+  void TearDown() override {
+    graphics->GetModelScene().SetWorld(nullptr);
+    Stop();
+  }
 
   // Switches the light on (a running guard's) and draws: the model pass puts the flashlight
   // in the hand; the next draw lights with it.
