@@ -170,6 +170,15 @@ void AIComponent::ResetState() {
   GoHome();
 }
 
+void AIComponent::OnBusted() {
+  CacheBody();
+  AgentRoster* roster = AgentRoster::Get();
+  AgentWorld* world = roster ? roster->GetWorld() : nullptr;
+  if (!world || !owner) return;
+  if (owner != world->GetControlledPlayer()) Respawn();
+  roster->ForgetTarget(*owner);
+}
+
 void AIComponent::DropEverything() {
   ClearQueue();
   if (IsThief() && mapIndex) mapIndex->mapIndex = 0;
@@ -209,6 +218,6 @@ void AIComponent::ExecuteAction(AIAction& action) {
   ActionExecutor(*this, *roster, *roster->GetWorld()).Execute(action);
 }
 
-platform::Vector3 AIComponent::GetPosition() const { return physical ? physical->GetPosition() : platform::Vector3{}; }
+platform::Vector3 AIComponent::GetPosition() const { return physical ? physical->GetSettledPosition() : platform::Vector3{}; }
 
 int32_t AIComponent::GetMapIndex() const { return mapIndex ? static_cast<int32_t>(mapIndex->mapIndex) : 0; }

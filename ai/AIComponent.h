@@ -64,6 +64,9 @@ class AIComponent : public Component {
   void Respawn();
   // As Respawn without the item, the box and the leaving.
   void ResetState();
+  // The owner was caught and sent back to a start: a computer thief starts afresh from home,
+  // and no agent goes on with an action aimed at it.
+  void OnBusted();
   // Agents spotting, chasing or hunting for the owner: 0 .. 3.
   int32_t IsChased() const;
 

@@ -24,6 +24,9 @@ void AIRouteRequest::Bind(Entity* owner, PhysicalComp* physical, PlayerPhysics* 
 
 void AIRouteRequest::Reset() {
   route_.reset();
+  // The teleporter belonged to the route dropped: a later arrival elsewhere goes through none.
+  viaTeleporter = 0;
+  teleporter = EntityHandle();
   currentIndex = 0;
   nudgeCount = 0;
   done = 0;
@@ -49,7 +52,7 @@ void AIRouteRequest::PlanToPoint(float x, float y, float z) {
 void AIRouteRequest::Plan(const platform::Vector3& goal, int32_t goalMapIndex) {
   RouteQuery q;
   q.request = this;
-  q.start = physical_->GetPosition();
+  q.start = physical_->GetSettledPosition();
   q.mapIndex = OwnMapIndex();
   q.goal = goal;
   q.goalMapIndex = goalMapIndex;
@@ -68,7 +71,7 @@ void AIRouteRequest::Update(float dt, int32_t mapIndex) {
 }
 
 platform::Vector3 AIRouteRequest::ReferencePoint() const {
-  const platform::Vector3 position = physical_->GetPosition();
+  const platform::Vector3 position = physical_->GetSettledPosition();
   // Measured from the floor, as the nodes are, so that steps and slopes do not count.
   const platform::Vector3 floor = FloorBelow(position).value_or(platform::Vector3());
   return {position.x, position.y, floor.z + NODE_HEIGHT};
@@ -147,7 +150,7 @@ void AIRouteRequest::SteerTo(Entity* target, float dt, int32_t) {
   PhysicalComp* targetBody = target ? target->Find<PhysicalComp>() : nullptr;
   if (!targetBody || !physical_ || !playerPhysics_) return;
   checkpointTimer += dt;
-  const platform::Vector3 position = physical_->GetPosition();
+  const platform::Vector3 position = physical_->GetSettledPosition();
   step = playerPhysics_->speed * dt;
   const platform::Vector3 way = platform::Vec3Normalize(targetBody->GetPosition() - position);
   physical_->SetDirection(-way);

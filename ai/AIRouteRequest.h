@@ -40,7 +40,7 @@ class AIRouteRequest {
   // The agent moved: its owner, body, controller and what following asks of it.
   void Bind(Entity* owner, PhysicalComp* physical, PlayerPhysics* playerPhysics, AIRouteAgent* agent);
 
-  // Drops the route and the leg's clocks; turns the agent to its home facing.
+  // Drops the route, its teleporter and the leg's clocks; turns the agent to its home facing.
   void Reset();
   // Drops the route.
   void Clear();
@@ -67,7 +67,8 @@ class AIRouteRequest {
   int32_t currentIndex = 0;
   // Unsticking jumps made on the current leg.
   int32_t nudgeCount = 0;
-  // The route ends at `teleporter`, which leads towards the goal's map.
+  // The route ends at a teleporter to go through: `teleporter`, which the planner chose towards
+  // the goal's map, or one the agent's errand picked.
   uint8_t viaTeleporter = 0;
   EntityHandle teleporter;
   // Distance to move this frame.

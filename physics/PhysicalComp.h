@@ -35,6 +35,9 @@ class PhysicalComp : public Component {
   // Before the world actor exists the same as SetPosition; afterwards applied by the next
   // physics update (GetPosition answers the old position until then).
   void SetPositionCached(const platform::Vector3& position);
+  // Where the entity stands once a cached move is applied: what plans ahead (a route from here)
+  // must not start from the place it is leaving.
+  platform::Vector3 GetSettledPosition() const { return positionPending ? pendingPosition : GetPosition(); }
   platform::Quaternion GetOrientation() const;
   void SetOrientation(const platform::Quaternion& orientation);
   // Turns the actor about +z to face the vector's x, y direction.

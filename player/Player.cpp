@@ -292,7 +292,7 @@ void Player::ReturnCarriedItem() {
 void Player::DoBust() {
   ReturnCarriedItem();
   services_.logic.MovePlayerToStart(*this);
-  ai.Init(ai.enabled != 0);
+  ai.OnBusted();
 }
 
 void Player::Fire() {

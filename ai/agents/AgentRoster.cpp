@@ -142,7 +142,8 @@ void AgentRoster::OnPlayerTeleport(const platform::Vector3& target) {
 
 void AgentRoster::ForgetTarget(const Entity& target) {
   for (AIComponent* agent : ai_.GetAgents()) {
-    if (!agent->current.Empty() && agent->current.actions.front().target.Id() == target.GetId()) {
+    // The rest of the set goes too while it aims there: a surprise ended would leave its chase.
+    while (!agent->current.Empty() && agent->current.actions.front().target.Id() == target.GetId()) {
       agent->CompleteAction();
     }
   }

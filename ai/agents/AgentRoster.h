@@ -69,7 +69,7 @@ class AgentRoster {
   // The user's thief is about to arrive at `target`: guards closer than 1200 units to it go
   // home, every guard falls silent, and the sleepers of the map the thief leaves snore again.
   void OnPlayerTeleport(const platform::Vector3& target);
-  // Ends every agent's current action aimed at the entity.
+  // Ends every agent's current action aimed at the entity, and those after it aimed there too.
   void ForgetTarget(const Entity& target);
 
  private:

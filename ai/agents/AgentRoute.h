@@ -39,7 +39,8 @@ class AgentRoute {
   virtual void SteerTo(Entity& target, float dt) = 0;
 
   uint8_t done = 0;
-  // The route ends at a teleporter the thief is to go through.
+  // The route ends at a teleporter the thief is to go through: a route planned into another
+  // map, or one an errand sent there. A reset or a new plan clears it.
   uint8_t teleportOnArrival = 0;
   // Unsticking jumps on the current leg.
   int32_t nudges = 0;

@@ -62,8 +62,10 @@ bool GuardSetup::MakeGuard(const std::vector<PatrolMarker>& markers) {
   }
   path.nodeIds.push_back(firstNode);
   path.points.push_back({0.0f, firstNode, ""});
+  // Linked both ways: the planner searches from the goal back along links, so a node that only
+  // links out is never reached, and a thief whose nearest node it is could plan no route at all.
   for (int32_t node = firstNode; node < firstNode + static_cast<int32_t>(markers.size()); ++node) {
-    graph->LinkNode(node, kPatrolLinks, false);
+    graph->LinkNode(node, kPatrolLinks, true);
   }
   path.name = graph->MapName();
   path.mapIndex = first.mapIndex;

@@ -10,12 +10,14 @@ void RouteFollower::Give() {
   // The agent caches its body when its owner sets up, after this follower was made.
   request_.Bind(agent_.owner, agent_.physical, agent_.playerPhysics, this);
   request_.done = done;
+  request_.viaTeleporter = teleportOnArrival;
   request_.nudgeCount = nudges;
   request_.homeFacing = homeFacing;
 }
 
 void RouteFollower::Take() {
   done = request_.done;
+  teleportOnArrival = request_.viaTeleporter;
   nudges = request_.nudgeCount;
 }
 

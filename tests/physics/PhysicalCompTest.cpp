@@ -34,8 +34,10 @@ TEST_F(PhysicalCompTest, CachedPositionIsSeenAfterTheNextUpdate) {
   Frames(1);
   body->physical.SetPositionCached({300, 0, 0});
   EXPECT_EQ(body->physical.GetPosition().x, 0.0f);
+  EXPECT_EQ(body->physical.GetSettledPosition().x, 300.0f) << "where it is about to stand";
   Frames(1);
   EXPECT_EQ(body->physical.GetPosition().x, 300.0f);
+  EXPECT_EQ(body->physical.GetSettledPosition().x, 300.0f);
 }
 
 TEST_F(PhysicalCompTest, FreezesNestAndAFrozenBodyDoesNotFall) {
