@@ -10,9 +10,24 @@
 #include "physics/Physics.h"
 #include "tests/logic/GameTestSupport.h"
 
+// The demo museum's maps with the real game logic, input, physics (Bullet) and AI; the other
+// systems only record.
+class GameSystemsTest : public GameTest {
+ protected:
+  void StartGameSystems() {
+    SystemFactories systems = RecordingSystems();
+    systems.input = ScriptedInput(&backend);
+    systems.logic = [] { return new Logic(*Engine::Instance(), RegisterGameClasses); };
+    systems.physics = [] { return new Physics(); };
+    systems.ai = [] { return new AI(); };
+    Engine::Instance()->Init(systems);
+    ConnectGameSystems(*Engine::Get());
+  }
+};
+
 // The demo museum started by the real game logic, with the real AI on a real physics world;
 // the thief and guards are the game logic tests' stand-ins.
-class NavTest : public GameTest {
+class NavTest : public GameSystemsTest {
  protected:
   NavTest() {
     // The graphs the build made are set aside: the tests build them as a first start does.
@@ -25,13 +40,7 @@ class NavTest : public GameTest {
   }
 
   void StartEngine() {
-    SystemFactories systems = RecordingSystems();
-    systems.input = ScriptedInput(&backend);
-    systems.logic = [] { return new Logic(*Engine::Instance(), RegisterGameClasses); };
-    systems.physics = [] { return new Physics(); };
-    systems.ai = [] { return new AI(); };
-    Engine::Instance()->Init(systems);
-    ConnectGameSystems(*Engine::Get());
+    StartGameSystems();
     RegisterEntityClass<TestThief>("LogicLog");
     RegisterMapEntityClass<TestStart>("LogicLog");
     RegisterEntityClass<TestGuard>("LogicLog");

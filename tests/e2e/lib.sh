@@ -103,6 +103,17 @@ make_tree() {
   "$e2e_root/tools/make-data-tree.sh" "$build" "$1" || fail "could not make the data tree"
 }
 
+# As make_tree, but its rounds have no guards and no computer thieves, and the AI's chase and
+# hide switches are off: for what is not about them, which they would walk through.
+make_tree_without_agents() {
+  make_tree "$1"
+  sed -i -e 's|<int name="MaxGuards">[^<]*</int>|<int name="MaxGuards">0</int>|' \
+    -e 's|<int name="MaxThieves">[^<]*</int>|<int name="MaxThieves">0</int>|' \
+    -e 's|<bool name="ChaseThieves">true</bool>|<bool name="ChaseThieves">false</bool>|' \
+    -e 's|<bool name="AvoidGuards">true</bool>|<bool name="AvoidGuards">false</bool>|' "$1/Data/AIConfig.xml" ||
+    fail "could not turn the agents off"
+}
+
 # Starts a program (the game unless $2 names another) in the folder $1, made fresh unless it
 # exists: the game reads and writes its data there. Then focuses its window. The program reads
 # console commands from its terminal, here a pipe the script holds open on descriptor 3.

@@ -54,7 +54,7 @@ part_way() {
 
 # Starts the game in a fresh copy of the demo tree in the folder $1: the first screen shows.
 show_first_screen() {
-  make_tree "$work/$1"
+  make_tree_without_agents "$work/$1"
   start_game "$work/$1"
   place_cursor 900 700
   wait_until_still first 20

@@ -7,7 +7,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
-make_tree "$work/tree"
+make_tree_without_agents "$work/tree"
 start_game "$work/tree"
 place_cursor 900 700
 wait_until_still first 20
@@ -45,7 +45,7 @@ stop_game
 
 # Time-up: the tally with each thief's score and the user's place, and a key back to the main
 # menu.
-make_tree "$work/short"
+make_tree_without_agents "$work/short"
 sed -i 's|<float name="time">10</float>|<float name="time">0.05</float>|' "$work/short/Data/LogicConfig.xml"
 start_game "$work/short"
 place_cursor 900 700

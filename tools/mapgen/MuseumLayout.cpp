@@ -47,6 +47,8 @@ PlacedEntity Patrol(int x, int y, int path, int id, const char* pause, const cha
   return At("GuardPatrolPath", x, y, kStandHeight, std::move(keys));
 }
 PlacedEntity Post(int x, int y) { return At("GuardPatrolPoint", x, y, kStandHeight); }
+// Cover spots stand on the exhibits too: each gives the graph a node right at the exhibit, so
+// a computer thief's route ends where it touches it.
 PlacedEntity Cover(int x, int y) { return At("CoverSpot", x, y, kStandHeight); }
 PlacedEntity Relay(int x, int y) { return At("SuperNode", x, y, kStandHeight); }
 PlacedEntity Music(int x, int y, const char* file) {
@@ -64,27 +66,34 @@ MapPlan Lobby() {
              {"East corridor", 768, 192, 1280, 320, kTileFloor, kPlasterWall},
              {"Souvenir shop", 1280, 0, 1792, 512, kWoodFloor, kPanelWall},
              {"North corridor", 320, 512, 448, 1024, kTileFloor, kPlasterWall},
-             {"Egyptian room", 0, 1024, 768, 1536, kMarbleFloor, kStoneWall}};
-  m.doors = {{0, 1, 256}, {1, 2, 256}, {0, 3, 384}, {3, 4, 384}};
+             {"Egyptian room", 0, 1024, 768, 1536, kMarbleFloor, kStoneWall},
+             {"Entrance corridor", 320, -704, 448, 0, kTileFloor, kPlasterWall},
+             {"Cloakroom", -448, -704, 320, -256, kWoodFloor, kPlasterWall}};
+  // Thieves come in through the cloakroom, off a corridor from the entrance hall: it turns a
+  // corner, so no guard in the hall sees into the cloakroom, and a thief caught and sent back
+  // to a start is not caught there again by the guard that followed it into the hall.
+  m.doors = {{0, 1, 256}, {1, 2, 256}, {0, 3, 384}, {3, 4, 384}, {0, 5, 384}, {5, 6, -640}};
   m.entities = {
       World(m.title),
       // The first game's thief stands on the second start and looks down the map's y axis, at
       // the box lying straight ahead of it.
-      Start(128, 96), Start(640, 416), Start(128, 416), Start(640, 96),
+      Start(-320, -352), Start(128, -352), Start(-320, -608), Start(-96, -608),
       Dropoff(384, 96), Dropoff(1536, 96),
       Spawn(1408, 128, "Souvenirs"), Spawn(1664, 128, "Souvenirs"),
       Spawn(1664, 384, "Souvenirs", true),
       Spawn(192, 1280, "Egypt"), Spawn(576, 1280, "Egypt"),
       Teleporter(384, 1472, "lobbyToGallery", "galleryToLobby", "ToGallery"),
       Laser(336, 768), Laser(1296, 400),
-      Pickup("BoxSpawn", 640, 224), Pickup("SmokeGrenadeSpawn", 160, 1200),
+      Pickup("BoxSpawn", 128, -544), Pickup("SmokeGrenadeSpawn", 160, 1200),
       Pickup("BatterySpawn", 900, 224),
       Patrol(200, 256, 0, 0, "2.0", "east"), Patrol(1024, 256, 0, 1, "0.0", "east"),
       Patrol(1536, 256, 0, 2, "3.0", "west"),
       Patrol(640, 1440, 1, 0, "0.0", "south"),
       Post(384, 320), Post(1536, 448),
       Cover(64, 448), Cover(1728, 64), Cover(64, 1472), Cover(704, 1088), Cover(1728, 448),
+      Cover(1408, 128), Cover(1664, 128), Cover(192, 1280), Cover(576, 1280),
       Relay(384, 256), Relay(1024, 256), Relay(384, 768), Relay(384, 1280), Relay(1536, 256),
+      Relay(384, -640),
       Music(384, 256, "museum1 music")};
   return m;
 }
@@ -111,6 +120,7 @@ MapPlan Gallery() {
       Patrol(512, 1408, 1, 0, "0.0", "south", "invincible"),
       Post(512, 480), Post(1792, 160),
       Cover(64, 576), Cover(960, 64), Cover(1984, 576), Cover(320, 1600), Cover(704, 1216),
+      Cover(1664, 96), Cover(1920, 96), Cover(1664, 544), Cover(384, 1536), Cover(640, 1536),
       Relay(512, 320), Relay(1280, 320), Relay(1792, 320), Relay(512, 896), Relay(512, 1408),
       Music(512, 320, "museum2 music")};
   return m;
@@ -135,6 +145,7 @@ MapPlan Vault() {
       Patrol(1280, 1280, 1, 0, "0.0", "north", "dead"),
       Post(1280, 128),
       Cover(448, 64), Cover(1088, 448), Cover(1472, 1472), Cover(1088, 1088),
+      Cover(1152, 96), Cover(1408, 96), Cover(1152, 1408),
       Relay(256, 256), Relay(768, 256), Relay(1280, 256), Relay(1280, 768), Relay(1280, 1280),
       Music(256, 256, "museum3 music")};
   return m;

@@ -106,6 +106,20 @@ TEST_F(DemoMuseumTest, EveryMapHasGuardsLasersMusicAndNodesAndEveryPickupKindIsS
   for (const char* kind : {"BoxSpawn", "SmokeGrenadeSpawn", "BatterySpawn"}) EXPECT_GE(Count(kind), 1u) << kind;
 }
 
+// A computer thief's route ends at the node nearest its goal, and takes an exhibit by touching
+// it: every spawn it may take from has a cover spot on it, which gives the graph a node there.
+TEST_F(DemoMuseumTest, EveryExhibitComputerThievesMayTakeHasACoverSpotOnIt) {
+  for (size_t i = 0; i < maps.size(); ++i) {
+    std::set<std::string> covers;
+    for (const KeyValueMap& spot : Of(i, "CoverSpot")) covers.insert(spot.at("origin").substr(0, spot.at("origin").rfind(' ')));
+    for (const KeyValueMap& spawn : Of(i, "ItemSpawn")) {
+      if (spawn.at("isPlayerOnly") == "1") continue;
+      const std::string place = spawn.at("origin").substr(0, spawn.at("origin").rfind(' '));
+      EXPECT_TRUE(covers.count(place)) << mapNames[i] << ": the spawn at " << place;
+    }
+  }
+}
+
 // The first thief of a run stands on the lobby's second start, looking along the world's +y
 // (the map's -y): a box lies ahead of it, near enough to walk to, not so near it is taken
 // standing.

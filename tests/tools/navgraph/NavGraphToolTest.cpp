@@ -49,8 +49,14 @@ TEST_F(NavGraphToolTest, AGraphTheGameRefusesFails) {
 }
 
 TEST_F(NavGraphToolTest, APlaceWithoutANodeInSightFails) {
-  // One node in a corner of the vault's antechamber: nothing else of the vault has a node.
+  // One node in a corner of the vault's antechamber: nothing else of the vault has a node, not
+  // even at the patrol markers, for the game makes no guards.
   TempDir::Write(dir / "tree/Maps/vault.ngd", "1\n0\t0\t0\n16416.000000 -32.000000 48.000000\n0\t0\t\n");
+  std::string settings = TempDir::Read(dir / "tree/Data/AIConfig.xml");
+  const std::string guards = "<int name=\"MaxGuards\">8</int>";
+  ASSERT_NE(settings.find(guards), std::string::npos);
+  settings.replace(settings.find(guards), guards.size(), "<int name=\"MaxGuards\">0</int>");
+  TempDir::Write(dir / "tree/Data/AIConfig.xml", settings);
   const ToolRun run = Check();
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("vault.bsp: "), std::string::npos) << run.err;

@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+
+#include "ai/AI.h"
+#include "ai/AIMapData.h"
+#include "ai/AIRouteRequest.h"
+#include "ai/agents/AgentRoute.h"
+#include "entities/ItemDropoff.h"
+#include "entities/Item.h"
+#include "entities/ItemSpawn.h"
+#include "entities/Teleporter.h"
+#include "physics/MapIndexComp.h"
+#include "physics/Physics.h"
+#include "tests/ai/MuseumRoundSupport.h"
+
+// Rounds of the demo museum as the demo tree ships it, from seed 777 in frames of 1/30 s.
+namespace {
+
+float DistanceToNearest(const std::vector<Entity*>& entities, const platform::Vector3& at) {
+  float nearest = std::numeric_limits<float>::max();
+  for (Entity* entity : entities) {
+    if (auto* physical = entity->Find<PhysicalComp>()) nearest = std::min(nearest, platform::Vec3Length(physical->GetPosition() - at));
+  }
+  return nearest;
+}
+
+// What a round came to, to compare two runs.
+struct Outcome {
+  std::vector<float> walked;
+  std::vector<std::string> deeds;
+  std::vector<double> busts;
+  bool operator==(const Outcome&) const = default;
+};
+
+class MuseumRound : public MuseumRoundTest {
+ protected:
+  // The first deed of that kind that `keep` accepts; null without one.
+  template <class Keep>
+  const Deed* FindDeed(const std::string& what, Keep keep) const {
+    for (const Deed& deed : Deeds()) {
+      if (deed.what == what && keep(deed)) return &deed;
+    }
+    return nullptr;
+  }
+
+  // A follower of the test's own on a thief's body.
+  static std::unique_ptr<AIRouteRequest> Follower(Player& thief) {
+    auto request = std::make_unique<AIRouteRequest>();
+    request->Bind(&thief, &thief.physical, &thief.playerPhysics, nullptr);
+    return request;
+  }
+  static const AINode* NearestNode(const platform::Vector3& at, int32_t map) {
+    return Engine::Get()->GetAI()->FindNearestNodeInMap(at, map);
+  }
+
+  Outcome Take() {
+    Outcome outcome;
+    for (Player* thief : ComputerThieves()) outcome.walked.push_back(Track(*thief).walked);
+    for (const Deed& deed : Deeds()) outcome.deeds.push_back(deed.what + " " + std::to_string(deed.map) + " at " + std::to_string(deed.time));
+    outcome.busts = UserBusts();
+    return outcome;
+  }
+};
+
+TEST_F(MuseumRound, AComputerThiefStealsAndScoresAtTheLobbysDropOffWithinAMinute) {
+  StartRound();
+  ASSERT_EQ(ComputerThieves().size(), 3u) << "four starts make three computer thieves";
+  ASSERT_EQ(Guards().size(), 6u);
+  auto atDropoff = [](const Deed& deed) {
+    // Delivered by walking up to it, not scored from afar and sent home.
+    return deed.map == 0 && DistanceToNearest(EntitiesIn(ItemDropoff::kClassName, 0), deed.at) < 100.0f;
+  };
+  ASSERT_TRUE(PlayUntil(60.0, [&] { return FindDeed("deliver", atDropoff) != nullptr; }));
+  const Deed& delivery = *FindDeed("deliver", atDropoff);
+  EXPECT_NE(FindDeed("take", [&](const Deed& d) { return d.thief == delivery.thief && d.time < delivery.time; }), nullptr);
+  for (Player* thief : ComputerThieves()) {
+    if (thief->GetId() != delivery.thief) continue;
+    EXPECT_GT(thief->info.money, 0.0f) << "the exhibit's worth";
+  }
+}
+
+TEST_F(MuseumRound, AComputerThiefCrossesIntoAnotherMapThroughATeleporterToSteal) {
+  StartRound();
+  auto elsewhere = [](const Deed& deed) { return deed.map != 0; };
+  ASSERT_TRUE(PlayUntil(240.0, [&] { return FindDeed("take", elsewhere) != nullptr; }));
+  const Deed& theft = *FindDeed("take", elsewhere);
+  // Its last way into that map before the theft came out of the door there.
+  const Deed* arrival = nullptr;
+  for (const Deed& deed : Deeds()) {
+    if (deed.what == "cross" && deed.thief == theft.thief && deed.map == theft.map && deed.time <= theft.time) arrival = &deed;
+  }
+  ASSERT_NE(arrival, nullptr);
+  EXPECT_LT(DistanceToNearest(EntitiesIn(Teleporter::kClassName, theft.map), arrival->at), 150.0f);
+}
+
+// Caught, a computer thief goes back to its home start with nothing queued, and no agent keeps
+// an action aimed at it; nor at the user's thief once it is caught.
+TEST_F(MuseumRound, NoAgentGoesOnAfterACaughtThief) {
+  StartRound();
+  Play(5.0);
+  Player* thief = ComputerThieves().front();
+  Guard* guard = Guards().front();
+  for (Player* caught : {thief, User()}) {
+    SCOPED_TRACE(caught == thief ? "computer thief" : "user");
+    guard->ai.SetActionSet("spot thief", 0.0f, caught);
+    guard->ai.ProcessPendingSets();
+    ASSERT_EQ(guard->ai.GetCurrentAction().target.Get(), caught);
+    caught->DoBust();
+    EXPECT_NE(guard->ai.GetCurrentAction().target.Get(), caught) << Describe(guard->ai);
+  }
+  EXPECT_EQ(thief->ai.GetPosition(), thief->ai.homePosition);
+  EXPECT_TRUE(thief->ai.current.Empty());
+}
+
+// A route planned in the frame an agent is sent home (before the physics has moved it) starts
+// at home, not where the agent was.
+TEST_F(MuseumRound, ARouteAskedForAtOnceAfterGoingHomeStartsAtHome) {
+  StartRound();
+  Play(8.0);
+  Player* thief = ComputerThieves().front();
+  ASSERT_GT(platform::Vec3Length(thief->physical.GetPosition() - thief->ai.homePosition), 300.0f) << "it walked off";
+  thief->ai.Respawn();
+  auto follower = Follower(*thief);
+  follower->PlanToPoint(384, -1280, 40);
+  ASSERT_NE(follower->GetRoute(), nullptr);
+  ASSERT_FALSE(follower->GetRoute()->nodeIds.empty());
+  EXPECT_EQ(follower->GetRoute()->nodeIds.front(), NearestNode(thief->ai.homePosition, 0)->id);
+}
+
+// A patrol marker's node is reached by routes from anywhere: a thief standing on it finds its way.
+TEST_F(MuseumRound, AThiefStandingOnAPatrolMarkerFindsAWay) {
+  StartRound();
+  Player* thief = ComputerThieves().front();
+  const platform::Vector3 marker{200, -256, 40};
+  thief->physical.SetPositionCached(marker);
+  AIMapData& lobby = *Engine::Get()->GetAI()->GetMapData(0);
+  ASSERT_GE(size_t(NearestNode(marker, 0)->id), lobby.ownNodeCount) << "the nearest node is the guard set-up's";
+  auto follower = Follower(*thief);
+  follower->PlanToPoint(384, -1280, 40);
+  ASSERT_NE(follower->GetRoute(), nullptr);
+  EXPECT_GT(follower->GetRoute()->nodeIds.size(), 2u);
+}
+
+// A thief's route to an exhibit in another map ends at a teleporter of its own map, which it is
+// to go through; a reset forgets that.
+TEST_F(MuseumRound, ARouteIntoAnotherMapTakesTheThiefThroughTheTeleporterAtItsEnd) {
+  StartRound();
+  Player* thief = ComputerThieves().front();
+  const std::vector<Entity*> galleryItems = EntitiesIn(Item::kClassName, 1);
+  ASSERT_FALSE(galleryItems.empty());
+  AgentRoute& route = *thief->ai.route;
+  route.PlanTo(*galleryItems.front());
+  EXPECT_TRUE(route.HasRoute());
+  EXPECT_EQ(route.teleportOnArrival, 1);
+  route.Reset();
+  EXPECT_EQ(route.teleportOnArrival, 0);
+  route.PlanToPoint({384, -1280, 40});
+  EXPECT_EQ(route.teleportOnArrival, 0) << "a route within the map";
+}
+
+// The cloakroom's starts lie out of sight of the whole entrance hall, so that a guard that
+// followed a thief into the hall does not catch the user waiting at a start.
+TEST_F(MuseumRound, TheStartsLieOutOfSightOfTheEntranceHall) {
+  StartRound();
+  Physics* physics = Engine::Get()->GetPhysics();
+  const std::vector<Entity*> starts = EntitiesIn("PlayerStart", 0);
+  ASSERT_EQ(starts.size(), 4u);
+  for (Entity* start : starts) {
+    const platform::Vector3 to = start->Find<PhysicalComp>()->GetPosition() + platform::Vector3{0, 0, 20};
+    for (float x = 16; x < 768; x += 32) {
+      for (float y = -16; y > -512; y -= 32) {
+        const platform::Vector3 eye{x, y, 60};
+        RayHit hit;
+        const platform::Vector3 way = to - eye;
+        const bool blocked = physics->RayCast(eye.x, eye.y, eye.z, way.x, way.y, way.z, &hit) &&
+                             hit.distance < platform::Vec3Length(way) - 20.0f;
+        EXPECT_TRUE(blocked) << "a start at (" << to.x << ", " << to.y << ") is seen from (" << x << ", " << y << ")";
+      }
+    }
+  }
+}
+
+// A test walker on a computer thief's body, moved by the character controller along the
+// planner's routes, from the lobby's entrance hall to the vault's jewel room: twice a route ends
+// at a teleporter and the walker goes through.
+TEST_F(MuseumRound, AWalkerGoesFromTheEntranceHallToTheJewelRoomThroughBothTeleporters) {
+  StartRound();
+  Engine::Get()->GetAI()->GetConfig().EnableAI = false;
+  GetLogic()->GetConfig().guardHitDist = 0;
+  Player* walker = ComputerThieves().front();
+  walker->ai.enabled = 0;
+  walker->physical.SetPositionCached({128, -96, 40});
+  Play(kFrame);
+  Entity* goal = nullptr;
+  for (Entity* spawn : EntitiesIn(ItemSpawn::kClassName, 2)) {
+    if (spawn->Find<PhysicalComp>()->GetPosition().y < -1024) goal = spawn;
+  }
+  ASSERT_NE(goal, nullptr) << "a spawn of the jewel room";
+  const platform::Vector3 target = goal->Find<PhysicalComp>()->GetPosition();
+  auto follower = Follower(*walker);
+  follower->PlanTo(goal);
+  std::vector<int32_t> maps{0};
+  for (double t = 0; t < 90.0 && platform::Vec3Length(walker->physical.GetPosition() - target) > 60.0f; t += kFrame) {
+    if (follower->done || !follower->GetRoute()) {
+      auto* door = dynamic_cast<Teleporter*>(follower->teleporter.Get());
+      if (follower->viaTeleporter && door) {
+        door->Teleport(walker);
+        maps.push_back(walker->ai.GetMapIndex());
+        Play(kFrame);
+      }
+      follower->PlanTo(goal);
+    }
+    walker->playerPhysics.move = {};
+    follower->Step(float(kFrame), walker->ai.GetMapIndex());
+    Play(kFrame);
+  }
+  EXPECT_EQ(maps, (std::vector<int32_t>{0, 1, 2}));
+  EXPECT_LT(platform::Vec3Length(walker->physical.GetPosition() - target), 60.0f)
+      << "at (" << walker->physical.GetPosition().x << ", " << walker->physical.GetPosition().y << ")";
+}
+
+// Five minutes of a round with the user's thief standing still at its start: the computer
+// thieves go about the whole museum and score, nobody stands stuck, and the user is caught at
+// most once a minute. A second run from a fresh start plays the same round.
+TEST_F(MuseumRound, FiveMinutesWithTheShippedSettingsTwiceAlike) {
+  Outcome first;
+  for (int run = 0; run < 2; ++run) {
+    SCOPED_TRACE(run);
+    StartRound();
+    Play(300.0);
+    int32_t delivered = 0;
+    for (Player* thief : ComputerThieves()) {
+      EXPECT_GT(Track(*thief).walked, 2000.0f) << Describe(thief->ai);
+      delivered += int32_t(thief->info.deliveredItems.size());
+    }
+    EXPECT_GE(delivered, 2);
+    std::vector<AIComponent*> agents;
+    for (Player* thief : ComputerThieves()) agents.push_back(&thief->ai);
+    for (Guard* guard : Guards()) agents.push_back(&guard->ai);
+    for (AIComponent* agent : agents) {
+      const AgentTrack& track = Track(*agent->owner);
+      EXPECT_LE(track.longestStand, 5.0) << Describe(*agent) << " stood at (" << track.longestStandAt.x << ", "
+                                         << track.longestStandAt.y << ")";
+    }
+    const std::vector<double>& busts = UserBusts();
+    for (size_t i = 1; i < busts.size(); ++i) EXPECT_GT(busts[i] - busts[i - 1], 60.0) << "busted at " << busts[i];
+    if (run == 0) first = Take();
+  }
+  EXPECT_TRUE(Take() == first);
+}
+
+}  // namespace
