@@ -175,7 +175,12 @@ void AIComponent::OnBusted() {
   AgentRoster* roster = AgentRoster::Get();
   AgentWorld* world = roster ? roster->GetWorld() : nullptr;
   if (!world || !owner) return;
-  if (owner != world->GetControlledPlayer()) Respawn();
+  if (owner == world->GetControlledPlayer()) {
+    // Sent back to a start as if through a teleporter: the guards near it go home.
+    roster->OnPlayerTeleport(GetPosition());
+  } else {
+    Respawn();
+  }
   roster->ForgetTarget(*owner);
 }
 

@@ -6,6 +6,7 @@
 #include "entities/ItemRecord.h"
 #include "entities/ItemSpawn.h"
 #include "entities/Teleporter.h"
+#include "entities/TripLaser.h"
 #include "physics/Physics.h"
 #include "player/EntityList.h"
 #include "player/LogicServices.h"
@@ -185,12 +186,14 @@ void GameAgentWorld::Teleport(Entity& teleporter, Entity& thief) {
   if (auto* door = As<Teleporter>(teleporter)) door->Teleport(&thief);
 }
 
-bool GameAgentWorld::IsLaserActive(const Entity&) const {
-  // The trip lasers are not in the game yet: none is armed.
-  return false;
+bool GameAgentWorld::IsLaserActive(const Entity& laser) const {
+  auto* beam = As<TripLaser>(laser);
+  return beam && beam->enabled;
 }
 
-void GameAgentWorld::DisableLaser(Entity&, float) {}
+void GameAgentWorld::DisableLaser(Entity& laser, float seconds) {
+  if (auto* beam = As<TripLaser>(laser)) beam->Disable(seconds);
+}
 
 bool GameAgentWorld::HasReleasedSmoke(const Entity& grenade) const {
   auto* bomb = As<SmokeGrenade>(grenade);

@@ -67,24 +67,28 @@ MapPlan Lobby() {
              {"Souvenir shop", 1280, 0, 1792, 512, kWoodFloor, kPanelWall},
              {"North corridor", 320, 512, 448, 1024, kTileFloor, kPlasterWall},
              {"Egyptian room", 0, 1024, 768, 1536, kMarbleFloor, kStoneWall},
-             {"Entrance corridor", 320, -704, 448, 0, kTileFloor, kPlasterWall},
-             {"Cloakroom", -448, -704, 320, -256, kWoodFloor, kPlasterWall}};
-  // Thieves come in through the cloakroom, off a corridor from the entrance hall: it turns a
-  // corner, so no guard in the hall sees into the cloakroom, and a thief caught and sent back
-  // to a start is not caught there again by the guard that followed it into the hall.
-  m.doors = {{0, 1, 256}, {1, 2, 256}, {0, 3, 384}, {3, 4, 384}, {0, 5, 384}, {5, 6, -640}};
+             {"Entrance corridor", 320, 1536, 416, 1888, kTileFloor, kPlasterWall},
+             {"Cloakroom", -448, 1792, 320, 2240, kMarbleFloor, kPlasterWall}};
+  // Thieves come in through the cloakroom, round the corner of a corridor off the Egyptian
+  // room, away from the hall's patrol: no guard of the other rooms sees into it, so a thief
+  // caught and sent back to a start is not caught there again by a guard that followed another
+  // thief.
+  m.doors = {{0, 1, 256}, {1, 2, 256}, {0, 3, 384}, {3, 4, 384}, {4, 5, 368}, {5, 6, 1840}};
   m.entities = {
       World(m.title),
-      // The first game's thief stands on the second start and looks down the map's y axis, at
-      // the box lying straight ahead of it.
-      Start(-320, -352), Start(128, -352), Start(-320, -608), Start(-96, -608),
-      Dropoff(384, 96), Dropoff(1536, 96),
+      // The first game's thief stands on the second start, 96 units from the cloakroom's north
+      // wall, and looks down the map's y axis, at the box lying straight ahead of it and the
+      // cloakroom's drop-off to its right. Forward to the cloakroom's south wall, sideways
+      // through the door in its corner to the corridor's far wall and on forward, it walks down
+      // the corridor, across the Egyptian room and down the north corridor, all in one line.
+      Start(-320, 1888), Start(128, 2144), Start(-320, 2144), Start(128, 1888),
+      Dropoff(384, 96), Dropoff(1536, 96), Dropoff(-128, 1824),
       Spawn(1408, 128, "Souvenirs"), Spawn(1664, 128, "Souvenirs"),
       Spawn(1664, 384, "Souvenirs", true),
       Spawn(192, 1280, "Egypt"), Spawn(576, 1280, "Egypt"),
       Teleporter(384, 1472, "lobbyToGallery", "galleryToLobby", "ToGallery"),
       Laser(336, 768), Laser(1296, 400),
-      Pickup("BoxSpawn", 128, -544), Pickup("SmokeGrenadeSpawn", 160, 1200),
+      Pickup("BoxSpawn", 128, 1952), Pickup("SmokeGrenadeSpawn", 160, 1200),
       Pickup("BatterySpawn", 900, 224),
       Patrol(200, 256, 0, 0, "2.0", "east"), Patrol(1024, 256, 0, 1, "0.0", "east"),
       Patrol(1536, 256, 0, 2, "3.0", "west"),
@@ -93,7 +97,9 @@ MapPlan Lobby() {
       Cover(64, 448), Cover(1728, 64), Cover(64, 1472), Cover(704, 1088), Cover(1728, 448),
       Cover(1408, 128), Cover(1664, 128), Cover(192, 1280), Cover(576, 1280),
       Relay(384, 256), Relay(1024, 256), Relay(384, 768), Relay(384, 1280), Relay(1536, 256),
-      Relay(384, -640),
+      Relay(368, 1840),
+      // On the drop-offs: a thief's route there ends within reach of the drop-off.
+      Relay(384, 96), Relay(1536, 96), Relay(-128, 1824),
       Music(384, 256, "museum1 music")};
   return m;
 }
