@@ -211,6 +211,10 @@ void AI::CheckLoadedRoutes() {
 }
 
 void AI::CreateAIPlayers(int32_t thieves) {
+  // The agents are reset before the guards are set up, not after: the reset empties the current
+  // set, which would take a "dead" guard's "sleep" (it is never updated, so never gets it back).
+  // The new agents start with nothing to reset.
+  roster_.ResetAll();
   if (AgentWorld* world = roster_.GetWorld()) {
     std::vector<PatrolMarker> markers = PatrolMarkers();
     GuardSetup(*this, *world).Run(markers);
@@ -219,7 +223,6 @@ void AI::CreateAIPlayers(int32_t thieves) {
     for (const PatrolMarker& marker : markers) pathSet_.guardPatrolMarkers.push_back(marker.source);
     roster_.CreateThieves(thieves);
   }
-  roster_.ResetAll();
   CheckLoadedRoutes();
 }
 

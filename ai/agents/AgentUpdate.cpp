@@ -16,8 +16,11 @@ namespace {
 
 constexpr float kChaseBonusStep = 15.0f;
 
+// "look no light" is the watcher's standing set: with no route to follow it would arrive, end
+// and start again every frame.
 bool IsStill(const std::string& action) {
-  return action == "idle" || action == "surprise" || action == "sleep" || action == "confuse" || action == "look";
+  return action == "idle" || action == "surprise" || action == "sleep" || action == "confuse" || action == "look" ||
+         action == "look no light";
 }
 
 }  // namespace

@@ -265,6 +265,26 @@ std::vector<std::string> GuardsOfTheGame(const AgentMuseum& museum) {
   return lines;
 }
 
+// The gallery's watcher stands where it was put, in the one "look no light" it started with;
+// the vault's guard asleep for good sleeps from the start.
+TEST_F(GuardScenarioTest, TheWatcherStandsStillAndTheDeadGuardSleepsFromTheStart) {
+  Guard* watcher = museum.GuardNear({8704, -1408, 65});
+  Guard* dead = nullptr;
+  for (Guard* guard : museum.Guards()) {
+    if (!guard->ai.enabled) dead = guard;
+  }
+  ASSERT_NE(dead, nullptr);
+  EXPECT_EQ(Action(dead), "sleep");
+  const Vector3 at = watcher->physical.GetPosition();
+  museum.Run(3.0);
+  EXPECT_EQ(Action(watcher), "look no light");
+  EXPECT_TRUE(watcher->ai.GetCurrentAction().started);
+  EXPECT_GT(watcher->ai.actionTimer, 2.5f) << "the same action all along";
+  const Vector3 moved = watcher->physical.GetPosition() - at;
+  EXPECT_LT(std::hypot(moved.x, moved.y), 1.0f) << "it settles on the floor, no more";
+  EXPECT_EQ(Action(dead), "sleep");
+}
+
 TEST_F(GuardScenarioTest, TenGamesInARowGiveTheSameGuards) {
   const std::vector<std::string> first = GuardsOfTheGame(museum);
   ASSERT_EQ(first.size(), 6u);
