@@ -236,6 +236,30 @@ corner_changed() {
   crop open-console "$console_top" open-corner
   ! alike "$(pic open-corner)" "$(pic closed-corner)"
 }
+console_closed() {
+  shoot console-corner "$console_top"
+  alike "$(pic console-corner)" "$(pic closed-corner)" 0.05
+}
+
+# Prints the value of the console variable $1 as "getvar" shows it, on the console opened for
+# it and closed again; fails when no answer comes.
+getvar_value() {
+  local line="$1  =  " before answered
+  before=$(printed | grep -cF -- "$line")
+  open_console
+  xdotool key Return
+  xdotool type --delay 30 "getvar $1"
+  xdotool key Return
+  more_lines() { (($(printed | grep -cF -- "$line") > before)); }
+  wait_for 50 more_lines
+  answered=$?
+  xdotool key grave
+  wait_for 20 console_closed
+  ((answered == 0)) || return 1
+  printed | grep -F -- "$line" | tail -n 1 | awk -F "$line" '{ print $2 }' | tr -d '[:space:]'
+}
+# Whether the console variable $1 has the value $2.
+reads() { [ "$(getvar_value "$1")" = "$2" ]; }
 
 # The game draws its own cursor and moves it by the pointer's relative motion from where it
 # starts, so the X pointer and that cursor differ by an unknown offset. Going to the window's
@@ -430,6 +454,20 @@ clock_changes() {
   sleep 1.5
   shoot after "$clock"
   ! alike "$(pic before)" "$(pic after)" 0
+}
+
+# A key ends the fly-through at a round's start; the HUD's clock then runs.
+end_fly_through() {
+  xdotool key space
+  clock_changes
+}
+
+# Keys held together for $2 seconds: a walk.
+hold() {
+  local key
+  for key in $1; do xdotool keydown "$key"; done
+  sleep "$2"
+  for key in $1; do xdotool keyup "$key"; done
 }
 
 # Escape in a round, and the in-game menu: its "Paused" title in the titles' gold, over the game
