@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# A round of the demo tree as it ships, guards and computer thieves and all, started at once by
+# the settings ("skipMenus") and lasting three minutes. The user's thief walks out of the
+# cloakroom, down the entrance corridor and on through the Egyptian room, where the sleeper lies
+# and towards the hall, where a guard walks its patrol: a guard sees the thief, a "!" shows over
+# it, it chases the thief and the busted banner comes. Then the thief is left alone: the round
+# plays to its end by itself, the tally credits a computer thief with the worth of what it
+# stole, and no log holds an error line.
+source "$(dirname "$0")/lib.sh"
+e2e_setup "$@"
+
+make_tree "$work/tree"
+sed -i -e 's|<bool name="skipMenus">false</bool>|<bool name="skipMenus">true</bool>|' \
+  -e 's|<float name="time">[^<]*</float>|<float name="time">3</float>|' "$work/tree/Data/LogicConfig.xml" ||
+  fail "could not change the round's settings"
+start_game "$work/tree"
+wait_for 100 end_fly_through || fail "the round did not start"
+
+# The whole window (a near guard's "!" shows at its top), and the colour of the "!".
+readonly scene="1024x768+0+0" surprise="#FF4D33"
+# The "!" over a surprised guard: pixels of its colour (marked green first, so that white ones
+# do not pass for them) in upright runs of 9 or more (its bar), which the thieves' striped
+# shirts of a like red do not make.
+surprised_guard_seen() {
+  shoot scene "$scene"
+  (($(convert "$(pic scene)" -fuzz 5% -fill "#00FF00" -opaque "$surprise" -fuzz 0 -fill black +opaque "#00FF00" \
+    -fill white -opaque "#00FF00" -morphology Erode Rectangle:1x9 -format '%[fx:int(mean*w*h+0.5)]' info:) > 5))
+}
+
+# Sideways to the cloakroom's east wall, forward to its south wall, sideways through the door in
+# that corner to the corridor's far wall, each held long enough for a slow machine, whose game
+# time runs behind the clock on the wall; then forward down the corridor, across the Egyptian
+# room and on, until a guard is surprised to see the thief.
+hold a 3
+hold w 4
+hold a 3
+xdotool keydown w
+wait_for 300 surprised_guard_seen
+seen=$?
+xdotool keyup w
+((seen == 0)) || fail "no guard showed a \"!\" at the thief walking past"
+
+# The guard chases the thief and catches it: the burst of the busted picture.
+wait_for_golden busted busted 60 0.002 "176x40+424+364"
+
+# Left alone, the round runs out; the tally counts up what each thief delivered. The user wears
+# the third outfit, so the computer thieves' scores are the other columns'.
+wait_for_golden times-up times-up 400 0.002 "312x70+356+410"
+wait_for_golden tally-you tally-you 30 0.002 "256x104+512+150"
+a_computer_thief_scored() {
+  local column score
+  for column in 1 2 4; do
+    score=$(getvar_value "Score$column") || continue
+    [[ "$score" =~ ^[0-9]+$ ]] && ((score > 0)) && return 0
+  done
+  return 1
+}
+wait_for 30 a_computer_thief_scored || fail "no computer thief scored in the round"
+
+errors=$(cat "$work/tree"/*Log.txt "$work/out.txt" 2>/dev/null | grep -i "error")
+[ -z "$errors" ] || fail "error lines in the logs: $errors"
+echo "PASS"
