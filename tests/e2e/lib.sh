@@ -103,15 +103,10 @@ make_tree() {
   "$e2e_root/tools/make-data-tree.sh" "$build" "$1" || fail "could not make the data tree"
 }
 
-# As make_tree, but its rounds have no guards and no computer thieves, and the AI's chase and
-# hide switches are off: for what is not about them, which they would walk through.
+# As make_tree, but its rounds have no guards and no computer thieves (see without_agents).
 make_tree_without_agents() {
   make_tree "$1"
-  sed -i -e 's|<int name="MaxGuards">[^<]*</int>|<int name="MaxGuards">0</int>|' \
-    -e 's|<int name="MaxThieves">[^<]*</int>|<int name="MaxThieves">0</int>|' \
-    -e 's|<bool name="ChaseThieves">true</bool>|<bool name="ChaseThieves">false</bool>|' \
-    -e 's|<bool name="AvoidGuards">true</bool>|<bool name="AvoidGuards">false</bool>|' "$1/Data/AIConfig.xml" ||
-    fail "could not turn the agents off"
+  without_agents "$1"
 }
 
 # Starts a program (the game unless $2 names another) in the folder $1, made fresh unless it
@@ -197,11 +192,13 @@ frames_pass() {
 }
 answered_or_ended() { more_lines_with "$@" || has_ended; }
 
-# Holds the key $1 down for $2 seconds: the time held is the input.
+# Holds the keys $1 (one, or several apart by blanks) down together for $2 seconds: the time
+# held is the input.
 hold() {
-  xdotool keydown "$1"
+  local key
+  for key in $1; do xdotool keydown "$key"; done
   sleep "$2"
-  xdotool keyup "$1"
+  for key in $1; do xdotool keyup "$key"; done
 }
 
 # Types a console command (Enter opens the command line, Enter runs it) and waits for the line
@@ -454,20 +451,6 @@ clock_changes() {
   sleep 1.5
   shoot after "$clock"
   ! alike "$(pic before)" "$(pic after)" 0
-}
-
-# A key ends the fly-through at a round's start; the HUD's clock then runs.
-end_fly_through() {
-  xdotool key space
-  clock_changes
-}
-
-# Keys held together for $2 seconds: a walk.
-hold() {
-  local key
-  for key in $1; do xdotool keydown "$key"; done
-  sleep "$2"
-  for key in $1; do xdotool keyup "$key"; done
 }
 
 # Escape in a round, and the in-game menu: its "Paused" title in the titles' gold, over the game
