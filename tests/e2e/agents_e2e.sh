@@ -41,7 +41,7 @@ xdotool keyup w
 ((seen == 0)) || fail "no guard showed a \"!\" at the thief walking past"
 
 # The guard chases the thief and catches it: the burst of the busted picture.
-wait_for_golden busted busted 60 0.002 "176x40+424+364"
+wait_for_golden busted busted 120 0.002 "176x40+424+364"
 
 # Left alone, the round runs out; the tally counts up what each thief delivered. The user wears
 # the third outfit, so the computer thieves' scores are the other columns'.

@@ -528,12 +528,15 @@ end_fly_through() {
   fail "the clock did not run after a key ended the fly-through"
 }
 
-# The AI settings of the data tree in the folder $1 with no guards and no computer thieves: for
-# what is not about them, so that no one walks through the pictures.
+# The AI settings of the data tree in the folder $1 with no guards and no computer thieves, and
+# the chase and hide switches off: for what is not about them, so that no one walks through the
+# pictures.
 without_agents() {
   local file="$1/Data/AIConfig.xml"
   sed -i -e 's|<int name="MaxGuards">[0-9]*</int>|<int name="MaxGuards">0</int>|' \
-    -e 's|<int name="MaxThieves">[0-9]*</int>|<int name="MaxThieves">0</int>|' "$file"
+    -e 's|<int name="MaxThieves">[0-9]*</int>|<int name="MaxThieves">0</int>|' \
+    -e 's|<bool name="ChaseThieves">true</bool>|<bool name="ChaseThieves">false</bool>|' \
+    -e 's|<bool name="AvoidGuards">true</bool>|<bool name="AvoidGuards">false</bool>|' "$file"
   grep -q '<int name="MaxGuards">0</int>' "$file" && grep -q '<int name="MaxThieves">0</int>' "$file" ||
     fail "the AI settings in $file name no MaxGuards or MaxThieves"
 }
