@@ -11,9 +11,12 @@ class Camera : public Component, public PathCamera {
   static constexpr char kComponentName[] = "Camera";
   void Activate() override {}
 
-  // Where the path puts the camera and where it looks; up and right stay as they are.
+  // Where the path puts the camera and where it looks; up and right stay as they are. The map
+  // is drawn as seen from the reference position, so it goes along: left behind, it would show
+  // the map as seen from wherever the camera stood before the flight.
   void SetPathPose(const platform::Vector3& pathPosition, const platform::Vector3& lookDirection) override {
     position = pathPosition;
+    referencePosition = pathPosition;
     direction = lookDirection;
   }
 

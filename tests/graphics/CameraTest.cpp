@@ -59,6 +59,8 @@ TEST(CameraTest, APathOfTwoNodesFliesTheCameraFromOneToTheOther) {
   follower.Update(0.5f);  // half way at 500 units a second
   EXPECT_NEAR(camera.position.x, 250.0f, 0.5f);
   EXPECT_NEAR(camera.position.z, 100.0f, 1e-3f);
+  // The map is drawn as seen from where the camera flies, not from where it stood before.
+  EXPECT_EQ(camera.referencePosition, camera.position);
   EXPECT_NEAR(camera.direction.x, 0.5f, 1e-4f);
   EXPECT_NEAR(camera.direction.y, 0.5f, 1e-4f);
   follower.Update(0.5f);
