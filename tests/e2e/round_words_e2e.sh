@@ -55,12 +55,12 @@ sign_shows() {
 # The HUD shows once a key has ended the fly-through; the prompt is whole inside its frame.
 press_until_golden space door door-prompt 10 0.002 "240x52+392+656"
 # The thief starts facing a drop-off's sign, which runs on past the window's right edge.
-sign_shows 20 || fail "the drop-off's sign does not look like golden/dropoff-sign.png"
+sign_shows 90 || fail "the drop-off's sign does not look like golden/dropoff-sign.png"
 typed_command GetItem
 wait_for_golden carry carry-prompt 20 0.002 "370x52+4+288"
 typed_command Busted
 # The middle of the burst, which every frame covers: the game behind it turns meanwhile.
-wait_for_golden busted busted 20 0.002 "176x40+424+364"
+wait_for_golden busted busted 60 0.002 "176x40+424+364"
 
 # Time's up: the words under the ringing clock.
 wait_for_golden times-up times-up 90 0.002 "312x70+356+410"
