@@ -63,7 +63,7 @@ if [ -z "$busted" ]; then
   # Only pictures as bright as the banner on the whole are compared with it: one pass of the
   # image tool measures them all.
   bright=$(convert "$(golden busted)" -format '%[fx:mean]' info:)
-  for frame in $(cd "$work" && recorded bust | sed 's/$/.ppm/' | xargs -r convert -format '%t %[fx:mean]\n' info: |
+  for frame in $(cd "$work" && recorded bust | sed 's/$/.ppm/' | xargs -r identify -format '%t %[fx:mean]\n' |
     awk -v b="$bright" '{ d = $2 - b; if (d < 0) d = -d; if (d < 0.03) print $1 }'); do
     busted_shows "$frame" && { busted=$frame; break; }
   done
