@@ -119,8 +119,11 @@ void MenuFlow::ArrowMoveHandler() {
                     static_cast<int32_t>(rect.topLeft.y - 64.0f));
 }
 
-// The credits end the program once every line has scrolled out at the top, or at any press.
+// The credits end the program once every line has scrolled out at the top, or at any press but
+// the one that brought them up: the in-game menu's Quit shows them in the frame of its click.
 void MenuFlow::CreditsHandler() {
+  const bool firstFrame = !creditsRunning_;
+  creditsRunning_ = true;
   GUIScreen* screen = LogicGui::CurrentScreen();
   const float step = kCreditsSpeed * static_cast<float>(engine_.GetTimer()->GetDelta());
   bool scrolledOut = true;
@@ -130,7 +133,7 @@ void MenuFlow::CreditsHandler() {
       scrolledOut = scrolledOut && text.Rect.topLeft.y <= 0.0f;
     }
   }
-  if (scrolledOut || KeyPressedThisFrame(engine_)) MainWindow::PostQuit();
+  if (scrolledOut || (!firstFrame && KeyPressedThisFrame(engine_))) MainWindow::PostQuit();
 }
 
 void MenuFlow::ChangeDifficulty(int32_t difficulty) { logic_.GetConfig().difficulty = difficulty; }

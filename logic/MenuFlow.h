@@ -52,4 +52,6 @@ class MenuFlow {
   Logic& logic_;
   int32_t gender_ = 1;
   int32_t outfit_ = 2;
+  // The credits end the program, so they run once a run.
+  bool creditsRunning_ = false;
 };

@@ -59,4 +59,19 @@ TEST_F(GameFlowTest, ExitFromGameLeadsToTheCredits) {
   EXPECT_FALSE(GetLogic()->IsInGame());
 }
 
+// The click on the in-game menu's Quit brings up the credits in its own frame; it does not end
+// them too, and the next key does.
+TEST_F(GameFlowTest, TheQuitClickShowsTheCreditsAndTheNextKeyEndsThem) {
+  GetLogic()->SendCommand("EscapePressed");
+  const GUIRect& quit = Sprite("Quit")->Rect;
+  PointAt(quit.topLeft.x + 10, quit.topLeft.y + 10);
+  backend->Mouse().Press(platform::kMouseLeft);
+  backend->Mouse().Release(platform::kMouseLeft);
+  ASSERT_TRUE(Frame(0.01));
+  ASSERT_TRUE(IsCurrent("Credits"));
+  EXPECT_FALSE(QuitsWithinFrames());
+  TapKey(kKeySpace);
+  EXPECT_TRUE(QuitsWithinFrames());
+}
+
 }  // namespace
