@@ -40,6 +40,7 @@ constexpr float kCarriedItemHeight = 100.0f;
 constexpr float kTeleportDelay = 0.5f;
 constexpr char kMaleModel[] = "thief";
 constexpr char kFemaleModel[] = "femaleThief";
+// In the order of their gadget:: indices.
 const char* const kStartGadgets[] = {"Taser", "SmokeGrenade", "Box"};
 
 // Every thief made in this run of the program, so that the outfits alternate from the chosen
@@ -159,7 +160,7 @@ void Player::EndBoxOnTimeOut(float dt) {
   ai.voice.Rewind();
   if (!IsUserControlled()) {
     // A computer thief leaves through its box gadget, as it entered.
-    currentGadget = kBox;
+    currentGadget = gadget::kBox;
     Fire();
   }
   info.inBox = 0;
@@ -366,7 +367,7 @@ void Player::ScrollGadget(bool forward, bool playSound) {
   SelectGadget(forward ? (currentGadget + 1) % count : (currentGadget + count - 1) % count, forward);
   info.switchingGadget = 1;
   if (playSound) services_.PlaySound2D("switch gadget");
-  if (currentGadget == kBox) Untarget();
+  if (currentGadget == gadget::kBox) Untarget();
 }
 
 void Player::SwitchGadget(int index) {

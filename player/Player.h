@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ai/AIComponent.h"
+#include "ai/agents/GadgetIndex.h"
 #include "entity/EntityClass.h"
 #include "graphics/Camera.h"
 #include "graphics/ModelComp.h"
@@ -26,9 +27,6 @@ class Player : public EntityClass<Player>, public HudGadgetUser {
   static constexpr char kClassName[] = "Player";
   static void Describe(ClassBuilder<Player>& c);
 
-  static constexpr int32_t kTaser = 0;
-  static constexpr int32_t kSmokeGrenade = 1;
-  static constexpr int32_t kBox = 2;
   static constexpr float kFollowDistance = 350.0f;
   static constexpr float kAimSpeedCap = 100.0f;
   static constexpr float kSpeedCap = 500.0f;

@@ -6,6 +6,7 @@
 #include "ai/agents/AgentFinders.h"
 #include "ai/agents/AgentRoster.h"
 #include "ai/agents/AgentWorld.h"
+#include "ai/agents/GadgetIndex.h"
 #include "ai/agents/GuardBrain.h"
 #include "entity/Entity.h"
 #include "physics/MapIndexComp.h"
@@ -14,9 +15,6 @@
 
 namespace {
 
-constexpr int32_t kTaser = 0;
-constexpr int32_t kSmokeGrenade = 1;
-constexpr int32_t kBox = 2;
 // A thief under its box carries on with a stock that never runs out mid-errand.
 constexpr int32_t kBoxStock = 10;
 constexpr float kSnoreHeight = 25.0f;
@@ -88,7 +86,7 @@ void ActionExecutor::PlanToTarget(Entity* target) {
 
 void ActionExecutor::Move(Entity* target) {
   if (InConfinedMap() && world_.IsInBox(owner_)) {
-    world_.SelectGadget(owner_, kBox);
+    world_.SelectGadget(owner_, gadget::kBox);
     world_.SetBoxes(owner_, kBoxStock);
     world_.Fire(owner_);
   }
@@ -99,7 +97,7 @@ void ActionExecutor::Move(Entity* target) {
   }
   PlanToTarget(target);
   if (state == "drop off" && world_.CarriesItem(owner_) && !world_.IsInBox(owner_)) {
-    world_.SelectGadget(owner_, kBox);
+    world_.SelectGadget(owner_, gadget::kBox);
     world_.Fire(owner_);
     world_.SetBoxes(owner_, kBoxStock);
   }
@@ -167,7 +165,7 @@ void ActionExecutor::Search(Entity*) {
 }
 
 void ActionExecutor::UseBox(Entity*) {
-  world_.SelectGadget(owner_, kBox);
+  world_.SelectGadget(owner_, gadget::kBox);
   world_.Fire(owner_);
   world_.SetBoxes(owner_, kBoxStock);
 }
@@ -179,7 +177,7 @@ void ActionExecutor::Attack(Entity* target) {
     world_.DisableLaser(*target, roster_.Config().TRIP_LASER_STUN_TIME);
     return;
   }
-  world_.SelectGadget(owner_, kTaser);
+  world_.SelectGadget(owner_, gadget::kTaser);
   platform::Vector3 aim = rival->GetPosition() - agent_.GetPosition();
   if (!rival->IsThief() && world_.GetBoxes(owner_) >= 1) {
     if (world_.CarriesItem(owner_) && !world_.IsInBox(owner_) && platform::Random() % 5 == 3) {
@@ -188,7 +186,7 @@ void ActionExecutor::Attack(Entity* target) {
     }
     if (world_.IsSmokeTarget(*target)) {
       // A grenade lobbed short and high lands at the guard's feet.
-      world_.SelectGadget(owner_, kSmokeGrenade);
+      world_.SelectGadget(owner_, gadget::kSmokeGrenade);
       aim = {0.6f * aim.x, 0.6f * aim.y, 0.6f * (aim.z + 20.0f)};
     }
   }

@@ -13,7 +13,7 @@ class BoxTest : public PlayerWorldTest {
     CookWorld(Floor());
   }
   static void SelectBox(Player* thief) {
-    thief->Send(kSwitchGadget, Player::kBox);
+    thief->Send(kSwitchGadget, gadget::kBox);
   }
   // Whether the thief wears the named model.
   static bool Wears(Player* thief, const char* model) {
@@ -72,10 +72,10 @@ TEST_F(BoxTest, AComputerThiefLeavesThroughItsBoxGadgetAsTheOutfitItWore) {
   thief->info.gender = "female";
   SelectBox(thief);
   thief->Send(kFire);
-  thief->Send(kSwitchGadget, Player::kTaser);
+  thief->Send(kSwitchGadget, gadget::kTaser);
   Frames(160, 0.1);
   EXPECT_FALSE(thief->info.inBox);
-  EXPECT_EQ(thief->currentGadget, Player::kBox);
+  EXPECT_EQ(thief->currentGadget, gadget::kBox);
   EXPECT_TRUE(Wears(thief, "femaleThief"));
 }
 
@@ -83,7 +83,7 @@ TEST_F(BoxTest, AimingWithAnotherGadgetEndsTheBoxAtTheNextUpdate) {
   Player* thief = SpawnThief({0, 0, 40});
   SelectBox(thief);
   thief->Send(kFire);
-  thief->Send(kSwitchGadget, Player::kTaser);
+  thief->Send(kSwitchGadget, gadget::kTaser);
   thief->Send(ThiefOrder::kTargetOrFire);
   Frames(1);
   EXPECT_FALSE(thief->info.inBox);

@@ -28,7 +28,7 @@ class PlayerTest : public PlayerWorldTest {
 TEST_F(PlayerTest, StartsWithTheTaserNotAimingAndTheCameraBackAt350) {
   Player* thief = SpawnThief({0, 0, 40});
   ASSERT_EQ(thief->GadgetCount(), 3);
-  EXPECT_EQ(thief->currentGadget, Player::kTaser);
+  EXPECT_EQ(thief->currentGadget, gadget::kTaser);
   EXPECT_EQ(thief->CurrentGadget()->gadget.BehaviorName, "Taser");
   EXPECT_EQ(thief->GadgetAt(1)->gadget.BehaviorName, "SmokeGrenade");
   EXPECT_EQ(thief->GadgetAt(2)->gadget.BehaviorName, "Box");
@@ -102,7 +102,7 @@ TEST_F(PlayerTest, ScrollingBackFromTheTaserSelectsTheBoxAndLeavesAim) {
   thief->Send(ThiefOrder::kTargetOrFire);
   ASSERT_TRUE(thief->info.targeting);
   Scroll(thief, false);
-  EXPECT_EQ(thief->currentGadget, Player::kBox);
+  EXPECT_EQ(thief->currentGadget, gadget::kBox);
   EXPECT_FALSE(thief->info.targeting);
   EXPECT_TRUE(thief->info.switchingGadget);
   EXPECT_TRUE(thief->GadgetAt(2)->model.visible);
@@ -116,10 +116,10 @@ TEST_F(PlayerTest, EveryStepOfTheWheelCountsDuringTheSwitch) {
   Scroll(thief, true);
   ASSERT_TRUE(thief->info.switchingGadget);
   Scroll(thief, true);
-  EXPECT_EQ(thief->currentGadget, Player::kBox);
+  EXPECT_EQ(thief->currentGadget, gadget::kBox);
   Frames(2);
   Scroll(thief, true);
-  EXPECT_EQ(thief->currentGadget, Player::kTaser);
+  EXPECT_EQ(thief->currentGadget, gadget::kTaser);
   EXPECT_TRUE(thief->GadgetAt(0)->model.visible);
   EXPECT_FALSE(thief->GadgetAt(2)->model.visible);
 }
@@ -128,7 +128,7 @@ TEST_F(PlayerTest, TheControlsPaceIsKeptUnderTheBox) {
   Player* thief = SpawnThief({0, 0, 40});
   thief->Send(ThiefOrder::kSetTargetSpeed, 500.0f);
   EXPECT_FLOAT_EQ(thief->playerPhysics.targetSpeed, 500.0f);
-  thief->Send(kSwitchGadget, Player::kBox);
+  thief->Send(kSwitchGadget, gadget::kBox);
   thief->Send(kFire);
   thief->Send(ThiefOrder::kSetTargetSpeed, 500.0f);
   EXPECT_FLOAT_EQ(thief->playerPhysics.targetSpeed, 150.0f);
@@ -140,16 +140,16 @@ TEST_F(PlayerTest, GadgetChoiceRefusesWhatIsNotThere) {
   Player* thief = SpawnThief({0, 0, 40});
   for (int index : {-1, 3, 1000}) {
     thief->Send(kSwitchGadget, index);
-    EXPECT_EQ(thief->currentGadget, Player::kTaser) << index;
+    EXPECT_EQ(thief->currentGadget, gadget::kTaser) << index;
   }
   MessageArgs text = MessageArgs::FromText("forward");
   thief->HandleMessage(ThiefOrder::kScrollGadget.Name(), &text);
   MessageArgs none;
   thief->HandleMessage(kSwitchGadget.Name(), &none);
-  EXPECT_EQ(thief->currentGadget, Player::kTaser);
+  EXPECT_EQ(thief->currentGadget, gadget::kTaser);
   EXPECT_NE(LogOf("LogicLog").find("Incorrect number of parameters"), std::string::npos);
   thief->Send(kSwitchGadget, 1);
-  EXPECT_EQ(thief->currentGadget, Player::kSmokeGrenade);
+  EXPECT_EQ(thief->currentGadget, gadget::kSmokeGrenade);
   EXPECT_FALSE(thief->info.switchingGadget);
 
   auto* empty = new Player(*services);

@@ -14,7 +14,7 @@ class SmokeGrenadeTest : public PlayerWorldTest {
     StartWorld();
     // A wall 400 ahead along +x.
     thief = ThiefBeforeWall(400);
-    thief->Send(kSwitchGadget, Player::kSmokeGrenade);
+    thief->Send(kSwitchGadget, gadget::kSmokeGrenade);
     Frames(5);
   }
   SmokeGrenade* Throw(const platform::Vector3& at) {
