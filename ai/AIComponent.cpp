@@ -7,6 +7,7 @@
 #include "ai/agents/AgentRoster.h"
 #include "ai/agents/AgentUpdate.h"
 #include "ai/agents/AgentWorld.h"
+#include "ai/agents/GadgetIndex.h"
 #include "ai/agents/GuardBrain.h"
 #include "ai/agents/RouteFollower.h"
 #include "ai/agents/ThiefBrain.h"
@@ -157,7 +158,7 @@ void AIComponent::Respawn() {
       }
     }
     if (world->IsInBox(*owner)) {
-      world->SelectGadget(*owner, 2);
+      world->SelectGadget(*owner, gadget::kBox);
       world->Fire(*owner);
     }
   }

@@ -1,7 +1,6 @@
 #include "app/Systems.h"
 
 #include "ai/AI.h"
-#include "app/GameAgentWorld.h"
 #include "app/GameClasses.h"
 #include "graphics/Graphics.h"
 #include "input/Input.h"
@@ -25,7 +24,6 @@ SystemFactories GameSystems() {
 void ConnectGameSystems(Engine& engine) {
   // The thieves answer the physics' noclip question; they hold no state of their own for it.
   static const PlayerUserControl userControl;
-  static GameAgentWorld agentWorld;
   Logic* logic = engine.GetLogic();
   LogicServices::Set(logic);
   if (Input* input = engine.GetInput()) {
@@ -33,7 +31,7 @@ void ConnectGameSystems(Engine& engine) {
     input->SetDevAI(engine.GetAI());
   }
   if (Physics* physics = engine.GetPhysics()) physics->SetUserControl(&userControl);
-  if (AI* ai = engine.GetAI()) ai->GetRoster().SetWorld(&agentWorld);
+  if (AI* ai = engine.GetAI(); ai && logic) ai->GetRoster().SetWorld(&logic->GetAgentWorld());
   if (Graphics* graphics = engine.GetGraphics()) {
     graphics->SetGameView(logic);
     graphics->SetHudGame(logic);

@@ -15,6 +15,7 @@
 #include "input/ControlSeams.h"
 #include "logic/ClassLists.h"
 #include "logic/FlyThrough.h"
+#include "logic/GameAgentWorld.h"
 #include "logic/GameFlow.h"
 #include "logic/GameStart.h"
 #include "logic/LogicConfig.h"
@@ -138,6 +139,8 @@ class Logic : public EngineSystem,
 
   // What the game's objects use of the program: the engine and this game logic.
   const GameServices& GetServices() const { return services_; }
+  // The game as the AI's agents see it; the program hands it to the AI.
+  AgentWorld& GetAgentWorld() { return agentWorld_; }
   LogicConfig& GetConfig() { return config_; }
   MenuFlow& GetMenus() { return menus_; }
   MuseumMaps& GetMaps() { return maps_; }
@@ -186,6 +189,7 @@ class Logic : public EngineSystem,
  private:
   Engine& engine_;
   GameServices services_;
+  GameAgentWorld agentWorld_{services_};
   std::function<void(Logic&)> registerGameClasses_;
   EntityHandle commandEntity_;
   std::string mapListName_;

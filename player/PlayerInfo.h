@@ -31,6 +31,8 @@ class PlayerInfo : public Component {
   // The stock every thief has at a start: a full battery, one box and two smoke grenades.
   void RefillGadgets();
   void SpendSmokeGrenade() { --smokeGrenades; }
+  // A computer thief going under its box is given a stock that does not run out mid-errand.
+  void StockBoxes(int32_t count) { boxes = count; }
   // A shot of the taser; the battery never goes below 0.
   void SpendBattery(int32_t amount);
 
@@ -54,6 +56,12 @@ class PlayerInfo : public Component {
   // The teleporter whose arrow it stands at, null for none.
   void StandAtTeleporter(Entity* at);
   void WearOutfit(int32_t id) { outfit = id; }
+  // A guard takes its post's look (0 walking, 1 sleeper, 2 watcher); the taser does not stun
+  // the sleepers and watchers, so computer thieves smoke those instead.
+  void TakeGuardLook(int32_t variant) {
+    modelVariant = variant;
+    guardSelector = variant > 0 ? 1 : 0;
+  }
 
   uint8_t userControlled = 0;
   // In delivery order; the end-of-round tally reads them.

@@ -82,7 +82,7 @@ struct AgentRound {
     physics->Update();
     const double moved = CpuSeconds();
     Engine::Get()->RunFrame();
-    museum.world.journal.clear();
+    museum.world->journal.clear();
     if (aiSeconds) *aiSeconds = thought - start;
     if (physicsSeconds) *physicsSeconds = moved - thought;
   }
@@ -94,9 +94,9 @@ void BM_AIUpdate(benchmark::State& state) {
   int64_t frames = 0, rays = 0, worstRays = 0;
   for (auto _ : state) {
     double aiSeconds = 0, physicsSeconds = 0;
-    const int64_t raysBefore = round.museum.world.rays;
+    const int64_t raysBefore = round.museum.world->rays;
     round.Frame(&aiSeconds, &physicsSeconds);
-    const int64_t cast = round.museum.world.rays - raysBefore;
+    const int64_t cast = round.museum.world->rays - raysBefore;
     state.SetIterationTime(aiSeconds);
     physicsTotal += physicsSeconds;
     rays += cast;

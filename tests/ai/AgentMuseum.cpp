@@ -117,7 +117,8 @@ void AgentMuseum::StartEngine() {
   Engine::Instance()->Init(systems);
   ConnectGameSystems(*Engine::Get());
   RegisterEntityClass<MuseumThief>("LogicLog");
-  Engine::Get()->GetAI()->GetRoster().SetWorld(&world);
+  world = std::make_unique<RecordingGameWorld>(Engine::Get()->GetLogic()->GetServices());
+  Engine::Get()->GetAI()->GetRoster().SetWorld(world.get());
 }
 
 void AgentMuseum::StartRound() {

@@ -1,11 +1,12 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ai/AIComponent.h"
 #include "ai/AIConfig.h"
-#include "app/GameAgentWorld.h"
+#include "logic/GameAgentWorld.h"
 #include "entity/EntityClass.h"
 #include "graphics/Camera.h"
 #include "physics/BoundingData.h"
@@ -43,6 +44,7 @@ class MuseumThief : public EntityClass<MuseumThief> {
 // the agents cast are counted.
 class RecordingGameWorld : public GameAgentWorld {
  public:
+  using GameAgentWorld::GameAgentWorld;
   bool CastRay(const platform::Vector3& origin, const platform::Vector3& direction, AgentRayHit& hit) const override;
   void SelectGadget(Entity& thief, int32_t gadget) override;
   void Fire(Entity& thief) override;
@@ -80,7 +82,8 @@ class AgentMuseum {
   // The guard whose home is nearest the point.
   Guard* GuardNear(const platform::Vector3& point) const;
 
-  RecordingGameWorld world;
+  // Made with each engine, for its game logic.
+  std::unique_ptr<RecordingGameWorld> world;
 
  private:
   platform::ManualClock& clock_;

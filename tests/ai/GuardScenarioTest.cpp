@@ -204,7 +204,7 @@ TEST_F(GuardScenarioTest, ALaserAlarmSendsExactlyOneGuardAndEndsFiveSecondsLater
   for (; walked < 2.0 && !laser->alarmed; walked += AgentMuseum::kFrame) Walk({0, -1, 0}, AgentMuseum::kFrame);
   ASSERT_TRUE(laser->alarmed);
   EXPECT_TRUE(AlarmOn());
-  EXPECT_EQ(museum.world.journal, std::vector<std::string>{"sound alarm at " + std::to_string(user->GetId())});
+  EXPECT_EQ(museum.world->journal, std::vector<std::string>{"sound alarm at " + std::to_string(user->GetId())});
   // The nearest guard of the lobby, as they stood when the beam broke.
   Guard* nearest = nullptr;
   for (Guard* guard : museum.Guards()) {

@@ -1,10 +1,16 @@
 #pragma once
 #include "ai/agents/AgentWorld.h"
 
+class GameServices;
+
 // The game as the AI's agents see it: the game logic's thief and lists, the physics' rays, the
-// thieves' gear and gadgets, and the level entities, each reached through its own class.
+// thieves' gear and gadgets, and the level entities, each reached through its own class. What
+// happens to a thief goes through its record's verbs. The game logic owns it and the program
+// hands it to the AI.
 class GameAgentWorld : public AgentWorld {
  public:
+  explicit GameAgentWorld(const GameServices& services) : services_(services) {}
+
   Entity* GetControlledPlayer() const override;
   int32_t GetDifficulty() const override;
   std::vector<Entity*> GetEntities(const std::string& className) const override;
@@ -41,4 +47,7 @@ class GameAgentWorld : public AgentWorld {
   void DisableLaser(Entity& laser, float seconds) override;
   bool HasReleasedSmoke(const Entity& grenade) const override;
   void PlaySound(const std::string& name, Entity& at) override;
+
+ private:
+  const GameServices& services_;
 };

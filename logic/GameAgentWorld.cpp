@@ -1,4 +1,4 @@
-#include "app/GameAgentWorld.h"
+#include "logic/GameAgentWorld.h"
 
 #include "engine/Engine.h"
 #include "entities/Item.h"
@@ -9,11 +9,11 @@
 #include "entities/TripLaser.h"
 #include "physics/Physics.h"
 #include "player/EntityList.h"
+#include "player/GameServices.h"
 #include "player/LogicServices.h"
 #include "player/Player.h"
 #include "player/PlayerInfo.h"
 #include "player/gadgets/SmokeGrenade.h"
-#include "sound/Sound.h"
 
 namespace {
 
@@ -27,20 +27,13 @@ PlayerInfo* InfoOf(const Entity& entity) { return const_cast<Entity&>(entity).Fi
 
 }  // namespace
 
-Entity* GameAgentWorld::GetControlledPlayer() const {
-  LogicServices* logic = LogicServices::Get();
-  return logic ? logic->GetPlayerEntity() : nullptr;
-}
+Entity* GameAgentWorld::GetControlledPlayer() const { return services_.UserThief(); }
 
-int32_t GameAgentWorld::GetDifficulty() const {
-  LogicServices* logic = LogicServices::Get();
-  return logic ? logic->GetDifficulty() : 1;
-}
+int32_t GameAgentWorld::GetDifficulty() const { return services_.logic.GetDifficulty(); }
 
 std::vector<Entity*> GameAgentWorld::GetEntities(const std::string& className) const {
   std::vector<Entity*> live;
-  LogicServices* logic = LogicServices::Get();
-  if (const EntityList* list = logic ? logic->GetEntities(className) : nullptr) {
+  if (const EntityList* list = services_.logic.GetEntities(className)) {
     for (Entity& entity : *list) live.push_back(&entity);
   }
   return live;
@@ -48,7 +41,7 @@ std::vector<Entity*> GameAgentWorld::GetEntities(const std::string& className) c
 
 bool GameAgentWorld::CastRay(const platform::Vector3& origin, const platform::Vector3& direction,
                              AgentRayHit& hit) const {
-  Physics* physics = Engine::Get()->GetPhysics();
+  Physics* physics = services_.engine.GetPhysics();
   RayHit found;
   if (!physics || !physics->RayCast(origin.x, origin.y, origin.z, direction.x, direction.y, direction.z, &found)) {
     return false;
@@ -58,12 +51,10 @@ bool GameAgentWorld::CastRay(const platform::Vector3& origin, const platform::Ve
   return true;
 }
 
-void GameAgentWorld::MovePlayerToStart(Entity& thief) {
-  if (LogicServices* logic = LogicServices::Get()) logic->MovePlayerToStart(thief);
-}
+void GameAgentWorld::MovePlayerToStart(Entity& thief) { services_.logic.MovePlayerToStart(thief); }
 
 Entity* GameAgentWorld::CreateEntity(const std::string& className) {
-  return Engine::Get()->GetEntityManager()->Create(className);
+  return services_.engine.GetEntityManager()->Create(className);
 }
 
 bool GameAgentWorld::CarriesItem(const Entity& thief) const {
@@ -82,7 +73,7 @@ int32_t GameAgentWorld::GetBoxes(const Entity& thief) const {
 }
 
 void GameAgentWorld::SetBoxes(Entity& thief, int32_t boxes) {
-  if (PlayerInfo* info = InfoOf(thief)) info->boxes = boxes;
+  if (PlayerInfo* info = InfoOf(thief)) info->StockBoxes(boxes);
 }
 
 int32_t GameAgentWorld::GetBattery(const Entity& thief) const {
@@ -96,16 +87,12 @@ int32_t GameAgentWorld::GetOutfit(const Entity& thief) const {
 }
 
 void GameAgentWorld::SetOutfit(Entity& thief, int32_t outfit) {
-  if (PlayerInfo* info = InfoOf(thief)) info->outfit = outfit;
+  if (PlayerInfo* info = InfoOf(thief)) info->WearOutfit(outfit);
   if (auto* player = As<Player>(thief)) player->LoadOutfitModel();
 }
 
 void GameAgentWorld::SetModelVariant(Entity& guard, int32_t variant) {
-  PlayerInfo* info = InfoOf(guard);
-  if (!info) return;
-  info->modelVariant = variant;
-  // The taser does not stun the sleepers and watchers: computer thieves smoke those instead.
-  info->guardSelector = variant > 0 ? 1 : 0;
+  if (PlayerInfo* info = InfoOf(guard)) info->TakeGuardLook(variant);
 }
 
 bool GameAgentWorld::IsSmokeTarget(const Entity& guard) const {
@@ -131,14 +118,7 @@ void GameAgentWorld::FireAt(Entity& thief, const platform::Vector3& point) {
 }
 
 void GameAgentWorld::ReturnCarriedItem(Entity& thief) {
-  PlayerInfo* info = InfoOf(thief);
-  if (!info) return;
-  LogicServices* logic = LogicServices::Get();
-  if (info->carriedItem && logic) logic->RespawnItem(*info->carriedItem);
-  info->carriedItem = nullptr;
-  if (Entity* model = info->carriedItemModel.Get()) Engine::Get()->GetEntityManager()->QueueDelete(model);
-  info->carriedItemModel = EntityHandle();
-  info->carriedItemEffect.Stop();
+  if (auto* player = As<Player>(thief)) player->ReturnCarriedItem();
 }
 
 void GameAgentWorld::Deliver(Entity& dropoff, Entity& thief) {
@@ -201,5 +181,5 @@ bool GameAgentWorld::HasReleasedSmoke(const Entity& grenade) const {
 }
 
 void GameAgentWorld::PlaySound(const std::string& name, Entity& at) {
-  if (Sound* sound = Engine::Get()->GetSound()) sound->Play3D(name, &at);
+  services_.PlaySound3D(name, &at);
 }
