@@ -27,7 +27,6 @@
 #include "physics/PhysicalComp.h"
 #include "physics/PlayerPhysics.h"
 #include "platform/core/Random.h"
-#include "player/LogicServices.h"
 
 namespace {
 
@@ -93,9 +92,7 @@ void AI::Update() {
 }
 
 bool AI::IsHeld() const {
-  if (const LogicServices* logic = LogicServices::Get()) {
-    if (logic->IsRoundOver() || logic->IsFlyThroughRunning()) return true;
-  }
+  if (const AgentWorld* world = roster_.GetWorld(); world && world->IsPlayHeld()) return true;
   const Graphics* graphics = Engine::Get()->GetGraphics();
   return graphics && graphics->IsTransitionRunning();
 }
@@ -195,7 +192,9 @@ void AI::LinkTeleporterNodes(int32_t onlyMap) {
     node.teleporter = 1;
     map->LinkNode(node.id, kTeleporterLinks, true);
   };
-  for (const TeleporterEnds& t : UsableTeleporters()) {
+  const AgentWorld* world = roster_.GetWorld();
+  if (!world) return;
+  for (const TeleporterEnds& t : UsableTeleporters(*world)) {
     addNode(t.position, t.mapIndex);
     addNode(t.targetPosition, t.targetMapIndex);
   }
@@ -247,8 +246,8 @@ void AI::RemoveAgent(AIComponent* agent) {
 }
 
 void AI::AddNodeAtPlayer(int32_t mapIndex) {
-  const LogicServices* logic = LogicServices::Get();
-  Entity* player = logic ? logic->GetPlayerEntity() : nullptr;
+  const AgentWorld* world = roster_.GetWorld();
+  Entity* player = world ? world->GetControlledPlayer() : nullptr;
   const PhysicalComp* physical = player ? player->Find<PhysicalComp>() : nullptr;
   if (AIMapData* map = GetMapData(mapIndex); map && physical) map->AddNode(physical->GetPosition());
 }

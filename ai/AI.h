@@ -100,6 +100,7 @@ class AI : public EngineSystem, public DevAI {
 
   // The agents' view of this AI, current from construction on.
   AgentRoster& GetRoster() { return roster_; }
+  const AgentRoster& GetRoster() const { return roster_; }
 
   // Bends the computer agents' moves towards the free side of what lies ahead.
   void SteerAroundObstacles();

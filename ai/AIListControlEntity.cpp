@@ -3,7 +3,7 @@
 #include "ai/agents/AgentRoster.h"
 #include "ai/agents/AgentWorld.h"
 #include "engine/VariableTable.h"
-#include "entities/AlarmMessage.h"
+#include "ai/AlarmMessage.h"
 #include "physics/MapIndexComp.h"
 
 namespace {

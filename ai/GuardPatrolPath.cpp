@@ -2,8 +2,8 @@
 
 #include "ai/AI.h"
 #include "ai/AIMarker.h"
+#include "ai/agents/AgentWorld.h"
 #include "entity/MapFloatField.h"
-#include "player/LogicServices.h"
 
 void GuardPatrolPath::Describe(ClassBuilder<GuardPatrolPath>& c) {
   c.Component(&GuardPatrolPath::physical);
@@ -18,9 +18,10 @@ void GuardPatrolPath::Describe(ClassBuilder<GuardPatrolPath>& c) {
 
 void GuardPatrolPath::OnCreate() {
   // The game start makes each map current while it creates that map's entities.
-  const LogicServices* logic = LogicServices::Get();
-  mapIndex = logic ? logic->GetCurrentMapIndex() : 0;
+  AI* ai = TheAI();
+  const AgentWorld* world = ai ? ai->GetRoster().GetWorld() : nullptr;
+  mapIndex = world ? world->GetCurrentMapIndex() : 0;
   if (mapIndex < 0) mapIndex = 0;
   PathNum += mapIndex * 10;
-  if (AI* ai = TheAI()) ai->GetPathSet().guardPatrolMarkers.emplace_back(this);
+  if (ai) ai->GetPathSet().guardPatrolMarkers.emplace_back(this);
 }

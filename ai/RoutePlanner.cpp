@@ -3,6 +3,7 @@
 #include "ai/AI.h"
 #include "ai/AIMapData.h"
 #include "ai/AIRouteRequest.h"
+#include "ai/agents/AgentWorld.h"
 #include "engine/Engine.h"
 #include "platform/core/Random.h"
 
@@ -116,7 +117,11 @@ void ChooseTeleporterLeg(RouteQuery& q, const std::vector<TeleporterEnds>& telep
   if (!candidates.empty()) TakeTeleporter(q, *candidates[size_t(platform::Random()) % candidates.size()]);
 }
 
-void PlanRoute(RouteQuery& q) { PlanRoute(q, UsableTeleporters()); }
+void PlanRoute(RouteQuery& q) {
+  const AI* ai = Engine::Get()->GetAI();
+  const AgentWorld* world = ai ? ai->GetRoster().GetWorld() : nullptr;
+  PlanRoute(q, world ? UsableTeleporters(*world) : std::vector<TeleporterEnds>{});
+}
 
 void PlanRoute(RouteQuery& q, const std::vector<TeleporterEnds>& teleporters) {
   const AI* ai = Engine::Get()->GetAI();

@@ -1,23 +1,32 @@
 #include "ai/TeleporterEnds.h"
 
-#include "entities/Teleporter.h"
-#include "player/EntityList.h"
-#include "player/LogicServices.h"
+#include "ai/agents/AgentWorld.h"
+#include "entity/Entity.h"
+#include "physics/MapIndexComp.h"
+#include "physics/PhysicalComp.h"
 
-std::vector<TeleporterEnds> UsableTeleporters() {
+namespace {
+
+// Where an entity stands and in which map; false when it has no body or no map.
+bool PlaceOf(Entity& entity, platform::Vector3& position, int32_t& mapIndex) {
+  auto* body = entity.Find<PhysicalComp>();
+  auto* map = entity.Find<MapIndexComp>();
+  if (!body || !map) return false;
+  position = body->GetPosition();
+  mapIndex = int32_t(map->mapIndex);
+  return true;
+}
+
+}  // namespace
+
+std::vector<TeleporterEnds> UsableTeleporters(const AgentWorld& world) {
   std::vector<TeleporterEnds> usable;
-  const LogicServices* logic = LogicServices::Get();
-  const EntityList* teleporters = logic ? logic->GetEntities(Teleporter::kClassName) : nullptr;
-  if (!teleporters) return usable;
-  for (Entity& e : *teleporters) {
-    auto* teleporter = dynamic_cast<Teleporter*>(&e);
-    Entity* target = teleporter ? teleporter->GetTarget() : nullptr;
-    if (!target || teleporter->banned) continue;
-    auto* targetBody = target->Find<PhysicalComp>();
-    auto* targetMap = target->Find<MapIndexComp>();
-    if (!targetBody || !targetMap) continue;
-    usable.push_back({teleporter, teleporter->physical.GetPosition(), int32_t(teleporter->mapIndex.mapIndex),
-                      targetBody->GetPosition(), int32_t(targetMap->mapIndex)});
+  for (Entity* teleporter : world.GetEntities("Teleporter")) {
+    Entity* target = world.GetTeleporterTarget(*teleporter);
+    if (!target || world.IsTeleporterBanned(*teleporter)) continue;
+    TeleporterEnds ends{teleporter};
+    if (PlaceOf(*teleporter, ends.position, ends.mapIndex) && PlaceOf(*target, ends.targetPosition, ends.targetMapIndex))
+      usable.push_back(ends);
   }
   return usable;
 }

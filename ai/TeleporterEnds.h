@@ -4,6 +4,7 @@
 
 #include "platform/math/Vector.h"
 
+class AgentWorld;
 class Entity;
 
 // A teleporter the AI may use, with where it stands and where it leads.
@@ -17,4 +18,4 @@ struct TeleporterEnds {
 
 // The running game's teleporters, in the game's list order, that are not banned and whose
 // target exists.
-std::vector<TeleporterEnds> UsableTeleporters();
+std::vector<TeleporterEnds> UsableTeleporters(const AgentWorld& world);

@@ -6,7 +6,7 @@
 
 #include "ai/AIComponent.h"
 #include "engine/Engine.h"
-#include "entities/AlarmMessage.h"
+#include "ai/AlarmMessage.h"
 #include "entities/NearestWall.h"
 #include "entities/TripLaserTrigger.h"
 #include "entity/EntityMessages.h"

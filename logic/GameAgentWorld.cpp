@@ -31,6 +31,12 @@ Entity* GameAgentWorld::GetControlledPlayer() const { return services_.UserThief
 
 int32_t GameAgentWorld::GetDifficulty() const { return services_.logic.GetDifficulty(); }
 
+int32_t GameAgentWorld::GetCurrentMapIndex() const { return services_.logic.GetCurrentMapIndex(); }
+
+bool GameAgentWorld::IsPlayHeld() const {
+  return services_.logic.IsRoundOver() || services_.logic.IsFlyThroughRunning();
+}
+
 std::vector<Entity*> GameAgentWorld::GetEntities(const std::string& className) const {
   std::vector<Entity*> live;
   if (const EntityList* list = services_.logic.GetEntities(className)) {

@@ -13,6 +13,8 @@ class GameAgentWorld : public AgentWorld {
 
   Entity* GetControlledPlayer() const override;
   int32_t GetDifficulty() const override;
+  int32_t GetCurrentMapIndex() const override;
+  bool IsPlayHeld() const override;
   std::vector<Entity*> GetEntities(const std::string& className) const override;
   bool CastRay(const platform::Vector3& origin, const platform::Vector3& direction, AgentRayHit& hit) const override;
   void MovePlayerToStart(Entity& thief) override;

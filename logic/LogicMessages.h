@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "entities/AlarmMessage.h"
+#include "ai/AlarmMessage.h"
 #include "entity/Message.h"
 
 // The commands of the game logic's command entity, as the console, the GUI screens and the
@@ -48,7 +48,7 @@ inline constexpr Message<> kChangeTime2{"ChangeTime2"};
 inline constexpr Message<> kChangeTime3{"ChangeTime3"};
 inline constexpr Message<> kChangeTime4{"ChangeTime4"};
 
-// The running game's steps, the alarm's ("Alarm" itself is the sender's, entities/AlarmMessage.h)
+// The running game's steps, the alarm's ("Alarm" itself is the sender's, ai/AlarmMessage.h)
 // and the end of a round's.
 inline constexpr Message<> kBusted{"Busted"};
 inline constexpr Message<> kHideBusted{"HideBusted"};

@@ -26,6 +26,11 @@ class AgentWorld {
   virtual Entity* GetControlledPlayer() const = 0;
   // As the settings give it; the AI keeps it to 1 .. 3 itself.
   virtual int32_t GetDifficulty() const = 0;
+  // The index of the current map (the one whose entities the game start is making), -1 while
+  // none is current.
+  virtual int32_t GetCurrentMapIndex() const = 0;
+  // A bust or time-up, or a map's camera fly-through: the agents stand still.
+  virtual bool IsPlayHeld() const = 0;
   // The live entities of the class ("Item", "ItemSpawn", "ItemDropoff", "Teleporter",
   // "TripLaser", "Battery", "SmokeGrenade"), in registration order; empty when none.
   virtual std::vector<Entity*> GetEntities(const std::string& className) const = 0;

@@ -68,6 +68,8 @@ class RecordingWorld : public AgentWorld {
 
   Entity* GetControlledPlayer() const override { return controlled.Get(); }
   int32_t GetDifficulty() const override { return difficulty; }
+  int32_t GetCurrentMapIndex() const override { return 0; }
+  bool IsPlayHeld() const override { return false; }
   std::vector<Entity*> GetEntities(const std::string& className) const override;
   bool CastRay(const platform::Vector3& origin, const platform::Vector3& direction, AgentRayHit& hit) const override;
   void MovePlayerToStart(Entity& thief) override;

@@ -4,7 +4,7 @@
 
 #include "ai/AIListControlEntity.h"
 #include "engine/VariableTable.h"
-#include "entities/AlarmMessage.h"
+#include "ai/AlarmMessage.h"
 #include "tests/ai/AgentTestSupport.h"
 
 // What the AI does when a laser's alarm goes off and when the user's thief teleports.

@@ -131,7 +131,7 @@ TEST_F(RoutePlannerTest, AGoalInAnotherMapIsReachedThroughATeleporterOfTheStarts
 }
 
 TEST_F(RoutePlannerTest, FromTheLobbyTheVaultIsReachedThroughTheLobbysTeleporter) {
-  const std::vector<TeleporterEnds> teleporters = UsableTeleporters();
+  const std::vector<TeleporterEnds> teleporters = UsableTeleporters(*Ai()->GetRoster().GetWorld());
   ASSERT_GE(teleporters.size(), 4u) << "two pairs join the three maps";
   RouteQuery q;
   q.request = &request;

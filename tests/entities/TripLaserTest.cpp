@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ai/AIComponent.h"
-#include "entities/AlarmMessage.h"
+#include "ai/AlarmMessage.h"
 #include "entities/TripLaser.h"
 #include "engine/ConsoleWindow.h"
 #include "entities/TripLaserTrigger.h"
