@@ -13,9 +13,9 @@ namespace {
 
 const std::map<std::string, int>& Layers() {
   static const std::map<std::string, int> layers = {
-      {"platform", 0}, {"entity", 1},   {"engine", 2},   {"map", 3}, {"physics", 4},
-      {"graphics", 5}, {"sound", 5},    {"input", 5},    {"player", 6},
-      {"entities", 6}, {"ai", 6},       {"logic", 7},    {"app", 8}};
+      {"platform", 0}, {"entity", 1}, {"engine", 2}, {"map", 3},      {"physics", 4},
+      {"graphics", 5}, {"sound", 5},  {"input", 5},  {"ai", 6},       {"player", 7},
+      {"entities", 8}, {"logic", 9},  {"app", 10}};
   return layers;
 }
 
@@ -146,6 +146,31 @@ Libraries ReadLibraries(const std::string& root) {
         ReadCMakeLists(sub.path() / "CMakeLists.txt", "platform/" + sub.path().filename().string(), libraries);
   }
   return libraries;
+}
+
+std::vector<std::set<std::string>> LibraryCycles(const Libraries& libraries) {
+  // What each library reaches through its dependencies, itself only by way of a circle.
+  std::map<std::string, std::set<std::string>> reach;
+  for (const auto& [library, deps] : libraries.deps) {
+    std::set<std::string>& seen = reach[library];
+    std::vector<std::string> open(deps.begin(), deps.end());
+    while (!open.empty()) {
+      const std::string next = open.back();
+      open.pop_back();
+      if (!seen.insert(next).second) continue;
+      if (auto found = libraries.deps.find(next); found != libraries.deps.end())
+        open.insert(open.end(), found->second.begin(), found->second.end());
+    }
+  }
+  std::set<std::set<std::string>> cycles;
+  for (const auto& [library, seen] : reach) {
+    if (!seen.count(library)) continue;
+    std::set<std::string> cycle;
+    for (const std::string& other : seen)
+      if (reach[other].count(library)) cycle.insert(other);
+    cycles.insert(cycle);
+  }
+  return {cycles.begin(), cycles.end()};
 }
 
 std::string LibraryFolderOf(const std::string& path) {

@@ -12,8 +12,9 @@ struct IncludeEdge {
   bool operator==(const IncludeEdge&) const = default;
 };
 
-// The layers of the game, low to high (graphics, sound and input share one level, as do
-// player, entities and ai); an include may point down or along its level, never up.
+// The layers of the game, low to high (graphics, sound and input share one level; the AI sits
+// below the thieves, which sit below the level's entities); an include may point down or along
+// its level, never up.
 int LayerOf(const std::string& folder);  // -1 for a folder outside the table
 const std::vector<std::string>& ProductFolders();
 
@@ -33,6 +34,8 @@ struct Libraries {
   std::map<std::string, std::set<std::string>> deps;
 };
 Libraries ReadLibraries(const std::string& root);
+// The groups of libraries that depend on each other round a circle, each group sorted.
+std::vector<std::set<std::string>> LibraryCycles(const Libraries& libraries);
 // The folder whose library holds a file or include path: "platform/render/X.h" gives
 // "platform/render", "graphics/gui/Y.h" gives "graphics".
 std::string LibraryFolderOf(const std::string& path);
