@@ -28,15 +28,6 @@ app_pid=$!
 exec 3>"$work/stdin"
 wait_for 300 has_printed "Starting Logic" || fail "the game did not start"
 
-# The next "fps  =  N" line the console prints after the command is typed.
-fps_lines() { printed | grep -c "fps  =  "; }
-read_fps() {
-  local before
-  before=$(fps_lines)
-  echo "getvar fps" >&3
-  wait_for 100 eval '(( $(fps_lines) > before ))' || return 1
-  printed | grep "fps  =  " | tail -n 1 | sed 's/.*fps  =  //'
-}
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$app_pid/status"; }
 
 # Frame times in milliseconds, one line per sample, per minute.
@@ -48,7 +39,7 @@ for ((minute = 1; minute <= minutes; minute++)); do
   : >"$work/frames.txt"
   while ((SECONDS - start < minute * 60)); do
     has_ended && fail "the game ended during minute $minute"
-    fps=$(read_fps) || fail "the console did not answer in minute $minute"
+    fps=$(value_of fps 10) || fail "the console did not answer in minute $minute"
     awk -v f="$fps" 'BEGIN { if (f > 0) printf "%.3f\n", 1000 / f }' >>"$work/frames.txt"
     sleep 10
   done

@@ -77,7 +77,7 @@ wait_for_golden tally-you tally-you 30 0.002 "256x104+512+150"
 a_computer_thief_scored() {
   local column score
   for column in 1 2 4; do
-    score=$(getvar_value "Score$column") || continue
+    score=$(value_of "Score$column")
     [[ "$score" =~ ^[0-9]+$ ]] && ((score > 0)) && return 0
   done
   return 1

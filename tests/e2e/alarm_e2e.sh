@@ -91,8 +91,7 @@ stop_shooting
 
 # The alarm ends by itself, 5 s after the beam was last broken: once the bust took the thief out
 # of it.
-alarm_over() { reads AlarmOn false; }
-wait_for 10 alarm_over || fail "the alarm did not end"
+wait_for_value AlarmOn false 60 || fail "the alarm did not end"
 
 # The guard the alarm sent saw the thief, chased and busted it: after the "Busted" banner the
 # thief starts again at the next start, the cloakroom's north wall 96 units behind it, and the

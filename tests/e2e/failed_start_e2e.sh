@@ -34,9 +34,7 @@ red_line() {
 wait_for 50 red_line || fail "no red line shows on the console"
 
 xdotool key grave
-wait_for_golden closed main-menu 20
-point 528 632
-sleep 0.3
-xdotool click 1
+wait_for_golden closed main-menu 60
+click_at 528 632
 wait_for 100 credits_centred || fail "the menu did not work after the refused start"
 echo "PASS"

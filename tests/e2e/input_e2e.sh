@@ -34,18 +34,19 @@ start_game "$work/foreground"
 open_console
 console_command "getvar MoveBack" "MoveBack  =  S" || fail "the foreground keyboard did not work"
 losses() { grep -c "Lost DirectInput keyboard device" InputLog.txt 2>/dev/null; }
+more_losses_than() { (($(losses) > $1)); }
 before=$(losses)
 # The focus goes to the root window, with the pointer outside the game's window.
 xdotool mousemove $((screen_width - 1)) $((screen_height - 1))
 root=$(xdotool search --maxdepth 0 --name "" | head -n 1)
 xdotool windowfocus "$root"
-sleep 0.5
-[ "$(losses)" -ge 1 ] || fail "the lost keyboard was not logged"
-# Hundreds of frames pass meanwhile; the X server may hand the focus back and forth once or
-# twice, but the loss must not be logged in every frame.
+wait_for 300 more_losses_than "$before" || fail "the lost keyboard was not logged"
+# The X server may hand the focus back and forth once or twice, but the loss must not be logged
+# in every frame.
+frames_pass 30
 [ "$(losses)" -le $((before + 3)) ] || fail "the lost keyboard was logged in every frame"
 xdotool windowfocus --sync "$window"
-sleep 0.2
+frames_pass
 console_command "getvar MoveRight" "MoveRight  =  D" || fail "the keyboard did not come back with the focus"
 stop_game
 

@@ -20,17 +20,18 @@ if [ "${E2E_UPDATE_GOLDEN:-0}" = 1 ]; then
   shoot film
   expect_golden film film-frame
 else
-  wait_for_golden film film-frame 30 0.01
+  wait_for_golden film film-frame 60 0.01
 fi
 
 # The film's end brings the white flash, much brighter than any screen of the game (those are
-# dark), which fades out over the first screen within a second. Pictures are taken without a
-# pause until the first screen shows, so that the flash cannot fall between two of them.
-start_shooting after-film
+# dark), which fades out over the first screen within a second. The window is recorded until
+# the first screen shows, so that the flash cannot fall between two pictures.
+start_recording after-film
 flash=""
-deadline=$((SECONDS + 30))
+deadline=$((SECONDS + 60))
 for ((i = 0; SECONDS < deadline; )); do
-  [ -f "$(pic "after-film-$i")" ] || { sleep 0.05; continue; }
+  # A picture is whole once the next one is begun.
+  [ -f "$(pic "after-film-$((i + 1))")" ] || { sleep 0.05; continue; }
   if bright "$(pic "after-film-$i")" "1024x768+0+0" 0.5; then
     flash=$i
   elif [ -n "$flash" ] || alike "$(pic "after-film-$i")" "$(golden first-screen)"; then
@@ -38,9 +39,9 @@ for ((i = 0; SECONDS < deadline; )); do
   fi
   i=$((i + 1))
 done
-stop_shooting
+stop_recording
 [ -n "$flash" ] || fail "the film's end did not start the white fade"
 # The cursor stands elsewhere than in the reference, which costs its few pixels.
-wait_until_still faded 10
+wait_until_still faded 20
 alike "$(pic faded)" "$(golden first-screen)" || fail "the white fade did not end on the first screen"
 echo "PASS"

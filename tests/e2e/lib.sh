@@ -6,6 +6,12 @@
 # test program) to run and the build folder, whose generated data makes the demo tree and
 # beside which failed comparisons are kept (e2e-out/<script>/).
 #
+# The scripts wait for the program only on what it shows or says: a picture, a printed line, a
+# console variable asked at its terminal, or a number of its frames run (frames_pass), each with
+# a limit meant for a machine whose every core is busy. A fixed sleep is kept only where the
+# time is the input itself, as a key held down. Pictures that last a few frames are caught by
+# recording the window (start_recording), not by one screenshot.
+#
 # E2E_UPDATE_GOLDEN=1 writes the pictures taken as the new references instead of comparing.
 
 set -u
@@ -15,7 +21,6 @@ e2e_name=$(basename "$0" .sh)
 work=""
 xvfb_pid=""
 app_pid=""
-shooter_pid=""
 recorder_pid=""
 window=""
 
@@ -46,7 +51,6 @@ stop() {
 }
 
 cleanup() {
-  stop "$shooter_pid"
   stop "$recorder_pid"
   stop "$app_pid"
   stop "$xvfb_pid"
@@ -153,7 +157,6 @@ has_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 printed() { sed 's/\x1b\[[0-9;]*m//g' "$work/out.txt"; }
 has_printed() { printed | grep -qF -- "$1"; }
 lines_with() { printed | grep -cF -- "$1"; }
-more_lines_with() { (($(lines_with "$1") > $2)); }
 
 # Types a line at the program's terminal. It takes one such line a frame, as it takes a line
 # typed at the in-game console, without opening the console.
@@ -166,8 +169,10 @@ value_of() {
   before=$(lines_with "$line")
   type_at_terminal "getvar \"$1\""
   wait_for $((${2:-30} * 10)) more_lines_with "$line" "$before" || fail "no answer to getvar $1"
-  printed | grep -F -- "$line" | tail -n 1 | awk -v sep="$line" '{ print substr($0, index($0, sep) + length(sep)) }'
+  printed | grep -F -- "$line" | tail -n 1 | awk -v sep="$line" '{ print substr($0, index($0, sep) + length(sep)) }' |
+    sed 's/[[:space:]]*$//'
 }
+more_lines_with() { (($(lines_with "$1") > $2)); }
 
 # Sets the console variable $1 to $2 at the terminal and waits until it reads so.
 set_var() {
@@ -178,6 +183,16 @@ set_var() {
   done
   fail "$1 did not come to read $2 (it reads $(value_of "$1"))"
 }
+
+# Waits up to $3 seconds for the console variable $1 to read $2.
+wait_for_value() {
+  local deadline=$((SECONDS + $3))
+  while ((SECONDS < deadline)); do
+    [ "$(value_of "$1")" = "$2" ] && return 0
+  done
+  return 1
+}
+expect_value() { wait_for_value "$1" "$2" "${4:-30}" || fail "$1 did not come to read $2 $3 (it reads $(value_of "$1"))"; }
 
 # Waits until the program has run $1 more frames (2 by default): each line typed at the
 # terminal takes a frame, and its answer shows the frame has run. What was sent to the window
@@ -208,84 +223,55 @@ console_command() {
   xdotool type --delay 30 "$1"
   [ -n "${3:-}" ] && xdotool key "$3"
   xdotool key Return
-  wait_for 80 has_printed "$2"
+  wait_for 300 has_printed "$2"
 }
 
 # The console's top line, in the window's top-left corner: the HUD draws nothing there (a little
 # lower, its alert sign changes colour while a guard chases the thief).
 readonly console_top="300x24+0+0"
 
-# Opens the in-game console with the grave key and waits for its lines to show in the window's
-# top-left corner. Keys that come before the game has seen its window gain the focus are not
-# heard, so the key is pressed again until the console shows.
+# Opens the in-game console with the grave key and waits for its lines to show.
 open_console() {
-  local attempt
-  shoot closed-console
-  crop closed-console "$console_top" closed-corner
-  for ((attempt = 0; attempt < 10; attempt++)); do
-    xdotool key grave
-    wait_for 10 corner_changed && return 0
-  done
-  fail "the grave key did not open the console"
+  shoot closed-corner "$console_top"
+  give_until "key grave" console_shows || fail "the grave key did not open the console"
 }
-corner_changed() {
-  shoot open-console
-  crop open-console "$console_top" open-corner
+console_shows() {
+  shoot open-corner "$console_top"
   ! alike "$(pic open-corner)" "$(pic closed-corner)"
 }
-console_closed() {
-  shoot console-corner "$console_top"
-  alike "$(pic console-corner)" "$(pic closed-corner)" 0.05
-}
+# Whether the console variable $1, asked at the terminal, reads $2.
+reads() { [ "$(value_of "$1")" = "$2" ]; }
 
-# Prints the value of the console variable $1 as "getvar" shows it, on the console opened for
-# it and closed again; fails when no answer comes.
-getvar_value() {
-  local line="$1  =  " before answered
-  before=$(printed | grep -cF -- "$line")
-  open_console
-  xdotool key Return
-  xdotool type --delay 30 "getvar $1"
-  xdotool key Return
-  more_lines() { (($(printed | grep -cF -- "$line") > before)); }
-  wait_for 50 more_lines
-  answered=$?
+# Closes the in-game console with the grave key and waits until its corner has changed.
+close_console() {
+  shoot open-corner "$console_top"
   xdotool key grave
-  wait_for 20 console_closed
-  ((answered == 0)) || return 1
-  printed | grep -F -- "$line" | tail -n 1 | awk -F "$line" '{ print $2 }' | tr -d '[:space:]'
+  wait_until_changed closing-corner open-corner 30 0.002 "$console_top"
 }
-# Whether the console variable $1 has the value $2.
-reads() { [ "$(getvar_value "$1")" = "$2" ]; }
 
 # The game draws its own cursor and moves it by the pointer's relative motion from where it
 # starts, so the X pointer and that cursor differ by an unknown offset. Going to the window's
 # far corner and then to its origin pins the cursor against its clamp at (0, 0): from then on
 # `point x y` puts it at (x, y). Motion that comes before the game has seen its window gain the
 # focus is not heard, so the cursor is looked for where it should be, and pinned again if it is
-# not there.
+# not there. Over a round, where no cursor shows, $3 names another check (a lit button).
 place_cursor() {
-  local deadline=$((SECONDS + 20))
+  local deadline=$((SECONDS + 60))
   while ((SECONDS < deadline)); do
-    xdotool mousemove --sync 1023 767
-    sleep 0.2
-    xdotool mousemove --sync 0 0
-    sleep 0.2
+    pin_cursor
     point "$1" "$2"
-    wait_for 10 cursor_at "$1" "$2" && return 0
+    frames_pass
+    "${3:-cursor_at}" "$1" "$2" && return 0
   done
   fail "the cursor did not come to ($1, $2)"
 }
-point() { xdotool mousemove --sync "$1" "$2"; }
-
-# Over a round, where the game draws no cursor: the pointer against the window's far corner,
-# then its origin, each taken in by the game, pins the game's cursor at (0, 0).
 pin_cursor() {
   xdotool mousemove --sync 1023 767
   frames_pass
   xdotool mousemove --sync 0 0
   frames_pass
 }
+point() { xdotool mousemove --sync "$1" "$2"; }
 
 # Moves the pointer to (x, y), lets the game take the motion in and clicks the left button: the
 # click lands where it was aimed, not where the cursor stood in the frame before.
@@ -432,32 +418,18 @@ colour_alike() {
 # From the first screen to the main menu, then quick start to the loading screen.
 quick_start() {
   xdotool key space
-  wait_for_golden menu main-menu 20
-  point 528 362
-  sleep 0.3
-  xdotool click 1
+  wait_for_golden menu main-menu 60
+  click_at 528 362
   # The game starts a second after the loading screen comes: under a busy software renderer the
   # picture may catch it still sliding in.
-  wait_for_golden loading loading-screen 20 0.2
-}
-
-# The HUD's clock: minutes, seconds and hundredths from (400, 60) to (640, 112).
-readonly clock="250x60+396+56"
-
-# Whether the clock shows something else after a second and a half. The thief stands still, so
-# nothing else moves there (during the fly-through the camera does, and the HUD is hidden).
-clock_changes() {
-  shoot before "$clock"
-  sleep 1.5
-  shoot after "$clock"
-  ! alike "$(pic before)" "$(pic after)" 0
+  wait_for_golden loading loading-screen 60 0.2
 }
 
 # Escape in a round, and the in-game menu: its "Paused" title in the titles' gold, over the game
 # seen from wherever the thief stands.
 open_in_game_menu() {
   xdotool key Escape
-  wait_for 200 in_game_menu_shows || fail "escape did not open the in-game menu"
+  wait_for 600 in_game_menu_shows || fail "escape did not open the in-game menu"
 }
 in_game_menu_shows() {
   shoot in-game
@@ -474,30 +446,42 @@ credits_centred() {
   ((left - (1024 - width) / 2 <= 2 && (1024 - width) / 2 - left <= 2))
 }
 
-# Takes pictures (of the part $2, WxH+X+Y, if given) as pic $1-0, $1-1, ... one after the other
-# in the background, until stop_shooting: nothing that lasts a few frames is missed while the
-# pictures are looked at. Each appears under its name once it is whole.
-start_shooting() {
-  (
-    for ((i = 0; ; i++)); do
-      shoot "$1.taking" ${2:+"$2"}
-      mv "$(pic "$1.taking")" "$(pic "$1-$i")"
-    done
-  ) &
-  shooter_pid=$!
+# Records the window, or its part $2 (WxH+X+Y), in the background as pictures pic $1-0,
+# $1-1, ... taken up to 30 times a second, until stop_recording: a picture that lasts a frame
+# or two is caught, however long it takes to look at each. A screenshot at a time could miss it.
+# With $3 (WxH) each picture is shrunk to that size as pixel areas are averaged, as
+# `convert -scale` shrinks.
+start_recording() {
+  local w h x y
+  IFS='x+' read -r w h x y <<<"${2:-1024x768+0+0}"
+  ffmpeg -nostdin -hide_banner -f x11grab -draw_mouse 0 -window_id "$window" -grab_x "$x" -grab_y "$y" \
+    -video_size "${w}x${h}" -framerate 30 -i "$DISPLAY" -copyts \
+    -vf "${3:+scale=${3%x*}:${3#*x}:flags=area,}showinfo" -fps_mode passthrough \
+    -start_number 0 -f image2 "$work/$1-%d.ppm" 2>"$work/$1-recording.log" &
+  recorder_pid=$!
+  wait_for 300 test -e "$(pic "$1-1")" || fail "the recording did not start"
 }
-stop_shooting() {
-  stop "$shooter_pid"
-  shooter_pid=""
+stop_recording() {
+  stop "$recorder_pid"
+  recorder_pid=""
+}
+# The pictures recorded as $1, in the order taken.
+recorded() { ls "$work" | sed -n "s/^\($1-[0-9]*\)\.ppm\$/\1/p" | sort -t- -k2 -n; }
+
+# The pictures recorded as $1, once stop_recording has written them all, one a line: its number
+# and when it was taken, in seconds since $2 (a time on the clock of $EPOCHREALTIME).
+recorded_times() {
+  sed -n 's/.*Parsed_showinfo.* n: *\([0-9]*\) pts: *\([0-9]*\).*/\1 \2/p' "$work/$1-recording.log" |
+    awk -v since="${2:-0}" '{ printf "%d %.6f\n", $1, $2 / 1000000 - since }'
 }
 
-# Takes pictures of the window, or of its part $3, as pic $1 until two in a row are the same,
-# for at most $2 seconds.
+# Takes pictures of the window, or of its part $3, as pic $1 until two in a row are the same
+# with frames drawn between them, for at most $2 seconds.
 wait_until_still() {
   local deadline=$((SECONDS + $2))
   shoot "$1.before" ${3:+"$3"}
   while ((SECONDS < deadline)); do
-    sleep 0.2
+    frames_pass
     shoot "$1" ${3:+"$3"}
     [ "$(pixels_differing "$(pic "$1.before")" "$(pic "$1")" 0)" = 0 ] && return 0
     mv "$(pic "$1")" "$(pic "$1.before")"
@@ -517,16 +501,6 @@ wait_until_changed() {
 }
 
 
-# Ends the fly-through that starts a round with a key, pressed again while the clock does not
-# run: a key that comes while the round is still loading is not heard.
-end_fly_through() {
-  local attempt
-  for ((attempt = 0; attempt < 20; attempt++)); do
-    xdotool key space
-    clock_changes && return 0
-  done
-  fail "the clock did not run after a key ended the fly-through"
-}
 
 # The AI settings of the data tree in the folder $1 with no guards and no computer thieves, and
 # the chase and hide switches off: for what is not about them, so that no one walks through the
@@ -541,33 +515,104 @@ without_agents() {
     fail "the AI settings in $file name no MaxGuards or MaxThieves"
 }
 
+# The number of pixels of the colour $3 (within $4 percent, 8 by default) in the part GEOMETRY
+# ($2) of a picture file $1.
+colour_count() {
+  convert "$1" -crop "$2" +repage -fuzz "${4:-8}%" -fill white -opaque "$3" -fill black +opaque white \
+    -format '%[fx:round(mean * w * h)]' info: 2>/dev/null
+}
+
 # The number of pixels in the part GEOMETRY ($2) of a picture file $1 that are plainly blue:
 # their blue is above their red by a fifth of the range and above their green by a tenth,
-# whatever their brightness (a line of light blended over the scene).
+# whatever their brightness (a beam of light blended over the scene).
 blue_count() {
   convert "$1" -crop "$2" +repage -color-matrix '-1 0 1  0 -1 1  0 0 0' -channel R -threshold 20% \
     -channel G -threshold 10% +channel -separate -delete 2 -evaluate-sequence min \
     -format '%[fx:round(mean * w * h)]' info: 2>/dev/null
 }
 
-# Records the window, or its part $2 (WxH+X+Y), in the background as pictures pic $1-0,
-# $1-1, ... taken up to 30 times a second, until stop_recording: a picture that lasts a frame
-# or two is caught, however long it takes to look at each. A screenshot at a time could miss it.
-# With $3 (WxH) each picture is shrunk to that size as pixel areas are averaged, as
-# `convert -scale` shrinks.
-start_recording() {
-  local w h x y
-  IFS='x+' read -r w h x y <<<"${2:-1024x768+0+0}"
-  ffmpeg -nostdin -hide_banner -f x11grab -draw_mouse 0 -window_id "$window" -grab_x "$x" -grab_y "$y" \
-    -video_size "${w}x${h}" -framerate 30 -i "$DISPLAY" ${3:+-vf "scale=${3%x*}:${3#*x}:flags=area"} \
-    -start_number 0 -f image2 "$work/$1-%d.ppm" 2>"$work/$1-recording.log" &
-  recorder_pid=$!
-  wait_for 300 test -e "$(pic "$1-1")" || fail "the recording did not start"
-}
-stop_recording() {
-  stop "$recorder_pid"
-  recorder_pid=""
+# Gives the input $1 (xdotool's words, as "key Escape" or "click 3") until the command that
+# follows succeeds once the game has taken the input in, at most ten times; says whether it
+# did. An input that comes while the game is not ready for it (before its window has the focus,
+# while a screen slides in or an animation runs) is not heard.
+give_until() {
+  local input=$1 try
+  shift
+  for ((try = 0; try < 10; try++)); do
+    xdotool $input
+    frames_pass 5
+    "$@" && return 0
+  done
+  return 1
 }
 
-# The pictures recorded as $1, in the order taken.
-recorded() { ls "$work" | sed -n "s/^\($1-[0-9]*\)\.ppm\$/\1/p" | sort -t- -k2 -n; }
+# Holds the key $1 down for $2 seconds: the time held is the input.
+hold() {
+  xdotool keydown "$1"
+  sleep "$2"
+  xdotool keyup "$1"
+}
+
+# Holds the key $1 down until the command that follows succeeds, for at most $2 seconds; says
+# whether it did.
+hold_until() {
+  local key=$1 deadline=$((SECONDS + $2)) status=1
+  shift 2
+  xdotool keydown "$key"
+  while ((SECONDS < deadline)); do
+    "$@" && { status=0; break; }
+  done
+  xdotool keyup "$key"
+  return $status
+}
+
+# Looks at the pictures recorded as $1 as they come, for at most $2 seconds, until the command
+# that follows succeeds for one (given the picture file last); says whether it did.
+recording_shows() {
+  local name=$1 deadline=$((SECONDS + $2)) i=0
+  shift 2
+  while ((SECONDS < deadline)); do
+    # A picture is whole once the next one is begun.
+    if [ -f "$(pic "$name-$((i + 1))")" ]; then
+      "$@" "$(pic "$name-$i")" && return 0
+      i=$((i + 1))
+    else
+      sleep 0.05
+    fi
+  done
+  return 1
+}
+
+# The HUD's clock: minutes, seconds and hundredths from (400, 60) to (640, 112).
+readonly hud_clock="250x60+396+56"
+
+# Whether the HUD's clock runs: it shows another time within $1 seconds (20 by default). During
+# the fly-through the camera moves there and the HUD is hidden: this is for a round under way.
+clock_runs() {
+  local deadline=$((SECONDS + ${1:-20}))
+  shoot clock-before "$hud_clock"
+  while ((SECONDS < deadline)); do
+    shoot clock-after "$hud_clock"
+    alike "$(pic clock-before)" "$(pic clock-after)" 0 || return 0
+  done
+  return 1
+}
+
+# Ends the fly-through that starts a round with a key, pressed again while the clock does not
+# run: a key that comes while the round is still loading is not heard.
+end_fly_through() {
+  local attempt
+  for ((attempt = 0; attempt < 12; attempt++)); do
+    xdotool key space
+    clock_runs 10 && return 0
+  done
+  fail "the clock did not run after a key ended the fly-through"
+}
+
+# Whether the HUD's clock stands: it shows the same time after $1 frames (10 by default).
+clock_stands() {
+  shoot clock-before "$hud_clock"
+  frames_pass "${1:-10}"
+  shoot clock-after "$hud_clock"
+  alike "$(pic clock-before)" "$(pic clock-after)" 0
+}

@@ -32,7 +32,7 @@ typed_command() {
   xdotool type --delay 30 "getvar AlarmOn"
   xdotool key Return
   ran() { (($(printed | grep -c "AlarmOn  =  ") > before)); }
-  wait_for 100 ran || fail "the console did not run $1"
+  wait_for 300 ran || fail "the console did not run $1"
   xdotool key grave
 }
 
@@ -53,23 +53,23 @@ sign_shows() {
 }
 
 # The HUD shows once a key has ended the fly-through; the prompt is whole inside its frame.
-press_until_golden space door door-prompt 10 0.002 "240x52+392+656"
+press_until_golden space door door-prompt 20 0.002 "240x52+392+656"
 # The thief starts facing a drop-off's sign, which runs on past the window's right edge.
 sign_shows 90 || fail "the drop-off's sign does not look like golden/dropoff-sign.png"
 typed_command GetItem
-wait_for_golden carry carry-prompt 20 0.002 "370x52+4+288"
+wait_for_golden carry carry-prompt 60 0.002 "370x52+4+288"
 typed_command Busted
 # The middle of the burst, which every frame covers: the game behind it turns meanwhile.
 wait_for_golden busted busted 60 0.002 "176x40+424+364"
 
 # Time's up: the words under the ringing clock.
-wait_for_golden times-up times-up 90 0.002 "312x70+356+410"
+wait_for_golden times-up times-up 120 0.002 "312x70+356+410"
 
 # The tally: the user alone, in the third column (the outfit numbered 2, the default).
-wait_for_golden tally-you tally-you 30 0.002 "256x104+512+150"
-wait_for_golden tally-user tally-user 30 0.002 "256x208+512+560"
-wait_for_golden tally-left tally-empty-left 10 0.002 "512x400+0+230"
-wait_for_golden tally-right tally-empty-right 10 0.002 "256x400+768+230"
+wait_for_golden tally-you tally-you 60 0.002 "256x104+512+150"
+wait_for_golden tally-user tally-user 60 0.002 "256x208+512+560"
+wait_for_golden tally-left tally-empty-left 60 0.002 "512x400+0+230"
+wait_for_golden tally-right tally-empty-right 60 0.002 "256x400+768+230"
 point 900 700
-press_until_golden space menu-after main-menu 15
+press_until_golden space menu-after main-menu 20
 echo "PASS"
