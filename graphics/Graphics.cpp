@@ -237,13 +237,15 @@ void Graphics::SetAmbient(const platform::Color& colour) {
   SetCelShaderLighting(ambient_);
 }
 
-// The film's end brings the white fade and the menu music. Without a film, a key or button
-// pressed on the intro screen leads on to the main menu.
+// The film's end brings the white fade and the menu music; a key or button pressed during the
+// film ends it the same way, as a player who has seen it once expects. Without a film, a key or
+// button pressed on the intro screen leads on to the main menu.
 void Graphics::UpdateIntroVideo() {
+  const bool keyPressed = inputView_ && inputView_->AnyKey();
   VideoPlayer* video = VideoPlayer::Current();
   if (!video) {
     GUIScreen* current = GetCurrentScreen();
-    if (current && current == GetGUI()->GetScreens().Get("Intro") && inputView_ && inputView_->AnyKey()) {
+    if (current && current == GetGUI()->GetScreens().Get("Intro") && keyPressed) {
       if (Sound* sound = Engine::Get()->GetSound()) sound->Play2D("click");
       if (gameView_) gameView_->SendCommand(kMainMenu.Name());
     }
@@ -251,7 +253,7 @@ void Graphics::UpdateIntroVideo() {
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(10));
   video->Poll();
-  if (video->IsPlaying()) return;
+  if (video->IsPlaying() && !keyPressed) return;
   VideoPlayer::EndCurrent();
   animations_->AddFadeWhite();
   StartMenuMusic();

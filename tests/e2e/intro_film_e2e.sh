@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # With the intro film switched on in the graphics settings, the film plays in the window before
-# the first screen, and its end brings the white flash that fades out over the first screen.
+# the first screen, and its end brings the white flash that fades out over the first screen. A
+# key during a long film ends it the same way.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
@@ -44,4 +45,19 @@ stop_recording
 # The cursor stands elsewhere than in the reference, which costs its few pixels.
 wait_until_still faded 20
 alike "$(pic faded)" "$(golden first-screen)" || fail "the white fade did not end on the first screen"
+stop_game
+
+# A film of two red minutes: once it shows, a key ends it long before its end.
+make_tree "$work/long"
+sed -i 's|<bool name="IntroVideo">false</bool>|<bool name="IntroVideo">true</bool>|' "$work/long/Data/GraphicsConfig.xml"
+ffmpeg -nostdin -hide_banner -loglevel error -y -f lavfi -i color=c=red:s=320x240:r=10:d=120 -c:v mpeg4 \
+  "$work/long/test2.avi" || fail "could not make the long film"
+start_game "$work/long"
+film_shows() {
+  shoot long-film "200x200+412+284"
+  (($(colour_count "$(pic long-film)" "200x200+0+0" "#FF0000" 10) > 30000))
+}
+wait_for 600 film_shows || fail "the long film did not show"
+xdotool key space
+wait_for_golden skipped first-screen 60
 echo "PASS"

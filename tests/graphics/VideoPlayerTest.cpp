@@ -3,25 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "engine/CommandDispatcher.h"
 #include "graphics/VideoPlayer.h"
 #include "graphics/gui/HUDAnimation.h"
 #include "tests/graphics/GraphicsFixture.h"
+#include "tests/graphics/RedFilm.h"
 
 namespace {
 
 class VideoPlayerTest : public GraphicsFixture {
  protected:
-  // One second of red pictures at 10 a second, 64 x 48, as "test2.avi".
-  static void MakeRedFilm() {
-    const int rc = std::system(
-        "ffmpeg -nostdin -hide_banner -loglevel error -y -f lavfi -i color=c=red:s=64x48:r=10:d=1 "
-        "-c:v mpeg4 -q:v 2 test2.avi");
-    ASSERT_EQ(rc, 0);
-  }
-
   uint32_t ShownPixel(const VideoPlayer& player, int x, int y) {
     platform::RenderDevice* device = graphics->GetDevice();
     device->SetRenderTarget(nullptr);
@@ -36,7 +28,7 @@ class VideoPlayerTest : public GraphicsFixture {
 };
 
 TEST_F(VideoPlayerTest, FilmKeepsToTheClockCoversTheHudAreaAndEndsAfterItsLastPicture) {
-  MakeRedFilm();
+  ASSERT_TRUE(MakeRedFilm());
   StartGraphics();
   VideoPlayer player(*graphics->GetDevice());
   ASSERT_TRUE(player.Open("TEST2.AVI"));
@@ -66,7 +58,7 @@ TEST_F(VideoPlayerTest, MissingFilmIsLoggedAndNeverPlays) {
 }
 
 TEST_F(VideoPlayerTest, StartVideoPlaysTheIntroAndItsEndBringsTheWhiteFade) {
-  MakeRedFilm();
+  ASSERT_TRUE(MakeRedFilm());
   StartGraphics();
   CommandDispatcher().Execute("StartVideo", "ConsoleCmd");
   ASSERT_NE(VideoPlayer::Current(), nullptr);
@@ -94,7 +86,7 @@ TEST_F(VideoPlayerTest, IntroWithoutItsFilmEndsAtTheNextUpdate) {
 // A damaged film is at most one line in the log, naming it, and the intro goes on to the white
 // fade over the first screen. (Each start of the intro waits three seconds, as the game does.)
 TEST_F(VideoPlayerTest, ADamagedFilmIsLoggedInOneLineAndTheIntroGoesOn) {
-  MakeRedFilm();
+  ASSERT_TRUE(MakeRedFilm());
   const std::string film = TempDir::Read("test2.avi");
   StartGraphics();
   const std::string notAFilm(4000, 'x');

@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include "engine/CommandDispatcher.h"
+#include "graphics/VideoPlayer.h"
+#include "tests/graphics/RedFilm.h"
 #include "tests/logic/LogicTestSupport.h"
 
 namespace {
@@ -33,6 +36,28 @@ TEST_F(MenuFlowTest, AKeyOnTheIntroSlidesToTheMainMenu) {
   Frame(0.05);
   Frame(0.05);
   EXPECT_FALSE(Sliding());
+}
+
+// A key during the intro film ends it as its last picture would: the white fade over the intro
+// screen, which a further key leaves for the main menu.
+TEST_F(MenuFlowTest, AKeyDuringTheIntroFilmEndsItAndAnotherLeadsOn) {
+  ASSERT_TRUE(MakeRedFilm(10));
+  StartMenus();
+  CommandDispatcher().Execute("StartVideo", "ConsoleCmd");
+  Frame(0.05);
+  ASSERT_NE(VideoPlayer::Current(), nullptr);
+  ASSERT_TRUE(VideoPlayer::Current()->IsPlaying());
+  TapKey(kKeySpace);
+  Frame(0.05);
+  Frame(0.05);
+  EXPECT_EQ(VideoPlayer::Current(), nullptr);
+  EXPECT_TRUE(graphics->IsWhiteFading());
+  EXPECT_TRUE(IsCurrent("Intro"));
+  EXPECT_FALSE(Sliding());
+  TapKey(kKeySpace);
+  Frame(0.05);
+  Frame(0.05);
+  EXPECT_TRUE(SlidingTo("MainMenu", 0.5f));
 }
 
 // A clicked button plays its frames, its glint goes, and its screen follows half a second on.
