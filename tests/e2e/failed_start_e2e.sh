@@ -5,8 +5,9 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
-# The main menu's buttons, below the console's lines.
-readonly buttons="1024x400+0+330"
+# The main menu's lower buttons, below the console's lines: it shows thirty at most, and the
+# lines the terminal's questions bring (frames_pass) push the reason down to the thirtieth.
+readonly buttons="1024x280+0+488"
 
 make_tree "$work/tree"
 head -c 3000 "$work/tree/Maps/gallery.bsp" >"$work/gallery.bsp"
@@ -28,8 +29,8 @@ buttons_show() {
 wait_for 200 buttons_show || fail "the main menu did not come back"
 # The console draws its red half-transparent: over the menu's blue it comes out crimson.
 red_line() {
-  shoot console "1024x330+0+0"
-  [ -n "$(colour_box "$(pic console)" "1024x330+0+0" "#8E152C")" ]
+  shoot console "1024x480+0+0"
+  [ -n "$(colour_box "$(pic console)" "1024x480+0+0" "#8E152C")" ]
 }
 wait_for 50 red_line || fail "no red line shows on the console"
 

@@ -299,10 +299,15 @@ bright() {
 # than a frame.
 pic() { echo "$work/$1.ppm"; }
 
-# Takes a picture of the window, or of its part $2 (WxH+X+Y), as pic $1. A part is quicker.
+# Takes a picture of the window, or of its part $2 (WxH+X+Y), as pic $1. A part is quicker. On a
+# busy machine a grab may stall or fail now and then: it is tried three times.
 shoot() {
-  import -silent -window "$window" ${2:+-crop "$2"} -depth 8 "$(pic "$1")" 2>/dev/null ||
-    fail "no screenshot of the window"
+  local try
+  for ((try = 0; try < 3; try++)); do
+    timeout 60 import -silent -window "$window" ${2:+-crop "$2"} -depth 8 "$(pic "$1")" 2>/dev/null && return 0
+    has_ended && fail "the program ended"
+  done
+  fail "no screenshot of the window"
 }
 
 # crop NAME GEOMETRY PART: the part GEOMETRY (WxH+X+Y) of pic NAME as pic PART.
@@ -546,23 +551,24 @@ give_until() {
   return 1
 }
 
-# Holds the key $1 down for $2 seconds: the time held is the input.
+# Holds the keys $1 (one or more, as "w d") down for $2 seconds: the time held is the input.
 hold() {
-  xdotool keydown "$1"
+  local key
+  for key in $1; do xdotool keydown "$key"; done
   sleep "$2"
-  xdotool keyup "$1"
+  for key in $1; do xdotool keyup "$key"; done
 }
 
-# Holds the key $1 down until the command that follows succeeds, for at most $2 seconds; says
-# whether it did.
+# Holds the keys $1 (one or more, as "w d") down until the command that follows succeeds, for at
+# most $2 seconds; says whether it did.
 hold_until() {
-  local key=$1 deadline=$((SECONDS + $2)) status=1
+  local keys=$1 deadline=$((SECONDS + $2)) status=1 key
   shift 2
-  xdotool keydown "$key"
+  for key in $keys; do xdotool keydown "$key"; done
   while ((SECONDS < deadline)); do
     "$@" && { status=0; break; }
   done
-  xdotool keyup "$key"
+  for key in $keys; do xdotool keyup "$key"; done
   return $status
 }
 

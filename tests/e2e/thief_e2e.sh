@@ -13,7 +13,7 @@ make_tree_without_agents "$work/tree"
 # Guards bust nobody here: they would send the thief back to a start in the middle of the walk.
 cat >"$work/tree/Data/LogicConfig.xml" <<'XML'
 <?xml version="1.0"?>
-<var><string name="defaultMapName">Museummaps.xml</string><bool name="devControls">false</bool><bool name="skipMenus">true</bool><float name="teleportHitDist">5000</float><float name="itemDropoffHitDist">5000</float><float name="guardHitDist">0</float><int name="time">10</int><int name="difficulty">1</int></var>
+<var><string name="defaultMapName">Museummaps.xml</string><bool name="devControls">false</bool><bool name="skipMenus">true</bool><float name="teleportHitDist">5000</float><float name="itemDropoffHitDist">5000</float><float name="guardHitDist">0</float><float name="time">10</float><int name="difficulty">1</int></var>
 XML
 start_game "$work/tree"
 
@@ -48,10 +48,11 @@ shoot walked
 (($(scene_change standing walked) > 10000)) || fail "W did not move the thief"
 taken=$SECONDS
 
-# The box, in its cardboard colour, fills the middle of the picture while the thief hides in it.
+# The box, in its cardboard colour, fills the thief's place while the thief hides in it. The
+# plaster walls come near that colour in places, so only that place counts.
 box_shows() {
   shoot box "$scene"
-  (($(colour_count "$(pic box)" "1024x400+0+0" "#D29B5A" 6) > 5000))
+  (($(colour_count "$(pic box)" "180x100+420+295" "#D29B5A" 6) > 5000))
 }
 box_gone() { ! box_shows; }
 box_gone || fail "the box shows before it is used"
