@@ -410,13 +410,14 @@ colour_box() {
     -format '%@' info: 2>/dev/null | tr 'x+' '  ' | awk '$1 > 0'
 }
 
-# Whether the pixels of the colour $3 lie alike in two picture files (share $4 as for alike):
-# for the HUD's digits, behind which the game shows whatever the camera sees.
+# Whether the pixels of the colour $3 (within $5 percent, 10 by default) lie alike in two
+# picture files (share $4 as for alike): for the HUD's digits, behind which the game shows
+# whatever the camera sees.
 colour_alike() {
   local a b
   a="$work/colour-a.png" b="$work/colour-b.png"
-  convert "$1" -fuzz 10% -fill white -opaque "$3" -fill black +opaque white "$a" || return 1
-  convert "$2" -fuzz 10% -fill white -opaque "$3" -fill black +opaque white "$b" || return 1
+  convert "$1" -fuzz "${5:-10}%" -fill white -opaque "$3" -fill black +opaque white "$a" || return 1
+  convert "$2" -fuzz "${5:-10}%" -fill white -opaque "$3" -fill black +opaque white "$b" || return 1
   alike "$a" "$b" "${4:-0.002}" 0
 }
 
