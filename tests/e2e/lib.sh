@@ -207,15 +207,6 @@ frames_pass() {
 }
 answered_or_ended() { more_lines_with "$@" || has_ended; }
 
-# Holds the keys $1 (one, or several apart by blanks) down together for $2 seconds: the time
-# held is the input.
-hold() {
-  local key
-  for key in $1; do xdotool keydown "$key"; done
-  sleep "$2"
-  for key in $1; do xdotool keyup "$key"; done
-}
-
 # Types a console command (Enter opens the command line, Enter runs it) and waits for the line
 # it prints. The keys after the text, if any, are pressed before the final Enter.
 console_command() {
