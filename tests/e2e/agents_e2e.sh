@@ -31,9 +31,9 @@ surprised_guard_seen() {
 # that corner to the corridor's far wall, each held long enough for a slow machine, whose game
 # time runs behind the clock on the wall; then forward down the corridor, across the Egyptian
 # room and on, until a guard is surprised to see the thief.
-hold a 3
-hold w 4
-hold a 3
+hold a 5
+hold w 8
+hold a 5
 xdotool keydown w
 wait_for 300 surprised_guard_seen
 seen=$?

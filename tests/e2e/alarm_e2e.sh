@@ -50,9 +50,9 @@ reads AlarmOn false || fail "the alarm was on before the beam was broken"
 # held long enough for a slow machine); forward down the corridor along that
 # wall, which lines the thief up with the doors ahead, across the Egyptian room and into the
 # north corridor, short of its laser.
-hold a 3
-hold w 4
-hold a 3
+hold a 5
+hold w 8
+hold a 5
 hold w 3
 # Then on towards the beam, a short step at a time, until "getvar" says the alarm is on. The
 # thief stands in the beam from then on, which raises the alarm anew every 5 s, until a guard

@@ -113,9 +113,9 @@ wait_for 100 sign_shows || fail "the drop-off's sign does not show"
 # along it, east through the door in its south-east corner to the corridor's far wall, south
 # down the corridor, across the Egyptian room, down the north corridor and across the hall to
 # its south wall, east along that. Then north up the hall's east wall, past its door.
-hold a 3
-hold w 4
-hold a 2
+hold a 5
+hold w 8
+hold a 5
 hold w 10
 hold a 3
 hold s 3
