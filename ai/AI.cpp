@@ -68,7 +68,8 @@ void AI::Init() {
   BindBoolVariable("AI_Hide", &config_.AvoidGuards);
   BindBoolVariable("AI_Chase", &config_.ChaseThieves);
   // Made outside any game, the listener serves every game of the run.
-  Engine::Get()->GetEntityManager()->Create(AIListControlEntity::kClassName);
+  Entity* listener = Engine::Get()->GetEntityManager()->Create(AIListControlEntity::kClassName);
+  if (auto* ear = dynamic_cast<AIListControlEntity*>(listener)) ear->roster = &roster_;
 }
 
 void AI::Shutdown() {

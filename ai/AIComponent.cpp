@@ -26,13 +26,14 @@ float Now() { return static_cast<float>(Engine::Get()->GetTimer()->GetTime()); }
 AIComponent::AIComponent() : route(std::make_unique<RouteFollower>(*this, nullptr)) {}
 
 AIComponent::~AIComponent() {
-  if (AgentRoster* roster = AgentRoster::Get()) roster->Remove(*this);
+  if (roster_) roster_->Remove(*this);
 }
 
 void AIComponent::Activate() {
-  if (AgentRoster* roster = AgentRoster::Get()) {
-    roster->Add(*this);
-    route = roster->MakeRoute(*this);
+  roster_ = AgentRoster::Get();
+  if (roster_) {
+    roster_->Add(*this);
+    route = roster_->MakeRoute(*this);
   }
   Init(true);
 }
@@ -63,7 +64,7 @@ void AIComponent::CreateBrain(const std::string& kindName) {
 }
 
 bool AIComponent::SetActionSet(const std::string& name, float timeOverride, Entity* target) {
-  AgentRoster* roster = AgentRoster::Get();
+  AgentRoster* roster = roster_;
   AIActionSet set;
   if (!roster || !roster->FindActionSet(name, set)) return false;
   if (target) {
@@ -145,7 +146,7 @@ void AIComponent::ClearQueue() {
 
 void AIComponent::Respawn() {
   if (!enabled) return;
-  AgentRoster* roster = AgentRoster::Get();
+  AgentRoster* roster = roster_;
   AgentWorld* world = roster ? roster->GetWorld() : nullptr;
   if (world && owner) {
     if (world->CarriesItem(*owner)) {
@@ -173,7 +174,7 @@ void AIComponent::ResetState() {
 
 void AIComponent::OnBusted() {
   CacheBody();
-  AgentRoster* roster = AgentRoster::Get();
+  AgentRoster* roster = roster_;
   AgentWorld* world = roster ? roster->GetWorld() : nullptr;
   if (!world || !owner) return;
   if (owner == world->GetControlledPlayer()) {
@@ -199,7 +200,7 @@ void AIComponent::GoHome() {
 }
 
 int32_t AIComponent::IsChased() const {
-  AgentRoster* roster = AgentRoster::Get();
+  AgentRoster* roster = roster_;
   if (!roster || !owner) return 0;
   int32_t count = 0;
   for (const AIComponent* other : roster->GetAgents()) {
@@ -213,13 +214,13 @@ int32_t AIComponent::IsChased() const {
 }
 
 void AIComponent::Update(float dt) {
-  AgentRoster* roster = AgentRoster::Get();
+  AgentRoster* roster = roster_;
   if (!roster || !roster->GetWorld()) return;
   AgentUpdate(*this, *roster, *roster->GetWorld()).Run(dt);
 }
 
 void AIComponent::ExecuteAction(AIAction& action) {
-  AgentRoster* roster = AgentRoster::Get();
+  AgentRoster* roster = roster_;
   if (!roster || !roster->GetWorld()) return;
   ActionExecutor(*this, *roster, *roster->GetWorld()).Execute(action);
 }

@@ -13,6 +13,7 @@
 #include "platform/math/Vector.h"
 #include "sound/SoundEmitter.h"
 
+class AgentRoster;
 class MapIndexComp;
 class PhysicalComp;
 class PlayerPhysics;
@@ -33,8 +34,12 @@ class AIComponent : public Component {
   AIComponent(const AIComponent&) = delete;
   AIComponent& operator=(const AIComponent&) = delete;
 
-  // Joins the current AI's agents, enabled, with the owner's body cached.
+  // Joins the current AI's agents, enabled, with the owner's body cached. The AI's roster is
+  // the agent's from then on, and its brain's.
   void Activate() override;
+  // Null without an AI, and once the AI is gone.
+  AgentRoster* Roster() const { return roster_; }
+  void ForgetRoster() { roster_ = nullptr; }
   // Whether the AI drives the owner (false for the user's thief); caches the owner's body.
   void Init(bool enable);
   // "guard" or "thief" gets its brain and becomes the kind; any other word changes nothing.
@@ -121,4 +126,6 @@ class AIComponent : public Component {
   // The common part of Respawn and ResetState.
   void DropEverything();
   void GoHome();
+
+  AgentRoster* roster_ = nullptr;
 };

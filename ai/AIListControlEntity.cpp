@@ -20,7 +20,6 @@ void AIListControlEntity::Describe(ClassBuilder<AIListControlEntity>& c) {
 void AIListControlEntity::OnCreate() { Engine::Get()->Subscribe(this, kAlarmChannel); }
 
 void AIListControlEntity::AlarmHandler(platform::Vector3 point, uint32_t thiefId) {
-  AgentRoster* roster = AgentRoster::Get();
   if (!roster) return;
   // The thief is resolved while the laser's update that raised the alarm still runs.
   Entity* thief = EntityHandle(thiefId).Get();

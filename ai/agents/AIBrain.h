@@ -10,7 +10,7 @@ class Entity;
 
 // The decision maker of one agent: a guard's or a computer thief's. The agent asks it, on each
 // think step, which action sets to request, and, when its queue runs dry, which set to fall back
-// to.
+// to. It reaches the AI's agents and the game through its agent's roster.
 class AIBrain {
  public:
   virtual ~AIBrain() = default;

@@ -31,6 +31,7 @@ void AgentRoster::Set(AgentRoster* roster) { current = roster; }
 
 AgentRoster::~AgentRoster() {
   // Agents that outlive the roster must not reach back into it.
+  for (AIComponent* agent : ai_.GetAgents()) agent->ForgetRoster();
   if (current == this) current = nullptr;
 }
 

@@ -32,7 +32,7 @@ std::string GuardBrain::GetStateName() {
 }
 
 void GuardBrain::Think(float dt, AgentRoute&) {
-  AgentRoster* roster = AgentRoster::Get();
+  AgentRoster* roster = agent->Roster();
   AgentWorld* world = roster ? roster->GetWorld() : nullptr;
   if (!world || agent->GetStateName() == "sleep now") return;
   const AIAction action = agent->GetCurrentAction();
@@ -95,7 +95,7 @@ void GuardBrain::RenewPatrolPath() {
   AgentRoute& route = *agent->route;
   route.Reset();
   if (!route.HasPatrolPath(patrolPathIndex) || agent->asleep) return;
-  AgentRoster* roster = AgentRoster::Get();
+  AgentRoster* roster = agent->Roster();
   AgentWorld* world = roster ? roster->GetWorld() : nullptr;
   Entity* player = world ? world->GetControlledPlayer() : nullptr;
   auto* playerMap = player ? player->Find<MapIndexComp>() : nullptr;

@@ -64,7 +64,7 @@ void ThiefBrain::RemoveTarget(const Entity& entity) {
 
 void ThiefBrain::Reset() {
   searchList.clear();
-  AgentRoster* roster = AgentRoster::Get();
+  AgentRoster* roster = agent->Roster();
   AgentWorld* world = roster ? roster->GetWorld() : nullptr;
   if (!world) return;
   for (size_t i = 0; i < roster->GetCoverSpots().size(); i += kCoverSpotStride) searchList.push_back(roster->GetCoverSpots()[i]);
@@ -74,7 +74,7 @@ void ThiefBrain::Reset() {
 }
 
 void ThiefBrain::OnTeleport() {
-  AgentRoster* roster = AgentRoster::Get();
+  AgentRoster* roster = agent->Roster();
   AgentWorld* world = roster ? roster->GetWorld() : nullptr;
   Entity* teleporter = world ? world->GetTouchedTeleporter(*agent->owner) : nullptr;
   if (!teleporter) return;
@@ -93,7 +93,7 @@ void ThiefBrain::OnTeleport() {
 }
 
 void ThiefBrain::Think(float, AgentRoute&) {
-  AgentRoster* roster = AgentRoster::Get();
+  AgentRoster* roster = agent->Roster();
   AgentWorld* world = roster ? roster->GetWorld() : nullptr;
   if (!world) return;
   if (roster->Config().AvoidGuards) AgentPerception(*agent, *roster, *world).Look();
@@ -136,7 +136,7 @@ bool ThiefBrain::FaceGuard(AgentRoster& roster, AgentWorld& world) {
 }
 
 void ThiefBrain::ChooseGoal() {
-  AgentRoster* roster = AgentRoster::Get();
+  AgentRoster* roster = agent->Roster();
   AgentWorld* world = roster ? roster->GetWorld() : nullptr;
   if (!world) return;
   AgentFinders finders(*agent, *world);

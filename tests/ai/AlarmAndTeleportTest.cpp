@@ -15,7 +15,8 @@ class AlarmTest : public AgentTest {
   AlarmTest() {
     BindBoolVariable("AlarmOn", &alarmOn);
     RegisterEntityClass<AIListControlEntity>("AI Log");
-    Engine::Get()->GetEntityManager()->Create(AIListControlEntity::kClassName);
+    static_cast<AIListControlEntity*>(Engine::Get()->GetEntityManager()->Create(AIListControlEntity::kClassName))->roster =
+        &roster;
     user = Thief({0, 0, 40});
     user->ai.enabled = 0;
     world.controlled.Set(user);
