@@ -58,7 +58,8 @@ class AIMapData {
   void DropGameNodes();
 
   // The route search over the graph as it now stands (its link table is made again first
-  // when the graph changed since the last search).
+  // when the graph changed since the last search). The ids must be the graph's, unchecked, and
+  // `route` means nothing unless Found comes back (RouteSearch::Search).
   RouteSearch::Result SearchRoute(int32_t from, int32_t to, std::vector<int32_t>& route);
   // What changes `nodes` other than through the operations above must say so before the next
   // search.

@@ -10,6 +10,11 @@ class AIMapData;
 // the start's map, or, for a goal in another map, to a teleporter leading there. A stored
 // route between nodes near both ends is reused (UseDataBase); otherwise the graph is searched,
 // the route shortened by sight (PullPaths) and stored (SavePaths).
+// `q.request` must be set. The nodes are found by position, so no id needs checking here. When
+// no route comes of it the request says so by what it holds: an empty route and `done` set for
+// a map the AI has not loaded, a map without nodes or start and goal at one node; no route at
+// all (the request reset) when the search fails, which also sets `q.failed` and counts in
+// `q.failures`.
 void PlanRoute(RouteQuery& q);
 // The same with the game's teleporters given.
 void PlanRoute(RouteQuery& q, const std::vector<TeleporterEnds>& teleporters);

@@ -19,7 +19,11 @@ class RouteSearch {
 
   enum class Result { Found, NoRoute, OpenSetFull, RouteTooLong };
 
-  // Searches from `from` to `to` (ids of the graph); on success `route` holds from ... to.
+  // Searches from `from` to `to`; on success `route` holds from ... to. Both must be ids of the
+  // graph's nodes (0 .. node count - 1): they are not checked, and any other id reads outside
+  // the tables. On NoRoute and OpenSetFull `route` is left as it was; on RouteTooLong it holds
+  // the kMaxRouteIds - 1 ids nearest the goal, the goal first: no route, only what was walked
+  // back before giving up.
   Result Search(const LinkTable& graph, int32_t from, int32_t to, std::vector<int32_t>& route);
 
   // The cost at which the last search reached the node (valid for nodes it reached).

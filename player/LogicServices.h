@@ -6,12 +6,13 @@ class Entity;
 class EntityList;
 struct ItemRecord;
 
-// What the thieves, their gadgets, the level entities and the AI ask of the game logic, which
-// sits above them all. The game logic implements it and the program hands it in; until then
-// (and in tests that give none) Get returns null and callers skip what needs it.
+// What the thieves, their gadgets and the level entities ask of the game logic, which sits
+// above them all (the AI asks its world instead). The game logic implements it and hands it to
+// the game's objects with GameServices; the program also makes it the one Get returns, for the
+// tools and tests that reach the running game from outside.
 class LogicServices {
  public:
-  // The game logic of this process, or null.
+  // The game logic of this process, or null before the program set one.
   static LogicServices* Get();
   static void Set(LogicServices* services);
 
