@@ -11,6 +11,7 @@
 #include "ai/AIRouteRequest.h"
 #include "ai/GuardPatrolPath.h"
 #include "ai/GuardSize.h"
+#include "ai/NavDrawing.h"
 #include "ai/NavRays.h"
 #include "ai/PathFile.h"
 #include "ai/RoutePlanner.h"
@@ -131,14 +132,11 @@ void AI::TrainRoute(const platform::Vector3& start, const platform::Vector3& goa
   q.mapIndex = mapIndex;
   q.goalMapIndex = mapIndex;
   PlanRoute(q);
-  if (const AIRoute* route = request.GetRoute()) route->Draw();
+  if (const AIRoute* route = request.GetRoute()) DrawRoute(*route);
 }
 
 void AI::DrawGraphs() const {
-  for (const auto& map : maps_) {
-    map->DrawNodes();
-    map->DrawLinks(-1);
-  }
+  for (const auto& map : maps_) DrawGraph(*map);
 }
 
 void AI::ClearLevelLists() {

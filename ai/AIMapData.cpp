@@ -10,8 +10,6 @@
 #include "ai/NavRays.h"
 #include "ai/NodeGraphFile.h"
 #include "engine/Engine.h"
-#include "graphics/DebugDraw.h"
-#include "graphics/Graphics.h"
 #include "map/LightingForPosition.h"
 #include "platform/core/Files.h"
 #include "platform/core/Random.h"
@@ -22,9 +20,6 @@ namespace {
 constexpr float kLinkRange = 20.0f * NODE_SPACING;
 constexpr float kMinLinkDistance = 1.0f;
 constexpr float kMaxLinkRise = 10.0f;
-constexpr float kDefaultDrawSize = 10.0f;
-constexpr uint32_t kNodeColour = 0xFFFFFF00;
-constexpr uint32_t kLinkColour = 0xFFFFFFFF;
 
 void LogAI(const std::string& text) { Engine::Get()->GetLog()->Write(kAILog, text, 2); }
 
@@ -34,11 +29,6 @@ void KeepRefusedFile(const std::string& path, const std::string& reason) {
   std::error_code error;
   std::filesystem::rename(onDisk, onDisk + ".bad", error);
   LogAI("The node graph " + path + " is refused (" + reason + "): kept as " + path + ".bad, the graph is built anew");
-}
-
-DebugDraw* Drawing() {
-  Graphics* graphics = Engine::Get()->GetGraphics();
-  return graphics ? graphics->GetDebugDraw() : nullptr;
 }
 
 }  // namespace
@@ -157,35 +147,6 @@ const AINode* AIMapData::FindNearestNode(const platform::Vector3& position) cons
     }
   }
   return best;
-}
-
-void AIMapData::DrawNodes() const {
-  DebugDraw* draw = Drawing();
-  if (!draw) return;
-  for (const AINode& node : nodes) {
-    if (node.deleted) continue;
-    const float size = node.drawSize ? float(node.drawSize) : kDefaultDrawSize;
-    draw->AddBox(node.position.x, node.position.y, node.position.z, size, size, size, 1.0f, 0.0f, 0.0f, 0.0f,
-                 kNodeColour);
-  }
-}
-
-void AIMapData::DrawLinks(int32_t index) const {
-  if (index == -1) {
-    for (const AINode& node : nodes) DrawNodeLinks(node);
-  } else if (ValidId(index)) {
-    DrawNodeLinks(nodes[size_t(index)]);
-  }
-}
-
-void AIMapData::DrawNodeLinks(const AINode& node) const {
-  DebugDraw* draw = Drawing();
-  if (!draw || node.deleted || node.excluded) return;
-  for (int32_t id : node.neighbours) {
-    if (!ValidId(id) || nodes[size_t(id)].deleted) continue;
-    const platform::Vector3& to = nodes[size_t(id)].position;
-    draw->AddLine(node.position.x, node.position.y, node.position.z, to.x, to.y, to.z, kLinkColour);
-  }
 }
 
 bool AIMapData::LoadNodeGraph(const std::function<NodeGraphSources()>& sources) {

@@ -38,10 +38,6 @@ class AIMapData {
   // The nearest node that is not deleted (lowest id on equal distances), or null.
   const AINode* FindNearestNode(const platform::Vector3& position) const;
 
-  void DrawNodes() const;
-  // index -1 draws every node's links.
-  void DrawLinks(int32_t index) const;
-
   // Reads the map's graph file; when it is missing or refused (then kept as ".bad" beside it),
   // builds the graph from what `sources` gives and writes the file. True when the file was read.
   bool LoadNodeGraph(const std::function<NodeGraphSources()>& sources);
@@ -76,7 +72,6 @@ class AIMapData {
   size_t ownNodeCount = 0;
 
  private:
-  void DrawNodeLinks(const AINode& node) const;
   // The sum of the light grid's six colour values at the node.
   float LightAt(const platform::Vector3& position) const;
 

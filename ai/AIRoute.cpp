@@ -4,15 +4,6 @@
 #include "ai/AIMapData.h"
 #include "ai/NavRays.h"
 #include "engine/Engine.h"
-#include "graphics/DebugDraw.h"
-#include "graphics/Graphics.h"
-
-namespace {
-
-// Routes of maps beyond this index are not drawn.
-constexpr int32_t kLastDrawnMap = 10;
-
-}  // namespace
 
 void AIRoute::Clear() {
   nodeIds.clear();
@@ -41,26 +32,5 @@ void AIRoute::Pull(int passes) {
         ++i;
       }
     }
-  }
-}
-
-void AIRoute::Draw() const {
-  if (mapIndex < 0 || mapIndex > kLastDrawnMap) return;
-  DrawRouteLines(*this, mapIndex, 0xffffffff, 0xffff0000);
-}
-
-void DrawRouteLines(const AIRoute& route, int32_t mapIndex, uint32_t even, uint32_t odd) {
-  Engine* engine = Engine::Get();
-  const AI* ai = engine->GetAI();
-  Graphics* graphics = engine->GetGraphics();
-  DebugDraw* draw = graphics ? graphics->GetDebugDraw() : nullptr;
-  const AIMapData* map = ai ? ai->GetMapData(mapIndex) : nullptr;
-  if (!draw || !map || !ai->GetConfig().NodePathDraw) return;
-  for (size_t i = 0; i + 1 < route.nodeIds.size(); ++i) {
-    const int32_t a = route.nodeIds[i], b = route.nodeIds[i + 1];
-    if (!map->ValidId(a) || !map->ValidId(b)) continue;
-    const platform::Vector3& p = map->nodes[size_t(a)].position;
-    const platform::Vector3& q = map->nodes[size_t(b)].position;
-    draw->AddLine(p.x, p.y, p.z, q.x, q.y, q.z, i % 2 == 0 ? even : odd);
   }
 }

@@ -25,10 +25,4 @@ struct AIRoute {
   // Shortens the route in its map's graph: a middle node goes when the node after it is in
   // clear sight from the one before, within 500 units. `passes` runs over the route.
   void Pull(int passes);
-  // Debug lines along the route when "AI_Show Paths" is on.
-  void Draw() const;
 };
-
-// Debug lines between the route's nodes in that map's graph, alternating the two colours, when
-// "AI_Show Paths" is on.
-void DrawRouteLines(const AIRoute& route, int32_t mapIndex, uint32_t even, uint32_t odd);

@@ -4,6 +4,7 @@
 #include "ai/AI.h"
 #include "ai/AIMapData.h"
 #include "ai/agents/CompassFacing.h"
+#include "ai/NavDrawing.h"
 #include "ai/NavRays.h"
 #include "ai/RoutePlanner.h"
 #include "engine/Engine.h"
