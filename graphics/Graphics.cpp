@@ -276,11 +276,6 @@ void Graphics::Render() {
   // with a 3-D part, or while the transition's closing pass shows its loading picture. Without
   // it the frame is cleared where the overlay goes: texture A during a white fade.
   const bool postChain = blurOn_ && (modelScene_.GetActiveCamera() || transition_.IsRunning());
-  // A scene drawn into texture A hides the sprite layer drawn over the post chain's picture
-  // through their shared depth buffer, which the window's own cannot be: such a frame is drawn
-  // off-screen and copied into the window. Every other frame is drawn straight into it.
-  const bool sceneUnderPostChain = postChain && modelScene_.GetActiveCamera();
-  device->SetBackBuffer(sceneUnderPostChain ? platform::BackBuffer::Offscreen : platform::BackBuffer::Window);
   device->SetRenderTarget(postChain || hud_.IsWhiteFading() ? device_.GetSceneTarget() : nullptr);
   device->Clear(platform::ClearTarget | platform::ClearDepth | platform::ClearStencil, 0xFF000000, 1.0f, 0);
   // The 3-D part (map faces, debug shapes, shadows, models) runs whenever a camera is active;
@@ -294,9 +289,14 @@ void Graphics::Render() {
 
   hud_.BeginOverlay();
   if (hud_.ShowsSpriteLayer()) {
+    // A scene drawn into texture A hides the sprite layer drawn over the post chain's picture
+    // in the window: the layer's depth is tested against the depth buffer the scene left there
+    // (the window's own holds nothing), so that the frame needs no off-screen copy.
+    device->SetSharedDepthInWindow(postChain);
     DrawStateIcons();
     if (particles_)
       particles_->Render(*device, *textures_, static_cast<int32_t>(modelScene_.World().GetCurrentMapIndex()));
+    device->SetSharedDepthInWindow(false);
   }
   platform::SpriteBatch* sprite = device_.GetSprite();
   sprite->Begin(platform::SpriteAlphaBlend);
@@ -328,7 +328,6 @@ void Graphics::RunPostChain() {
 // While the film plays the frame is only the film, over the window's white background.
 void Graphics::DrawIntroVideo(const VideoPlayer& video) {
   platform::RenderDevice* device = device_.Get();
-  device->SetBackBuffer(platform::BackBuffer::Window);
   device->SetRenderTarget(nullptr);
   device->Clear(platform::ClearTarget | platform::ClearDepth, 0xFFFFFFFF, 1.0f, 0);
   platform::SpriteBatch* sprite = device_.GetSprite();

@@ -34,6 +34,9 @@ void main() {
 
 const char* const kFragmentMain = R"(
 uniform sampler2D uTexture;
+uniform sampler2D uSceneDepth;
+uniform int uDepthFunc;
+uniform int uDepthRows;
 uniform bool uHasTexture;
 uniform bool uPointSprite;
 in vec4 vColor;
@@ -58,6 +61,9 @@ bool FixedFunction::Variant::Build(const std::string& vertex, const std::string&
   pointScale = glGetUniformLocation(id, "uPointScale");
   pointParams = glGetUniformLocation(id, "uPointParams");
   texture = glGetUniformLocation(id, "uTexture");
+  sceneDepth = glGetUniformLocation(id, "uSceneDepth");
+  depthFunc = glGetUniformLocation(id, "uDepthFunc");
+  depthRows = glGetUniformLocation(id, "uDepthRows");
   return true;
 }
 
@@ -65,13 +71,21 @@ bool FixedFunction::Build(std::string* error) {
   const std::string head = std::string("#version 330 core\n") + kShaderCommon;
   const std::string vertex = head + kVertexInputs + kVertexMain;
   const std::string fragment = head + kFragmentMain;
-  return plain_.Build(vertex, fragment + "}\n", error) &&
-         tested_.Build(vertex, fragment + "  if (!vr_AlphaPasses(c.a)) discard;\n}\n", error);
+  const std::string alphaTest = "  if (!vr_AlphaPasses(c.a)) discard;\n";
+  // The window's rows run bottom-up, the shared buffer's top-down.
+  const std::string depthTest =
+      "  float scene = texelFetch(uSceneDepth, ivec2(gl_FragCoord.x, uDepthRows - 1 - int(gl_FragCoord.y)), 0).r;\n"
+      "  if (!vr_Compare(uDepthFunc, gl_FragCoord.z, scene)) discard;\n";
+  return variants_[0][0].Build(vertex, fragment + "}\n", error) &&
+         variants_[1][0].Build(vertex, fragment + alphaTest + "}\n", error) &&
+         variants_[0][1].Build(vertex, fragment + depthTest + "}\n", error) &&
+         variants_[1][1].Build(vertex, fragment + alphaTest + depthTest + "}\n", error);
 }
 
 const GpuProgram& FixedFunction::Prepare(const VertexLayout& layout, const RenderState& state,
-                                         const float (*transforms)[16], const TextureObject* texture, GLuint sampler) {
-  const Variant& v = state.alphaTest ? tested_ : plain_;
+                                         const float (*transforms)[16], const TextureObject* texture, GLuint sampler,
+                                         const SceneDepth* sceneDepth) {
+  const Variant& v = variants_[state.alphaTest][sceneDepth != nullptr];
   glUseProgram(v.program.id);
   float worldView[16], worldViewProj[16];
   MultiplyMatrices(transforms[0], transforms[1], worldView);
@@ -88,6 +102,15 @@ const GpuProgram& FixedFunction::Prepare(const VertexLayout& layout, const Rende
   glActiveTexture(GL_TEXTURE0);
   glBindSampler(0, sampler);
   glBindTexture(GL_TEXTURE_2D, texture ? texture->id : 0);
+  if (sceneDepth) {
+    glUniform1i(v.sceneDepth, kSceneDepthUnit);
+    glUniform1i(v.depthFunc, static_cast<int>(state.zFunc));
+    glUniform1i(v.depthRows, sceneDepth->rows);
+    glActiveTexture(GL_TEXTURE0 + kSceneDepthUnit);
+    glBindSampler(kSceneDepthUnit, 0);
+    glBindTexture(GL_TEXTURE_2D, sceneDepth->texture);
+    glActiveTexture(GL_TEXTURE0);
+  }
   return v.program;
 }
 

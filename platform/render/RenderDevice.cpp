@@ -89,7 +89,7 @@ RenderDevice::Impl::~Impl() {
   glDeleteVertexArrays(1, &vao);
   glDeleteFramebuffers(1, &backFramebuffer);
   glDeleteRenderbuffers(1, &backColor);
-  glDeleteRenderbuffers(1, &depthStencil);
+  glDeleteTextures(1, &depthStencil);
   SDL_GL_DeleteContext(context);
 }
 
@@ -121,8 +121,15 @@ void RenderDevice::Impl::EnsureDepthSize(int w, int h) {
   if (w <= depthWidth && h <= depthHeight) return;
   depthWidth = std::max(w, depthWidth);
   depthHeight = std::max(h, depthHeight);
-  glBindRenderbuffer(GL_RENDERBUFFER, depthStencil);
-  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, depthWidth, depthHeight);
+  constexpr GLenum kUploadUnit = GL_TEXTURE0 + 15;
+  glActiveTexture(kUploadUnit);
+  glBindTexture(GL_TEXTURE_2D, depthStencil);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH24_STENCIL8, depthWidth, depthHeight, 0, GL_DEPTH_STENCIL,
+               GL_UNSIGNED_INT_24_8, nullptr);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glActiveTexture(GL_TEXTURE0);
 }
 
 void RenderDevice::Impl::ApplyViewport() {
@@ -133,8 +140,10 @@ void RenderDevice::Impl::ApplyViewport() {
 void RenderDevice::Impl::ApplyState() {
   if (!stateDirty) return;
   const RenderState& s = state;
-  SetEnabled(GL_DEPTH_TEST, s.zEnable);
-  glDepthMask(s.zWrite ? GL_TRUE : GL_FALSE);
+  // The window's own depth buffer holds nothing of the scene: the program tests instead.
+  const bool shaderTests = TestsSharedDepthInShader();
+  SetEnabled(GL_DEPTH_TEST, s.zEnable && !shaderTests);
+  glDepthMask(s.zWrite && !shaderTests ? GL_TRUE : GL_FALSE);
   glDepthFunc(ToGL(s.zFunc));
   SetEnabled(GL_CULL_FACE, s.cull != CullMode::None);
   // Culling counter-clockwise faces keeps the clockwise ones as front faces, and the reverse.
@@ -154,8 +163,11 @@ void RenderDevice::Impl::ApplyState() {
 void RenderDevice::Impl::PrepareDraw(const VertexLayout& layout, const void* base) {
   ++stats.drawCalls;
   ApplyState();
-  const GpuProgram* program = effectPass ? &effectPass->Bind(state.alphaTest)
-                                         : &fixed.Prepare(layout, state, transforms, stage0.get(), stage0Sampler);
+  const FixedFunction::SceneDepth sceneDepth{depthStencil, height};
+  const GpuProgram* program =
+      effectPass ? &effectPass->Bind(state.alphaTest)
+                 : &fixed.Prepare(layout, state, transforms, stage0.get(), stage0Sampler,
+                                  TestsSharedDepthInShader() ? &sceneDepth : nullptr);
   glUniform4f(program->viewport, static_cast<float>(viewport.x), static_cast<float>(viewport.y),
               static_cast<float>(viewport.width), static_cast<float>(viewport.height));
   const CompareFunc func = state.alphaTest ? state.alphaFunc : CompareFunc::Always;
@@ -219,13 +231,12 @@ bool RenderDevice::Create(Window& window, const DeviceSettings& settings, std::s
   glBindRenderbuffer(GL_RENDERBUFFER, d.backColor);
   // The back buffer has no alpha of its own: blending reads destination alpha as 1.
   glRenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, d.width, d.height);
-  glGenRenderbuffers(1, &d.depthStencil);
+  glGenTextures(1, &d.depthStencil);
   d.EnsureDepthSize(d.width, d.height);
   glGenFramebuffers(1, &d.backFramebuffer);
   glBindFramebuffer(GL_FRAMEBUFFER, d.backFramebuffer);
   glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, d.backColor);
-  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
-                            d.depthStencil);
+  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_TEXTURE_2D, d.depthStencil, 0);
   if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
     return fail("cannot create the back buffer");
 
@@ -288,7 +299,7 @@ void RenderDevice::Present() {
   Impl& d = *impl_;
   int w = d.width, h = d.height;
   SDL_GL_GetDrawableSize(d.window, &w, &h);
-  if (d.backBuffer == BackBuffer::Offscreen || !d.windowFits) {
+  if (!d.windowFits) {
     glBindFramebuffer(GL_READ_FRAMEBUFFER, d.backFramebuffer);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glDisable(GL_SCISSOR_TEST);
@@ -304,13 +315,12 @@ void RenderDevice::Present() {
   d.stateDirty = true;
 }
 
-void RenderDevice::SetBackBuffer(BackBuffer where) {
-  Impl& d = *impl_;
-  d.backBuffer = where;
-  if (!d.target) d.BindTarget();
-}
-
 void RenderDevice::Finish() { glFinish(); }
+
+void RenderDevice::SetSharedDepthInWindow(bool on) {
+  impl_->sharedDepthInWindow = on;
+  impl_->stateDirty = true;
+}
 
 void RenderDevice::SetRenderTarget(RenderTarget* target) {
   Impl& d = *impl_;

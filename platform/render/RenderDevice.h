@@ -16,12 +16,6 @@ class VertexBuffer;
 class IndexBuffer;
 class VertexLayout;
 
-// Where the back buffer lies: in the window itself, so that Present only shows it, or
-// off-screen, sharing the depth-stencil buffer of the render targets made with
-// TargetDepth::Shared (what a scene drew into such a target then hides what is drawn into the
-// back buffer afterwards), copied into the window by Present.
-enum class BackBuffer { Window, Offscreen };
-
 struct DeviceSettings {
   bool vsync = false;       // present on vertical retrace
   bool fullScreen = false;  // the window takes the screen at its own size
@@ -29,8 +23,10 @@ struct DeviceSettings {
 
 // The drawing device: an OpenGL 3.3 core context on the game window, used with the conventions
 // the game's graphics code was written for. The back buffer (colour plus 24-bit depth and
-// 8-bit stencil, of the window's size, without alpha of its own) is the window itself, or an
-// off-screen buffer that Present copies into the window (see BackBuffer). Screen-space pixels,
+// 8-bit stencil, of the window's size, without alpha of its own) is the window itself, or,
+// while the window's drawable has another size, an off-screen buffer sharing the depth-stencil
+// buffer of the render targets made with TargetDepth::Shared, which Present scales into the
+// window. Screen-space pixels,
 // viewports, scissor rectangles, texture coordinates and read-backs all count from the
 // top-left corner, and a render target's first row is the top of its picture. Depth runs
 // 0 (near) to 1 (far). A triangle whose vertices run clockwise on screen faces the viewer.
@@ -71,10 +67,11 @@ class RenderDevice {
   void Clear(unsigned flags, uint32_t argb, float depth, int stencil);
   // Shows the back buffer in the window. Under the offscreen video driver nothing is shown.
   void Present();
-  // The back buffer of the frame about to be drawn: chosen before the frame draws into it.
-  // The window serves only while its drawable has the back buffer's size; otherwise the
-  // off-screen buffer stands in and Present scales it into the window.
-  void SetBackBuffer(BackBuffer where);
+  // While on, built-in drawing into the window with the depth test on is tested against the
+  // depth-stencil buffer shared with the render targets (TargetDepth::Shared), as drawing into
+  // the off-screen back buffer would be: what a scene drew into such a target hides it. Such
+  // drawing writes no depth; effects drawn meanwhile are not depth-tested.
+  void SetSharedDepthInWindow(bool on);
   // Waits until everything asked of the device so far is drawn, the present included: for
   // measurements (a frame's work ends here, not where the calls return).
   void Finish();

@@ -29,19 +29,15 @@ std::unique_ptr<RenderTarget> RenderTarget::Create(RenderDevice& device, int wid
   glGenFramebuffers(1, &target->framebuffer_);
   glBindFramebuffer(GL_FRAMEBUFFER, target->framebuffer_);
   glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, object->id, 0);
-  GLuint depthBuffer = 0;
   if (depth == TargetDepth::Shared) {
     d.EnsureDepthSize(width, height);
-    depthBuffer = d.depthStencil;
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_TEXTURE_2D, d.depthStencil, 0);
   } else if (depth == TargetDepth::Own) {
     glGenRenderbuffers(1, &target->ownDepth_);
     glBindRenderbuffer(GL_RENDERBUFFER, target->ownDepth_);
     glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
-    depthBuffer = target->ownDepth_;
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, target->ownDepth_);
   }
-  if (depthBuffer)
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
-                              depthBuffer);
   const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
   glBindFramebuffer(GL_FRAMEBUFFER, d.TargetFramebuffer());
   if (!complete) {

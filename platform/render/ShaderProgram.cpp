@@ -11,18 +11,20 @@ const char* const kShaderCommon = R"(
 uniform vec4 vr_Viewport;
 uniform int vr_AlphaFunc;
 uniform float vr_AlphaRef;
-bool vr_AlphaPasses(float alpha) {
-  float a = floor(clamp(alpha, 0.0, 1.0) * 255.0 + 0.5);
-  switch (vr_AlphaFunc) {
+bool vr_Compare(int func, float a, float b) {
+  switch (func) {
     case 0: return false;
-    case 1: return a < vr_AlphaRef;
-    case 2: return a == vr_AlphaRef;
-    case 3: return a <= vr_AlphaRef;
-    case 4: return a > vr_AlphaRef;
-    case 5: return a != vr_AlphaRef;
-    case 6: return a >= vr_AlphaRef;
+    case 1: return a < b;
+    case 2: return a == b;
+    case 3: return a <= b;
+    case 4: return a > b;
+    case 5: return a != b;
+    case 6: return a >= b;
     default: return true;
   }
+}
+bool vr_AlphaPasses(float alpha) {
+  return vr_Compare(vr_AlphaFunc, floor(clamp(alpha, 0.0, 1.0) * 255.0 + 0.5), vr_AlphaRef);
 }
 vec4 vr_ScreenToClip(vec4 p) {
   float w = p.w != 0.0 ? 1.0 / p.w : 1.0;

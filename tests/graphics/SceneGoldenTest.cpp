@@ -1,6 +1,8 @@
 #include <cmath>
 
 #include "engine/VariableTable.h"
+#include "graphics/ParticleConfig.h"
+#include "graphics/ParticleManager.h"
 #include "tests/graphics/SceneFixture.h"
 
 namespace {
@@ -57,6 +59,41 @@ TEST_F(SceneGoldenTest, ThePostChainWithoutEdgesOnlyBlurs) {
   ASSERT_TRUE(SetVariable("BlurOn", true));
   ASSERT_TRUE(SetVariable("EdgeOn", false));
   ExpectGolden("post_blur");
+}
+
+// Particles are drawn over the post chain's picture, yet the scene before them hides them:
+// one behind the wall leaves the frame as it was, one before it shows.
+TEST_F(SceneGoldenTest, ThePostChainedSceneHidesTheParticlesBehindIt) {
+  ASSERT_TRUE(SetVariable("BlurOn", true));
+  DrawRoom();
+  const std::vector<uint8_t> without = Frame();
+  ParticleEmitterConfig glow;
+  glow.textureName = "particles/spark.png";
+  glow.maxCount = 20;
+  glow.maxLife = 10.0f;
+  // The emitter makes its first particle where it starts, at the thief's feet; the others come
+  // where it is put.
+  glow.maxSpawnDelay = 0.05f;
+  glow.sizeKeys = {{0.0f, {40, 0}}, {1.0f, {40, 0}}};
+  glow.colorKeys = {{0.0f, {1, 0.2f, 0.2f, 1}}, {1.0f, {1, 0.2f, 0.2f, 1}}};
+  glow.speedKeys = {{0.0f, {0, 0}}, {1.0f, {0, 0}}};
+  SaveParticleConfig("Data/glow.xml", glow);
+  ParticleManager& particles = *graphics->GetParticleManager();
+  auto spawn = [&](const platform::Vector3& at) {
+    ParticleEmitter* emitter = particles.CreateEmitter("glow");
+    emitter->origin = at;
+    for (int i = 0; i < 3; ++i) {
+      Advance(0.1);
+      particles.Update();
+    }
+    ASSERT_GT(emitter->Count(), 1);
+  };
+  spawn({-200, 0, 40});
+  DrawRoom();
+  EXPECT_EQ(Frame(), without);
+  spawn({100, 0, 20});
+  DrawRoom();
+  EXPECT_NE(Frame(), without);
 }
 
 TEST_F(SceneGoldenTest, TheTransitionShowsTheLoadingPictureAtItsPlateau) {

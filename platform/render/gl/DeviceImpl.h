@@ -22,15 +22,17 @@ struct RenderDevice::Impl {
   GLuint streamBuffer = 0;  // vertices drawn from memory
   GLuint backFramebuffer = 0;  // the off-screen back buffer
   GLuint backColor = 0;
-  GLuint depthStencil = 0;  // shared by the off-screen back buffer and render targets made with it
+  // A texture shared by the off-screen back buffer and render targets made with it, which the
+  // built-in program reads while drawing into the window with sharedDepthInWindow on.
+  GLuint depthStencil = 0;
   int depthWidth = 0;
   int depthHeight = 0;
 
   RenderTarget* target = nullptr;
-  // The back buffer asked for, and whether the window can be it: only while its drawable has
-  // the back buffer's size.
-  BackBuffer backBuffer = BackBuffer::Window;
+  // Whether the window can be the back buffer: only while its drawable has the back buffer's
+  // size.
   bool windowFits = false;
+  bool sharedDepthInWindow = false;
   // The window's rows run bottom-up where the targets' run top-down: the clip-space origin
   // and what counts in window rows follow the framebuffer drawn into.
   bool originInWindow = false;
@@ -59,7 +61,10 @@ struct RenderDevice::Impl {
   ~Impl();
 
   GLuint TargetFramebuffer() const;
-  bool DrawsIntoWindow() const { return !target && backBuffer == BackBuffer::Window && windowFits; }
+  bool DrawsIntoWindow() const { return !target && windowFits; }
+  // Whether the depth test of the draws to come is the built-in program's, against the shared
+  // depth buffer, instead of GL's.
+  bool TestsSharedDepthInShader() const { return sharedDepthInWindow && state.zEnable && DrawsIntoWindow(); }
   // Binds the current target and sets the clip-space origin, point-sprite origin and viewport
   // for it.
   void BindTarget();
