@@ -10,9 +10,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
 make_tree "$work/tree"
-sed -i -e 's|<bool name="skipMenus">false</bool>|<bool name="skipMenus">true</bool>|' \
-  -e 's|<float name="time">[^<]*</float>|<float name="time">3</float>|' "$work/tree/Data/LogicConfig.xml" ||
-  fail "could not change the round's settings"
+set_settings "$work/tree/Data/LogicConfig.xml" skipMenus=true time=3
 start_game "$work/tree"
 end_fly_through
 

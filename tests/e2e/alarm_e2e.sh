@@ -13,18 +13,11 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
 make_tree "$work/tree"
-cat >"$work/tree/Data/LogicConfig.xml" <<'XML'
-<?xml version="1.0"?>
-<var><string name="defaultMapName">Museummaps.xml</string><bool name="devControls">false</bool><bool name="skipMenus">true</bool><float name="teleportHitDist">5000</float><float name="itemDropoffHitDist">5000</float><float name="guardHitDist">5000</float><float name="time">10</float><int name="difficulty">1</int></var>
-XML
+set_settings "$work/tree/Data/LogicConfig.xml" skipMenus=true difficulty=1
 # The shipped AI settings, but no computer thieves, guards that see 200 units and hear as far as
 # the settings say, and no learned routes written back.
-sed -i -e 's|<bool name="AvoidGuards">[^<]*</bool>|<bool name="AvoidGuards">false</bool>|' \
-  -e 's|<int name="MaxThieves">[^<]*</int>|<int name="MaxThieves">0</int>|' \
-  -e 's|<bool name="SavePaths">[^<]*</bool>|<bool name="SavePaths">false</bool>|' \
-  -e 's|<float name="GUARD_VISION_RANGE">[^<]*</float>|<float name="GUARD_VISION_RANGE">40000</float>|' \
-  -e 's|<float name="LISTEN_RANGE_MODIFIER">[^<]*</float>|<float name="LISTEN_RANGE_MODIFIER">1</float>|' \
-  "$work/tree/Data/AIConfig.xml" || fail "could not change the AI settings"
+set_settings "$work/tree/Data/AIConfig.xml" AvoidGuards=false MaxThieves=0 SavePaths=false GUARD_VISION_RANGE=40000 \
+  LISTEN_RANGE_MODIFIER=1
 start_game "$work/tree"
 
 end_fly_through

@@ -18,12 +18,7 @@ readonly variables="170x200+850+100" timers="190x200+650+100"
 # ahead of the camera show; its centre.
 readonly view="1024x638+0+130" middle="1024x80+0+344" centre="512x320+256+300"
 
-dev_settings() {
-  cat >"$1/Data/LogicConfig.xml" <<XML
-<?xml version="1.0"?>
-<var><string name="defaultMapName">Museummaps.xml</string><bool name="devControls">true</bool><bool name="skipMenus">$2</bool><float name="teleportHitDist">5000</float><float name="itemDropoffHitDist">5000</float><float name="guardHitDist">5000</float><float name="time">10</float><int name="difficulty">1</int></var>
-XML
-}
+dev_settings() { set_settings "$1/Data/LogicConfig.xml" devControls=true skipMenus="$2" difficulty=1; }
 
 # Presses the key $1 until the part $3 of the window no longer looks as it did ($2 names the
 # picture); a key sent before the game has seen its window gain the focus is not heard.
@@ -118,7 +113,7 @@ make_tree "$work/menu"
 without_agents "$work/menu"
 dev_settings "$work/menu" false
 # The timers are the profiler's sections, measured only when the engine settings ask.
-sed -i 's|<bool name="dbgTimer">false</bool>|<bool name="dbgTimer">true</bool>|' "$work/menu/Data/EngineConfig.xml"
+set_settings "$work/menu/Data/EngineConfig.xml" dbgTimer=true
 start_game "$work/menu"
 place_cursor 900 700
 wait_until_still first 20

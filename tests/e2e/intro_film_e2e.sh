@@ -6,9 +6,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
 make_tree "$work/tree"
-sed -i 's|<bool name="IntroVideo">false</bool>|<bool name="IntroVideo">true</bool>|' "$work/tree/Data/GraphicsConfig.xml"
-grep -qF '<bool name="IntroVideo">true</bool>' "$work/tree/Data/GraphicsConfig.xml" ||
-  fail "the demo's graphics settings have no IntroVideo switch"
+set_settings "$work/tree/Data/GraphicsConfig.xml" IntroVideo=true
 start_game "$work/tree"
 
 # Three seconds into the five-second film its title and subtitle have faded in; only the laser
@@ -49,7 +47,7 @@ stop_game
 
 # A film of two red minutes: once it shows, a key ends it long before its end.
 make_tree "$work/long"
-sed -i 's|<bool name="IntroVideo">false</bool>|<bool name="IntroVideo">true</bool>|' "$work/long/Data/GraphicsConfig.xml"
+set_settings "$work/long/Data/GraphicsConfig.xml" IntroVideo=true
 ffmpeg -nostdin -hide_banner -loglevel error -y -f lavfi -i color=c=red:s=320x240:r=10:d=120 -c:v mpeg4 \
   "$work/long/test2.avi" || fail "could not make the long film"
 start_game "$work/long"

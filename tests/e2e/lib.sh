@@ -503,13 +503,19 @@ wait_until_changed() {
 # the chase and hide switches off: for what is not about them, so that no one walks through the
 # pictures.
 without_agents() {
-  local file="$1/Data/AIConfig.xml"
-  sed -i -e 's|<int name="MaxGuards">[0-9]*</int>|<int name="MaxGuards">0</int>|' \
-    -e 's|<int name="MaxThieves">[0-9]*</int>|<int name="MaxThieves">0</int>|' \
-    -e 's|<bool name="ChaseThieves">true</bool>|<bool name="ChaseThieves">false</bool>|' \
-    -e 's|<bool name="AvoidGuards">true</bool>|<bool name="AvoidGuards">false</bool>|' "$file"
-  grep -q '<int name="MaxGuards">0</int>' "$file" && grep -q '<int name="MaxThieves">0</int>' "$file" ||
-    fail "the AI settings in $file name no MaxGuards or MaxThieves"
+  set_settings "$1/Data/AIConfig.xml" MaxGuards=0 MaxThieves=0 ChaseThieves=false AvoidGuards=false
+}
+
+# Gives the values named NAME=VALUE in the settings file $1. The game reads its settings only
+# whole and in their own order, so the shipped file is changed in place, never written anew.
+set_settings() {
+  local file=$1 pair name
+  shift
+  for pair in "$@"; do
+    name=${pair%%=*}
+    grep -q " name=\"$name\">" "$file" || fail "the settings in $file have no $name"
+    sed -i "s|\(<[a-z]* name=\"$name\">\)[^<]*<|\1${pair#*=}<|" "$file" || fail "could not change $name in $file"
+  done
 }
 
 # The number of pixels of the colour $3 (within $4 percent, 8 by default) in the part GEOMETRY

@@ -86,7 +86,7 @@ expect_exit 60 "a key did not end the credits"
 # A round of two and a half minutes.
 make_tree "$work/road"
 without_agents "$work/road"
-sed -i -e 's|<float name="time">[^<]*</float>|<float name="time">2.5</float>|' "$work/road/Data/LogicConfig.xml"
+set_settings "$work/road/Data/LogicConfig.xml" time=2.5
 start_game "$work/road"
 place_cursor 900 700
 wait_until_still road-first 20

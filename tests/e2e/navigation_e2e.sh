@@ -26,7 +26,7 @@ red_count() {
 
 make_tree "$work/tree"
 without_agents "$work/tree"
-sed -i 's|<bool name="skipMenus">false</bool>|<bool name="skipMenus">true</bool>|' "$work/tree/Data/LogicConfig.xml"
+set_settings "$work/tree/Data/LogicConfig.xml" skipMenus=true
 grep -q '<bool name="SavePaths">true</bool>' "$work/tree/Data/AIConfig.xml" || fail "the demo tree does not save paths"
 for map in lobby gallery vault; do
   [ -e "$work/tree/Maps/$map.bsp.path" ] && fail "the demo tree ships Maps/$map.bsp.path"

@@ -38,7 +38,7 @@ stop_game
 # Time-up: the tally with each thief's score and the user's place, and a key back to the main
 # menu.
 make_tree_without_agents "$work/short"
-sed -i 's|<float name="time">10</float>|<float name="time">0.05</float>|' "$work/short/Data/LogicConfig.xml"
+set_settings "$work/short/Data/LogicConfig.xml" time=0.05
 start_game "$work/short"
 place_cursor 900 700
 wait_until_still first-short 20

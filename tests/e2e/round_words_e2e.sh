@@ -10,12 +10,9 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
 make_tree "$work/tree"
-cat >"$work/tree/Data/LogicConfig.xml" <<'XML'
-<?xml version="1.0"?>
-<var><string name="defaultMapName">Museummaps.xml</string><bool name="devControls">false</bool><bool name="skipMenus">true</bool><float name="teleportHitDist">1000000000000</float><float name="itemDropoffHitDist">5000</float><float name="guardHitDist">0</float><float name="time">0.75</float><int name="difficulty">1</int></var>
-XML
-sed -i 's|<int name="MaxThieves">[0-9]*</int>|<int name="MaxThieves">0</int>|' "$work/tree/Data/AIConfig.xml"
-grep -q '<int name="MaxThieves">0</int>' "$work/tree/Data/AIConfig.xml" || fail "the copy's AI settings name no MaxThieves"
+set_settings "$work/tree/Data/LogicConfig.xml" skipMenus=true teleportHitDist=1000000000000 guardHitDist=0 time=0.75 \
+  difficulty=1
+set_settings "$work/tree/Data/AIConfig.xml" MaxThieves=0
 start_game "$work/tree"
 
 # Runs a command of the game typed into the console, then closes the console. A "getvar" typed
