@@ -602,15 +602,23 @@ clock_runs() {
   return 1
 }
 
-# Ends the fly-through that starts a round with a key, pressed again while the clock does not
-# run: a key that comes while the round is still loading is not heard.
+# Ends the fly-through that starts a round with a key, pressed again until the HUD shows with its
+# clock running: a key that comes while the round is still loading is not heard, and while the
+# camera flies, the moving pictures behind the hidden HUD pass for a running clock.
 end_fly_through() {
   local attempt
-  for ((attempt = 0; attempt < 12; attempt++)); do
+  for ((attempt = 0; attempt < 60; attempt++)); do
     xdotool key space
-    clock_runs 10 && return 0
+    frames_pass 5
+    hud_shows && clock_runs 10 && return 0
   done
-  fail "the clock did not run after a key ended the fly-through"
+  fail "the HUD did not show after a key ended the fly-through"
+}
+
+# Whether the HUD shows: its clock's white figures stand in their place.
+hud_shows() {
+  shoot hud-clock "$hud_clock"
+  (($(colour_count "$(pic hud-clock)" "${hud_clock%%+*}+0+0" "#FFFFFF" 3) > 1000))
 }
 
 # Whether the HUD's clock stands: it shows the same time after $1 frames (10 by default).
