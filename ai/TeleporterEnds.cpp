@@ -24,7 +24,8 @@ std::vector<TeleporterEnds> UsableTeleporters(const AgentWorld& world) {
   for (Entity* teleporter : world.GetEntities("Teleporter")) {
     Entity* target = world.GetTeleporterTarget(*teleporter);
     if (!target || world.IsTeleporterBanned(*teleporter)) continue;
-    TeleporterEnds ends{teleporter};
+    TeleporterEnds ends;
+    ends.teleporter = teleporter;
     if (PlaceOf(*teleporter, ends.position, ends.mapIndex) && PlaceOf(*target, ends.targetPosition, ends.targetMapIndex))
       usable.push_back(ends);
   }
