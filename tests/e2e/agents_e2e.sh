@@ -14,13 +14,12 @@ set_settings "$work/tree/Data/LogicConfig.xml" skipMenus=true time=3
 start_game "$work/tree"
 end_fly_through
 
-# Sideways to the cloakroom's east wall, forward to its south wall, then sideways and back through
-# the door in that corner to the corridor's far wall and up it to the corridor's end (straight
-# sideways along the south wall, the thief may catch on the door's lower post), each held long
-# enough for a slow machine, whose game time runs behind the clock on the wall.
+# Sideways to the cloakroom's east wall, forward to its south wall, sideways through the door in
+# that corner to the corridor's far wall, each held long enough for a slow machine, whose game
+# time runs behind the clock on the wall.
 hold a 5
 hold w 8
-hold "a s" 5
+hold a 5
 
 # Then forward down the corridor, across the Egyptian room and on, until a guard sees the thief,
 # chases it and catches it: the burst of the busted picture. It shows for a moment only, which

@@ -38,15 +38,14 @@ black_share() {
 readonly view="340x300+0+420" thief="160x250+432+510"
 
 reads AlarmOn false || fail "the alarm was on before the beam was broken"
-# East to the cloakroom's east wall and forward along it to the south wall; east and back through
-# the door in that corner (straight east along the south wall, the thief may catch on the door's
-# lower post) to the entrance corridor's east wall and up it to the corridor's end (each ends
-# against a wall, so it is held long enough for a slow machine); forward down the corridor along that
+# East to the cloakroom's east wall and forward along it to the south wall; east through the
+# door in that corner to the entrance corridor's east wall (each ends against a wall, so it is
+# held long enough for a slow machine); forward down the corridor along that
 # wall, which lines the thief up with the doors ahead, across the Egyptian room and into the
 # north corridor, short of its laser.
 hold a 5
 hold w 8
-hold "a s" 5
+hold a 5
 hold w 3
 # Then on towards the beam, a short step at a time, until "getvar" says the alarm is on. The
 # thief stands in the beam from then on, which raises the alarm anew every 5 s, until a guard

@@ -110,13 +110,12 @@ wait_for 100 sign_shows || fail "the drop-off's sign does not show"
 # by walks that each end against a wall (a walk against a wall from the start is no step at
 # all). From a start in the hall: east to its east wall, south along it to its south wall. From
 # a start in a room off the Egyptian room's north wall: east to that room's east wall, south
-# along it, east and back through the door in its south-east corner (straight east, the thief
-# may catch on the door's lower post) to the corridor's far wall and up it to its end, south
+# along it, east through the door in its south-east corner to the corridor's far wall, south
 # down the corridor, across the Egyptian room, down the north corridor and across the hall to
 # its south wall, east along that. Then north up the hall's east wall, past its door.
 hold a 5
 hold w 8
-hold "a s" 5
+hold a 5
 hold w 10
 hold a 3
 hold s 3
