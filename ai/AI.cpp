@@ -6,16 +6,14 @@
 
 #include "ai/AIComponent.h"
 #include "ai/AIListControlEntity.h"
-#include "ai/AIMapData.h"
+#include "ai/nav/AIMapData.h"
 #include "ai/AIMarkers.h"
 #include "ai/AIRouteRequest.h"
 #include "ai/GuardPatrolPath.h"
 #include "ai/GuardSize.h"
 #include "ai/NavDrawing.h"
-#include "ai/NavRays.h"
-#include "ai/PathFile.h"
-#include "ai/RoutePlanner.h"
-#include "ai/TeleporterEnds.h"
+#include "ai/UsableTeleporters.h"
+#include "ai/nav/PathFile.h"
 #include "ai/agents/AgentWorld.h"
 #include "ai/agents/GuardSetup.h"
 #include "engine/Engine.h"
@@ -41,7 +39,9 @@ platform::Vector3 PositionOf(const Entity& e) {
 
 }  // namespace
 
-AI::AI() { AgentRoster::Set(&roster_); }
+AI::AI() : log_([](const std::string& text, unsigned severity) { Engine::Get()->GetLog()->Write(kAILog, text, severity); }) {
+  AgentRoster::Set(&roster_);
+}
 AI::~AI() = default;
 
 // The thief path markers stay unregistered: nothing walks them, so a map's "ThiefPath" makes no
@@ -75,7 +75,7 @@ void AI::Init() {
 
 void AI::Shutdown() {
   for (const auto& map : maps_) {
-    if (config_.SavePaths) map->paths.Save(map->MapName(), map->MapIndex(), map->nodes.size());
+    if (config_.SavePaths) map->paths.Save(map->MapName(), map->MapIndex(), map->nodes.size(), log_);
   }
   maps_.clear();
 }
@@ -126,12 +126,11 @@ void AI::Train() {
 void AI::TrainRoute(const platform::Vector3& start, const platform::Vector3& goal, int32_t mapIndex) {
   AIRouteRequest request;
   RouteQuery q;
-  q.request = &request;
   q.start = start;
   q.goal = goal;
   q.mapIndex = mapIndex;
   q.goalMapIndex = mapIndex;
-  PlanRoute(q);
+  request.Plan(q);
   if (const AIRoute* route = request.GetRoute()) DrawRoute(*route);
 }
 
@@ -155,10 +154,10 @@ void AI::OnMapLoad(const std::string& mapName, int32_t mapIndex) {
   if (mapIndex < 0 || size_t(mapIndex) < maps_.size()) return;
   mapNames_.push_back(mapName);
   const BspMap* current = Engine::Get()->GetCurrentMap();
-  maps_.push_back(std::make_unique<AIMapData>(mapName, mapIndex, current ? &current->Data() : nullptr));
+  maps_.push_back(std::make_unique<AIMapData>(mapName, mapIndex, current ? &current->Data() : nullptr, rays_, log_));
   AIMapData& map = *maps_.back();
   map.LoadNodeGraph([this, mapIndex] { return GraphSources(mapIndex); });
-  map.paths.Load(mapName, mapIndex);
+  map.paths.Load(mapName, mapIndex, log_);
 }
 
 NodeGraphSources AI::GraphSources(int32_t mapIndex) const {
@@ -202,8 +201,8 @@ void AI::LinkTeleporterNodes(int32_t onlyMap) {
 void AI::CheckLoadedRoutes() {
   for (const auto& map : maps_) {
     if (const size_t dropped = map->paths.DropUnfitRoutes(map->nodes.size())) {
-      Engine::Get()->GetLog()->Write(kAILog, PathFileName(map->MapName()) + ": " + std::to_string(dropped) +
-                                                 " routes dropped: they name nodes the graph does not have", 2);
+      log_(PathFileName(map->MapName()) + ": " + std::to_string(dropped) +
+               " routes dropped: they name nodes the graph does not have", 2);
     }
   }
 }
@@ -345,7 +344,7 @@ void AI::SteerAroundObstacles() {
     int lowest = -1;
     for (int k = 0; feel && k < 3; ++k) {
       const platform::Vector3 origin = position + side * (float(k - 1) * kFeelerSpacing);
-      const std::optional<float> hit = RayHitDistance(origin, ahead - origin);
+      const std::optional<float> hit = rays_.RayHitDistance(origin, ahead - origin);
       if (hit && *hit < kLookAhead) {
         ++blocked;
         if (lowest < 0) lowest = k;

@@ -6,8 +6,10 @@
 
 #include "ai/AIActionSets.h"
 #include "ai/AIConfig.h"
-#include "ai/AINode.h"
-#include "ai/AIPathSet.h"
+#include "ai/nav/AINode.h"
+#include "ai/NavRays.h"
+#include "ai/nav/AIPathSet.h"
+#include "ai/nav/NavLog.h"
 #include "ai/agents/AgentRoster.h"
 #include "ai/agents/PatrolMarker.h"
 #include "engine/EngineSystem.h"
@@ -122,6 +124,9 @@ class AI : public EngineSystem, public DevAI {
   void DrawGraphs() const;
 
   std::vector<EntityHandle> superNodes_;
+  // What the maps' navigation sees of the world and where its lines go; both outlive the maps.
+  NavRays rays_;
+  NavLog log_;
   std::vector<std::unique_ptr<AIMapData>> maps_;
   AIPathSet pathSet_;
   std::vector<AIComponent*> agents_;

@@ -7,3 +7,12 @@ void LoadAIConfig(AIConfig& config, const std::string& path) {
 }
 
 void SaveAIConfig(const AIConfig& config, const std::string& path) { SaveRecordFile(config, path, kAILog); }
+
+RouteSettings PlanningSettings(const AIConfig& config) {
+  RouteSettings settings;
+  settings.useDatabase = config.UseDataBase;
+  settings.pull = config.PullPaths;
+  settings.pullPasses = config.Train ? 5 : 1;
+  settings.save = config.SavePaths;
+  return settings;
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "ai/nav/RouteSettings.h"
 #include "entity/RecordFields.h"
 
 inline constexpr const char* kAIConfigPath = "Data/AIConfig.xml";
@@ -96,3 +97,6 @@ void VisitFields(Fields& f, AIConfig& c) {
 void LoadAIConfig(AIConfig& config, const std::string& path);
 // Writes the whole file; never throws (failures are logged).
 void SaveAIConfig(const AIConfig& config, const std::string& path);
+
+// How the route planner works under these settings: training pulls routes over five passes.
+RouteSettings PlanningSettings(const AIConfig& config);

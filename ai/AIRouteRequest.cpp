@@ -2,16 +2,23 @@
 
 #include "ai/AIRouteAgent.h"
 #include "ai/AI.h"
-#include "ai/AIMapData.h"
+#include "ai/nav/AIMapData.h"
 #include "ai/agents/CompassFacing.h"
 #include "ai/NavDrawing.h"
 #include "ai/NavRays.h"
-#include "ai/RoutePlanner.h"
+#include "ai/UsableTeleporters.h"
+#include "ai/nav/RoutePlanner.h"
 #include "engine/Engine.h"
 #include "entity/Entity.h"
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
 #include "physics/PlayerPhysics.h"
+
+namespace {
+
+const AI* TheAI() { return Engine::Get()->GetAI(); }
+
+}  // namespace
 
 AIRouteRequest::AIRouteRequest() = default;
 AIRouteRequest::~AIRouteRequest() = default;
@@ -43,21 +50,37 @@ void AIRouteRequest::PlanTo(Entity* target) {
   MapIndexComp* targetMap = target ? target->Find<MapIndexComp>() : nullptr;
   PhysicalComp* targetBody = target ? target->Find<PhysicalComp>() : nullptr;
   if (!targetMap || !targetBody || !physical_) return;
-  Plan(targetBody->GetPosition(), targetMap->mapIndex);
+  PlanFromAgent(targetBody->GetPosition(), targetMap->mapIndex);
 }
 
 void AIRouteRequest::PlanToPoint(float x, float y, float z) {
-  if (physical_) Plan({x, y, z}, OwnMapIndex());
+  if (physical_) PlanFromAgent({x, y, z}, OwnMapIndex());
 }
 
-void AIRouteRequest::Plan(const platform::Vector3& goal, int32_t goalMapIndex) {
+void AIRouteRequest::PlanFromAgent(const platform::Vector3& goal, int32_t goalMapIndex) {
   RouteQuery q;
-  q.request = this;
   q.start = physical_->GetSettledPosition();
   q.mapIndex = OwnMapIndex();
   q.goal = goal;
   q.goalMapIndex = goalMapIndex;
-  PlanRoute(q);
+  Plan(q);
+}
+
+void AIRouteRequest::Plan(RouteQuery& q) {
+  const AI* ai = TheAI();
+  const AgentWorld* world = ai ? ai->GetRoster().GetWorld() : nullptr;
+  Plan(q, world ? UsableTeleporters(*world) : std::vector<TeleporterEnds>{});
+}
+
+void AIRouteRequest::Plan(RouteQuery& q, const std::vector<TeleporterEnds>& teleporters) {
+  const AI* ai = TheAI();
+  Reset();
+  PlanRoute(q, ai ? ai->GetMapData(q.mapIndex) : nullptr, ai ? PlanningSettings(ai->GetConfig()) : RouteSettings{},
+            teleporters);
+  route_ = std::move(q.planned);
+  done = q.done;
+  viaTeleporter = q.viaTeleporter;
+  if (q.teleporter) teleporter.Set(q.teleporter);
 }
 
 int32_t AIRouteRequest::OwnMapIndex() const {
@@ -74,7 +97,7 @@ void AIRouteRequest::Update(float dt, int32_t mapIndex) {
 platform::Vector3 AIRouteRequest::ReferencePoint() const {
   const platform::Vector3 position = physical_->GetSettledPosition();
   // Measured from the floor, as the nodes are, so that steps and slopes do not count.
-  const platform::Vector3 floor = FloorBelow(position).value_or(platform::Vector3());
+  const platform::Vector3 floor = NavRays().FloorBelow(position).value_or(platform::Vector3());
   return {position.x, position.y, floor.z + NODE_HEIGHT};
 }
 
@@ -98,7 +121,7 @@ void AIRouteRequest::Step(float dt, int32_t mapIndex) {
   if (!physical_ || !playerPhysics_ || dt <= 0.0f) return;
   step = playerPhysics_->speed * dt;
   const platform::Vector3 reference = ReferencePoint();
-  const AI* ai = Engine::Get()->GetAI();
+  const AI* ai = TheAI();
   const AIMapData* map = ai ? ai->GetMapData(mapIndex) : nullptr;
   const int32_t next = route_->nodeIds[size_t(currentIndex) + 1];
   if (!map || !map->ValidId(next)) {

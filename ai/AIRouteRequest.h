@@ -1,9 +1,12 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <vector>
 
-#include "ai/AINode.h"
-#include "ai/AIRoute.h"
+#include "ai/nav/AINode.h"
+#include "ai/nav/AIRoute.h"
+#include "ai/nav/RouteQuery.h"
+#include "ai/nav/TeleporterEnds.h"
 #include "entity/EntityManager.h"
 #include "platform/math/Vector.h"
 
@@ -49,6 +52,10 @@ class AIRouteRequest {
   void PlanTo(Entity* target);
   // Plans from the agent to a point in its own map.
   void PlanToPoint(float x, float y, float z);
+  // Plans the query's route in the AI's maps (PlanRoute), through the game's usable teleporters
+  // or the ones given, and takes over what came of it: the route, `done`, the teleporter.
+  void Plan(RouteQuery& q);
+  void Plan(RouteQuery& q, const std::vector<TeleporterEnds>& teleporters);
   // One frame of following, then the route's debug lines when "AI_Show Paths" is on.
   void Update(float dt, int32_t mapIndex);
   // One frame of following the route in map `mapIndex`'s graph.
@@ -81,7 +88,7 @@ class AIRouteRequest {
   platform::Vector3 homeFacing;
 
  private:
-  void Plan(const platform::Vector3& goal, int32_t goalMapIndex);
+  void PlanFromAgent(const platform::Vector3& goal, int32_t goalMapIndex);
   int32_t OwnMapIndex() const;
   // x and y of the agent, z NODE_HEIGHT above the floor below it.
   platform::Vector3 ReferencePoint() const;

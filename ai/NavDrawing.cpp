@@ -1,8 +1,8 @@
 #include "ai/NavDrawing.h"
 
 #include "ai/AI.h"
-#include "ai/AIMapData.h"
-#include "ai/AIRoute.h"
+#include "ai/nav/AIMapData.h"
+#include "ai/nav/AIRoute.h"
 #include "engine/Engine.h"
 #include "graphics/DebugDraw.h"
 #include "graphics/Graphics.h"

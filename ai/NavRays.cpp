@@ -3,22 +3,28 @@
 #include "engine/Engine.h"
 #include "physics/Physics.h"
 
-std::optional<float> RayHitDistance(const platform::Vector3& origin, const platform::Vector3& direction) {
-  const Physics* physics = Engine::Get()->GetPhysics();
+namespace {
+
+const Physics* World() { return Engine::Get()->GetPhysics(); }
+
+}  // namespace
+
+std::optional<float> NavRays::RayHitDistance(const platform::Vector3& origin, const platform::Vector3& direction) const {
+  const Physics* physics = World();
   const platform::Vector3 d = platform::Vec3Normalize(direction);
   RayHit hit;
   if (!physics || !physics->RayCast(origin.x, origin.y, origin.z, d.x, d.y, d.z, &hit)) return std::nullopt;
   return hit.distance;
 }
 
-std::optional<platform::Vector3> FloorBelow(const platform::Vector3& position) {
-  const Physics* physics = Engine::Get()->GetPhysics();
+std::optional<platform::Vector3> NavRays::FloorBelow(const platform::Vector3& position) const {
+  const Physics* physics = World();
   RayHit hit;
   if (!physics || !physics->RayCast(position.x, position.y, position.z, 0.0f, 0.0f, -1.0f, &hit)) return std::nullopt;
   return hit.point;
 }
 
-bool SeesPoint(const platform::Vector3& from, const platform::Vector3& to) {
-  const std::optional<float> hit = RayHitDistance(from, to - from);
-  return !hit || *hit * *hit >= platform::Vec3LengthSq(to - from);
+bool NavRays::BoxOverlapsLevel(const platform::Vector3& centre, const platform::Vector3& halfExtents) const {
+  const Physics* physics = World();
+  return physics && physics->BoxOverlapsStatic(centre.x, centre.y, centre.z, halfExtents.x, halfExtents.y, halfExtents.z);
 }

@@ -1,19 +1,12 @@
 #pragma once
 #include <cstdint>
 
+#include "ai/nav/NavNodeMarks.h"
 #include "platform/math/Vector.h"
 
 // What the developer scheme asks of the systems above the input system. Each implements its
 // interface and the composition root hands it to Input; until then the developer keys that need
 // it do nothing.
-
-// The marks that the developer keys set on a navigation node, one byte each.
-struct NavNodeMarks {
-  // The node stands at a teleporter; the developer keys leave it alone.
-  uint8_t teleporter = 0;
-  uint8_t deleted = 0;
-  uint8_t excluded = 0;
-};
 
 // The AI's switches and the navigation graphs of the loaded maps, one per map index.
 class DevAI {

@@ -6,7 +6,8 @@
     allow-list holds;
   - library cycles: groups of CMake libraries of the product folders that depend on each other
     round a circle (DEPS of vr_library and target_link_libraries);
-  - Engine::Get() calls per product folder;
+  - Engine::Get() calls per product folder (a subfolder with a layer of its own, such as the
+    navigation core ai/nav, counted apart from its parent and always printed);
   - uses of the global slots LogicServices::Get() and AgentRoster::Get() per product folder.
 
     tools/structure-counts.py [SOURCE_ROOT]     (the checkout holding this script unless said)
@@ -28,26 +29,32 @@ def read(path):
 
 def layer_table():
     text = read(os.path.join(ROOT, "tests/layers/SourceTree.cpp"))
-    return {folder: int(layer) for folder, layer in re.findall(r'\{"([a-z]+)",\s*(\d+)\}', text)}
+    return {folder: int(layer) for folder, layer in re.findall(r'\{"([a-z/]+)",\s*(\d+)\}', text)}
 
 
-def source_files(folder):
+def folder_of(path, layers):
+    """The folder of the layer table holding a path: "ai/nav/X.h" is in ai/nav, "ai/agents/Y.h" in ai."""
+    parts = path.split("/")
+    return "/".join(parts[:2]) if len(parts) > 2 and "/".join(parts[:2]) in layers else parts[0]
+
+
+def source_files(folder, layers):
     for dirpath, _, files in os.walk(os.path.join(ROOT, folder)):
         for name in sorted(files):
-            if name.endswith(SOURCE_SUFFIXES):
-                path = os.path.join(dirpath, name)
-                yield os.path.relpath(path, ROOT), read(path)
+            path = os.path.relpath(os.path.join(dirpath, name), ROOT)
+            if name.endswith(SOURCE_SUFFIXES) and folder_of(path, layers) == folder:
+                yield path, read(os.path.join(ROOT, path))
 
 
 def include_back_edges(layers):
-    include = re.compile(r'^\s*#\s*include\s+"([a-z]+)/[^"]+"', re.M)
+    include = re.compile(r'^\s*#\s*include\s+"([a-z]+/[^"]+)"', re.M)
     edges = []
     for folder in layers:
-        for path, text in source_files(folder):
+        for path, text in source_files(folder, layers):
             for m in include.finditer(text):
-                target = m.group(1)
+                target = folder_of(m.group(1), layers)
                 if target in layers and layers[target] > layers[folder]:
-                    edges.append((path, m.group(0).split('"')[1]))
+                    edges.append((path, m.group(1)))
     return edges
 
 
@@ -126,7 +133,7 @@ def cycles(graph):
 def global_uses(layers):
     uses = {name: Counter() for name in GLOBALS}
     for folder in layers:
-        for _, text in source_files(folder):
+        for _, text in source_files(folder, layers):
             for name in GLOBALS:
                 uses[name][folder] += text.count(name)
     return uses
@@ -141,7 +148,7 @@ def main():
     edges = include_back_edges(layers)
     allowed = allow_list()
     print(f"Include back-edges: {len(edges)} ({sum(e in allowed for e in edges)} on the allow-list)")
-    for (src, dst), n in sorted(Counter((p.split("/")[0], i.split("/")[0]) for p, i in edges).items()):
+    for (src, dst), n in sorted(Counter((folder_of(p, layers), folder_of(i, layers)) for p, i in edges).items()):
         print(f"  {src} -> {dst}: {n}")
 
     groups = cycles(library_graph(layers))
@@ -153,10 +160,11 @@ def main():
     for name, per_folder in uses.items():
         print(f"{name}: {sum(per_folder.values())}")
         for folder in folders:
-            if per_folder[folder]:
+            if per_folder[folder] or "/" in folder:
                 print(f"  {folder}: {per_folder[folder]}")
     game = uses["Engine::Get()"]
-    print(f"Engine::Get() in logic, player, entities, ai: {sum(game[f] for f in ('logic', 'player', 'entities', 'ai'))}")
+    print("Engine::Get() in logic, player, entities, ai and ai/nav: "
+          f"{sum(game[f] for f in ('logic', 'player', 'entities', 'ai', 'ai/nav'))}")
 
 
 if __name__ == "__main__":

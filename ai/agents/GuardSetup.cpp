@@ -5,7 +5,7 @@
 #include "ai/AI.h"
 #include "ai/AIComponent.h"
 #include "ai/AIConfig.h"
-#include "ai/AIMapData.h"
+#include "ai/nav/AIMapData.h"
 #include "ai/agents/AgentWorld.h"
 #include "ai/agents/CompassFacing.h"
 #include "ai/agents/GuardBrain.h"

@@ -1,7 +1,7 @@
 #include "ai/agents/RouteFollower.h"
 
 #include "ai/AIComponent.h"
-#include "ai/AIPathSet.h"
+#include "ai/nav/AIPathSet.h"
 #include "ai/agents/GuardBrain.h"
 
 RouteFollower::RouteFollower(AIComponent& agent, AIPathSet* patrols) : agent_(agent), patrols_(patrols) {}

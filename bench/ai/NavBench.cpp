@@ -15,13 +15,12 @@
 #include <queue>
 #include <random>
 
-#include "ai/AIMapData.h"
-#include "ai/FloorTriangle.h"
-#include "ai/NodeGraphBuilder.h"
-#include "ai/NodeGraphFile.h"
-#include "ai/RoutePlanner.h"
-#include "ai/RouteSearch.h"
-#include "engine/Engine.h"
+#include "ai/nav/AIMapData.h"
+#include "ai/nav/FloorTriangle.h"
+#include "ai/nav/NodeGraphBuilder.h"
+#include "ai/nav/NodeGraphFile.h"
+#include "ai/nav/RoutePlanner.h"
+#include "ai/nav/RouteSearch.h"
 #include "platform/core/Files.h"
 
 namespace {
@@ -204,7 +203,6 @@ BENCHMARK(BM_RouteSearchDemoGraph)->DenseRange(0, 2);
 
 // 100,000 stored routes over a 10,000-node lattice, a few of them near the asked ends.
 void BM_StoredRouteMatch(benchmark::State& state) {
-  Engine::Instance();
   AIMapData map("bench.bsp", 0);
   map.nodes = Lattice(10000);
   std::mt19937 random(19);
@@ -235,7 +233,6 @@ BENCHMARK(BM_StoredRouteWalk)->Unit(benchmark::kMicrosecond);
 
 // Graph building's lattice over a 4096 x 4096 floor (no physics: the spacing test alone).
 void BM_BuildFloor(benchmark::State& state) {
-  Engine::Instance();
   size_t nodes = 0;
   for (auto _ : state) {
     AIMapData map("bench.bsp", 0);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ai/PathFile.h"
+#include "ai/nav/PathFile.h"
 #include "tests/ai/NavTestSupport.h"
 
 // What the AI keeps across game starts and runs: graphs, level lists and learned routes.

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ai/AIMapData.h"
+#include "ai/nav/AIMapData.h"
 #include "ai/agents/GuardBrain.h"
 #include "ai/agents/GuardSetup.h"
 #include "tests/ai/AgentTestSupport.h"

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "ai/AI.h"
-#include "ai/AIMapData.h"
+#include "ai/nav/AIMapData.h"
 #include "ai/AIRouteRequest.h"
 #include "ai/agents/AgentRoute.h"
 #include "entities/ItemDropoff.h"

@@ -3,9 +3,10 @@
 #include <string>
 
 #include "ai/AI.h"
-#include "ai/AIMapData.h"
+#include "ai/nav/AIMapData.h"
 #include "ai/AIRouteAgent.h"
 #include "ai/AIRouteRequest.h"
+#include "ai/NavRays.h"
 #include "physics/PlayerPhysics.h"
 #include "physics/Physics.h"
 #include "tests/logic/GameTestSupport.h"
@@ -54,6 +55,9 @@ class NavTest : public GameSystemsTest {
 
   static AI* Ai() { return Engine::Get()->GetAI(); }
   static AIMapData& Map(int32_t index) { return *Ai()->GetMapData(index); }
+
+  // The physics world as the AI's maps see it, for graphs the tests make beside them.
+  NavRays rays;
 };
 
 // An agent for route following: a body with a character controller that records what

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ai/RoutePlanner.h"
+#include "ai/UsableTeleporters.h"
+#include "ai/nav/RoutePlanner.h"
 #include "tests/ai/NavTestSupport.h"
 
 // Planning in the demo museum's graphs: searched routes, stored and reused routes, teleporter
@@ -14,10 +15,9 @@ class RoutePlannerTest : public NavTest {
   // Plans in the lobby from one point to another.
   AIRouteRequest& Plan(const platform::Vector3& from, const platform::Vector3& to) {
     RouteQuery q;
-    q.request = &request;
     q.start = from;
     q.goal = to;
-    PlanRoute(q, {});
+    request.Plan(q, {});
     return request;
   }
 
@@ -109,19 +109,17 @@ TEST_F(RoutePlannerTest, AGoalInAnotherMapIsReachedThroughATeleporterOfTheStarts
     return TeleporterEnds{t, p, map, {}, target};
   };
   RouteQuery q;
-  q.request = &request;
   q.start = {0, 0, 0};
   q.goalMapIndex = 2;
   // Into map 1 at 90 and 150 units: the one within 100 is the one just come through.
   ChooseTeleporterLeg(q, {at(a, {90, 0, 0}, 0, 1), at(b, {150, 0, 0}, 0, 1)});
   EXPECT_EQ(q.goal, (platform::Vector3{150, 0, 0}));
-  EXPECT_EQ(request.teleporter.Get(), b);
-  EXPECT_TRUE(request.viaTeleporter);
+  EXPECT_EQ(q.teleporter, b);
+  EXPECT_TRUE(q.viaTeleporter);
   // One into the goal's map is taken at once, unless 300 above the start or in another map.
   for (const auto& [ends, taken] : std::vector<std::pair<TeleporterEnds, bool>>{
            {at(a, {500, 0, 0}, 0, 2), true}, {at(a, {500, 0, 300}, 0, 2), false}, {at(a, {500, 0, 0}, 1, 2), false}}) {
     RouteQuery r;
-    r.request = &request;
     r.goalMapIndex = 2;
     r.goal = {7, 7, 7};
     ChooseTeleporterLeg(r, {ends});
@@ -134,11 +132,10 @@ TEST_F(RoutePlannerTest, FromTheLobbyTheVaultIsReachedThroughTheLobbysTeleporter
   const std::vector<TeleporterEnds> teleporters = UsableTeleporters(*Ai()->GetRoster().GetWorld());
   ASSERT_GE(teleporters.size(), 4u) << "two pairs join the three maps";
   RouteQuery q;
-  q.request = &request;
   q.start = kHall;
   q.goal = {0, 0, 0};
   q.goalMapIndex = 2;
-  PlanRoute(q);
+  request.Plan(q);
   ASSERT_NE(request.GetRoute(), nullptr);
   ASSERT_TRUE(request.viaTeleporter);
   const Entity* door = request.teleporter.Get();

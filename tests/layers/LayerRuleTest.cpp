@@ -44,6 +44,13 @@ TEST(LayerRule, NoIncludePointsToAHigherLayerUnlessAllowed) {
                                   << Lines(unexpected);
 }
 
+TEST(LayerRule, TheNavigationCoreIncludesOnlyThePlatformEntitiesMapsAndItself) {
+  const std::vector<IncludeEdge> breaches = ConfinementBreaches(ReadIncludes(kRoot));
+  EXPECT_TRUE(breaches.empty()) << "includes of the navigation core beyond the platform, entity and map folders; "
+                                   "hand in what it needs from its owner instead:\n"
+                                << Lines(breaches);
+}
+
 TEST(LayerRule, TheAllowListOnlyShrinks) {
   const std::vector<IncludeEdge> back = BackEdges(ReadIncludes(kRoot));
   std::vector<IncludeEdge> stale;
@@ -103,4 +110,29 @@ TEST(LayerRule, FindsBackEdgesMissingDependenciesAndCirclesInATree) {
   const std::set<IncludeEdge> allowed = ReadAllowList(dir / "allowed.txt");
   EXPECT_EQ(allowed.size(), 2u);
   EXPECT_TRUE(allowed.count({"engine/Engine.h", "map/BspMap.h"}));
+}
+
+TEST(LayerRule, FindsTheNavigationCoreReachingOutOfItsFolder) {
+  TempDir dir;
+  std::filesystem::create_directories("ai/nav");
+  TempDir::Write("ai/CMakeLists.txt", "vr_library(vr_ai DEPS vr_ai_nav)\nadd_subdirectory(nav)\n");
+  TempDir::Write("ai/nav/CMakeLists.txt", "vr_library(vr_ai_nav DEPS vr_map)\n");
+  TempDir::Write("ai/nav/Route.cpp",
+                 "#include \"ai/nav/Route.h\"\n#include \"map/BspData.h\"\n#include \"engine/Engine.h\"\n"
+                 "#include \"ai/AI.h\"\n#include \"graphics/Graphics.h\"\n");
+  TempDir::Write("ai/Brain.cpp", "#include \"ai/nav/Route.h\"\n#include \"graphics/Graphics.h\"\n");
+
+  const std::vector<IncludeEdge> includes = ReadIncludes(dir.Path());
+  EXPECT_EQ(includes.size(), 7u) << "each file read once, under its own folder:\n" << Lines(includes);
+  EXPECT_EQ(ConfinementBreaches(includes), (std::vector<IncludeEdge>{{"ai/nav/Route.cpp", "ai/AI.h"},
+                                                                      {"ai/nav/Route.cpp", "engine/Engine.h"},
+                                                                      {"ai/nav/Route.cpp", "graphics/Graphics.h"}}));
+  EXPECT_EQ(BackEdges(includes), (std::vector<IncludeEdge>{{"ai/nav/Route.cpp", "ai/AI.h"},
+                                                           {"ai/nav/Route.cpp", "graphics/Graphics.h"}}))
+      << "the core lies below graphics and the rest of the AI";
+  EXPECT_EQ(LibraryFolderOf("ai/nav/Route.h"), "ai/nav");
+  EXPECT_EQ(ReadLibraries(dir.Path()).byFolder.at("ai/nav"), "vr_ai_nav");
+  EXPECT_EQ(MissingDependencies(dir.Path()),
+            (std::vector<std::string>{"ai/nav/Route.cpp -> ai/AI.h (vr_ai_nav lacks vr_ai)"}))
+      << "the AI's include of the core is in its DEPS; graphics, engine and map make no library here";
 }

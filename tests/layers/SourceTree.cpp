@@ -13,10 +13,17 @@ namespace {
 
 const std::map<std::string, int>& Layers() {
   static const std::map<std::string, int> layers = {
-      {"platform", 0}, {"entity", 1}, {"engine", 2}, {"map", 3},      {"physics", 4},
-      {"graphics", 5}, {"sound", 5},  {"input", 5},  {"ai", 6},       {"player", 7},
-      {"entities", 8}, {"logic", 9},  {"app", 10}};
+      {"platform", 0}, {"entity", 1},   {"engine", 2}, {"map", 3},       {"physics", 4},
+      {"ai/nav", 5},   {"graphics", 6}, {"sound", 6},  {"input", 6},     {"ai", 7},
+      {"player", 8},   {"entities", 9}, {"logic", 10}, {"app", 11}};
   return layers;
+}
+
+// What a folder held to a narrower rule may include besides itself: the navigation core sees
+// no engine, physics or graphics; its owner hands in what it needs of them.
+const std::map<std::string, std::set<std::string>>& Confinements() {
+  static const std::map<std::string, std::set<std::string>> confined = {{"ai/nav", {"platform", "entity", "map"}}};
+  return confined;
 }
 
 std::string TopFolder(const std::string& path) { return path.substr(0, path.find('/')); }
@@ -78,6 +85,13 @@ void ReadCMakeLists(const fs::path& file, const std::string& folder, Libraries& 
 
 }  // namespace
 
+std::string LayerFolderOf(const std::string& path) {
+  const std::string top = TopFolder(path);
+  const size_t second = path.find('/', top.size() + 1);
+  if (second != std::string::npos && Layers().count(path.substr(0, second))) return path.substr(0, second);
+  return top;
+}
+
 int LayerOf(const std::string& folder) {
   auto it = Layers().find(folder);
   return it == Layers().end() ? -1 : it->second;
@@ -101,10 +115,12 @@ std::vector<IncludeEdge> ReadIncludes(const std::string& root) {
       const std::string ext = entry.path().extension().string();
       if (!entry.is_regular_file() || (ext != ".h" && ext != ".hpp" && ext != ".cpp")) continue;
       const std::string file = fs::relative(entry.path(), root).generic_string();
+      // A folder with a layer of its own is read as itself, not as part of its parent.
+      if (LayerFolderOf(file) != folder) continue;
       std::istringstream lines(ReadFile(entry.path()));
       std::smatch m;
       for (std::string line; std::getline(lines, line);)
-        if (std::regex_search(line, m, include) && LayerOf(TopFolder(m[1])) >= 0) edges.push_back({file, m[1]});
+        if (std::regex_search(line, m, include) && LayerOf(LayerFolderOf(m[1])) >= 0) edges.push_back({file, m[1]});
     }
   }
   std::sort(edges.begin(), edges.end());
@@ -114,8 +130,18 @@ std::vector<IncludeEdge> ReadIncludes(const std::string& root) {
 std::vector<IncludeEdge> BackEdges(const std::vector<IncludeEdge>& includes) {
   std::vector<IncludeEdge> back;
   for (const IncludeEdge& e : includes)
-    if (LayerOf(TopFolder(e.included)) > LayerOf(TopFolder(e.file))) back.push_back(e);
+    if (LayerOf(LayerFolderOf(e.included)) > LayerOf(LayerFolderOf(e.file))) back.push_back(e);
   return back;
+}
+
+std::vector<IncludeEdge> ConfinementBreaches(const std::vector<IncludeEdge>& includes) {
+  std::vector<IncludeEdge> breaches;
+  for (const IncludeEdge& e : includes) {
+    const std::string from = LayerFolderOf(e.file), to = LayerFolderOf(e.included);
+    auto confined = Confinements().find(from);
+    if (confined != Confinements().end() && to != from && !confined->second.count(to)) breaches.push_back(e);
+  }
+  return breaches;
 }
 
 std::set<IncludeEdge> ReadAllowList(const std::string& path) {
@@ -175,7 +201,7 @@ std::vector<std::set<std::string>> LibraryCycles(const Libraries& libraries) {
 
 std::string LibraryFolderOf(const std::string& path) {
   const std::string top = TopFolder(path);
-  if (top != "platform") return top;
+  if (top != "platform") return LayerFolderOf(path);
   const size_t second = path.find('/', top.size() + 1);
   return second == std::string::npos ? top : path.substr(0, second);
 }

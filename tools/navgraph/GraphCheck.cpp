@@ -4,9 +4,8 @@
 #include <optional>
 
 #include "ai/AI.h"
-#include "ai/AIMapData.h"
+#include "ai/nav/AIMapData.h"
 #include "ai/GuardPatrolPath.h"
-#include "ai/NavRays.h"
 #include "engine/Engine.h"
 #include "entities/ItemDropoff.h"
 #include "entities/ItemSpawn.h"
@@ -67,7 +66,7 @@ int32_t NodeInSight(const AIMapData& map, const platform::Vector3& at) {
   float bestDistance = kReach * kReach;
   for (const AINode& node : map.nodes) {
     const float d = platform::Vec3LengthSq(node.position - at);
-    if (d <= bestDistance && SeesPoint(node.position, at)) {
+    if (d <= bestDistance && map.World().SeesPoint(node.position, at)) {
       best = node.id;
       bestDistance = d;
     }

@@ -14,8 +14,8 @@
 #include <string>
 
 #include "ai/AI.h"
-#include "ai/AIMapData.h"
-#include "ai/NodeGraphFile.h"
+#include "ai/nav/AIMapData.h"
+#include "ai/nav/NodeGraphFile.h"
 #include "app/GameClasses.h"
 #include "app/Systems.h"
 #include "bench/support/IdleSystem.h"
