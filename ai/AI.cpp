@@ -39,7 +39,10 @@ platform::Vector3 PositionOf(const Entity& e) {
 
 }  // namespace
 
-AI::AI() : log_([](const std::string& text, unsigned severity) { Engine::Get()->GetLog()->Write(kAILog, text, severity); }) {
+AI::AI(Engine& engine)
+    : engine_(engine),
+      rays_(engine),
+      log_([&engine](const std::string& text, unsigned severity) { engine.GetLog()->Write(kAILog, text, severity); }) {
   AgentRoster::Set(&roster_);
 }
 AI::~AI() = default;
@@ -69,7 +72,7 @@ void AI::Init() {
   BindBoolVariable("AI_Hide", &config_.AvoidGuards);
   BindBoolVariable("AI_Chase", &config_.ChaseThieves);
   // Made outside any game, the listener serves every game of the run.
-  Entity* listener = Engine::Get()->GetEntityManager()->Create(AIListControlEntity::kClassName);
+  Entity* listener = engine_.GetEntityManager()->Create(AIListControlEntity::kClassName);
   if (auto* ear = dynamic_cast<AIListControlEntity*>(listener)) ear->roster = &roster_;
 }
 
@@ -84,7 +87,7 @@ void AI::Update() {
   if (IsHeld()) return;
   if (config_.Train && !maps_.empty()) Train();
   if (config_.NodeGraphDraw) DrawGraphs();
-  const double dt = Engine::Get()->GetTimer()->GetDelta();
+  const double dt = engine_.GetTimer()->GetDelta();
   roster_.UpdateAgents(static_cast<float>(dt));
   steeringClock_ += dt;
   if (steeringClock_ >= kSteeringPeriod) {
@@ -95,7 +98,7 @@ void AI::Update() {
 
 bool AI::IsHeld() const {
   if (const AgentWorld* world = roster_.GetWorld(); world && world->IsPlayHeld()) return true;
-  const Graphics* graphics = Engine::Get()->GetGraphics();
+  const Graphics* graphics = engine_.GetGraphics();
   return graphics && graphics->IsTransitionRunning();
 }
 
@@ -153,7 +156,7 @@ void AI::OnMapLoad(const std::string& mapName, int32_t mapIndex) {
   // Maps stay loaded from one game to the next: their graphs and routes are kept.
   if (mapIndex < 0 || size_t(mapIndex) < maps_.size()) return;
   mapNames_.push_back(mapName);
-  const BspMap* current = Engine::Get()->GetCurrentMap();
+  const BspMap* current = engine_.GetCurrentMap();
   maps_.push_back(std::make_unique<AIMapData>(mapName, mapIndex, current ? &current->Data() : nullptr, rays_, log_));
   AIMapData& map = *maps_.back();
   map.LoadNodeGraph([this, mapIndex] { return GraphSources(mapIndex); });
@@ -162,7 +165,7 @@ void AI::OnMapLoad(const std::string& mapName, int32_t mapIndex) {
 
 NodeGraphSources AI::GraphSources(int32_t mapIndex) const {
   NodeGraphSources sources;
-  if (const BspMap* current = Engine::Get()->GetCurrentMap()) sources.geometry = &current->Data();
+  if (const BspMap* current = engine_.GetCurrentMap()) sources.geometry = &current->Data();
   // Only this map's landmarks: the maps lie side by side in one world, and a node of another
   // map would stand in this graph as an island.
   auto inThisMap = [mapIndex](const Entity& e) {
@@ -233,6 +236,8 @@ std::vector<PatrolMarker> AI::PatrolMarkers() const {
   }
   return markers;
 }
+
+double AI::Now() const { return engine_.GetTimer()->GetTime(); }
 
 void AI::OnPlayerTeleport(const platform::Vector3& position) { roster_.OnPlayerTeleport(position); }
 

@@ -20,6 +20,7 @@
 
 class AIComponent;
 class AIMapData;
+class Engine;
 struct NodeGraphSources;
 class Entity;
 
@@ -31,7 +32,8 @@ class AI : public EngineSystem, public DevAI {
   // The obstacle steering step runs once this much frame time has summed up.
   static constexpr double kSteeringPeriod = 0.5;
 
-  AI();
+  // The engine is the one the AI runs in: it outlives the AI.
+  explicit AI(Engine& engine);
   ~AI() override;
 
   void RegisterTypes() override;
@@ -100,6 +102,13 @@ class AI : public EngineSystem, public DevAI {
   void AddNodeAtPlayer(int32_t mapIndex) override;
   void RelinkNodeGraph(int32_t mapIndex) override;
 
+  // The engine's clock, in seconds.
+  double Now() const;
+  // A line on "AI Log".
+  void Log(const std::string& text, unsigned severity) const { log_(text, severity); }
+  // The physics world as the maps' navigation sees it.
+  const NavRays& GetRays() const { return rays_; }
+
   // The agents' view of this AI, current from construction on.
   AgentRoster& GetRoster() { return roster_; }
   const AgentRoster& GetRoster() const { return roster_; }
@@ -123,6 +132,7 @@ class AI : public EngineSystem, public DevAI {
   void CheckLoadedRoutes();
   void DrawGraphs() const;
 
+  Engine& engine_;
   std::vector<EntityHandle> superNodes_;
   // What the maps' navigation sees of the world and where its lines go; both outlive the maps.
   NavRays rays_;

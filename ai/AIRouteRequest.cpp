@@ -16,7 +16,9 @@
 
 namespace {
 
-const AI* TheAI() { return Engine::Get()->GetAI(); }
+Engine& TheEngine() { return *Engine::Get(); }
+
+const AI* TheAI() { return TheEngine().GetAI(); }
 
 }  // namespace
 
@@ -97,7 +99,7 @@ void AIRouteRequest::Update(float dt, int32_t mapIndex) {
 platform::Vector3 AIRouteRequest::ReferencePoint() const {
   const platform::Vector3 position = physical_->GetSettledPosition();
   // Measured from the floor, as the nodes are, so that steps and slopes do not count.
-  const platform::Vector3 floor = NavRays().FloorBelow(position).value_or(platform::Vector3());
+  const platform::Vector3 floor = NavRays(TheEngine()).FloorBelow(position).value_or(platform::Vector3());
   return {position.x, position.y, floor.z + NODE_HEIGHT};
 }
 

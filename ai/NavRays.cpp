@@ -3,11 +3,7 @@
 #include "engine/Engine.h"
 #include "physics/Physics.h"
 
-namespace {
-
-const Physics* World() { return Engine::Get()->GetPhysics(); }
-
-}  // namespace
+const Physics* NavRays::World() const { return engine_.GetPhysics(); }
 
 std::optional<float> NavRays::RayHitDistance(const platform::Vector3& origin, const platform::Vector3& direction) const {
   const Physics* physics = World();

@@ -12,7 +12,7 @@
 
 SystemFactories GameSystems() {
   return SystemFactories{
-      [] { return new AI(); },
+      [] { return new AI(*Engine::Instance()); },
       [] { return new Sound(); },
       [] { return new Graphics(); },
       [] { return new Input(); },

@@ -9,7 +9,6 @@
 #include "ai/AIConfig.h"
 #include "ai/agents/AgentWorld.h"
 #include "ai/agents/RouteFollower.h"
-#include "engine/Engine.h"
 #include "entity/Entity.h"
 #include "physics/MapIndexComp.h"
 
@@ -51,14 +50,16 @@ std::string AgentRoster::GetMapName(int32_t mapIndex) const {
   return names[static_cast<size_t>(mapIndex)];
 }
 
+double AgentRoster::Now() const { return ai_.Now(); }
+
 bool AgentRoster::FindActionSet(const std::string& name, AIActionSet& out) {
   AIActionSet found;
   if (ai_.FindActionSet(name, found)) {
-    out.Adopt(found, static_cast<float>(Engine::Get()->GetTimer()->GetTime()));
+    out.Adopt(found, static_cast<float>(Now()));
     return true;
   }
   if (reportedMissing_.insert(Lower(name)).second) {
-    Engine::Get()->GetLog()->Write(kAILog, "No action set named \"" + Lower(name) + "\" in " + kActionConfigPath, 1);
+    ai_.Log("No action set named \"" + Lower(name) + "\" in " + kActionConfigPath, 1);
   }
   return false;
 }
@@ -83,7 +84,7 @@ void AgentRoster::CreateThieves(int32_t wanted) {
     Entity* thief = world_->CreateEntity("Player");
     AIComponent* agent = thief ? thief->Find<AIComponent>() : nullptr;
     if (!agent) {
-      Engine::Get()->GetLog()->Write(kAILog, "No computer thief could be made", 1);
+      ai_.Log("No computer thief could be made", 1);
       return;
     }
     int32_t outfit = k % kOutfits;

@@ -42,6 +42,9 @@ class AgentRoster {
   // "" for an index of no loaded map.
   std::string GetMapName(int32_t mapIndex) const;
 
+  // The engine's clock, in seconds.
+  double Now() const;
+
   // Copies the set of that name (any letter case) into `out`, stamped with the timer time. A
   // name the action file lacks leaves `out` alone, returns false and is logged once on "AI Log".
   bool FindActionSet(const std::string& name, AIActionSet& out);

@@ -6,7 +6,6 @@
 #include "ai/agents/AgentRoster.h"
 #include "ai/agents/AgentWorld.h"
 #include "ai/agents/GuardBrain.h"
-#include "engine/Engine.h"
 #include "entity/Entity.h"
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
@@ -83,7 +82,7 @@ bool AgentUpdate::RunQueue() {
     agent_.ExecuteAction(front);
     return false;
   }
-  const double age = Engine::Get()->GetTimer()->GetTime() - front.startStamp;
+  const double age = roster_.Now() - front.startStamp;
   // An action whose target has gone (an item another thief took) has nothing left to do.
   const bool targetGone = front.target.Id() != 0 && !front.target.Get();
   if (TimeUp() || age > kActionAgeLimit || targetGone) agent_.CompleteAction();

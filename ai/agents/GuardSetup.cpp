@@ -9,26 +9,19 @@
 #include "ai/agents/AgentWorld.h"
 #include "ai/agents/CompassFacing.h"
 #include "ai/agents/GuardBrain.h"
-#include "engine/Engine.h"
 #include "entity/Entity.h"
 #include "physics/MapIndexComp.h"
 #include "physics/PhysicalComp.h"
 
-namespace {
-
-void Report(const std::string& text) { Engine::Get()->GetLog()->Write(kAILog, text, 1); }
-
-}  // namespace
-
 void GuardSetup::Run(std::vector<PatrolMarker>& markers) {
   for (const PatrolMarker& marker : markers) {
     if (marker.pathNum > kLastPathNum || marker.pathNum < 0) {
-      Report("Patrol marker " + std::to_string(marker.id) + " has path number " + std::to_string(marker.pathNum) +
-             ", outside 0 to 10000: it makes no guard");
+      ai_.Log("Patrol marker " + std::to_string(marker.id) + " has path number " + std::to_string(marker.pathNum) +
+             ", outside 0 to 10000: it makes no guard", 1);
     } else if (marker.pathNum - kPathsPerMap * marker.mapIndex >= kPathsPerMap) {
-      Report("Patrol marker " + std::to_string(marker.id) + " of map " + std::to_string(marker.mapIndex) +
+      ai_.Log("Patrol marker " + std::to_string(marker.id) + " of map " + std::to_string(marker.mapIndex) +
              " numbers its path " + std::to_string(marker.pathNum - kPathsPerMap * marker.mapIndex) +
-             ": ten or more share numbers with the next map");
+             ": ten or more share numbers with the next map", 1);
     }
   }
   for (int32_t pathNum = 0; pathNum <= kLastPathNum && !markers.empty(); ++pathNum) {
@@ -48,8 +41,8 @@ bool GuardSetup::MakeGuard(const std::vector<PatrolMarker>& markers) {
   const PatrolMarker& first = markers.front();
   AIMapData* graph = ai_.GetMapData(first.mapIndex);
   if (!graph) {
-    Report("Patrol path " + std::to_string(first.pathNum) + " lies in map " + std::to_string(first.mapIndex) +
-           ", which is not loaded: it makes no guard");
+    ai_.Log("Patrol path " + std::to_string(first.pathNum) + " lies in map " + std::to_string(first.mapIndex) +
+           ", which is not loaded: it makes no guard", 1);
     return false;
   }
   const auto firstNode = static_cast<int32_t>(graph->nodes.size());
@@ -77,7 +70,7 @@ Entity* GuardSetup::CreateGuard(const PatrolMarker& first, int32_t pathIndex, si
   Entity* guard = world_.CreateEntity("Guard");
   AIComponent* agent = guard ? guard->Find<AIComponent>() : nullptr;
   if (!agent) {
-    Report("No guard could be made for patrol path " + std::to_string(first.pathNum));
+    ai_.Log("No guard could be made for patrol path " + std::to_string(first.pathNum), 1);
     return nullptr;
   }
   agent->CreateBrain("guard");

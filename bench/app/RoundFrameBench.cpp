@@ -109,7 +109,7 @@ class Round {
     Replace("Data/AIConfig.xml", R"(<int name="MaxThieves">[0-9]*</int>)", R"(<int name="MaxThieves">3</int>)");
     platform::SetClock(&clock_);
     SystemFactories systems = GameSystems();
-    systems.ai = [this] { return ai_ = new Timed<AI>(); };
+    systems.ai = [this] { return ai_ = new Timed<AI>(*Engine::Instance()); };
     systems.sound = [this] { return sound_ = new Timed<Sound>(); };
     systems.graphics = [this] { return graphics_ = new TimedGraphics(); };
     systems.physics = [this] { return physics_ = new Timed<Physics>(); };

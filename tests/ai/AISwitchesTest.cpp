@@ -10,7 +10,7 @@ class AISwitchesTest : public EngineFixture {
  protected:
   AI* StartAI() {
     SystemFactories systems = RecordingSystems();
-    systems.ai = [] { return new AI(); };
+    systems.ai = [] { return new AI(*Engine::Instance()); };
     Engine::Instance()->Init(systems);
     return Engine::Get()->GetAI();
   }
@@ -29,7 +29,7 @@ TEST_F(AISwitchesTest, TheConsoleVariablesAreTheRunAndChaseSwitches) {
 }
 
 TEST_F(AISwitchesTest, NodeEditingIsOffWhenTheAIStarts) {
-  AI ai;
+  AI ai{*Engine::Instance()};
   ai.NodeEditSwitch() = true;
   Start();
   ai.Init();

@@ -111,7 +111,7 @@ void AgentMuseum::StartEngine() {
   auto idle = [](const char* name) {
     return [name] { return static_cast<EngineSystem*>(new RecordingSystem(name, &idleJournal)); };
   };
-  SystemFactories systems{[] { return new AI(); }, idle("Sound"), idle("Graphics"), idle("Input"),
+  SystemFactories systems{[] { return new AI(*Engine::Instance()); }, idle("Sound"), idle("Graphics"), idle("Input"),
                           [] { return new Physics(); },
                           [] { return new Logic(*Engine::Instance(), RegisterGameClasses); }};
   Engine::Instance()->Init(systems);

@@ -167,7 +167,7 @@ class AgentTest : public EngineFixture {
   std::string Action(TestAgent* agent) const { return agent->ai.GetCurrentAction().Name; }
 
   RecordingWorld world;
-  AI ai;
+  AI ai{*Engine::Instance()};
   AgentRoster& roster = ai.GetRoster();
   std::vector<std::vector<platform::Vector3>> patrols;
 };

@@ -6,7 +6,6 @@
 #include "ai/nav/AIMapData.h"
 #include "ai/AIRouteAgent.h"
 #include "ai/AIRouteRequest.h"
-#include "ai/NavRays.h"
 #include "physics/PlayerPhysics.h"
 #include "physics/Physics.h"
 #include "tests/logic/GameTestSupport.h"
@@ -20,7 +19,7 @@ class GameSystemsTest : public GameTest {
     systems.input = ScriptedInput(&backend);
     systems.logic = [] { return new Logic(*Engine::Instance(), RegisterGameClasses); };
     systems.physics = [] { return new Physics(); };
-    systems.ai = [] { return new AI(); };
+    systems.ai = [] { return new AI(*Engine::Instance()); };
     Engine::Instance()->Init(systems);
     ConnectGameSystems(*Engine::Get());
   }
@@ -55,9 +54,6 @@ class NavTest : public GameSystemsTest {
 
   static AI* Ai() { return Engine::Get()->GetAI(); }
   static AIMapData& Map(int32_t index) { return *Ai()->GetMapData(index); }
-
-  // The physics world as the AI's maps see it, for graphs the tests make beside them.
-  NavRays rays;
 };
 
 // An agent for route following: a body with a character controller that records what

@@ -87,7 +87,7 @@ TEST_F(NodeGraphBuildTest, ARefusedFileIsKeptAsBadLoggedAndTheGraphBuiltAgain) {
 
 TEST_F(NodeGraphBuildTest, LatticePointsNearerThan104ToANodeGetNone) {
   StartGame();
-  AIMapData scratch("scratch.bsp", 0, nullptr, rays);
+  AIMapData scratch("scratch.bsp", 0, nullptr, Ai()->GetRays());
   NodeGraphBuilder builder(scratch);
   const platform::Vector3 guard{32, 32, 85};
   ASSERT_NE(builder.AddGridNode(kHall, guard), nullptr);
@@ -100,7 +100,7 @@ TEST_F(NodeGraphBuildTest, LatticePointsNearerThan104ToANodeGetNone) {
 
 TEST_F(NodeGraphBuildTest, ATriangleIsScannedFromItsBoxRoundedTowardsZero) {
   StartGame();
-  AIMapData scratch("scratch.bsp", 0, nullptr, rays);
+  AIMapData scratch("scratch.bsp", 0, nullptr, Ai()->GetRays());
   NodeGraphBuilder builder(scratch);
   // Box (-50, 10)-(70, 90): x runs -32 .. 64 and y 0 .. 64; the first lattice point over the
   // triangle in that order is (0, 32).
@@ -114,7 +114,7 @@ TEST_F(NodeGraphBuildTest, ATriangleIsScannedFromItsBoxRoundedTowardsZero) {
 
 TEST_F(NodeGraphBuildTest, LinkingTakesTheNearestVisibleTenAndSuperNodesComeFree) {
   StartGame();
-  AIMapData scratch("scratch.bsp", 0, nullptr, rays);
+  AIMapData scratch("scratch.bsp", 0, nullptr, Ai()->GetRays());
   scratch.AppendNode(kHall);
   // Sixteen candidates round the node at growing distances; the 2nd, 5th and 9th are super nodes.
   for (int k = 1; k <= 16; ++k) {
@@ -146,7 +146,7 @@ TEST_F(NodeGraphBuildTest, NearestNodeQueriesSkipDeletedNodesAndGiveTheLowerIdOn
   EXPECT_EQ(Ai()->FindNearestNodeInMap(kHall, -1), nullptr);
   Ai()->GetMapData(0)->nodes[3].deleted = 1;
   EXPECT_NE(Ai()->FindNearestNodeInMap(lobby.nodes[3].position, 0)->id, 3);
-  AIMapData scratch("scratch.bsp", 0, nullptr, rays);
+  AIMapData scratch("scratch.bsp", 0, nullptr, Ai()->GetRays());
   EXPECT_EQ(scratch.RandomNodePosition(), std::nullopt);
   scratch.AppendNode({10, 0, 0});
   scratch.AppendNode({-10, 0, 0});

@@ -31,7 +31,7 @@ namespace {
 // The game with only the systems graphs need: the AI, the physics and the game logic.
 bool StartGame() {
   SystemFactories systems{
-      [] { return new AI(); },
+      [] { return new AI(*Engine::Instance()); },
       [] { return new IdleSystem("Sound"); },
       [] { return new IdleSystem("Graphics"); },
       [] { return new IdleSystem("Input"); },
