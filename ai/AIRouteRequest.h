@@ -66,7 +66,7 @@ class AIRouteRequest {
   void GiveUp();
 
   AIRoute* GetRoute() const { return route_.get(); }
-  // The planner's hand-over of a new route.
+  // Takes over a route made elsewhere (a patrol path).
   void SetRoute(std::unique_ptr<AIRoute> newRoute) { route_ = std::move(newRoute); }
 
   uint8_t done = 0;
