@@ -33,7 +33,7 @@ class DevThief : public EntityClass<DevThief> {
   void OnCreate() override {}
   void HandleMessage(const std::string& name, MessageArgs* args) override {
     std::string text = name;
-    if (args && args->Count() == 1) text += "(" + std::to_string(*args->Value(0)) + ")";
+    if (args && args->Count() == 1) text.append("(").append(std::to_string(*args->Value(0))).append(")");
     told.push_back(text);
   }
 

@@ -25,7 +25,10 @@ inline std::vector<std::string> received;
 inline std::string ArgsText(const MessageArgs* args) {
   if (!args || args->Count() == 0) return "";
   std::string text = "(";
-  for (uint32_t i = 0; i < args->Count(); ++i) text += (i ? "," : "") + std::to_string(*args->Value(i));
+  for (uint32_t i = 0; i < args->Count(); ++i) {
+    if (i) text += ',';
+    text += std::to_string(*args->Value(i));
+  }
   return text + ")";
 }
 
