@@ -80,7 +80,9 @@ TEST(ValueTextTest, SettingsNumbersSayWhetherTheTextIsWhollyANumber) {
   for (const FloatCase& c : floats) {
     const F read = ReadFloatSetting(c.text);
     EXPECT_EQ(read.kind, c.kind) << c.text;
-    if (read.Taken()) EXPECT_EQ(read.value, c.value) << c.text;
+    if (read.Taken()) {
+      EXPECT_EQ(read.value, c.value) << c.text;
+    }
   }
   struct IntCase {
     const char* text;
@@ -91,7 +93,9 @@ TEST(ValueTextTest, SettingsNumbersSayWhetherTheTextIsWhollyANumber) {
   for (const IntCase& c : ints) {
     const I read = ReadIntSetting(c.text);
     EXPECT_EQ(read.kind, c.kind) << c.text;
-    if (read.Taken()) EXPECT_EQ(read.value, c.value) << c.text;
+    if (read.Taken()) {
+      EXPECT_EQ(read.value, c.value) << c.text;
+    }
   }
 }
 
