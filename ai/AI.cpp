@@ -310,6 +310,12 @@ AINode* AI::FindNearestNode(const platform::Vector3& position) {
   return const_cast<AINode*>(std::as_const(*this).FindNearestNode(position));
 }
 
+void AI::MarkNearestNode(const platform::Vector3& position, NodeMark mark) {
+  AINode* node = FindNearestNode(position);
+  if (!node || node->teleporter) return;
+  (mark == NodeMark::kDeleted ? node->deleted : node->excluded) = 1;
+}
+
 const AINode* AI::FindNearestNode(const platform::Vector3& position) const {
   const AINode* best = nullptr;
   float bestDistance = std::numeric_limits<float>::max();

@@ -84,7 +84,7 @@ class AI : public EngineSystem, public DevAI {
   // lowest id win ties); null when there is none.
   const AINode* FindNearestNodeInMap(const platform::Vector3& position, int32_t mapIndex) const;
   const AINode* FindNearestNode(const platform::Vector3& position) const;
-  AINode* FindNearestNode(const platform::Vector3& position) override;
+  AINode* FindNearestNode(const platform::Vector3& position);
 
   // Copies the set of that name (any case); false, leaving `out` as it is, when there is none.
   bool FindActionSet(const std::string& name, AIActionSet& out) const { return actionSets_.Find(name, out); }
@@ -98,6 +98,7 @@ class AI : public EngineSystem, public DevAI {
   bool& RunSwitch() override { return config_.EnableAI; }
   bool& ChaseSwitch() override { return config_.ChaseThieves; }
   bool& NodeEditSwitch() override { return nodeEdit_; }
+  void MarkNearestNode(const platform::Vector3& position, NodeMark mark) override;
   int32_t GetNodeMapCount() const override { return int32_t(maps_.size()); }
   void AddNodeAtPlayer(int32_t mapIndex) override;
   void RelinkNodeGraph(int32_t mapIndex) override;

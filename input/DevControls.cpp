@@ -66,14 +66,12 @@ std::optional<int32_t> EditedMap(const DevAI& ai) {
   return map;
 }
 
-// Sets a mark on the node nearest to the thief; the nodes of teleporters keep theirs.
-void MarkNearestNode(uint8_t NavNodeMarks::*mark) {
+// Sets a mark on the node nearest to the thief.
+void MarkNearestNode(NodeMark mark) {
   DevAI* ai = EditingAI();
   Entity* player = Player();
   PhysicalComp* physical = player ? player->Find<PhysicalComp>() : nullptr;
-  if (!ai || !physical) return;
-  NavNodeMarks* node = ai->FindNearestNode(physical->GetPosition());
-  if (node && !node->teleporter) node->*mark = 1;
+  if (ai && physical) ai->MarkNearestNode(physical->GetPosition(), mark);
 }
 
 DebugVariablePanel* Panel() {
@@ -145,8 +143,8 @@ void DevControls::ReLinkNodeGraph() {
   if (std::optional<int32_t> map = ai ? EditedMap(*ai) : std::nullopt) ai->RelinkNodeGraph(*map);
 }
 
-void DevControls::DeleteNodeInput() { MarkNearestNode(&NavNodeMarks::deleted); }
-void DevControls::ExcludeNode() { MarkNearestNode(&NavNodeMarks::excluded); }
+void DevControls::DeleteNodeInput() { MarkNearestNode(NodeMark::kDeleted); }
+void DevControls::ExcludeNode() { MarkNearestNode(NodeMark::kExcluded); }
 
 // The mouse turns the thief's view only while the panel is hidden, so a click can reach it.
 void DevControls::ToggleVariables() {

@@ -1,12 +1,14 @@
 #pragma once
 #include <cstdint>
 
-#include "ai/nav/NavNodeMarks.h"
 #include "platform/math/Vector.h"
 
 // What the developer scheme asks of the systems above the input system. Each implements its
 // interface and the composition root hands it to Input; until then the developer keys that need
 // it do nothing.
+
+// What the developer keys mark on a navigation node.
+enum class NodeMark { kDeleted, kExcluded };
 
 // The AI's switches and the navigation graphs of the loaded maps, one per map index.
 class DevAI {
@@ -23,7 +25,7 @@ class DevAI {
   virtual void AddNodeAtPlayer(int32_t mapIndex) = 0;
   // Rebuilds the map's graph without the nodes marked for deletion and writes its file.
   virtual void RelinkNodeGraph(int32_t mapIndex) = 0;
-  // Over every loaded map, the node nearest to the position that is not marked for deletion
-  // (the first found wins a tie); null when none is left.
-  virtual NavNodeMarks* FindNearestNode(const platform::Vector3& position) = 0;
+  // Marks the node nearest to the position over every loaded map, passing over those marked for
+  // deletion (the first found wins a tie); a teleporter's node keeps its marks.
+  virtual void MarkNearestNode(const platform::Vector3& position, NodeMark mark) = 0;
 };

@@ -2,7 +2,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "ai/nav/NavNodeMarks.h"
 #include "platform/math/Vector.h"
 
 // The lattice spacing of the node graph and the height of nodes (and of the walking reference
@@ -11,9 +10,8 @@ inline constexpr int NODE_SPACING = 32;
 inline constexpr int NODE_HEIGHT = 48;
 
 // One node of a map's navigation graph. A flat record: the route search keeps its per-search
-// state beside the graph, so nodes are only read while planning. The marks (teleporter node,
-// deleted and excluded by the developer) are what the developer keys see of it.
-struct AINode : NavNodeMarks {
+// state beside the graph, so nodes are only read while planning.
+struct AINode {
   platform::Vector3 position;
   // Ids of the nodes this one links to, in the order the links were made, never twice.
   std::vector<int32_t> neighbours;
@@ -22,6 +20,11 @@ struct AINode : NavNodeMarks {
   // Sum of the six colour values of the light-grid lighting at the node.
   float light = 0.0f;
   uint8_t isSuperNode = 0;
+  // The node stands at a teleporter; the developer keys leave it alone.
+  uint8_t teleporter = 0;
+  // Marks set by the developer keys.
+  uint8_t deleted = 0;
+  uint8_t excluded = 0;
   int8_t mapIndex = 0;
   // Kept in the file; nothing depends on it.
   int32_t reserved = 0;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ai/AI.h"
+#include "ai/nav/AIMapData.h"
 #include "engine/VariableTable.h"
 #include "tests/support/EngineFixture.h"
 
@@ -34,6 +35,30 @@ TEST_F(AISwitchesTest, NodeEditingIsOffWhenTheAIStarts) {
   Start();
   ai.Init();
   EXPECT_FALSE(ai.NodeEditSwitch());
+}
+
+// Two nodes by the thief's spot, the nearer one a teleporter's.
+TEST_F(AISwitchesTest, TheDeveloperMarksPassOverTeleportersAndDeletedNodes) {
+  AI ai{*Engine::Instance()};
+  Start();
+  ai.OnMapLoad("scratch", 0);
+  AIMapData& map = *ai.GetMapData(0);
+  map.nodes.clear();
+  map.AddNode({110, 200, 300}).teleporter = 1;
+  map.AddNode({150, 200, 300});
+  auto marked = [&](size_t i) { return map.nodes[i].deleted || map.nodes[i].excluded; };
+
+  ai.MarkNearestNode({100, 200, 300}, NodeMark::kDeleted);
+  ai.MarkNearestNode({100, 200, 300}, NodeMark::kExcluded);
+  EXPECT_FALSE(marked(0)) << "the nearest node is the teleporter's";
+  EXPECT_FALSE(marked(1));
+  map.nodes[0].teleporter = 0;
+  ai.MarkNearestNode({100, 200, 300}, NodeMark::kDeleted);
+  EXPECT_TRUE(map.nodes[0].deleted);
+  // A node marked for deletion is passed over.
+  ai.MarkNearestNode({100, 200, 300}, NodeMark::kExcluded);
+  EXPECT_TRUE(map.nodes[1].excluded);
+  EXPECT_FALSE(map.nodes[0].excluded);
 }
 
 }  // namespace

@@ -84,16 +84,15 @@ TEST_F(DevControlsTest, TheAISwitchKeys) {
   }
 }
 
-// In a game on map 0 with a thief standing by two nodes, one of them a teleporter's.
+// In a game on map 0, which has a graph, with a thief standing at (100, 200, 300).
 class NodeKeysTest : public DevControlsTest {
  protected:
   void SetUp() override {
     DevControlsTest::SetUp();
     GetInput()->SetControlledGame(&onMapZero);
     AddThief();
-    ai.maps = {{{{110, 200, 300}, {1, 0, 0}}, {{150, 200, 300}, {}}}};
+    ai.mapCount = 1;
   }
-  NavNodeMarks& Node(size_t i) { return ai.maps[0][i].marks; }
 
   OnMapZero onMapZero;
 };
@@ -101,37 +100,27 @@ class NodeKeysTest : public DevControlsTest {
 TEST_F(NodeKeysTest, NodeKeysDoNothingUntilNodeEditingIsOn) {
   TapAll("JHNL");
   EXPECT_TRUE(ai.calls.empty());
-  EXPECT_FALSE(Node(1).deleted || Node(1).excluded);
   TapAll("QJN");
   EXPECT_EQ(ai.calls, (Strings{"add 0", "relink 0"}));
 }
 
-TEST_F(NodeKeysTest, ATeleportersNodeIsNeverMarked) {
+TEST_F(NodeKeysTest, HAndLMarkTheNodeNearestToTheThief) {
   TapAll("QHL");
-  EXPECT_FALSE(Node(0).deleted || Node(0).excluded) << "the nearest node is the teleporter's";
-  EXPECT_FALSE(Node(1).deleted || Node(1).excluded);
-  ai.maps[0][0].marks.teleporter = 0;
-  TapAll("H");
-  EXPECT_TRUE(Node(0).deleted);
-  // A node marked for deletion is passed over.
-  TapAll("L");
-  EXPECT_TRUE(Node(1).excluded);
-  EXPECT_FALSE(Node(0).excluded);
+  EXPECT_EQ(ai.calls, (Strings{"delete at 100 200 300", "exclude at 100 200 300"}));
 }
 
 TEST_F(NodeKeysTest, WithoutAThiefOrAGraphForTheMapNothingIsEdited) {
   GetLogic()->SetPlayerEntity(nullptr);
-  ai.maps[0][0].marks.teleporter = 0;
   TapAll("QHL");
-  EXPECT_FALSE(Node(0).deleted || Node(0).excluded);
-  ai.maps.clear();
+  EXPECT_TRUE(ai.calls.empty());
+  ai.mapCount = 0;
   TapAll("JN");
   EXPECT_TRUE(ai.calls.empty()) << "map 0 has no graph";
 }
 
 // Outside a game the current map index is -1: J and N must not reach for a map.
 TEST_F(DevControlsTest, InTheMenusTheGraphKeysFindNoMap) {
-  ai.maps = {{}};
+  ai.mapCount = 1;
   TapAll("QJN");
   EXPECT_TRUE(ai.nodeEdit);
   EXPECT_TRUE(ai.calls.empty());

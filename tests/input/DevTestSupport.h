@@ -43,40 +43,26 @@ class DevThief : public EntityClass<DevThief> {
   std::vector<std::string> told;
 };
 
-// The navigation graphs as the developer keys reach them: one node list per map, and a record
-// of the graph operations asked for ("add 0", "relink 0").
+// The navigation graphs as the developer keys reach them: a count of maps with a graph, and a
+// record of the graph operations asked for ("add 0", "relink 0", "delete at 100 200 300").
 class StandInAI : public DevAI {
  public:
-  struct Node {
-    platform::Vector3 position;
-    NavNodeMarks marks;
-  };
-
   bool& RunSwitch() override { return run; }
   bool& ChaseSwitch() override { return chase; }
   bool& NodeEditSwitch() override { return nodeEdit; }
-  int32_t GetNodeMapCount() const override { return static_cast<int32_t>(maps.size()); }
+  int32_t GetNodeMapCount() const override { return mapCount; }
   void AddNodeAtPlayer(int32_t map) override { calls.push_back("add " + std::to_string(map)); }
   void RelinkNodeGraph(int32_t map) override { calls.push_back("relink " + std::to_string(map)); }
-  NavNodeMarks* FindNearestNode(const platform::Vector3& p) override {
-    Node* best = nullptr;
-    float bestDistance = 0;
-    for (std::vector<Node>& nodes : maps) {
-      for (Node& node : nodes) {
-        const platform::Vector3 d = node.position - p;
-        const float distance = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
-        if (node.marks.deleted || (best && distance >= bestDistance)) continue;
-        best = &node;
-        bestDistance = distance;
-      }
-    }
-    return best ? &best->marks : nullptr;
+  void MarkNearestNode(const platform::Vector3& p, NodeMark mark) override {
+    std::string call = mark == NodeMark::kDeleted ? "delete at" : "exclude at";
+    for (float coordinate : {p.x, p.y, p.z}) call.append(" ").append(std::to_string(std::lround(coordinate)));
+    calls.push_back(call);
   }
 
   bool run = true;
   bool chase = false;
   bool nodeEdit = false;
-  std::vector<std::vector<Node>> maps;
+  int32_t mapCount = 0;
   std::vector<std::string> calls;
 };
 

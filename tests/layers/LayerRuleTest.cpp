@@ -121,18 +121,20 @@ TEST(LayerRule, FindsTheNavigationCoreReachingOutOfItsFolder) {
                  "#include \"ai/nav/Route.h\"\n#include \"map/BspData.h\"\n#include \"engine/Engine.h\"\n"
                  "#include \"ai/AI.h\"\n#include \"graphics/Graphics.h\"\n");
   TempDir::Write("ai/Brain.cpp", "#include \"ai/nav/Route.h\"\n#include \"graphics/Graphics.h\"\n");
+  std::filesystem::create_directories("input");
+  TempDir::Write("input/Keys.cpp", "#include \"ai/nav/Route.h\"\n");
 
   const std::vector<IncludeEdge> includes = ReadIncludes(dir.Path());
-  EXPECT_EQ(includes.size(), 7u) << "each file read once, under its own folder:\n" << Lines(includes);
+  EXPECT_EQ(includes.size(), 8u) << "each file read once, under its own folder:\n" << Lines(includes);
   EXPECT_EQ(ConfinementBreaches(includes), (std::vector<IncludeEdge>{{"ai/nav/Route.cpp", "ai/AI.h"},
                                                                       {"ai/nav/Route.cpp", "engine/Engine.h"},
                                                                       {"ai/nav/Route.cpp", "graphics/Graphics.h"}}));
   EXPECT_EQ(BackEdges(includes), (std::vector<IncludeEdge>{{"ai/nav/Route.cpp", "ai/AI.h"},
-                                                           {"ai/nav/Route.cpp", "graphics/Graphics.h"}}))
-      << "the core lies below graphics and the rest of the AI";
+                                                           {"input/Keys.cpp", "ai/nav/Route.h"}}))
+      << "the core lies above graphics, sound and input, below the rest of the AI";
   EXPECT_EQ(LibraryFolderOf("ai/nav/Route.h"), "ai/nav");
   EXPECT_EQ(ReadLibraries(dir.Path()).byFolder.at("ai/nav"), "vr_ai_nav");
   EXPECT_EQ(MissingDependencies(dir.Path()),
             (std::vector<std::string>{"ai/nav/Route.cpp -> ai/AI.h (vr_ai_nav lacks vr_ai)"}))
-      << "the AI's include of the core is in its DEPS; graphics, engine and map make no library here";
+      << "the AI's include of the core is in its DEPS; graphics, input, engine and map make no library here";
 }

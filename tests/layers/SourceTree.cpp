@@ -14,7 +14,7 @@ namespace {
 const std::map<std::string, int>& Layers() {
   static const std::map<std::string, int> layers = {
       {"platform", 0}, {"entity", 1},   {"engine", 2}, {"map", 3},       {"physics", 4},
-      {"ai/nav", 5},   {"graphics", 6}, {"sound", 6},  {"input", 6},     {"ai", 7},
+      {"graphics", 5}, {"sound", 5},    {"input", 5},  {"ai/nav", 6},    {"ai", 7},
       {"player", 8},   {"entities", 9}, {"logic", 10}, {"app", 11}};
   return layers;
 }
