@@ -141,11 +141,11 @@ void FieldReader::Leave() { path_.pop_back(); }
 void FieldReader::Note(const char* name, const std::string& what) {
   std::string field;
   for (const Step& step : path_) {
-    if (!step.name.empty()) field += (field.empty() ? "" : ".") + step.name;
-    if (step.index >= 0) field += "[" + std::to_string(step.index) + "]";
+    if (!step.name.empty()) field.append(field.empty() ? "" : ".").append(step.name);
+    if (step.index >= 0) field.append("[").append(std::to_string(step.index)).append("]");
   }
-  if (name) field += (field.empty() ? "" : ".") + std::string(name);
-  notes_.push_back(field + " " + what);
+  if (name) field.append(field.empty() ? "" : ".").append(name);
+  notes_.push_back(field.append(" ").append(what));
 }
 
 void FieldReader::Fail(const std::string& text) { throw SerException(text, SerException::kBadData); }

@@ -85,7 +85,7 @@ class SourceBuilder {
   explicit SourceBuilder(const EffectDesc& desc) : desc_(desc) {
     for (const ParamDesc& p : desc.params) {
       declarations_ += std::string("uniform ") + GlslType(p.type) + " " + p.name;
-      if (p.count > 1) declarations_ += "[" + std::to_string(p.count) + "]";
+      if (p.count > 1) declarations_.append("[").append(std::to_string(p.count)).append("]");
       declarations_ += ";\n";
     }
     auto common = desc.shaders.find("common");

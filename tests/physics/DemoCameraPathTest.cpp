@@ -45,7 +45,9 @@ std::vector<Vector3> Fly(std::vector<InterpNode> path, const Vector3& thiefCamer
 }
 
 std::string Describe(const Vector3& p) {
-  return "(" + std::to_string(int(p.x)) + ", " + std::to_string(int(p.y)) + ", " + std::to_string(int(p.z)) + ")";
+  std::string text = "(";
+  text.append(std::to_string(int(p.x))).append(", ").append(std::to_string(int(p.y))).append(", ");
+  return text.append(std::to_string(int(p.z))).append(")");
 }
 
 // The first place where the flight leaves the map's open space, comes within the margin of its
