@@ -16,9 +16,7 @@
 
 namespace {
 
-Engine& TheEngine() { return *Engine::Get(); }
-
-const AI* TheAI() { return TheEngine().GetAI(); }
+const AI* TheAI() { return Engine::Get()->GetAI(); }
 
 }  // namespace
 
@@ -99,8 +97,9 @@ void AIRouteRequest::Update(float dt, int32_t mapIndex) {
 platform::Vector3 AIRouteRequest::ReferencePoint() const {
   const platform::Vector3 position = physical_->GetSettledPosition();
   // Measured from the floor, as the nodes are, so that steps and slopes do not count.
-  const platform::Vector3 floor = NavRays(TheEngine()).FloorBelow(position).value_or(platform::Vector3());
-  return {position.x, position.y, floor.z + NODE_HEIGHT};
+  const AI* ai = TheAI();
+  const std::optional<platform::Vector3> floor = ai ? ai->GetRays().FloorBelow(position) : std::nullopt;
+  return {position.x, position.y, floor.value_or(platform::Vector3()).z + NODE_HEIGHT};
 }
 
 void AIRouteRequest::Step(float dt, int32_t mapIndex) {
