@@ -31,16 +31,19 @@ float WalkingLength(const AIRoute& route, const AIMapData& map) {
   return length;
 }
 
+// The planned route takes over the map, name, length and ids of `from`.
+void Adopt(AIRoute& planned, const AIRoute& from) {
+  planned.mapIndex = from.mapIndex;
+  planned.name = from.name;
+  planned.length = from.length;
+  planned.Append(from);
+}
+
 bool DatabaseMatch(RouteQuery& q, AIMapData& map) {
   const std::vector<AIRoute*> matches = StoredRoutesBetween(map, q.startNode->position, q.goalNode->position);
   for (AIRoute* stored : matches) ++stored->useCount;
   if (matches.empty()) return false;
-  const AIRoute& chosen = *matches[size_t(platform::Random()) % matches.size()];
-  AIRoute* route = q.planned.get();
-  route->mapIndex = chosen.mapIndex;
-  route->name = chosen.name;
-  route->length = chosen.length;
-  route->Append(chosen);
+  Adopt(*q.planned, *matches[size_t(platform::Random()) % matches.size()]);
   return true;
 }
 
@@ -71,11 +74,7 @@ void FindRoute(RouteQuery& q, AIMapData& map, const RouteSettings& settings) {
     return;
   }
   if (!q.planned) q.planned = std::make_unique<AIRoute>();
-  AIRoute* route = q.planned.get();
-  route->mapIndex = q.route.mapIndex;
-  route->name = q.route.name;
-  route->length = q.route.length;
-  route->Append(q.route);
+  Adopt(*q.planned, q.route);
 }
 
 }  // namespace
