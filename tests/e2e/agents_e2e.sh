@@ -32,14 +32,8 @@ busted=""
 deadline=$((SECONDS + 170))
 # Holds the key $1 for $2 seconds, or until the busted picture comes or the time is up.
 walk_until_busted() {
-  local until=$((SECONDS + $2))
-  xdotool keydown "$1"
-  while ((SECONDS < until && SECONDS < deadline)); do
-    newest_busted && { busted=yes; break; }
-    sleep 0.1
-  done
-  xdotool keyup "$1"
-  [ -n "$busted" ]
+  local left=$((deadline - SECONDS))
+  hold_until "$1" $(($2 < left ? $2 : left)) newest_busted && busted=yes
 }
 # Sideways to the cloakroom's east wall, forward to its south wall, sideways through the door in
 # that corner to the corridor's far wall, each held long enough for a slow machine, whose game
