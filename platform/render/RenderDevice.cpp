@@ -84,6 +84,7 @@ void BindAttributes(const VertexLayout& layout, const uint8_t* base) {
 
 RenderDevice::Impl::~Impl() {
   if (!context) return;
+  glDeleteSync(lastFrameDrawn);
   stage0.reset();
   glDeleteBuffers(1, &streamBuffer);
   glDeleteVertexArrays(1, &vao);
@@ -158,6 +159,17 @@ void RenderDevice::Impl::ApplyState() {
             std::max(0, s.scissor.Height()));
   applied = state;
   stateDirty = false;
+}
+
+void RenderDevice::Impl::BoundFramesInFlight() {
+  GLsync frameBefore = lastFrameDrawn;
+  lastFrameDrawn = glFenceSync(GL_SYNC_GPU_COMMANDS_COMPLETE, 0);
+  if (!frameBefore) return;
+  // A frame takes milliseconds; a driver that takes longer than a second for one is hung, and
+  // the game runs on rather than freeze with it.
+  constexpr GLuint64 kLongestFrameNs = 1'000'000'000;
+  glClientWaitSync(frameBefore, GL_SYNC_FLUSH_COMMANDS_BIT, kLongestFrameNs);
+  glDeleteSync(frameBefore);
 }
 
 void RenderDevice::Impl::PrepareDraw(const VertexLayout& layout, const void* base) {
@@ -309,6 +321,7 @@ void RenderDevice::Present() {
     glBlitFramebuffer(0, 0, d.width, d.height, 0, h, w, 0, GL_COLOR_BUFFER_BIT, same ? GL_NEAREST : GL_LINEAR);
   }
   SDL_GL_SwapWindow(d.window);
+  d.BoundFramesInFlight();
   // The next frame draws into the window only if it still fits it.
   d.windowFits = w == d.width && h == d.height;
   d.BindTarget();

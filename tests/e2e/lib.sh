@@ -117,25 +117,33 @@ make_tree_without_agents() {
 # exists: the game reads and writes its data there. Then focuses its window. The program reads
 # console commands from its terminal, here a pipe the script holds open on descriptor 3.
 launch() {
-  mkdir -p "$1/Data"
-  cd "$1" || fail "no folder $1"
-  exec 3>&-
-  rm -f "$work/terminal"
-  mkfifo "$work/terminal" || fail "no pipe for the terminal"
-  SDL_VIDEODRIVER=x11 ALSOFT_DRIVERS=null SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1 \
-    "${2:-$app}" >"$work/out.txt" 2>&1 <"$work/terminal" &
-  app_pid=$!
-  exec 3>"$work/terminal"
+  run_in "$1" x11 "${2:-$app}"
   window=$(timeout 20 xdotool search --sync --name "Vaultrunner!" | head -n 1)
   [ -n "$window" ] || fail "no window"
   xdotool windowfocus --sync "$window" || fail "could not focus the window"
 }
 
+# Starts the program $3 in the folder $1, made fresh unless it exists, on SDL's video driver $2
+# (x11 for the display of its own, offscreen for none), with its terminal a pipe the script
+# holds open on descriptor 3.
+run_in() {
+  mkdir -p "$1/Data"
+  cd "$1" || fail "no folder $1"
+  exec 3>&-
+  rm -f "$work/terminal"
+  mkfifo "$work/terminal" || fail "no pipe for the terminal"
+  SDL_VIDEODRIVER=$2 ALSOFT_DRIVERS=null SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1 \
+    "$3" >"$work/out.txt" 2>&1 <"$work/terminal" &
+  app_pid=$!
+  exec 3>"$work/terminal"
+}
+
 # Starts the game in the data folder $1 and waits until every system has started.
 start_game() {
   launch "$1"
-  wait_for 300 has_printed "Starting Logic" || fail "the game did not start"
+  until_started
 }
+until_started() { wait_for 300 has_printed "Starting Logic" || fail "the game did not start"; }
 
 stop_game() {
   stop "$app_pid"

@@ -57,6 +57,10 @@ struct RenderDevice::Impl {
   // Null draws through the fixed-function emulation.
   EffectPass* effectPass = nullptr;
   RenderStats stats;
+  // Signalled once the driver has drawn the last frame presented. Nothing else bounds how many
+  // frames it keeps queued: where the present shows nothing (the offscreen driver) it copies
+  // nothing either, and the frames pile up in memory faster than the software driver draws them.
+  GLsync lastFrameDrawn = nullptr;
 
   ~Impl();
 
@@ -74,6 +78,9 @@ struct RenderDevice::Impl {
   void EnsureDepthSize(int width, int height);
   void ApplyState();
   void ApplyViewport();
+  // Marks the end of the frame just presented and waits until the one before it is drawn: at
+  // most the frame presented and the one being built are in the driver's hands.
+  void BoundFramesInFlight();
   // Everything a draw needs before the GL call: state, program, uniforms and vertex arrays
   // read from `base` (a buffer offset, or a pointer into the stream buffer).
   void PrepareDraw(const VertexLayout& layout, const void* base);
