@@ -66,6 +66,8 @@ class RenderDevice {
   // scissor test is on), whatever the depth-write state. `flags` from ClearFlags.
   void Clear(unsigned flags, uint32_t argb, float depth, int stencil);
   // Shows the back buffer in the window. Under the offscreen video driver nothing is shown.
+  // Returns once the frame before this one is drawn: the driver never has more than this frame
+  // and the next in hand, whatever the window shows.
   void Present();
   // While on, built-in drawing into the window with the depth test on is tested against the
   // depth-stencil buffer shared with the render targets (TargetDepth::Shared), as drawing into
