@@ -49,6 +49,11 @@ struct AIConfig {
   float LISTEN_RANGE_MODIFIER = 0.0f;
 };
 
+// Counts, times, radii and vision ranges (squared distances) below zero are no settings: such a
+// value keeps the one held, and is logged. The counts have their upper bounds where they are
+// used (the thieves wanted, the guard paths there are).
+inline constexpr RecordFields::Limits kAINonNegative = RecordFields::AtLeast(0.0);
+
 // The file's order, which is not the record's: files written by earlier versions stand in it.
 template <class Fields>
 void VisitFields(Fields& f, AIConfig& c) {
@@ -58,36 +63,36 @@ void VisitFields(Fields& f, AIConfig& c) {
   f("NodePathDraw", c.NodePathDraw);
   f("ChaseThieves", c.ChaseThieves);
   f("AvoidGuards", c.AvoidGuards);
-  f("MaxGuards", c.MaxGuards);
-  f("MaxThieves", c.MaxThieves);
+  f("MaxGuards", c.MaxGuards, kAINonNegative);
+  f("MaxThieves", c.MaxThieves, kAINonNegative);
   f("SavePaths", c.SavePaths);
   f("UseDataBase", c.UseDataBase);
   f("PullPaths", c.PullPaths);
   f("SNEAK_SPEED_MAX", c.SNEAK_SPEED_MAX);
   f("WALK_SPEED_MAX", c.WALK_SPEED_MAX);
-  f("UPDATE_TIME", c.UPDATE_TIME);
+  f("UPDATE_TIME", c.UPDATE_TIME, kAINonNegative);
   f("CHASE_SPEED", c.CHASE_SPEED);
   f("INVESTIGATE_SPEED", c.INVESTIGATE_SPEED);
   f("HIDE_SPEED", c.HIDE_SPEED);
-  f("THIEF_STUN_TIME", c.THIEF_STUN_TIME);
-  f("ITEM_STEAL_RADIUS", c.ITEM_STEAL_RADIUS);
+  f("THIEF_STUN_TIME", c.THIEF_STUN_TIME, kAINonNegative);
+  f("ITEM_STEAL_RADIUS", c.ITEM_STEAL_RADIUS, kAINonNegative);
   f("SEARCH_SPEED", c.SEARCH_SPEED);
-  f("TRIP_DISABLE_RADIUS", c.TRIP_DISABLE_RADIUS);
-  f("DISABLE_TRIP_TIME", c.DISABLE_TRIP_TIME);
-  f("THIEF_STUN_RANGE", c.THIEF_STUN_RANGE);
-  f("VERIFY_ACTION_TIME", c.VERIFY_ACTION_TIME);
-  f("MIN_CHASE_TIME", c.MIN_CHASE_TIME);
-  f("TRIP_LASER_STUN_TIME", c.TRIP_LASER_STUN_TIME);
-  f("INVESTIGATE_TIME", c.INVESTIGATE_TIME);
-  f("SURPRISE_TIME", c.SURPRISE_TIME);
+  f("TRIP_DISABLE_RADIUS", c.TRIP_DISABLE_RADIUS, kAINonNegative);
+  f("DISABLE_TRIP_TIME", c.DISABLE_TRIP_TIME, kAINonNegative);
+  f("THIEF_STUN_RANGE", c.THIEF_STUN_RANGE, kAINonNegative);
+  f("VERIFY_ACTION_TIME", c.VERIFY_ACTION_TIME, kAINonNegative);
+  f("MIN_CHASE_TIME", c.MIN_CHASE_TIME, kAINonNegative);
+  f("TRIP_LASER_STUN_TIME", c.TRIP_LASER_STUN_TIME, kAINonNegative);
+  f("INVESTIGATE_TIME", c.INVESTIGATE_TIME, kAINonNegative);
+  f("SURPRISE_TIME", c.SURPRISE_TIME, kAINonNegative);
   f("RETURN_ITEM_SPEED", c.RETURN_ITEM_SPEED);
   f("PATROL_SPEED", c.PATROL_SPEED);
-  f("SLEEPING_GUARD_RADIUS", c.SLEEPING_GUARD_RADIUS);
-  f("CONFUSED_TIME", c.CONFUSED_TIME);
-  f("INVESTIGATE_RADIUS", c.INVESTIGATE_RADIUS);
+  f("SLEEPING_GUARD_RADIUS", c.SLEEPING_GUARD_RADIUS, kAINonNegative);
+  f("CONFUSED_TIME", c.CONFUSED_TIME, kAINonNegative);
+  f("INVESTIGATE_RADIUS", c.INVESTIGATE_RADIUS, kAINonNegative);
   f("LISTEN_RANGE_MODIFIER", c.LISTEN_RANGE_MODIFIER);
-  f("GUARD_VISION_RANGE", c.GUARD_VISION_RANGE);
-  f("THIEF_VISION_RANGE", c.THIEF_VISION_RANGE);
+  f("GUARD_VISION_RANGE", c.GUARD_VISION_RANGE, kAINonNegative);
+  f("THIEF_VISION_RANGE", c.THIEF_VISION_RANGE, kAINonNegative);
 }
 
 // Fills the record from the file; never throws. A file that cannot be opened is written back

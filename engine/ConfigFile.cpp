@@ -32,8 +32,8 @@ std::optional<std::string> MakeFolderOf(const std::string& path) {
 
 }  // namespace
 
-bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing, const RecordRead& read,
-                    const RecordWrite& write, RecordFields::FieldReader::Order order) {
+LoadOutcome LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing,
+                           const RecordRead& read, const RecordWrite& write, RecordFields::FieldReader::Order order) {
   XmlReader reader;
   RecordFields::FieldReader fields(reader, order);
   bool opened = true;
@@ -52,15 +52,19 @@ bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMis
     else
       LogLine(channel, line);
   }
-  for (const std::string& note : fields.Notes()) LogLine(channel, path + ": " + note);
+  for (const std::string& note : fields.Notes()) ReportFileValue(path, channel, note);
   if (!failed && fields.FoundNoValue()) LogLine(channel, path + ": none of its values is there: each keeps the one it had");
   if (!opened && missing == WhenMissing::WriteBack) SaveConfigFile(path, channel, write);
-  return opened;
+  return {opened, !failed};
+}
+
+void ReportFileValue(const std::string& path, const std::string& channel, const std::string& what) {
+  LogLine(channel, path + ": " + what);
 }
 
 void ReportEmptyList(const std::string& path, const std::string& channel, const std::string& list,
                      const std::string& consequence) {
-  LogLine(channel, path + ": the list " + list + " is empty: " + consequence);
+  ReportFileValue(path, channel, "the list " + list + " is empty: " + consequence);
 }
 
 void SaveConfigFile(const std::string& path, const std::string& channel, const RecordWrite& write) {

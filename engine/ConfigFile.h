@@ -24,14 +24,26 @@ enum class WhenMissing {
   ReportOnce,
 };
 
+// What a load found: true when the file could be opened.
+struct LoadOutcome {
+  bool opened = false;
+  // Read to its end without a failure: what only a whole file can tell (a list left empty) is
+  // not said after a failure, which has its own line.
+  bool whole = false;
+
+  operator bool() const { return opened; }
+};
+
 using RecordRead = std::function<void(RecordFields::FieldReader&)>;
 using RecordWrite = std::function<void(RecordFields::FieldWriter&)>;
 
 // `read` reads the document after the declaration; `write` writes it (used for the write-back).
-// Returns false when the file could not be opened.
-bool LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing, const RecordRead& read,
+LoadOutcome LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing, const RecordRead& read,
                     const RecordWrite& write,
                     RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional);
+// A value of a file that the program does not use as it stands: said as "FILE: what", on every
+// load.
+void ReportFileValue(const std::string& path, const std::string& channel, const std::string& what);
 // A list the game needs that came back empty (from a write-back, or a file emptied by hand): said
 // on every load, naming the file and the list, with what the user will miss.
 void ReportEmptyList(const std::string& path, const std::string& channel, const std::string& list,
@@ -41,7 +53,7 @@ void SaveConfigFile(const std::string& path, const std::string& channel, const R
 
 // A document that is a record or a list of records, read and written through its field list.
 template <class Document>
-bool LoadRecordFile(Document& document, const std::string& path, const std::string& channel, WhenMissing missing,
+LoadOutcome LoadRecordFile(Document& document, const std::string& path, const std::string& channel, WhenMissing missing,
                     RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional) {
   return LoadConfigFile(
       path, channel, missing, [&](RecordFields::FieldReader& r) { r.ReadDocument(document); },

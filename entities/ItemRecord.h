@@ -2,6 +2,7 @@
 #include <string>
 
 #include "entity/EntityManager.h"
+#include "entity/RecordFields.h"
 
 // One exhibit of "Data/MuseumItems.xml": the model that shows it, its sprite, the museum area
 // whose spawns may show it and what delivering it is worth. Items, carrying thieves and the
@@ -22,5 +23,6 @@ void VisitFields(Fields& f, ItemRecord& r) {
   f("ModelName", r.modelName);
   f("SpriteName", r.spriteName);
   f("AreaName", r.areaName);
-  f("Worth", r.worth);
+  // A worth below nothing would take score away from the thief who delivers it.
+  f("Worth", r.worth, RecordFields::AtLeast(0.0));
 }

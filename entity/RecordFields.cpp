@@ -1,5 +1,6 @@
 #include "entity/RecordFields.h"
 
+#include <limits>
 #include <string_view>
 #include <utility>
 
@@ -17,8 +18,10 @@ std::string Describe(const std::string& kind, const char* name) {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-std::string LimitsText(Limits limits) {
-  return FloatText(static_cast<float>(limits.low)) + " to " + FloatText(static_cast<float>(limits.high));
+std::string OutsideText(Limits limits) {
+  const std::string low = FloatText(static_cast<float>(limits.low));
+  if (limits.high == std::numeric_limits<double>::infinity()) return "is below " + low;
+  return "is outside " + low + " to " + FloatText(static_cast<float>(limits.high));
 }
 
 std::string NumberText(int value) { return std::to_string(value); }
@@ -43,7 +46,7 @@ void FieldReader::ReadLimited(const char* name, Number& value, Limits limits) {
   if (read >= limits.low && read <= limits.high) {
     value = read;
   } else if (read != value) {
-    Note(name, NumberText(read) + " is outside " + LimitsText(limits) + ": kept " + NumberText(value));
+    Refuse(name, NumberText(read) + " " + OutsideText(limits) + ": kept " + NumberText(value));
   }
 }
 
@@ -59,10 +62,10 @@ void FieldReader::ReadNumber(const char* kind, const char* name, Number& value) 
       Note(name, Quoted(text) + " is not wholly a number: read as " + NumberText(read.value));
       break;
     case NumberReading<Number>::kNoNumber:
-      Note(name, Quoted(text) + " is not a number: kept " + NumberText(value));
+      Refuse(name, Quoted(text) + " is not a number: kept " + NumberText(value));
       break;
     case NumberReading<Number>::kUnfit:
-      Note(name, Quoted(text) + Unfit(value) + ": kept " + NumberText(value));
+      Refuse(name, Quoted(text) + Unfit(value) + ": kept " + NumberText(value));
       break;
   }
   if (read.Taken()) value = read.value;
@@ -74,7 +77,7 @@ void FieldReader::ReadPlain(const char* name, bool& value) {
   const std::string& text = reader_.GetText();
   value = ParseBoolText(text);
   // Only "true" is true; a checked file says so when it holds something else ("True").
-  if (order_ == Order::Checked && text != "true" && text != "false") {
+  if (order_ != Order::Positional && text != "true" && text != "false") {
     Note(name, "is " + Quoted(text) + ", not true or false: read as false");
   }
   End("bool");
@@ -92,27 +95,33 @@ void FieldReader::ReadPlain(const char* name, std::string& value) {
 
 bool FieldReader::Begin(const char* kind, const char* name) {
   const bool document = std::exchange(atDocument_, false);
-  if (order_ == Order::Positional) {
+  if (order_ != Order::Checked) {
     if (!document && !reader_.HasChildren()) {
       NoteEarlyEnd(name);
       return false;
     }
     reader_.ReadTag();
+    if (order_ == Order::Kinds) CheckTag(kind, name);
     return Found(kind, !reader_.IsEmptyTag() && !reader_.IsEndTag());
   }
   reader_.ReadTag();
   if (reader_.IsEndTag()) Fail(Describe(kind, name) + " expected, found the end of the element around it");
+  CheckTag(kind, name);
+  if (document && reader_.IsEmptyTag()) Fail("the document's element is empty");
+  return Found(kind, !reader_.IsEmptyTag());
+}
+
+void FieldReader::CheckTag(const char* kind, const char* name) {
   const KeyValueMap& attributes = reader_.GetAttributes();
   auto found = attributes.find("name");
   const char* foundName = found == attributes.end() ? nullptr : found->second.c_str();
   std::string tag = reader_.GetTagName();
   // A self-closing tag keeps its slash in its name.
   if (reader_.IsEmptyTag()) tag.pop_back();
-  if (tag != kind || (name && foundName && std::string(name) != foundName)) {
+  const bool namesDiffer = order_ == Order::Checked && name && foundName && std::string(name) != foundName;
+  if (tag != kind || namesDiffer) {
     Fail(Describe(kind, name) + " expected, found " + Describe(tag, foundName));
   }
-  if (document && reader_.IsEmptyTag()) Fail("the document's element is empty");
-  return Found(kind, !reader_.IsEmptyTag());
 }
 
 bool FieldReader::Found(const char* kind, bool withContent) {
@@ -124,28 +133,39 @@ bool FieldReader::Found(const char* kind, bool withContent) {
 void FieldReader::NoteEarlyEnd(const char* name) {
   if (path_.empty() || path_.back().endedEarly) return;
   path_.back().endedEarly = true;
-  Note(name, "and the fields after it are missing: they keep their values");
+  path_.back().earlyEnd = Noted(name, "and the fields after it are missing: they keep their values");
 }
 
 void FieldReader::End(const char* kind) {
   reader_.ReadTag();
   if (!reader_.IsEndTag()) Fail("<" + reader_.GetTagName() + "> found inside <" + kind + ">");
+  if (!earlyEnd_.empty()) notes_.push_back(std::exchange(earlyEnd_, {}));
 }
 
-void FieldReader::Enter(const char* name) { path_.push_back({name ? name : "", -1}); }
+void FieldReader::Enter(const char* name) { path_.push_back({name ? name : "", -1, false, {}}); }
 
 void FieldReader::Item(size_t index) { path_.back().index = static_cast<long>(index); }
 
-void FieldReader::Leave() { path_.pop_back(); }
+void FieldReader::Leave() {
+  earlyEnd_ = std::move(path_.back().earlyEnd);
+  path_.pop_back();
+}
 
-void FieldReader::Note(const char* name, const std::string& what) {
+void FieldReader::Note(const char* name, const std::string& what) { notes_.push_back(Noted(name, what)); }
+
+void FieldReader::Refuse(const char* name, const std::string& what) {
+  ++refused_;
+  Note(name, what);
+}
+
+std::string FieldReader::Noted(const char* name, const std::string& what) const {
   std::string field;
   for (const Step& step : path_) {
     if (!step.name.empty()) field.append(field.empty() ? "" : ".").append(step.name);
     if (step.index >= 0) field.append("[").append(std::to_string(step.index)).append("]");
   }
   if (name) field.append(field.empty() ? "" : ".").append(name);
-  notes_.push_back(field.append(" ").append(what));
+  return field.append(" ").append(what);
 }
 
 void FieldReader::Fail(const std::string& text) { throw SerException(text, SerException::kBadData); }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <deque>
+#include <limits>
 #include <list>
 #include <map>
 #include <string>
@@ -31,6 +32,9 @@ struct Limits {
   double low;
   double high;
 };
+
+// Counts, times, distances and worths: anything from `low` up.
+constexpr Limits AtLeast(double low) { return {low, std::numeric_limits<double>::infinity()}; }
 
 template <class Visitor, class T>
 concept Record = requires(Visitor& v, T& record) {
@@ -64,6 +68,10 @@ class FieldReader {
     // the field's, and every field must be there: a file whose elements were moved about is
     // refused with a line saying where instead of being read into the wrong fields.
     Checked,
+    // As Positional, but an element of another kind than the field's is refused as Checked
+    // refuses it: for files whose form never compared names, where a "string" read into a
+    // number would still be taken without a word.
+    Kinds,
   };
 
   explicit FieldReader(XmlReader& reader, Order order = Order::Positional) : reader_(reader), order_(order) {}
@@ -98,8 +106,18 @@ class FieldReader {
   bool FoundNoValue() const { return documentIsRecord_ && valuesFound_ == 0; }
 
   // "field: what was wrong" for each number refused, in file order; a field inside a record
-  // or list is named by its path ("SoundList[2].Volume").
+  // or list is named by its path ("SoundList[2].Volume"). A record that ends early is noted
+  // once its end tag was read: a file cut off or broken there is one fault, and the failure
+  // that reading throws is its line.
   const std::vector<std::string>& Notes() const { return notes_; }
+  size_t NoteCount() const { return notes_.size(); }
+  // Numbers refused so far (each also noted).
+  size_t RefusedCount() const { return refused_; }
+  // Takes back the notes from `count` on: for a reader that refuses a whole item over a number
+  // refused inside it, and says so in a line of its own.
+  void WithdrawNotes(size_t count) {
+    if (count < notes_.size()) notes_.resize(count);
+  }
 
  private:
   template <class T>
@@ -167,22 +185,30 @@ class FieldReader {
   // Counts a value, list or map with content; returns `withContent`.
   bool Found(const char* kind, bool withContent);
   void NoteEarlyEnd(const char* name);
+  // Refuses a tag of another kind than the field's (and, when Checked, of another name).
+  void CheckTag(const char* kind, const char* name);
   // Takes the field's end tag.
   void End(const char* kind);
   void Enter(const char* name);
   void Item(size_t index);
   void Leave();
   void Note(const char* name, const std::string& what);
+  // Notes a number that keeps the field's value.
+  void Refuse(const char* name, const std::string& what);
+  // "path.name what".
+  std::string Noted(const char* name, const std::string& what) const;
   [[noreturn]] static void Fail(const std::string& text);
 
   static constexpr const char* kIndexNames[] = {"0", "1", "2", "3"};
 
   // Where the reader stands, for the notes: one entry per open record or list, with the index
-  // of the item being read (-1 outside lists), and whether the record was found to end early.
+  // of the item being read (-1 outside lists), and the note of a record found to end early,
+  // held until its end tag is read.
   struct Step {
     std::string name;
     long index = -1;
     bool endedEarly = false;
+    std::string earlyEnd;
   };
 
   XmlReader& reader_;
@@ -192,7 +218,10 @@ class FieldReader {
   // Values, lists and maps found with content.
   size_t valuesFound_ = 0;
   std::vector<Step> path_;
+  // The early end of the record just left, noted when its end tag is read.
+  std::string earlyEnd_;
   std::vector<std::string> notes_;
+  size_t refused_ = 0;
 };
 
 class FieldWriter {

@@ -1,16 +1,15 @@
 #include "graphics/ParticleConfig.h"
 
-#include <cfloat>
-#include <climits>
-
 #include "engine/ConfigFile.h"
+#include "entity/ValueText.h"
 
 namespace {
 
 constexpr const char* kChannel = "LogicLog";
 
-constexpr RecordFields::Limits kCountLimits{0.0, INT_MAX};
-constexpr RecordFields::Limits kTimeLimits{0.0, FLT_MAX};
+constexpr RecordFields::Limits kCountLimits = RecordFields::AtLeast(0.0);
+constexpr RecordFields::Limits kTimeLimits = RecordFields::AtLeast(0.0);
+constexpr RecordFields::Limits kRadiusLimits = RecordFields::AtLeast(0.0);
 
 // The last two values, held as a range named "spacing" in the beam's file.
 struct SpacingFields {
@@ -20,7 +19,7 @@ struct SpacingFields {
 
 template <class Fields>
 void VisitFields(Fields& f, SpacingFields& s) {
-  f("maxVal", s.maxVal);
+  f("maxVal", s.maxVal, kRadiusLimits);
   f("variation", s.variation);
 }
 
@@ -46,7 +45,7 @@ void VisitFields(Fields& f, ParticleDocument& d) {
     SpacingFields spacing{c.maxRadius, c.radiusVariation};
     f("spacing", spacing);
   } else {
-    f("maxRadius", c.maxRadius);
+    f("maxRadius", c.maxRadius, kRadiusLimits);
     f("radiusVariation", c.radiusVariation);
   }
 }
@@ -57,9 +56,21 @@ std::string ParticleConfigPath(const std::string& name) { return "Data/" + name 
 
 void LoadParticleConfig(const std::string& name, ParticleEmitterConfig& config, ParticleConfigForm form) {
   ParticleDocument document{config, form};
-  LoadRecordFile(document, ParticleConfigPath(name), kChannel, WhenMissing::Report,
-                 RecordFields::FieldReader::Order::Checked);
+  const std::string path = ParticleConfigPath(name);
+  const LoadOutcome loaded =
+      LoadRecordFile(document, path, kChannel, WhenMissing::Report, RecordFields::FieldReader::Order::Checked);
+  if (!loaded.whole) return;
+  auto reportEmpty = [&](const char* list, bool empty, const std::string& used) {
+    if (empty) ReportFileValue(path, kChannel, std::string(list) + " is empty: its particles " + used);
+  };
+  reportEmpty("sizeKeys", config.sizeKeys.empty(), "are " + FloatText(kNoSizeKeys[0].value.maxVal) + " units wide");
+  reportEmpty("colorKeys", config.colorKeys.empty(), "are drawn in the texture's own colours");
+  reportEmpty("speedKeys", config.speedKeys.empty(), "stay where they appear");
 }
+
+const std::vector<FloatKey> kNoSizeKeys{{0.0f, {10.0f, 0.0f}}};
+const std::vector<ColorKey> kNoColorKeys{{0.0f, {1.0f, 1.0f, 1.0f, 1.0f}}};
+const std::vector<FloatKey> kNoSpeedKeys{{0.0f, {0.0f, 0.0f}}};
 
 void SaveParticleConfig(const std::string& path, const ParticleEmitterConfig& config, ParticleConfigForm form) {
   // The writer only reads the fields it is handed.

@@ -65,14 +65,22 @@ void VisitFields(Fields& f, ColorKey& k) {
   f("value", k.value);
 }
 
+// What a particle follows where its file leaves a key list empty: without keys its size, colour
+// and speed would be whatever its pooled record held last, or nothing, which draws no particle.
+// The record keeps its lists as read; the emitter falls back, and loading says so, once per
+// file read.
+extern const std::vector<FloatKey> kNoSizeKeys;
+extern const std::vector<ColorKey> kNoColorKeys;
+extern const std::vector<FloatKey> kNoSpeedKeys;
+
 // "Data/" + name + ".xml".
 std::string ParticleConfigPath(const std::string& name);
 // Never throws: a failure is logged on "LogicLog", naming the file, and the record keeps whatever
 // was read. Besides their order, the elements' kinds and names are checked, so that values moved
-// about or of the wrong kind are refused rather than read into the wrong fields; counts, times
-// and key times an emitter cannot use (below zero, key times beyond 0 to 1) keep their values
-// and are logged. An effect file is content: a missing one is reported each time it is
-// looked for, not written.
+// about or of the wrong kind are refused rather than read into the wrong fields; counts, times,
+// radii and key times an emitter cannot use (below zero, key times beyond 0 to 1) keep their
+// values and are logged, and so is each key list the file leaves empty. An effect file is
+// content: a missing one is reported each time it is looked for, not written.
 void LoadParticleConfig(const std::string& name, ParticleEmitterConfig& config,
                         ParticleConfigForm form = ParticleConfigForm::Radius);
 void SaveParticleConfig(const std::string& path, const ParticleEmitterConfig& config,

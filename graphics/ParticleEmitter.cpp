@@ -4,6 +4,15 @@
 
 #include "graphics/ParticleManager.h"
 
+namespace {
+
+template <class Key>
+const std::vector<Key>& KeysOr(const std::vector<Key>& keys, const std::vector<Key>& fallback) {
+  return keys.empty() ? fallback : keys;
+}
+
+}  // namespace
+
 void ParticleEmitter::Start() {
   spawnClock = 0.0f;
   nextSpawnTime = 0.0f;
@@ -17,9 +26,9 @@ void ParticleEmitter::PlaceAtRadius(Particle& p) {
 
 void ParticleEmitter::StartLife(Particle& p) {
   p.death = ParticleTime() + WithVariation(config.maxLife, config.lifeVariation);
-  StartKeys(config.colorKeys, p.colour);
-  StartKeys(config.speedKeys, p.speed);
-  StartKeys(config.sizeKeys, p.size);
+  StartKeys(KeysOr(config.colorKeys, kNoColorKeys), p.colour);
+  StartKeys(KeysOr(config.speedKeys, kNoSpeedKeys), p.speed);
+  StartKeys(KeysOr(config.sizeKeys, kNoSizeKeys), p.size);
   // A recycled record would otherwise fly its first frame with its previous life's velocity.
   p.velocity = p.direction * p.speed.value[0];
 }

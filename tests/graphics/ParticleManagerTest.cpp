@@ -210,7 +210,8 @@ TEST_F(ParticleManagerTest, AMissingConfigurationIsLoggedReadOnceAndStillMakesAn
   dust->config.maxCount = 3;  // the emitter's own copy: empty key lists, no texture
   Step(0.01);
   ASSERT_EQ(dust->Count(), 3);
-  EXPECT_EQ(dust->particles[0]->size.value[0], 0.0f);
+  // Without size keys a particle takes the fallback size, not nothing or its last owner's.
+  EXPECT_EQ(dust->particles[0]->size.value[0], kNoSizeKeys[0].value.maxVal);
 
   // The second emitter of the name takes the cached record, not the file.
   ParticleEmitterConfig changed = Single(1.0f);
