@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "ai/AIConfig.h"
 #include "tests/support/EngineFixture.h"
 
@@ -83,6 +85,39 @@ TEST_F(AIConfigTest, OnlyTheWordTrueIsTrue) {
   LoadAIConfig(config, kAIConfigPath);
   EXPECT_FALSE(config.Train);
   EXPECT_NE(Log().find("Train"), std::string::npos);
+}
+
+// Every number of the file made -1 used to be taken: no line, and the AI ran on negative
+// counts, times, radii and vision ranges.
+TEST_F(AIConfigTest, CountsTimesRadiiAndVisionRangesBelowZeroKeepTheValuesHeldWithALineEach) {
+  SaveAIConfig(AIConfig(), kAIConfigPath);
+  const std::regex number(R"(<(int|float)( name="[^"]*")>[^<]*</)");
+  TempDir::Write(kAIConfigPath, std::regex_replace(TempDir::Read(kAIConfigPath), number, "<$1$2>-1</"));
+  AIConfig config;
+  config.MaxThieves = 2;
+  config.GUARD_VISION_RANGE = 2500.0f;
+  LoadAIConfig(config, kAIConfigPath);
+  EXPECT_EQ(config.MaxGuards, 0);
+  EXPECT_EQ(config.MaxThieves, 2);
+  EXPECT_EQ(config.UPDATE_TIME, 0.0f);
+  EXPECT_EQ(config.TRIP_LASER_STUN_TIME, 0.0f);
+  EXPECT_EQ(config.ITEM_STEAL_RADIUS, 0.0f);
+  EXPECT_EQ(config.THIEF_STUN_RANGE, 0.0f);
+  EXPECT_EQ(config.GUARD_VISION_RANGE, 2500.0f);
+  EXPECT_EQ(config.THIEF_VISION_RANGE, 0.0f);
+  // Speeds and the hearing factor are no counts, times or distances: they are taken.
+  EXPECT_EQ(config.CHASE_SPEED, -1.0f);
+  EXPECT_EQ(config.LISTEN_RANGE_MODIFIER, -1.0f);
+  const std::string log = Log();
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2 + 9 + 5 + 2) << log;
+  for (const char* line : {"Data/AIConfig.xml: MaxGuards -1 is below 0: kept 0\n",
+                           "Data/AIConfig.xml: MaxThieves -1 is below 0: kept 2\n",
+                           "Data/AIConfig.xml: UPDATE_TIME -1 is below 0: kept 0\n",
+                           "Data/AIConfig.xml: TRIP_DISABLE_RADIUS -1 is below 0: kept 0\n",
+                           "Data/AIConfig.xml: GUARD_VISION_RANGE -1 is below 0: kept 2500\n"}) {
+    EXPECT_NE(log.find(line), std::string::npos) << line;
+  }
+  EXPECT_EQ(log.find("SPEED"), std::string::npos);
 }
 
 }  // namespace

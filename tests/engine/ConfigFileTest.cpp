@@ -82,4 +82,26 @@ TEST_F(ConfigFileTest, AnEmptiedFileAndARecordEndingEarlyAreSaidOnEveryLoad) {
             "Data/Transition.xml: TotalTime and the fields after it are missing: they keep their values\n");
 }
 
+// A record cut short by broken XML was said twice: as ending early, and as the failure.
+TEST_F(ConfigFileTest, ARecordCutShortByBrokenXmlIsOneLineAndOneEndingWellFormedIsItsOwn) {
+  TransitionInfo t;
+  for (const char* broken : {"<var><float>50</float></va", "<var><float>50</float></oops>"}) {
+    TempDir::Write("Data/Transition.xml", std::string("<?xml version=\"1.0\"?>\n") + broken);
+    LoadRecordFile(t, "Data/Transition.xml", "GraphicsLog", WhenMissing::WriteBack);
+  }
+  EXPECT_EQ(t.StartDepth, 50.0f);
+  EXPECT_EQ(LogOf("GraphicsLog"),
+            "Failed to load config. Data/Transition.xml: error reading XML tag at line 2, column 27\n"
+            "Failed to load config. Data/Transition.xml: End tag: /oops was not properly matched at line 2, column 30\n");
+  // A list item that ends early in good order is a fault of its own, before a later failure.
+  std::vector<TransitionInfo> list;
+  TempDir::Write("Data/List.xml",
+                 "<?xml version=\"1.0\"?>\n<list><var><float>1</float></var><var><float>2</oops></list>");
+  LoadRecordFile(list, "Data/List.xml", "GraphicsLog", WhenMissing::Report);
+  ASSERT_EQ(list.size(), 1u);
+  EXPECT_EQ(LogOf("GraphicsLog").substr(LogOf("GraphicsLog").find("Data/List.xml")),
+            "Data/List.xml: End tag: /oops was not properly matched at line 2, column 54\n"
+            "Data/List.xml: [0].EndDepth and the fields after it are missing: they keep their values\n");
+}
+
 }  // namespace

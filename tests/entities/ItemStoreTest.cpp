@@ -82,6 +82,17 @@ TEST_F(ItemStoreTest, AWorthThatIsNotWhollyANumberIsSaidNamingTheFileAndTheField
             std::string::npos);
 }
 
+// A worth of -1 used to be taken without a word: delivering the item took score away.
+TEST_F(ItemStoreTest, AWorthBelowZeroIsSaidAndTheItemIsWorthNothing) {
+  WriteItems(Record("a", "X", "-1") + Record("b", "X", "0"));
+  store.Load(ItemStore::kPath);
+  ASSERT_EQ(store.GetLoadedItems().size(), 2u);
+  EXPECT_EQ(store.GetLoadedItems()[0].worth, 0);
+  EXPECT_EQ(store.GetLoadedItems()[1].worth, 0);
+  EXPECT_EQ(LogOf("LogicLog"), "Data/MuseumItems.xml: loadedItems[0].Worth -1 is below 0: kept 0\n");
+  EXPECT_EQ(store.FindFreeItemRecord("X")->worth, 0);
+}
+
 // A museum without exhibits is said on every start, whether the list or the whole file was
 // emptied.
 TEST_F(ItemStoreTest, AnEmptiedListIsSaidOnEveryLoad) {

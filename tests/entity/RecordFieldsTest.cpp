@@ -40,6 +40,18 @@ void VisitFields(Fields& f, Sample& s) {
   f("groups", s.groups);
 }
 
+// Numbers with a least value only.
+struct Stock {
+  int count = 3;
+  float time = 1.5f;
+};
+
+template <class Fields>
+void VisitFields(Fields& f, Stock& s) {
+  f("count", s.count, RecordFields::AtLeast(0.0));
+  f("time", s.time, RecordFields::AtLeast(0.0));
+}
+
 std::string Write(const Sample& sample) {
   TempDir dir;
   XmlWriter writer;
@@ -194,6 +206,45 @@ TEST(RecordFieldsTest, CheckedReadingRefusesElementsOutOfPlace) {
   EXPECT_FALSE(Read(body, &notes, checked).on);
   EXPECT_EQ(notes, std::vector<std::string>{"on is \"True\", not true or false: read as false"});
   EXPECT_TRUE(Read(body, &notes).on == false && notes.empty()) << "positional reading does not note flags";
+}
+
+// A count or a time below zero used to be taken as it stood.
+TEST(RecordFieldsTest, ANumberBelowItsLeastKeepsTheValueHeldAndIsNoted) {
+  auto read = [](const std::string& body, std::vector<std::string>& notes) {
+    XmlReader reader;
+    reader.OpenBuffer(kXmlDeclaration + body);
+    RecordFields::FieldReader fields(reader);
+    Stock stock;
+    fields.ReadDocument(stock);
+    notes = fields.Notes();
+    EXPECT_EQ(fields.RefusedCount(), notes.size());
+    return stock;
+  };
+  std::vector<std::string> notes;
+  Stock s = read("<var><int>-1</int><float>-0.5</float></var>", notes);
+  EXPECT_EQ(s.count, 3);
+  EXPECT_EQ(s.time, 1.5f);
+  EXPECT_EQ(notes, (std::vector<std::string>{"count -1 is below 0: kept 3", "time -0.5 is below 0: kept 1.5"}));
+  s = read("<var><int>0</int><float>1e30</float></var>", notes);
+  EXPECT_EQ(s.count, 0);
+  EXPECT_EQ(s.time, 1e30f);
+  EXPECT_TRUE(notes.empty());
+}
+
+// The camera paths' form never compared names, but a "string" where a "float" stands was read
+// as a number without a word.
+TEST(RecordFieldsTest, KindsReadingRefusesAnotherKindAndReadsAnotherName) {
+  const auto kinds = RecordFields::FieldReader::Order::Kinds;
+  ExpectSerException([&] { Read("<var><bool/><string name=\"count\">7</string></var>", nullptr, kinds); },
+                     "<int name=\"count\"> expected, found <string name=\"count\">", 1);
+  ExpectSerException([&] { Read("<list></list>", nullptr, kinds); }, "<var> expected, found <list>", 1);
+  // Names are not compared, and what is not there keeps its value, as in positional reading.
+  std::vector<std::string> notes;
+  const Sample s = Read("<var><bool name=\"x\">true</bool><int name=\"amount\">4</int><float/></var>", &notes, kinds);
+  EXPECT_TRUE(s.on);
+  EXPECT_EQ(s.count, 4);
+  EXPECT_EQ(s.volume, 0.5f);
+  EXPECT_EQ(notes, std::vector<std::string>{"name and the fields after it are missing: they keep their values"});
 }
 
 TEST(XmlReaderPositionTest, LinesAndColumnsOfTheFile) {

@@ -157,6 +157,44 @@ TEST_F(ParticleConfigTest, EveryDamagedFileIsLoggedNamingIt) {
   }
 }
 
+// An emptied key list used to be taken without a word, and its particles drawn with no size,
+// no colour, or whatever their pooled records held last.
+TEST_F(ParticleConfigTest, EmptiedKeyListsAreSaidWithWhatTheParticlesTakeInstead) {
+  Start();
+  const std::string good = TempDir::Read(std::string(VR_DATA_DIR) + "/Data/dustConfig.xml");
+  auto emptied = [&](std::string text, const std::string& list) {
+    const size_t begin = text.find("<list name=\"" + list + "\">");
+    const size_t end = text.find("</list>", begin);
+    return text.replace(begin, end - begin, "<list name=\"" + list + "\">");
+  };
+  auto load = [&](const std::string& text) {
+    TempDir::Write("Data/dustConfig.xml", text);
+    const size_t before = LogOf("LogicLog").size();
+    ParticleEmitterConfig c;
+    LoadParticleConfig("dustConfig", c);
+    EXPECT_FALSE(c.textureName.empty());
+    return LogOf("LogicLog").substr(before);
+  };
+  EXPECT_EQ(load(emptied(good, "sizeKeys")), "Data/dustConfig.xml: sizeKeys is empty: its particles are 10 units wide\n");
+  EXPECT_EQ(load(emptied(emptied(emptied(good, "sizeKeys"), "colorKeys"), "speedKeys")),
+            "Data/dustConfig.xml: sizeKeys is empty: its particles are 10 units wide\n"
+            "Data/dustConfig.xml: colorKeys is empty: its particles are drawn in the texture's own colours\n"
+            "Data/dustConfig.xml: speedKeys is empty: its particles stay where they appear\n");
+  // A file broken before its lists has the failure's line only.
+  const std::string cut = good.substr(0, good.find("<list name=\"sizeKeys\">") + 10);
+  EXPECT_EQ(load(cut).find("Failed to load config. Data/dustConfig.xml: "), 0u);
+  EXPECT_EQ(load(cut).find("is empty"), std::string::npos);
+  // The key lists empty in the record, and what its emitters fall back on.
+  ParticleEmitterConfig c;
+  TempDir::Write("Data/dustConfig.xml", emptied(good, "sizeKeys"));
+  LoadParticleConfig("dustConfig", c);
+  EXPECT_TRUE(c.sizeKeys.empty());
+  ASSERT_EQ(kNoSizeKeys.size(), 1u);
+  EXPECT_EQ(kNoSizeKeys[0].value.maxVal, 10.0f);
+  EXPECT_EQ(kNoColorKeys[0].value[3], 1.0f);
+  EXPECT_EQ(kNoSpeedKeys[0].value.maxVal, 0.0f);
+}
+
 TEST_F(ParticleConfigTest, EveryEffectOfTheDemoReadsWithoutComplaint) {
   Start();
   for (const char* name : {"PoofConfig", "sparkConfig", "playerSparkConfig", "smokeTrailConfig", "smokeConfig",

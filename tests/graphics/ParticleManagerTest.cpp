@@ -219,6 +219,35 @@ TEST_F(ParticleManagerTest, AMissingConfigurationIsLoggedReadOnceAndStillMakesAn
   EXPECT_EQ(manager.CreateEmitter("dustConfig")->config.maxCount, 0);
 }
 
+// A file without size keys is said once however many emitters use it, and a particle that
+// follows no size keys takes the fallback size rather than what its pooled record held last.
+TEST_F(ParticleManagerTest, AnEffectWithoutSizeKeysIsSaidOnceAndItsParticlesTakeTheFallbackSize) {
+  ParticleEmitterConfig big = Single(0.05f);
+  big.sizeKeys = {{0.0f, {50, 0}}};
+  Create("big", big);
+  Step(0.01);
+  Step(0.1);  // the big particle dies and its record goes back to the pool
+  ASSERT_EQ(manager.PoolSize(), manager.AllocatedCount());
+  ParticleEmitterConfig plain = Single(1.0f);
+  plain.maxCount = 2;
+  plain.maxSpawnDelay = 0.0f;
+  ParticleEmitter* first = Create("plain", plain);
+  ParticleEmitter* second = manager.CreateEmitter("plain");
+  Step(0.01);
+  ASSERT_EQ(first->Count(), 2);
+  ASSERT_EQ(second->Count(), 2);
+  for (ParticleEmitter* emitter : {first, second}) {
+    for (Particle* p : emitter->particles) {
+      EXPECT_EQ(p->size.value[0], 10.0f);
+      EXPECT_EQ(p->speed.value[0], 0.0f);
+      EXPECT_EQ(p->colour.value[3], 1.0f);
+    }
+  }
+  const std::string log = LogOf("LogicLog");
+  EXPECT_EQ(log.find("Data/plain.xml: sizeKeys is empty"), log.rfind("Data/plain.xml: sizeKeys is empty")) << log;
+  EXPECT_NE(log.find("Data/plain.xml: sizeKeys is empty"), std::string::npos);
+}
+
 TEST_F(ParticleManagerTest, DamagedConfigurationsNeverBreakTheEmitters) {
   ParticleEmitterConfig c;
   c.textureName = "particles/spark.png";

@@ -146,4 +146,51 @@ TEST_F(CameraPathTest, AMalformedFileIsLoggedAndKeepsThePathsRead) {
   EXPECT_EQ(table["a"][1].pos, (platform::Vector3{}));
 }
 
+// Each of these used to be read without a word: a string where a number stands, a node far
+// beyond every map, a path without nodes, a root that is not the list.
+TEST_F(CameraPathTest, DamagedPathsAreSaidOnceEachNamingThePathAndTheNode) {
+  StartPhysics();
+  auto node = [](const std::string& x, const char* kind = "float") {
+    return "<var><var name=\"pos\"><" + std::string(kind) + " name=\"x\">" + x + "</" + kind +
+           "><float name=\"y\">2</float><float name=\"z\">3</float></var><var name=\"dir\"><float>1</float>"
+           "<float>0</float><float>0</float></var></var>";
+  };
+  auto pair = [](const std::string& name, const std::string& nodes) {
+    return "<pair><string>" + name + "</string><list>" + nodes + "</list></pair>";
+  };
+  auto load = [&](const std::string& body) {
+    TempDir::Write("paths.xml", "<?xml version=\"1.0\"?>\n" + body);
+    const size_t before = LogOf("PhysicsLog").size();
+    InterpNodeTable table;
+    LoadInterpNodes(table, "paths.xml");
+    return std::make_pair(table, LogOf("PhysicsLog").substr(before));
+  };
+
+  auto [table, log] = load("<list>" + pair("a", node("1") + node("1e20") + node("inf") + node("-7")) +
+                           pair("b", "") + "</list>");
+  ASSERT_EQ(table["a"].size(), 2u);
+  EXPECT_EQ(table["a"][0].pos, (platform::Vector3{1, 2, 3}));
+  EXPECT_EQ(table["a"][1].pos, (platform::Vector3{-7, 2, 3}));
+  EXPECT_TRUE(table["b"].empty());
+  EXPECT_EQ(log,
+            "paths.xml: path \"a\" node 1 at 1e+20, 2, 3 lies beyond 1e+06 units of every map: the node is left out\n"
+            "paths.xml: path \"a\" node 2 has a position that is not all finite numbers: the node is left out\n"
+            "paths.xml: path \"b\" has no nodes: nothing is flown along it\n");
+
+  std::tie(table, log) = load("<list>" + pair("a", node("1")) + pair("b", node("1") + node("far", "string")) + "</list>");
+  EXPECT_EQ(table["a"].size(), 1u) << "the paths read before stay";
+  EXPECT_EQ(table["b"].size(), 1u);
+  EXPECT_EQ(log,
+            "Failed to load config. paths.xml: <float name=\"x\"> expected, found <string name=\"x\"> at line 2, "
+            "column 478\n");
+
+  for (const auto& [root, column] : {std::pair{"<var/>", "7"}, std::pair{"<var><list></list></var>", "6"}}) {
+    std::tie(table, log) = load(root);
+    EXPECT_TRUE(table.empty());
+    EXPECT_EQ(log, "Failed to load config. paths.xml: <list> expected, found <var> at line 2, column " +
+                       std::string(column) + "\n")
+        << root;
+  }
+}
+
 }  // namespace
