@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <regex>
 
 #include "ai/AI.h"
 #include "ai/nav/AIMapData.h"
@@ -14,6 +15,7 @@
 #include "entities/Teleporter.h"
 #include "entities/TripLaser.h"
 #include "physics/MapIndexComp.h"
+#include "logic/Logic.h"
 #include "physics/Physics.h"
 #include "tests/ai/MuseumRoundSupport.h"
 
@@ -65,6 +67,41 @@ class MuseumRound : public MuseumRoundTest {
     return outcome;
   }
 };
+
+// Settings and lists whose numbers no round can use, and camera paths damaged: each is said, and
+// the round still starts, flies in and plays.
+TEST_F(MuseumRound, ARoundPlaysWithNumbersBelowZeroAndDamagedCameraPaths) {
+  const std::regex number(R"(<(int|float)( name="[^"]*")>[^<]*</)");
+  TempDir::Write("Data/AIConfig.xml", std::regex_replace(TempDir::Read("Data/AIConfig.xml"), number, "<$1$2>-1</"));
+  const std::regex worth(R"(<int name="Worth">[^<]*</)");
+  TempDir::Write("Data/MuseumItems.xml",
+                 std::regex_replace(TempDir::Read("Data/MuseumItems.xml"), worth, "<int name=\"Worth\">-1</"));
+  std::string paths = TempDir::Read(std::string(VR_DATA_DIR) + "/Data/InterpNodes.xml");
+  const size_t lobby = paths.find("<list>", paths.find("Maps/lobby.bsp"));
+  paths.replace(lobby, paths.find("</pair>", lobby) - lobby, "<list></list>");
+  const size_t gallery = paths.find("<float name=\"x\">", paths.find("Maps/gallery.bsp"));
+  paths.replace(gallery, paths.find("</float>", gallery) - gallery, "<float name=\"x\">1e20");
+  TempDir::Write("Data/InterpNodes.xml", paths);
+
+  StartGameSystems();
+  GetLogic()->StartGame();
+  ASSERT_TRUE(GetLogic()->IsInGame());
+  ASSERT_TRUE(PlayUntil(30.0, [] { return !Engine::Get()->GetLogic()->IsFlyThroughRunning(); }));
+  const float timeLeft = GetLogic()->GetRoundTimeLeft();
+  Play(3.0);
+  EXPECT_TRUE(GetLogic()->IsInGame());
+  EXPECT_LT(GetLogic()->GetRoundTimeLeft(), timeLeft) << "the round goes on";
+  ASSERT_NE(User(), nullptr);
+  EXPECT_TRUE(ComputerThieves().empty()) << "no thieves and no guards: the counts keep zero";
+  EXPECT_TRUE(Guards().empty());
+  for (Entity* item : EntitiesIn(Item::kClassName, -1)) EXPECT_EQ(static_cast<Item*>(item)->record->worth, 0);
+  EXPECT_NE(LogOf(kAILog).find("Data/AIConfig.xml: MaxThieves -1 is below 0: kept 0"), std::string::npos);
+  EXPECT_NE(LogOf("LogicLog").find("Data/MuseumItems.xml: loadedItems[0].Worth -1 is below 0: kept 0"),
+            std::string::npos);
+  const std::string physics = LogOf("PhysicsLog");
+  EXPECT_NE(physics.find("Data/InterpNodes.xml: path \"Maps/lobby.bsp\" has no nodes"), std::string::npos) << physics;
+  EXPECT_NE(physics.find("Data/InterpNodes.xml: path \"Maps/gallery.bsp\" node 0 at 1e+20"), std::string::npos);
+}
 
 TEST_F(MuseumRound, AComputerThiefStealsAndScoresAtTheLobbysDropOffWithinAMinute) {
   StartRound();
