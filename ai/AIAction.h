@@ -3,6 +3,7 @@
 #include <string>
 
 #include "entity/EntityManager.h"
+#include "entity/RecordFields.h"
 
 // One step of an agent's behaviour, as the action file names it. The file gives the name,
 // speed, time and priority; the rest belongs to the action once it is queued.
@@ -25,6 +26,6 @@ template <class Fields>
 void VisitFields(Fields& f, AIAction& a) {
   f("Name", a.Name);
   f("Speed", a.Speed);
-  f("Time", a.Time);
+  f("Time", a.Time, RecordFields::AtLeast(0.0));
   f("Priority", a.Priority);
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "entity/RecordFields.h"
+
 // Which systems update each frame, the profiler switch and interval, and the wide-screen
 // window, from "Data/EngineConfig.xml". A missing file is written back from these defaults.
 struct EngineSettings {
@@ -25,7 +27,7 @@ void VisitFields(Fields& f, EngineSettings& s) {
   f("RunSound", s.RunSound);
   f("RunInput", s.RunInput);
   f("dbgTimer", s.dbgTimer);
-  f("dbgInterval", s.dbgInterval);
+  f("dbgInterval", s.dbgInterval, RecordFields::AtLeast(0.0));
   f("Widescreen", s.Widescreen);
 }
 

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "entity/RecordFields.h"
 #include "platform/math/Color.h"
 #include "platform/math/Quaternion.h"
 #include "platform/math/Vector.h"
@@ -99,7 +100,7 @@ void VisitFields(Fields& f, MeshInfo& r) {
   f("PositionOffset", r.PositionOffset);
   f("Scale", r.Scale);
   f("BoundingBoxSize", r.BoundingBoxSize);
-  f("BoundingSphereRadius", r.BoundingSphereRadius);
+  f("BoundingSphereRadius", r.BoundingSphereRadius, RecordFields::AtLeast(0.0));
   f("OutlineSize", r.OutlineSize);
 }
 
@@ -118,7 +119,7 @@ template <class Fields>
 void VisitFields(Fields& f, TransitionInfo& r) {
   f("StartDepth", r.StartDepth);
   f("EndDepth", r.EndDepth);
-  f("TotalTime", r.TotalTime);
+  f("TotalTime", r.TotalTime, RecordFields::AtLeast(0.0));
   f("FadePercent", r.FadePercent);
   f("RotationSpeed", r.RotationSpeed);
 }

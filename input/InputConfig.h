@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "entity/RecordFields.h"
+
 // How the keyboard and mouse are set up, from "Data/InputConfig.xml". A missing file is written
 // back from these defaults.
 struct InputConfig {
@@ -24,7 +26,7 @@ void VisitFields(Fields& f, InputConfig& c) {
   f("mouseForeground", c.mouseForeground);
   f("mouseExclusive", c.mouseExclusive);
   f("keyboardDisableWindowsKey", c.keyboardDisableWindowsKey);
-  f("doubleClickDelay", c.doubleClickDelay);
+  f("doubleClickDelay", c.doubleClickDelay, RecordFields::AtLeast(0.0));
   f("keyboardBufferSize", c.keyboardBufferSize);
   f("mouseBufferSize", c.mouseBufferSize);
 }
