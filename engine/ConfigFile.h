@@ -38,9 +38,9 @@ using RecordRead = std::function<void(RecordFields::FieldReader&)>;
 using RecordWrite = std::function<void(RecordFields::FieldWriter&)>;
 
 // `read` reads the document after the declaration; `write` writes it (used for the write-back).
-LoadOutcome LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing, const RecordRead& read,
-                    const RecordWrite& write,
-                    RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional);
+LoadOutcome LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing,
+                           const RecordRead& read, const RecordWrite& write,
+                           RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional);
 // A value of a file that the program does not use as it stands: said as "FILE: what", on every
 // load.
 void ReportFileValue(const std::string& path, const std::string& channel, const std::string& what);
@@ -53,8 +53,9 @@ void SaveConfigFile(const std::string& path, const std::string& channel, const R
 
 // A document that is a record or a list of records, read and written through its field list.
 template <class Document>
-LoadOutcome LoadRecordFile(Document& document, const std::string& path, const std::string& channel, WhenMissing missing,
-                    RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional) {
+LoadOutcome LoadRecordFile(Document& document, const std::string& path, const std::string& channel,
+                           WhenMissing missing,
+                           RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional) {
   return LoadConfigFile(
       path, channel, missing, [&](RecordFields::FieldReader& r) { r.ReadDocument(document); },
       [&](RecordFields::FieldWriter& w) { w.WriteDocument(document); }, order);

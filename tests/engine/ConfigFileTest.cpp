@@ -92,7 +92,8 @@ TEST_F(ConfigFileTest, ARecordCutShortByBrokenXmlIsOneLineAndOneEndingWellFormed
   EXPECT_EQ(t.StartDepth, 50.0f);
   EXPECT_EQ(LogOf("GraphicsLog"),
             "Failed to load config. Data/Transition.xml: error reading XML tag at line 2, column 27\n"
-            "Failed to load config. Data/Transition.xml: End tag: /oops was not properly matched at line 2, column 30\n");
+            "Failed to load config. Data/Transition.xml: End tag: /oops was not properly matched at line 2, "
+            "column 30\n");
   // A list item that ends early in good order is a fault of its own, before a later failure.
   std::vector<TransitionInfo> list;
   TempDir::Write("Data/List.xml",

@@ -175,7 +175,8 @@ TEST_F(ParticleConfigTest, EmptiedKeyListsAreSaidWithWhatTheParticlesTakeInstead
     EXPECT_FALSE(c.textureName.empty());
     return LogOf("LogicLog").substr(before);
   };
-  EXPECT_EQ(load(emptied(good, "sizeKeys")), "Data/dustConfig.xml: sizeKeys is empty: its particles are 10 units wide\n");
+  EXPECT_EQ(load(emptied(good, "sizeKeys")),
+            "Data/dustConfig.xml: sizeKeys is empty: its particles are 10 units wide\n");
   EXPECT_EQ(load(emptied(emptied(emptied(good, "sizeKeys"), "colorKeys"), "speedKeys")),
             "Data/dustConfig.xml: sizeKeys is empty: its particles are 10 units wide\n"
             "Data/dustConfig.xml: colorKeys is empty: its particles are drawn in the texture's own colours\n"

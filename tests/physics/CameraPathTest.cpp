@@ -177,7 +177,8 @@ TEST_F(CameraPathTest, DamagedPathsAreSaidOnceEachNamingThePathAndTheNode) {
             "paths.xml: path \"a\" node 2 has a position that is not all finite numbers: the node is left out\n"
             "paths.xml: path \"b\" has no nodes: nothing is flown along it\n");
 
-  std::tie(table, log) = load("<list>" + pair("a", node("1")) + pair("b", node("1") + node("far", "string")) + "</list>");
+  std::tie(table, log) =
+      load("<list>" + pair("a", node("1")) + pair("b", node("1") + node("far", "string")) + "</list>");
   EXPECT_EQ(table["a"].size(), 1u) << "the paths read before stay";
   EXPECT_EQ(table["b"].size(), 1u);
   EXPECT_EQ(log,
