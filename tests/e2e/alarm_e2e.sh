@@ -1,23 +1,25 @@
 #!/usr/bin/env bash
 # A trip laser as a player meets it, in a round of the demo museum started at once, with the
-# lobby's guards on patrol (they see only 200 units far here, so only the alarm brings one near
-# enough to see the thief). The thief starts in the cloakroom looking south, its back to the
-# cloakroom's north wall. Walked sideways to the east wall, forward along it to the south wall
-# (leaving the box that lies ahead of the start alone), sideways east through the door in that
-# corner to the entrance corridor's far wall, and forward down the corridor, across the Egyptian
-# room and down the north corridor, then step by step on into the beam, it raises the alarm:
-# "AlarmOn" turns true and the thief glows red in pulses. The guard the alarm sends sees the
-# thief and busts it; it starts again in the cloakroom with the north wall just behind it, the
-# camera staying in the map all along, and 5 s after the beam was last broken "AlarmOn" is false.
+# lobby's guards, who see only 200 units far here. They stand at their posts ("EnableAI" off)
+# until the alarm is on, so that the guard it sends is the one nearest the laser whatever the
+# time the walk took: the hall's guard, whose patrol starts at the hall's west side. The thief
+# starts in the cloakroom looking south, its back to the cloakroom's north wall. Walked sideways
+# to the east wall, forward along it to the south wall (leaving the box that lies ahead of the
+# start alone), sideways east through the door in that corner to the entrance corridor's far
+# wall, and forward down the corridor and across the Egyptian room, then step by step on into the
+# beam, it raises the alarm: "AlarmOn" turns true and the thief glows red in pulses. "AI_Run"
+# then switches the guards on: the one the alarm sent comes, sees the thief and busts it; it
+# starts again in the cloakroom with the north wall just behind it, the camera staying in the map
+# all along, and 5 s after the beam was last broken "AlarmOn" is false.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
 make_tree "$work/tree"
 set_settings "$work/tree/Data/LogicConfig.xml" skipMenus=true difficulty=1
-# The shipped AI settings, but no computer thieves, guards that see 200 units and hear as far as
-# the settings say, and no learned routes written back.
-set_settings "$work/tree/Data/AIConfig.xml" AvoidGuards=false MaxThieves=0 SavePaths=false GUARD_VISION_RANGE=40000 \
-  LISTEN_RANGE_MODIFIER=1
+# The shipped AI settings, but the agents standing still, no computer thieves, guards that see
+# 200 units and hear as far as the settings say, and no learned routes written back.
+set_settings "$work/tree/Data/AIConfig.xml" EnableAI=false AvoidGuards=false MaxThieves=0 SavePaths=false \
+  GUARD_VISION_RANGE=40000 LISTEN_RANGE_MODIFIER=1
 start_game "$work/tree"
 
 end_fly_through
@@ -40,13 +42,12 @@ readonly view="340x300+0+420" thief="160x250+432+510"
 reads AlarmOn false || fail "the alarm was on before the beam was broken"
 # East to the cloakroom's east wall and forward along it to the south wall; east through the
 # door in that corner to the entrance corridor's east wall (each ends against a wall, so it is
-# held long enough for a slow machine); forward down the corridor along that
-# wall, which lines the thief up with the doors ahead, across the Egyptian room and into the
-# north corridor, short of its laser.
-hold a 5
-hold w 8
-hold a 5
-hold w 3
+# held long enough for a slow machine); forward down the corridor along that wall, which lines
+# the thief up with the doors ahead, and on into the Egyptian room, short of the laser.
+hold_game_time a 3
+hold_game_time w 4
+hold_game_time a 3
+hold_game_time w 3
 # Then on towards the beam, a short step at a time, until "getvar" says the alarm is on. The
 # thief stands in the beam from then on, which raises the alarm anew every 5 s, until a guard
 # comes. Pictures of the thief are taken all along, a few a second: untinted before the alarm,
@@ -60,10 +61,11 @@ hold w 3
 ) &
 shooter_pid=$!
 for ((step = 0; step < 40; step++)); do
-  hold w 0.1
+  hold_game_time w 0.1
   reads AlarmOn true && break
 done
 ((step < 40)) || fail "the thief walked through the beam and \"AlarmOn\" did not turn true"
+set_var AI_Run true
 
 # From now on every picture of the scene is looked at for the void beyond the walls; those that
 # show it are kept.

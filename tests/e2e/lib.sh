@@ -578,6 +578,21 @@ hold_until() {
   return $status
 }
 
+# Holds the keys $1 down for $2 seconds of the game's time. A frame moves the game's clock on by
+# a tenth of a second at most, so on a machine too busy for ten frames a second that clock runs
+# behind the wall's: the keys stay down for $2 seconds and for ten frames a second (one at the
+# least), whichever takes longer. A walk that ends against a wall thus ends there however slow
+# the machine, and a step is as long on a slow machine as on a quick one.
+hold_game_time() {
+  local key timer
+  for key in $1; do xdotool keydown "$key"; done
+  sleep "$2" &
+  timer=$!
+  frames_pass "$(awk -v t="$2" 'BEGIN { n = int(t * 10 + 0.999); print (n < 1 ? 1 : n) }')"
+  wait "$timer"
+  for key in $1; do xdotool keyup "$key"; done
+}
+
 # Looks at the pictures recorded as $1 as they come, for at most $2 seconds, until the command
 # that follows succeeds for one (given the picture file last); says whether it did.
 recording_shows() {
