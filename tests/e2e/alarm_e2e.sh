@@ -36,8 +36,10 @@ black_share() {
   convert "$1" -scale 5% -colorspace Gray -threshold 3% -format '%[fx:1 - mean]' info:
 }
 
-# The lower left of the window, without the thief, the HUD or the signs; and the thief.
-readonly view="340x300+0+420" thief="160x250+432+510"
+# The lower left of the window, without the thief, the HUD or the signs; and the thief from its
+# striped top, which the alarm turns pink (just below the window's middle while the camera
+# follows the thief down a corridor), to its feet.
+readonly view="340x300+0+420" thief="160x300+432+400"
 
 reads AlarmOn false || fail "the alarm was on before the beam was broken"
 # East to the cloakroom's east wall and forward along it to the south wall; east through the
@@ -82,7 +84,7 @@ pulse_shots() { find "$work" -maxdepth 1 -name 'pulse-*.ppm' | wc -l; }
 taken=$(pulse_shots)
 ten_more_taken() { (($(pulse_shots) >= taken + 10)); }
 wait_for 100 ten_more_taken
-stop_shooting
+stop "$shooter_pid"
 
 # The alarm ends by itself, 5 s after the beam was last broken: once the bust took the thief out
 # of it.
