@@ -33,12 +33,13 @@ hold_game_time s 4
 
 # The guard, asleep, hears a thief on the move within 200 units (the shipped hearing): the thief
 # keeps walking into the corner until it is caught. Awake, the guard sees it at once, turns to it
-# in surprise and chases it. Long before a computer thief from the cloakroom could come into the
-# room, the guard has turned to the thief in the corner, and the door to the corridor lies in its
-# blind cone. The busted picture shows for a moment only, which screenshots taken one at a time
-# on a busy machine can miss, so the window's middle is recorded: the newest picture is looked at
-# while the chase goes on, and should that have been too slow, every picture taken is looked at
-# in the end.
+# in surprise and chases it. No computer thief from the cloakroom, 500 units away at the least,
+# reaches the room before the guard's second of surprise is over, and a chasing guard turns only
+# to a thief nearer than its quarry, which is within 140 units: the catch comes some two seconds
+# of the game's time after the switch. The busted picture shows for a moment only, which
+# screenshots taken one at a time on a busy machine can miss, so the window's middle is
+# recorded: the newest picture is looked at while the chase goes on, and should that have been
+# too slow, every picture taken is looked at in the end.
 readonly banner="176x40+424+364"
 busted_shows() { alike "$(pic "$1")" "$(golden busted)" 0.002; }
 newest_busted() {
