@@ -25,7 +25,7 @@ struct AIAction {
 template <class Fields>
 void VisitFields(Fields& f, AIAction& a) {
   f("Name", a.Name);
-  f("Speed", a.Speed);
+  f("Speed", a.Speed, RecordFields::AtLeast(0.0));
   f("Time", a.Time, RecordFields::AtLeast(0.0));
   f("Priority", a.Priority);
 }

@@ -49,9 +49,10 @@ struct AIConfig {
   float LISTEN_RANGE_MODIFIER = 0.0f;
 };
 
-// Counts, times, radii and vision ranges (squared distances) below zero are no settings: such a
-// value keeps the one held, and is logged. The counts have their upper bounds where they are
-// used (the thieves wanted, the guard paths there are).
+// Every number here is a count, a time, a speed, a distance (the vision ranges squared) or the
+// hearing's factor, none of which means anything below zero: such a value keeps the one held, and
+// is logged. The counts have their upper bounds where they are used (the thieves wanted, the
+// guard paths there are).
 inline constexpr RecordFields::Limits kAINonNegative = RecordFields::AtLeast(0.0);
 
 // The file's order, which is not the record's: files written by earlier versions stand in it.
@@ -68,15 +69,15 @@ void VisitFields(Fields& f, AIConfig& c) {
   f("SavePaths", c.SavePaths);
   f("UseDataBase", c.UseDataBase);
   f("PullPaths", c.PullPaths);
-  f("SNEAK_SPEED_MAX", c.SNEAK_SPEED_MAX);
-  f("WALK_SPEED_MAX", c.WALK_SPEED_MAX);
+  f("SNEAK_SPEED_MAX", c.SNEAK_SPEED_MAX, kAINonNegative);
+  f("WALK_SPEED_MAX", c.WALK_SPEED_MAX, kAINonNegative);
   f("UPDATE_TIME", c.UPDATE_TIME, kAINonNegative);
-  f("CHASE_SPEED", c.CHASE_SPEED);
-  f("INVESTIGATE_SPEED", c.INVESTIGATE_SPEED);
-  f("HIDE_SPEED", c.HIDE_SPEED);
+  f("CHASE_SPEED", c.CHASE_SPEED, kAINonNegative);
+  f("INVESTIGATE_SPEED", c.INVESTIGATE_SPEED, kAINonNegative);
+  f("HIDE_SPEED", c.HIDE_SPEED, kAINonNegative);
   f("THIEF_STUN_TIME", c.THIEF_STUN_TIME, kAINonNegative);
   f("ITEM_STEAL_RADIUS", c.ITEM_STEAL_RADIUS, kAINonNegative);
-  f("SEARCH_SPEED", c.SEARCH_SPEED);
+  f("SEARCH_SPEED", c.SEARCH_SPEED, kAINonNegative);
   f("TRIP_DISABLE_RADIUS", c.TRIP_DISABLE_RADIUS, kAINonNegative);
   f("DISABLE_TRIP_TIME", c.DISABLE_TRIP_TIME, kAINonNegative);
   f("THIEF_STUN_RANGE", c.THIEF_STUN_RANGE, kAINonNegative);
@@ -85,12 +86,12 @@ void VisitFields(Fields& f, AIConfig& c) {
   f("TRIP_LASER_STUN_TIME", c.TRIP_LASER_STUN_TIME, kAINonNegative);
   f("INVESTIGATE_TIME", c.INVESTIGATE_TIME, kAINonNegative);
   f("SURPRISE_TIME", c.SURPRISE_TIME, kAINonNegative);
-  f("RETURN_ITEM_SPEED", c.RETURN_ITEM_SPEED);
-  f("PATROL_SPEED", c.PATROL_SPEED);
+  f("RETURN_ITEM_SPEED", c.RETURN_ITEM_SPEED, kAINonNegative);
+  f("PATROL_SPEED", c.PATROL_SPEED, kAINonNegative);
   f("SLEEPING_GUARD_RADIUS", c.SLEEPING_GUARD_RADIUS, kAINonNegative);
   f("CONFUSED_TIME", c.CONFUSED_TIME, kAINonNegative);
   f("INVESTIGATE_RADIUS", c.INVESTIGATE_RADIUS, kAINonNegative);
-  f("LISTEN_RANGE_MODIFIER", c.LISTEN_RANGE_MODIFIER);
+  f("LISTEN_RANGE_MODIFIER", c.LISTEN_RANGE_MODIFIER, kAINonNegative);
   f("GUARD_VISION_RANGE", c.GUARD_VISION_RANGE, kAINonNegative);
   f("THIEF_VISION_RANGE", c.THIEF_VISION_RANGE, kAINonNegative);
 }

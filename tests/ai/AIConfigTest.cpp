@@ -88,8 +88,8 @@ TEST_F(AIConfigTest, OnlyTheWordTrueIsTrue) {
 }
 
 // Every number of the file made -1 used to be taken: no line, and the AI ran on negative
-// counts, times, radii and vision ranges.
-TEST_F(AIConfigTest, CountsTimesRadiiAndVisionRangesBelowZeroKeepTheValuesHeldWithALineEach) {
+// counts, times, speeds, radii and vision ranges, with guards deaf to every step.
+TEST_F(AIConfigTest, NumbersBelowZeroKeepTheValuesHeldWithALineEach) {
   SaveAIConfig(AIConfig(), kAIConfigPath);
   const std::regex number(R"(<(int|float)( name="[^"]*")>[^<]*</)");
   TempDir::Write(kAIConfigPath, std::regex_replace(TempDir::Read(kAIConfigPath), number, "<$1$2>-1</"));
@@ -105,19 +105,20 @@ TEST_F(AIConfigTest, CountsTimesRadiiAndVisionRangesBelowZeroKeepTheValuesHeldWi
   EXPECT_EQ(config.THIEF_STUN_RANGE, 0.0f);
   EXPECT_EQ(config.GUARD_VISION_RANGE, 2500.0f);
   EXPECT_EQ(config.THIEF_VISION_RANGE, 0.0f);
-  // Speeds and the hearing factor are no counts, times or distances: they are taken.
-  EXPECT_EQ(config.CHASE_SPEED, -1.0f);
-  EXPECT_EQ(config.LISTEN_RANGE_MODIFIER, -1.0f);
+  EXPECT_EQ(config.CHASE_SPEED, 0.0f);
+  EXPECT_EQ(config.LISTEN_RANGE_MODIFIER, 0.0f);
   const std::string log = Log();
-  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2 + 9 + 5 + 2) << log;
+  // Two counts, nine times, eight speeds, five radii, the hearing's factor and two vision ranges.
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2 + 9 + 8 + 5 + 1 + 2) << log;
   for (const char* line : {"Data/AIConfig.xml: MaxGuards -1 is below 0: kept 0\n",
                            "Data/AIConfig.xml: MaxThieves -1 is below 0: kept 2\n",
                            "Data/AIConfig.xml: UPDATE_TIME -1 is below 0: kept 0\n",
                            "Data/AIConfig.xml: TRIP_DISABLE_RADIUS -1 is below 0: kept 0\n",
+                           "Data/AIConfig.xml: CHASE_SPEED -1 is below 0: kept 0\n",
+                           "Data/AIConfig.xml: LISTEN_RANGE_MODIFIER -1 is below 0: kept 0\n",
                            "Data/AIConfig.xml: GUARD_VISION_RANGE -1 is below 0: kept 2500\n"}) {
     EXPECT_NE(log.find(line), std::string::npos) << line;
   }
-  EXPECT_EQ(log.find("SPEED"), std::string::npos);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST_F(DefaultSettingsFilesTest, TheDefaultSettingsAreWrittenAsTheDemoTreeHoldsT
   }
 }
 
-// Times and radii below zero in the other settings and lists used to be taken without a word:
+// Times, speeds and radii below zero in the other settings and lists used to be taken without a word:
 // each keeps the value held, with one line naming the file and the field.
 TEST_F(DefaultSettingsFilesTest, TimesAndRadiiBelowZeroKeepTheValueHeldWithALine) {
   const std::string demo = std::string(VR_DATA_DIR) + "/";
@@ -63,18 +63,23 @@ TEST_F(DefaultSettingsFilesTest, TimesAndRadiiBelowZeroKeepTheValueHeldWithALine
   ASSERT_FALSE(meshes.empty());
   EXPECT_EQ(meshes[0].BoundingSphereRadius, MeshInfo().BoundingSphereRadius);
   damage("Data/ActionConfig.xml", "Time");
+  TempDir::Write("Data/ActionConfig.xml", std::regex_replace(TempDir::Read("Data/ActionConfig.xml"),
+                                                             std::regex("(<float name=\"Speed\">)[^<]*"), "$1-1",
+                                                             std::regex_constants::format_first_only));
   AIActionSets actions;
   actions.Load("Data/ActionConfig.xml");
   AIActionSet patrol;
   ASSERT_TRUE(actions.Find("patrol", patrol));
   EXPECT_EQ(patrol.actions.front().Time, 0.0f) << "a fresh action's: no duration of its own";
+  EXPECT_EQ(patrol.actions.front().Speed, 0.0f) << "a fresh action's: standing";
 
   EXPECT_EQ(LogOf("EngineLog"), "Data/EngineConfig.xml: dbgInterval -1 is below 0: kept 1\n");
   EXPECT_EQ(LogOf("InputLog"), "Data/InputConfig.xml: doubleClickDelay -1 is below 0: kept 0.5\n");
   EXPECT_EQ(LogOf("GraphicsLog"),
             "Data/Transition.xml: TotalTime -1 is below 0: kept " + FloatText(TransitionInfo().TotalTime) + "\n" +
                 "Data/MeshInfo.xml: [0].BoundingSphereRadius -1 is below 0: kept 10\n");
-  EXPECT_EQ(LogOf(kAILog), "Data/ActionConfig.xml: ActionSets[0].Actions[0].Time -1 is below 0: kept 0\n");
+  EXPECT_EQ(LogOf(kAILog), "Data/ActionConfig.xml: ActionSets[0].Actions[0].Speed -1 is below 0: kept 0\n"
+                           "Data/ActionConfig.xml: ActionSets[0].Actions[0].Time -1 is below 0: kept 0\n");
 }
 
 }  // namespace
