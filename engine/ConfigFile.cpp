@@ -11,9 +11,11 @@
 
 namespace {
 
-void LogLine(const std::string& channel, const std::string& text) { Engine::Get()->GetLog()->Write(channel, text, 2); }
-void LogLineOnce(const std::string& channel, const std::string& text) {
-  Engine::Get()->GetLog()->WriteOnce(channel, text, 2);
+void LogLine(const std::string& channel, const std::string& text, Said said = Said::EveryLoad) {
+  if (said == Said::OncePerRun)
+    Engine::Get()->GetLog()->WriteOnce(channel, text, 2);
+  else
+    Engine::Get()->GetLog()->Write(channel, text, 2);
 }
 
 // A first start in an empty folder has no "Data/" yet: the settings it writes back make it.
@@ -33,7 +35,8 @@ std::optional<std::string> MakeFolderOf(const std::string& path) {
 }  // namespace
 
 LoadOutcome LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing,
-                           const RecordRead& read, const RecordWrite& write, RecordFields::FieldReader::Order order) {
+                           const RecordRead& read, const RecordWrite& write, RecordFields::FieldReader::Order order,
+                           Said said) {
   XmlReader reader;
   RecordFields::FieldReader fields(reader, order);
   bool opened = true;
@@ -46,20 +49,18 @@ LoadOutcome LoadConfigFile(const std::string& path, const std::string& channel, 
     failed = true;
     opened = e.Code() != SerException::kCouldNotOpen;
     const std::string where = opened ? " at " + reader.Position() : std::string();
-    const std::string line = "Failed to load config. " + path + ": " + e.what() + where;
-    if (!opened && missing == WhenMissing::ReportOnce)
-      LogLineOnce(channel, line);
-    else
-      LogLine(channel, line);
+    const bool onceMissing = !opened && missing == WhenMissing::ReportOnce;
+    LogLine(channel, "Failed to load config. " + path + ": " + e.what() + where, onceMissing ? Said::OncePerRun : said);
   }
-  for (const std::string& note : fields.Notes()) ReportFileValue(path, channel, note);
-  if (!failed && fields.FoundNoValue()) LogLine(channel, path + ": none of its values is there: each keeps the one it had");
+  for (const std::string& note : fields.Notes()) ReportFileValue(path, channel, note, said);
+  if (!failed && fields.FoundNoValue())
+    ReportFileValue(path, channel, "none of its values is there: each keeps the one it had", said);
   if (!opened && missing == WhenMissing::WriteBack) SaveConfigFile(path, channel, write);
   return {opened, !failed};
 }
 
-void ReportFileValue(const std::string& path, const std::string& channel, const std::string& what) {
-  LogLine(channel, path + ": " + what);
+void ReportFileValue(const std::string& path, const std::string& channel, const std::string& what, Said said) {
+  LogLine(channel, path + ": " + what, said);
 }
 
 void ReportEmptyList(const std::string& path, const std::string& channel, const std::string& list,

@@ -24,6 +24,15 @@ enum class WhenMissing {
   ReportOnce,
 };
 
+// How often the lines about a file are said.
+enum class Said {
+  EveryLoad,
+  // For a file read again at every game start as part of the start itself (the physics' files:
+  // the game start restarts the physics, right after the program's start read them): the same
+  // lines said again would pass for new faults.
+  OncePerRun,
+};
+
 // What a load found: true when the file could be opened.
 struct LoadOutcome {
   bool opened = false;
@@ -40,10 +49,11 @@ using RecordWrite = std::function<void(RecordFields::FieldWriter&)>;
 // `read` reads the document after the declaration; `write` writes it (used for the write-back).
 LoadOutcome LoadConfigFile(const std::string& path, const std::string& channel, WhenMissing missing,
                            const RecordRead& read, const RecordWrite& write,
-                           RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional);
-// A value of a file that the program does not use as it stands: said as "FILE: what", on every
-// load.
-void ReportFileValue(const std::string& path, const std::string& channel, const std::string& what);
+                           RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional,
+                           Said said = Said::EveryLoad);
+// A value of a file that the program does not use as it stands: said as "FILE: what".
+void ReportFileValue(const std::string& path, const std::string& channel, const std::string& what,
+                     Said said = Said::EveryLoad);
 // A list the game needs that came back empty (from a write-back, or a file emptied by hand): said
 // on every load, naming the file and the list, with what the user will miss.
 void ReportEmptyList(const std::string& path, const std::string& channel, const std::string& list,
@@ -55,10 +65,11 @@ void SaveConfigFile(const std::string& path, const std::string& channel, const R
 template <class Document>
 LoadOutcome LoadRecordFile(Document& document, const std::string& path, const std::string& channel,
                            WhenMissing missing,
-                           RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional) {
+                           RecordFields::FieldReader::Order order = RecordFields::FieldReader::Order::Positional,
+                           Said said = Said::EveryLoad) {
   return LoadConfigFile(
       path, channel, missing, [&](RecordFields::FieldReader& r) { r.ReadDocument(document); },
-      [&](RecordFields::FieldWriter& w) { w.WriteDocument(document); }, order);
+      [&](RecordFields::FieldWriter& w) { w.WriteDocument(document); }, order, said);
 }
 
 template <class Document>

@@ -9,6 +9,8 @@
 namespace {
 
 constexpr const char* kPhysicsLog = "PhysicsLog";
+// Read again at every game start, which restarts the physics.
+constexpr Said kSaid = Said::OncePerRun;
 
 // A node as read, and whether a number of its position was refused.
 struct NodeRead {
@@ -46,11 +48,12 @@ std::vector<InterpNode> UsableNodes(const std::string& file, const std::string& 
     const platform::Vector3& p = read[i].node.pos;
     if (read[i].positionRefused) {
       ReportFileValue(file, kPhysicsLog,
-                      NodeName(name, i) + " has a position that is not all finite numbers: the node is left out");
+                      NodeName(name, i) + " has a position that is not all finite numbers: the node is left out", kSaid);
     } else if (!WithinMaps(p)) {
       ReportFileValue(file, kPhysicsLog,
                       NodeName(name, i) + " at " + FloatText(p.x) + ", " + FloatText(p.y) + ", " + FloatText(p.z) +
-                          " lies beyond " + FloatText(kWorldLimit) + " units of every map: the node is left out");
+                          " lies beyond " + FloatText(kWorldLimit) + " units of every map: the node is left out",
+                      kSaid);
     } else {
       nodes.push_back(read[i].node);
     }
@@ -67,11 +70,11 @@ void LoadInterpNodes(InterpNodeTable& table, const std::string& path) {
   // number it would put the camera somewhere no one chose.
   const LoadOutcome loaded = LoadConfigFile(
       path, kPhysicsLog, WhenMissing::Report, [&](RecordFields::FieldReader& r) { r.ReadDocument(read); },
-      [&](RecordFields::FieldWriter& w) { w.WriteDocument(table); }, RecordFields::FieldReader::Order::Kinds);
+      [&](RecordFields::FieldWriter& w) { w.WriteDocument(table); }, RecordFields::FieldReader::Order::Kinds, kSaid);
   for (const auto& [name, nodes] : read) {
     // A path cut off by a failure is that failure's, already said.
     if (nodes.empty() && loaded.whole)
-      ReportFileValue(path, kPhysicsLog, "path \"" + name + "\" has no nodes: nothing is flown along it");
+      ReportFileValue(path, kPhysicsLog, "path \"" + name + "\" has no nodes: nothing is flown along it", kSaid);
     table[name] = UsableNodes(path, name, nodes);
   }
 }

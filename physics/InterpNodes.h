@@ -27,7 +27,7 @@ inline constexpr const char* kInterpNodesPath = "Data/InterpNodes.xml";
 // kind than its place wants (a "string" where a "float" stands, a root that is not the list) is
 // refused. Loading clears the table first; paths and nodes read before a failure stay. A node
 // whose position is no number or lies beyond every map is left out, and a path without nodes is
-// said. Everything is logged on "PhysicsLog", naming the file; the paths are made with the
+// said. Everything is logged on "PhysicsLog", naming the file, once a run; the paths are made with the
 // camera-path editor, so a missing file is reported, not written.
 void LoadInterpNodes(InterpNodeTable& table, const std::string& path);
 void SaveInterpNodes(const InterpNodeTable& table, const std::string& path);

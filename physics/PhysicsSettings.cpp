@@ -3,7 +3,9 @@
 #include "engine/ConfigFile.h"
 
 void LoadPhysicsSettings(PhysicsSettings& settings, const std::string& path) {
-  LoadRecordFile(settings, path, "PhysicsLog", WhenMissing::WriteBack);
+  // Read again at every game start, which restarts the physics.
+  LoadRecordFile(settings, path, "PhysicsLog", WhenMissing::WriteBack, RecordFields::FieldReader::Order::Positional,
+                 Said::OncePerRun);
 }
 
 void SavePhysicsSettings(const PhysicsSettings& settings, const std::string& path) {

@@ -18,7 +18,7 @@ void VisitFields(Fields& f, PhysicsSettings& s) {
 
 inline constexpr const char* kPhysicsConfigPath = "Data/PhysicsConfig.xml";
 
-// Failures are logged on "PhysicsLog"; a file that cannot be opened is written from `settings`,
-// and values not read keep what they held.
+// Failures are logged on "PhysicsLog", once a run; a file that cannot be opened is written from
+// `settings`, and values not read keep what they held.
 void LoadPhysicsSettings(PhysicsSettings& settings, const std::string& path);
 void SavePhysicsSettings(const PhysicsSettings& settings, const std::string& path);
