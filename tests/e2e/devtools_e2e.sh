@@ -70,13 +70,14 @@ moved_from() {
 
 # The spheres in the band across the window's middle in pic $1, one a line as WxH+X+Y within
 # that band: round blobs of grey to white (the debug spheres are lit so; each is one blob once
-# its shading bands are closed up). Lines, blue or green, and the signs' arrows are no such blobs.
+# its shading bands are closed up, filling about three quarters of its box). Lines, blue or
+# green, and squares are no such blobs.
 spheres_in() {
   convert "$(pic "$1")" -crop "$middle" +repage -fuzz 30% -fill white -opaque "#C0C0C0" -fuzz 0 \
     -fill black +opaque white -morphology Close Disk:8 -define connected-components:verbose=true \
     -define connected-components:area-threshold=20 -connected-components 8 null: |
     awk '$NF == "srgb(255,255,255)" { split($2, box, /[x+]/); w = box[1]; h = box[2]
-                  if (w - h <= 3 && h - w <= 3 && $4 >= 0.6 * w * h) print $2 }'
+                  if (w - h <= 3 && h - w <= 3 && $4 >= 0.6 * w * h && $4 <= 0.9 * w * h) print $2 }'
 }
 
 # Whether each sphere in pic $1 looks like golden/camera-path-node.png: the sphere's box scaled
@@ -145,6 +146,12 @@ stop_game
 make_tree "$work/round"
 without_agents "$work/round"
 dev_settings "$work/round" true
+# The signs the HUD shows over the drop-offs and the teleports are made clear in this tree: their
+# white letters and borders pass for spheres, and one may hide a node, where a sign stands near
+# the path. How near depends on how far each held key flew the camera.
+for sign in dropoff tolobby togallery tovault; do
+  convert -size 256x64 xc:none "PNG32:$work/round/textures/gui/$sign.png" || fail "could not clear the sign $sign"
+done
 start_game "$work/round"
 # I during the lobby's fly-through only ends it (as any key does); the next I switches the
 # editor on.
@@ -173,9 +180,8 @@ toggle_editor Activated
 frames_pass
 shoot thief-view "$centre"
 
-# The path leads from the thief's view of the floor up to the cloakroom's walls, turned away
-# from its drop-off's sign (whose white letters would pass for spheres), and sideways: views
-# that the lobby's own path never shows. The plain floor looks alike from one place to the
+# The path leads from the thief's view of the floor up to the cloakroom's walls, and sideways:
+# views that the lobby's own path never shows. The plain floor looks alike from one place to the
 # next, so the later nodes see the walls, each a fair way on from the one before.
 xdotool key F7
 xdotool key space
