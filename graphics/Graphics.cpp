@@ -17,6 +17,7 @@
 #include "graphics/ModelEnt.h"
 #include "graphics/PhysicsDebugView.h"
 #include "graphics/MapRenderer.h"
+#include "map/BspMap.h"
 #include "graphics/gui/GUI.h"
 #include "graphics/InputView.h"
 #include "sound/Sound.h"
@@ -344,6 +345,10 @@ void Graphics::DrawDebugShapes() {
 }
 
 void Graphics::DrawMap(const platform::Matrix& view, const platform::Vector3& eye, const platform::Vector3& look) {
+  // The physics placed the camera's cluster before the entities moved the camera this frame: a
+  // camera that jumped to another room (a thief sent back to its start) would see it through
+  // the old room's visible set, which holds none of it, and the frame would be black.
+  if (BspMap* map = map_.GetCurrent()) map->UpdateCameraCluster(&eye);
   Profiler* profiler = Engine::Get()->GetProfiler();
   profiler->Start("MapRender");
   Effect* effect = showMap_ && map_.GetCurrent() ? effects_->Get(mapEffectName_) : nullptr;

@@ -309,6 +309,44 @@ TEST_F(MapRendererTest, TheMapCountersKeepTheLastFramesFiguresBetweenFrames) {
   graphics->SetCurrentMap(nullptr);
 }
 
+// The physics places the camera's cluster before the entities move the camera: a thief sent
+// back to its start takes the camera from the entrance hall into the cloakroom after it. That
+// frame draws the cloakroom, as the frames after it do, not the hall's visible set (none of it).
+TEST_F(MapRendererTest, ACameraMovedToAnotherRoomAfterTheClusterWasPlacedDrawsItsNewRoom) {
+  StartGraphics();
+  const std::vector<uint8_t> bytes = DemoMapBytes("lobby.bsp");
+  platform::WriteFileAtomic("Maps/lobby.bsp", std::string(bytes.begin(), bytes.end()));
+  map.Load("Maps/lobby.bsp");
+  graphics->SetCurrentMap(&map);
+  const Vector3 inCloakroom{-400, -1950, 110}, south{0.5f, -0.85f, -0.1f};
+  ASSERT_FALSE(map.IsClusterVisible(map.GetClusterAt(kHallEye), map.GetClusterAt(inCloakroom)));
+  Camera camera;
+  camera.position = camera.referencePosition = inCloakroom;
+  camera.direction = south;
+  graphics->SetActiveCamera(&camera);
+  auto facesDrawn = [] {
+    int32_t faces = -1;
+    EXPECT_TRUE(ConsoleBinding::Get("MapFacesDrawn", faces));
+    return faces;
+  };
+  map.UpdateCameraCluster(&inCloakroom);
+  UpdateAndRender();
+  const int32_t settled = facesDrawn();
+  EXPECT_GT(settled, 0);
+  map.UpdateCameraCluster(&kHallEye);
+  UpdateAndRender();
+  EXPECT_EQ(facesDrawn(), settled);
+  EXPECT_EQ(map.GetCameraCluster(), map.GetClusterAt(inCloakroom));
+  // Locked visibility keeps the cluster of its moment.
+  map.UpdateCameraCluster(&kHallEye);
+  map.SetLockVis(true);
+  UpdateAndRender();
+  EXPECT_EQ(map.GetCameraCluster(), map.GetClusterAt(kHallEye));
+  map.SetLockVis(false);
+  graphics->SetActiveCamera(nullptr);
+  graphics->SetCurrentMap(nullptr);
+}
+
 // A few of the installed third-party maps: their textures are not ours, so the default
 // texture stands in, and they draw without errors.
 TEST_F(MapRendererTest, ThirdPartyMapsDrawWithDefaultTextures) {
