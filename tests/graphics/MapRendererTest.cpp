@@ -38,6 +38,15 @@ class MapRendererTest : public GraphicsFixture {
                                              graphics->GetDefaultTexture(), map);
   }
 
+  // Graphics started with the demo lobby as its current map, drawn by the frame step.
+  void StartWithTheLobbyCurrent() {
+    StartGraphics();
+    const std::vector<uint8_t> bytes = DemoMapBytes("lobby.bsp");
+    platform::WriteFileAtomic("Maps/lobby.bsp", std::string(bytes.begin(), bytes.end()));
+    map.Load("Maps/lobby.bsp");
+    graphics->SetCurrentMap(&map);
+  }
+
   // One frame's map step seen from `eye` along `look`, into a black back buffer.
   MapDrawStats DrawFrom(const Vector3& eye, const Vector3& look, bool lightmaps = true) {
     platform::RenderDevice* device = graphics->GetDevice();
@@ -250,11 +259,7 @@ TEST_F(MapRendererTest, LockVisDrawsTheFacesOfTheMomentItWasSet) {
 }
 
 TEST_F(MapRendererTest, TheCurrentMapIsDrawnByTheFrameStepAndCounted) {
-  StartGraphics();
-  const std::vector<uint8_t> bytes = DemoMapBytes("lobby.bsp");
-  platform::WriteFileAtomic("Maps/lobby.bsp", std::string(bytes.begin(), bytes.end()));
-  map.Load("Maps/lobby.bsp");
-  graphics->SetCurrentMap(&map);
+  StartWithTheLobbyCurrent();
   EXPECT_EQ(graphics->GetCurrentMap(), &map);
   map.UpdateCameraCluster(&kHallEye);
   graphics->DrawMap(platform::MatrixLookAtLH(kHallEye, kHallEye + kHallLook, {0, 0, 1}), kHallEye, kHallLook);
@@ -278,11 +283,7 @@ TEST_F(MapRendererTest, TheCurrentMapIsDrawnByTheFrameStepAndCounted) {
 // The console reads the counters between frames: they hold what the last frame drew until the
 // next frame counts again.
 TEST_F(MapRendererTest, TheMapCountersKeepTheLastFramesFiguresBetweenFrames) {
-  StartGraphics();
-  const std::vector<uint8_t> bytes = DemoMapBytes("lobby.bsp");
-  platform::WriteFileAtomic("Maps/lobby.bsp", std::string(bytes.begin(), bytes.end()));
-  map.Load("Maps/lobby.bsp");
-  graphics->SetCurrentMap(&map);
+  StartWithTheLobbyCurrent();
   map.UpdateCameraCluster(&kHallEye);
   Camera camera;
   camera.position = camera.referencePosition = kHallEye;
@@ -313,11 +314,7 @@ TEST_F(MapRendererTest, TheMapCountersKeepTheLastFramesFiguresBetweenFrames) {
 // back to its start takes the camera from the entrance hall into the cloakroom after it. That
 // frame draws the cloakroom, as the frames after it do, not the hall's visible set (none of it).
 TEST_F(MapRendererTest, ACameraMovedToAnotherRoomAfterTheClusterWasPlacedDrawsItsNewRoom) {
-  StartGraphics();
-  const std::vector<uint8_t> bytes = DemoMapBytes("lobby.bsp");
-  platform::WriteFileAtomic("Maps/lobby.bsp", std::string(bytes.begin(), bytes.end()));
-  map.Load("Maps/lobby.bsp");
-  graphics->SetCurrentMap(&map);
+  StartWithTheLobbyCurrent();
   const Vector3 inCloakroom{-400, -1950, 110}, south{0.5f, -0.85f, -0.1f};
   ASSERT_FALSE(map.IsClusterVisible(map.GetClusterAt(kHallEye), map.GetClusterAt(inCloakroom)));
   Camera camera;
