@@ -348,10 +348,11 @@ void Graphics::DrawMap(const platform::Matrix& view, const platform::Vector3& ey
   // The physics placed the camera's cluster before the entities moved the camera this frame: a
   // camera that jumped to another room (a thief sent back to its start) would see it through
   // the old room's visible set, which holds none of it, and the frame would be black.
-  if (BspMap* map = map_.GetCurrent()) map->UpdateCameraCluster(&eye);
+  BspMap* map = map_.GetCurrent();
+  if (map) map->UpdateCameraCluster(&eye);
   Profiler* profiler = Engine::Get()->GetProfiler();
   profiler->Start("MapRender");
-  Effect* effect = showMap_ && map_.GetCurrent() ? effects_->Get(mapEffectName_) : nullptr;
+  Effect* effect = showMap_ && map ? effects_->Get(mapEffectName_) : nullptr;
   if (effect) {
     const platform::Matrix world = platform::MatrixIdentity();
     effect->SetViewProjection(view, projection_);

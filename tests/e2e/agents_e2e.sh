@@ -59,14 +59,11 @@ some_recorded_busted() {
   return 1
 }
 start_recording bust "$banner"
-xdotool keydown s
 set_var AI_Run true
-deadline=$((SECONDS + 120))
-busted=""
-until [ -n "$busted" ] || ((SECONDS >= deadline)); do newest_busted && busted=yes; done
-xdotool keyup s
+busted=no
+hold_until s 120 newest_busted && busted=yes
 stop_recording
-[ -n "$busted" ] || some_recorded_busted ||
+[ "$busted" = yes ] || some_recorded_busted ||
   fail "no picture of the window's middle came to look like golden/busted.png in 120 s; see $out"
 
 # Left alone, the round runs out; the tally counts up what each thief delivered. The user wears

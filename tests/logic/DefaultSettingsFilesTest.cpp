@@ -38,34 +38,33 @@ TEST_F(DefaultSettingsFilesTest, TheDefaultSettingsAreWrittenAsTheDemoTreeHoldsT
 // each keeps the value held, with one line naming the file and the field.
 TEST_F(DefaultSettingsFilesTest, TimesAndRadiiBelowZeroKeepTheValueHeldWithALine) {
   const std::string demo = std::string(VR_DATA_DIR) + "/";
-  // The first value of that name in the shipped file made -1.
-  auto damage = [&](const std::string& path, const std::string& field) {
-    const std::regex value("(<float name=\"" + field + "\">)[^<]*");
-    TempDir::Write(path, std::regex_replace(TempDir::Read(demo + path), value, "$1-1",
-                                            std::regex_constants::format_first_only));
+  // The shipped file with the first value of each of those names made -1.
+  auto damage = [&](const std::string& path, const std::vector<std::string>& fields) {
+    std::string text = TempDir::Read(demo + path);
+    for (const std::string& field : fields)
+      text = std::regex_replace(text, std::regex("(<float name=\"" + field + "\">)[^<]*"), "$1-1",
+                                std::regex_constants::format_first_only);
+    TempDir::Write(path, text);
   };
-  damage("Data/EngineConfig.xml", "dbgInterval");
+  damage("Data/EngineConfig.xml", {"dbgInterval"});
   EngineSettings engine;
   LoadEngineSettings(engine, "Data/EngineConfig.xml");
   EXPECT_EQ(engine.dbgInterval, 1.0f);
-  damage("Data/InputConfig.xml", "doubleClickDelay");
+  damage("Data/InputConfig.xml", {"doubleClickDelay"});
   InputConfig input;
   input.doubleClickDelay = 0.5f;
   LoadInputConfig(input, "Data/InputConfig.xml");
   EXPECT_EQ(input.doubleClickDelay, 0.5f);
-  damage("Data/Transition.xml", "TotalTime");
+  damage("Data/Transition.xml", {"TotalTime"});
   TransitionInfo transition;
   LoadRecordFile(transition, "Data/Transition.xml", "GraphicsLog", WhenMissing::WriteBack);
   EXPECT_EQ(transition.TotalTime, TransitionInfo().TotalTime);
-  damage("Data/MeshInfo.xml", "BoundingSphereRadius");
+  damage("Data/MeshInfo.xml", {"BoundingSphereRadius"});
   std::vector<MeshInfo> meshes;
   LoadRecordFile(meshes, "Data/MeshInfo.xml", "GraphicsLog", WhenMissing::Report);
   ASSERT_FALSE(meshes.empty());
   EXPECT_EQ(meshes[0].BoundingSphereRadius, MeshInfo().BoundingSphereRadius);
-  damage("Data/ActionConfig.xml", "Time");
-  TempDir::Write("Data/ActionConfig.xml", std::regex_replace(TempDir::Read("Data/ActionConfig.xml"),
-                                                             std::regex("(<float name=\"Speed\">)[^<]*"), "$1-1",
-                                                             std::regex_constants::format_first_only));
+  damage("Data/ActionConfig.xml", {"Time", "Speed"});
   AIActionSets actions;
   actions.Load("Data/ActionConfig.xml");
   AIActionSet patrol;
